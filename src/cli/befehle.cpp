@@ -1,0 +1,34 @@
+#include "cli/befehle.h"
+
+namespace brelvanostik::cli {
+
+std::string gebrauchsanweisung() {
+    return "Usage: brelvanostik-cli COMMAND [ARGS...]\n"
+           "\n"
+           "Commands:\n"
+           "  lohnsteuer [NAME=VALUE ...]   one run of the wage tax engine (JSON on stdout)\n"
+           "      inputs: JAHR LZZ RE4 VBEZ WFundF HINZUR STKL ZKF KRV R Alter1 AJAHR VJAHR\n"
+           "              VBEZM VBEZS ZMVB (amounts in cents, full stop as decimal separator)\n"
+           "\n"
+           "Exit status: 0 success, 2 bad usage or bad input, 1 any other failure.\n";
+}
+
+int ausfuehren(const std::vector<std::string>& argumente, std::ostream& aus, std::ostream& fehler) {
+    if (argumente.empty()) {
+        fehler << gebrauchsanweisung();
+        return kFalscherAufruf;
+    }
+    const std::string& befehl = argumente.front();
+    const std::vector<std::string> rest(argumente.begin() + 1, argumente.end());
+    if (befehl == "--help" || befehl == "-h" || befehl == "help") {
+        aus << gebrauchsanweisung();
+        return kErfolg;
+    }
+    if (befehl == "lohnsteuer") {
+        return lohnsteuerBefehl(rest, aus, fehler);
+    }
+    fehler << "brelvanostik-cli: unknown command '" << befehl << "' (try --help)\n";
+    return kFalscherAufruf;
+}
+
+}  // namespace brelvanostik::cli
