@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <limits>
+#include <ostream>
 
 namespace brelvanostik {
 
@@ -107,5 +108,7 @@ std::string Money::text() const {
     }
     return s;
 }
+
+std::ostream& operator<<(std::ostream& aus, Money betrag) { return aus << betrag.text(); }
 
 }  // namespace brelvanostik

@@ -2,6 +2,7 @@
 
 #include <compare>
 #include <cstdint>
+#include <iosfwd>
 #include <string>
 
 namespace brelvanostik {
@@ -75,5 +76,8 @@ private:
     constexpr explicit Money(std::int64_t units) : units_(units) {}
     std::int64_t units_ = 0;
 };
+
+/// Writes text(); lets test failures and diagnostics show the amount.
+std::ostream& operator<<(std::ostream& aus, Money betrag);
 
 }  // namespace brelvanostik
