@@ -1,0 +1,90 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+#include "engine/lohnsteuer.h"
+#include "engine/money.h"
+#include "workspace/arbeitsbereich.h"
+
+namespace brelvanostik {
+
+/// Title and lines of the message shown when the employer's annual adjustment is refused.
+inline constexpr std::string_view kAusgleichAbgelehntTitel = "Kein LStAusgleich des AG zulässig";
+inline constexpr std::array<std::string_view, 3> kAusgleichAbgelehntZeilen{
+    "Ein Lohnsteuerjahresausgleich des Arbeitgebers",
+    "ist nicht zulässig, weil nicht alle Tage des Jahres",
+    "mit Entgelt belegt sind.",
+};
+
+/// What a recalculation has to tell the front beyond the month records it wrote.
+struct Ergebnis {
+    /// The December adjustment was switched on but not every month of the year was paid
+    /// for all its days. The choice is now off (Auswahl(4) = 0) in all twelve months; the
+    /// front shows the message above and resets the row-4 label of the green side.
+    bool lstAusgleichAbgelehnt = false;
+};
+
+/// The payroll month calculation: computes one calculation of a tax year from a start month
+/// to December and writes every result into the month records and the case header.
+///
+/// For every month it reduces the income rows by the weekly-hours and the days ratio, runs
+/// the wage tax engine on the current pay, taxes the one-time payments as the difference of
+/// two annual runs, levies the contributions within the month's ceilings (and the one-time
+/// payments within the ceiling left unused by earlier months), applies the minimum church
+/// tax and, in December, the employer's annual adjustment, and sums up the payout.
+///
+/// The engine's inputs stay as the last run left them. The month calculation never sets
+/// ZMVB (the tax steps window's last value reaches the runs) nor R: whoever owns the engine
+/// sets R = 1 once at program start, so that the church tax base is always produced and the
+/// church tax follows from the church code alone.
+class Monatsberechnung {
+  public:
+    explicit Monatsberechnung(Lohnsteuerrechner& engine) : engine_(engine) {}
+
+    /// Computes calculation `berechnung` (0..9) of tax year `jahr` (2004..2007) from month
+    /// `startMonat` (0..11) through December. Arguments outside these ranges change nothing.
+    Ergebnis berechne(Arbeitsbereich& bereich, int jahr, int berechnung, int startMonat);
+
+  private:
+    static constexpr int kEinkommenZeilen = 5;  // income rows 5..9
+
+    void anteileAktualisieren(int startMonat);
+    void laufendeSteuern(int m);
+    void einmalSteuern(int m);
+    void mindestkirchensteuer(int m);
+    bool jahresausgleich();
+    void beitragspflichtigesEntgelt(int m);
+    void laufendeBeitraege(int m);
+    void einmalBeitraege(int m);
+    void auszahlung(int m);
+
+    /// Wage tax, solidarity surcharge and church tax (negative cents) of an annual run.
+    struct Jahressteuer {
+        std::int64_t lohnsteuer = 0, soli = 0, kirchensteuer = 0;
+    };
+    Jahressteuer jahreslauf(Money jahreslohn, Money versorgungsbezuege);
+
+    Lohnsteuerrechner& engine_;
+
+    // The calculation being computed.
+    int jahr_ = 2004;
+    std::array<Monatssatz*, kMonate> monate_{};
+    Fallkopf* kopf_ = nullptr;
+
+    // Ratios and reduced amounts of rows 5..9 of every month from the start month on,
+    // brought up to date before the first month is computed.
+    std::array<float, kMonate> stundenquote_{};
+    std::array<float, kMonate> tagesquote_{};
+    std::array<std::array<Money, kEinkommenZeilen>, kMonate> reduziert_{};
+
+    // Working values of the month being computed.
+    int tabellenindex_ = 0;  // y + 4 x area of the month's state
+    Money kirchensatz_;
+    Money beitragsentgelt_;
+    std::int32_t kvpflichtig_ = 0, rvpflichtig_ = 0;
+    std::int32_t kvbbgmonat_ = 0, rvbbgmonat_ = 0;
+};
+
+}  // namespace brelvanostik
