@@ -22,6 +22,20 @@ inline constexpr int kKommentarLaenge = 120;
 inline constexpr int kFallnameLaenge = 35;
 inline constexpr int kReserviertTextLaenge = 23;
 
+/// Largest amount an input row (rows 5-9, 13-16, 25 and the two pension amounts) may
+/// hold, in hundredths: 290,000.00 euros. The largest sum the month calculation stores is
+/// the annual wage with one-time payments: twelve months of the five income rows and of the
+/// additional taxable amount, 72 amounts. 72 x 290,000.00 euros plus the largest employer
+/// subsidies still fits a 32-bit count of cents, and so does every twelve-month total of a
+/// row the year view shows.
+inline constexpr std::int32_t kMaxBetragHundertstel = 29'000'000;
+
+/// Largest magnitude a stored result (result rows, Stundenanteil, Tagesanteil, Kennwert,
+/// the carried ceiling remainders) may have when read from a file: 10,000,000.00 euros.
+/// It lies above every monthly amount that inputs within kMaxBetragHundertstel can
+/// produce, and the green and blue value of one month still add up within 32 bits.
+inline constexpr std::int32_t kMaxErgebnisHundertstel = 1'000'000'000;
+
 /// One month of one calculation: five row-indexed banks, the comment and the
 /// yellow column's mode. Amounts are hundredths (cents, hours x 100, days x 100,
 /// percent x 100); deductions negative.

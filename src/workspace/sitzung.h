@@ -1,0 +1,152 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/lohnsteuer.h"
+#include "payroll/monatsberechnung.h"
+#include "workspace/anzeige.h"
+#include "workspace/arbeitsbereich.h"
+#include "workspace/einstellungen.h"
+
+namespace brelvanostik {
+
+/// A message box the front shows: title, lines and icon.
+struct Meldung {
+    enum class Symbol { Information, Ausrufezeichen, Fehler };
+    std::string titel;
+    std::string text;  ///< lines separated by '\n'
+    Symbol symbol = Symbol::Information;
+};
+
+/// The answer to one user action.
+struct Rueckmeldung {
+    /// The action was carried out (a correction in place still counts as carried out).
+    bool angenommen = true;
+    /// The field's text after the action, when the action corrected it ("40" for 120 hours).
+    std::optional<std::string> feldtext;
+    /// Messages to show, in order (a refused adjustment, an annual-mode refusal, a limit).
+    std::vector<Meldung> meldungen;
+};
+
+/// Which side an action concerns. The value is the offset of that side's control indexes.
+enum class Seite { Gruen = 0, Blau = 30 };
+
+/// The texts of the annual-mode refusal.
+inline constexpr std::string_view kJahresmodusTitel = "Jahresgehalt ändern";
+inline constexpr std::string_view kJahresmodusText =
+    "Während das JAHRESGEHALT eingestellt ist, können keine Änderungen vorgenommen werden. "
+    "Bitte stellen Sie ein Monatsgehalt ein.";
+
+/// One session of work on the workspace: the current selection (year, case, side, month,
+/// annual mode) and every edit and move the main window offers, with the rules by which
+/// an edit is stored, carried forward through December, mirrored from green into blue and
+/// recalculated. The window forwards what the user did and draws what the session says;
+/// the command-line tool drives the same object.
+class Sitzung {
+public:
+    /// Takes over the loaded workspace and restores the selection from the settings record.
+    /// Runs the recalculation of the restored case once, as the program does at start.
+    Sitzung(Arbeitsbereich bereich, const Einstellungen& einstellungen);
+    // The month calculation holds on to the session's own engine.
+    Sitzung(const Sitzung&) = delete;
+    Sitzung& operator=(const Sitzung&) = delete;
+
+    // --- The selection -------------------------------------------------------------
+    int jahr() const { return jahr_; }                 ///< 2004..2007
+    int fallIndex() const { return gruen_; }           ///< green calculation index 0..4
+    int monat() const { return monat_; }               ///< displayed month 0..11
+    bool jahresmodus() const { return jahresmodus_; }  ///< "Jahresgehalt" or all-months shown
+    int monatsknopf() const { return monatsknopf_; }   ///< selected month button 0..14
+    int letzterMonatsknopf() const { return letzterMonatsknopf_; }
+    int jahresknopf() const { return jahr_ - kErstesJahr; }
+    /// Calculation index of a side of the displayed case.
+    int berechnung(Seite s) const { return s == Seite::Gruen ? gruen_ : zwilling(gruen_); }
+
+    const Arbeitsbereich& arbeitsbereich() const { return bereich_; }
+    Arbeitsbereich& arbeitsbereich() { return bereich_; }
+    /// The settings record to write at exit: year, case, last month button + 1, and the
+    /// window geometry the front sets with fensterMerken().
+    Einstellungen einstellungen() const;
+    void fensterMerken(int oben, int links, int hoehe, int breite);
+
+    // --- Edits (each ends in the recalculation of both sides) ------------------------
+    /// An amount field of a side was left or confirmed with `text` as typed (digits and one
+    /// decimal comma). Row 10 is the calculator's memo field, rows 11 and 12 the two pension
+    /// amounts; result rows store nothing.
+    Rueckmeldung betragEingeben(Seite s, int zeile, std::string_view text);
+    /// An entry of a row's choice list was picked (rows 0-4, 17, 19-25, 28; 27 = pension start).
+    Rueckmeldung auswahlTreffen(Seite s, int zeile, int code);
+    /// Would a click on the row's label open its choice list? (Not in annual mode, not for
+    /// rows without a list, not for the insurance rows while the status excludes insurance.)
+    bool auswahlMoeglich(Seite s, int zeile) const;
+    /// The "bru" (days ratio) and "tei" (hours ratio) toggles of rows 5-9.
+    Rueckmeldung tagesquoteUmschalten(Seite s, int zeile);
+    Rueckmeldung stundenquoteUmschalten(Seite s, int zeile);
+    /// The 1-euro arrows of rows 5 and 25.
+    Rueckmeldung pfeilAuf(Seite s, int zeile);
+    Rueckmeldung pfeilAb(Seite s, int zeile);
+    /// The yellow column's "Gemeinsam"/"Unterschied" button.
+    void modusUmschalten();
+    /// Renames the case of a side (not mirrored; cut to 35 characters).
+    void umbenennen(Seite s, std::string_view name);
+    /// Sets the displayed month's comment of a side (cut to 120 characters).
+    void kommentarSetzen(Seite s, std::string_view text);
+
+    // --- Navigation --------------------------------------------------------------------
+    /// Month buttons: 0-11 a month, 12 "Jahresgehalt", 13/14 "Alle Monate" green/blue.
+    /// Shows stored results; nothing is recalculated.
+    void monatsknopfKlicken(int knopf);
+    /// Year buttons 0-3 (2004-2007); nothing is recalculated.
+    void jahresknopfKlicken(int knopf);
+    /// Picks a case (green index 0-4) and recalculates it.
+    Rueckmeldung fallWaehlen(int gruenIndex);
+
+    // --- What the window shows --------------------------------------------------------
+    Seitenanzeige anzeige(Seite s) const;
+    GelbeSpalte gelbeSpalte() const;
+    /// Caption of rows 10 and 40: "Monatsgehalt MRZ. 2007" or "Jahresgehalt 2007".
+    std::string periodentext() const;
+    /// Side shown by the all-months table (buttons 13 and 14).
+    Seite alleMonateSeite() const { return alleMonateSeite_; }
+
+    /// Recalculates both sides of the displayed case from the displayed month.
+    Rueckmeldung berechnungAusloesen();
+    /// Messages of the recalculation made when the session started.
+    const std::vector<Meldung>& startmeldungen() const { return startmeldungen_; }
+
+    /// Captions of the fifteen month buttons.
+    static const std::array<std::string_view, 15>& monatsknopfTexte();
+
+private:
+    Monatssatz& satz(int berechnung, int m) { return bereich_.monat(jahr_ - kErstesJahr, berechnung, m); }
+    const Monatssatz& satz(int berechnung, int m) const {
+        return bereich_.monat(jahr_ - kErstesJahr, berechnung, m);
+    }
+    Fallkopf& kopf(int berechnung) { return bereich_.kopf(jahr_ - kErstesJahr, berechnung); }
+    const Fallkopf& kopf(int berechnung) const { return bereich_.kopf(jahr_ - kErstesJahr, berechnung); }
+    /// Calculations an edit of a side reaches: green also reaches its blue twin.
+    std::vector<int> empfaenger(Seite s) const;
+    Rueckmeldung jahresmodusAblehnen() const;
+    void abhaengigeAuswahl(int berechnung, int m, int zeile, int code);
+    Rueckmeldung quoteUmschalten(Seite s, int zeile, bool tage);
+    void namenTrimmen();
+
+    Arbeitsbereich bereich_;
+    Einstellungen einstellungen_;
+    Lohnsteuerrechner engine_;
+    Monatsberechnung rechner_{engine_};
+
+    int jahr_ = 2007;
+    int gruen_ = 0;
+    int monat_ = 0;
+    bool jahresmodus_ = false;
+    int monatsknopf_ = 0;
+    int letzterMonatsknopf_ = 0;
+    Seite alleMonateSeite_ = Seite::Gruen;
+    std::vector<Meldung> startmeldungen_;
+};
+
+}  // namespace brelvanostik

@@ -1,0 +1,155 @@
+// What the main window shows: one side's rows, the yellow column and the marks of blue
+// values that differ from green. Reads the workspace only; the values were computed before.
+#include <cmath>
+#include <cstdlib>
+
+#include "payroll/parameter.h"
+#include "workspace/auswahllisten.h"
+#include "workspace/sitzung.h"
+
+namespace brelvanostik {
+
+namespace {
+
+const char* const kFesteBeschriftung[kZeilen] = {
+    nullptr, nullptr, nullptr, nullptr, nullptr,
+    "Laufendes Gehalt", "Lfd. Versorgungsbezüge", "Einmaliger Bezug", "Einmaliger Versorgungsbezug",
+    "Vergütung für mehrere Jahre", nullptr, "Wochenstd.v.normal", "Tage von normal",
+    " Monatlicher Steuerfreibetrag", " Monatlicher Hinzurechnungsbetrag", " zusätzlich steuerpflichtig",
+    " zusätzlich SV-pflichtig", nullptr, "Solidaritätszuschlag", nullptr, nullptr, nullptr, nullptr, nullptr,
+    nullptr, nullptr, "AUSZAHLUNG", nullptr, nullptr, nullptr, nullptr,
+};
+
+bool eingabeZeile(int r) { return (r >= 0 && r <= 9) || (r >= 13 && r <= 16) || r == 25; }
+bool auswahlZeile(int r) { return (r >= 1 && r <= 4) || r == 17 || (r >= 19 && r <= 25) || r == 28; }
+
+// Percent x 100 of a Money percentage, doubled (employee share to the whole rate).
+std::int64_t ganzerSatz(Money anteil) { return (anteil * 2).units() / 100; }
+
+// The surcharge rates of row 24 by code, percent x 100.
+std::optional<std::int64_t> zusatzSatz(int code) {
+    switch (code) {
+        case 0: return 0;
+        case 1: return 90;
+        case 2: return 25;
+        case 3: return 115;
+        default: return std::nullopt;
+    }
+}
+
+}  // namespace
+
+Seitenanzeige Sitzung::anzeige(Seite s) const {
+    Seitenanzeige a;
+    const int c = berechnung(s);
+    const Monatssatz& ms = satz(c, monat_);
+    const Fallkopf& k = kopf(c);
+    const Parameter& p = parameter();
+    const int index = Parameter::tabellenindex(jahr_, ms.Auswahl[2]);
+
+    // Rates of rows 21-24, also put in front of the choice texts that begin with "%".
+    a.saetze[0] = ganzerSatz(p.pvsatz[index]);
+    a.saetze[1] = ganzerSatz(p.rvsatz[index]);
+    a.saetze[2] = ganzerSatz(p.avsatz[index]);
+    a.saetze[3] = zusatzSatz(ms.Auswahl[24]);
+
+    for (int r = 0; r < kZeilen; ++r) {
+        Zeilenanzeige& z = a.zeilen[r];
+        if (r <= 26) {
+            z.hatBetrag = true;
+            z.istEingabe = eingabeZeile(r);
+            if (jahresmodus_ && r >= 5) {
+                std::int64_t summe = 0;
+                for (int m = 0; m < kMonate; ++m) summe += satz(c, m).Betrag[r];
+                z.betrag = summe;
+            } else {
+                z.betrag = ms.Betrag[r];
+            }
+            if (!z.istEingabe && z.betrag < 0) z.textFarbe = Farbe::Hellrot;
+        }
+        if (r == 0) {
+            z.beschriftung = k.Fallname;
+        } else if (r == 10) {
+            z.beschriftung = periodentext();
+        } else if (auswahlZeile(r)) {
+            const auto liste = auswahlliste(r, bereich_, jahr_);
+            const int code = ms.Auswahl[r];
+            if (code >= 0 && code < static_cast<int>(liste.size())) z.beschriftung = liste[code];
+            if (!z.beschriftung.empty() && z.beschriftung.front() == '%') {
+                if (r == 20) z.beschriftungSatz = ms.Betrag[4];
+                if (r >= 21 && r <= 24) z.beschriftungSatz = a.saetze[r - 21];
+            }
+        } else if (kFesteBeschriftung[r] != nullptr) {
+            z.beschriftung = kFesteBeschriftung[r];
+        }
+        if (r >= 5 && r <= 9) {
+            z.bru = k.inTagesquote(r, monat_) ? 'B' : '-';
+            z.tei = k.inStundenquote(r, monat_) ? 'T' : '-';
+        }
+    }
+
+    a.kommentar = ms.Kommentar;
+    a.versorgungsbeginn = k.Versorgungsbeginn;
+    a.ersterVollerMonatsbezug = k.ErsterVollerMonatsbezug.toInt64();
+    a.versorgungsSonderzahlung = k.VersorgungsSonderzahlung.toInt64();
+
+    // Hourly payout: the payout per day times seven, per weekly hour.
+    a.auszahlung = ms.Betrag[26];
+    a.tage = ms.Betrag[3];
+    a.wochenstunden = ms.Betrag[1];
+    if (a.tage > 0 && a.wochenstunden > 0) {
+        const double woche = static_cast<double>(a.auszahlung) * 7.0 / (static_cast<double>(a.tage) / 100.0);
+        const double stunde = woche / (static_cast<double>(a.wochenstunden) / 100.0);
+        a.wochenlohn = std::llround(woche);
+        a.stundenlohn = std::llround(stunde);
+    }
+
+    // Bars: the month's deductions as positive amounts, or the year's sums negated.
+    const auto& z = a.zeilen;
+    std::int64_t steuer = 0, sozial = 0;
+    for (int r = 17; r <= 19; ++r) steuer += jahresmodus_ ? -z[r].betrag : std::llabs(z[r].betrag);
+    for (int r = 20; r <= 24; ++r) sozial += jahresmodus_ ? -z[r].betrag : std::llabs(z[r].betrag);
+    a.balken = balkenBerechnen(steuer, sozial, z[12].betrag);
+
+    if (s == Seite::Blau) {
+        const Seitenanzeige gruen = anzeige(Seite::Gruen);
+        const Monatssatz& g = satz(gruen_, monat_);
+        const Fallkopf& gk = kopf(gruen_);
+        for (int r = 0; r < kZeilen; ++r) {
+            Zeilenanzeige& zb = a.zeilen[r];
+            const Zeilenanzeige& zg = gruen.zeilen[r];
+            if (auswahlZeile(r) && (zb.beschriftung != zg.beschriftung || zb.beschriftungSatz != zg.beschriftungSatz)) {
+                zb.beschriftungHintergrund = Farbe::Hellgelb;
+            }
+            if (!jahresmodus_ && eingabeZeile(r) && r <= 25 && ms.Betrag[r] != g.Betrag[r]) {
+                zb.feldHintergrund = Farbe::Hellgelb;
+            }
+            if (r == 5 || (r >= 7 && r <= 9)) {
+                if (k.inTagesquote(r, monat_) != gk.inTagesquote(r, monat_)) zb.bruHintergrund = Farbe::Hellgelb;
+                if (k.inStundenquote(r, monat_) != gk.inStundenquote(r, monat_)) zb.teiHintergrund = Farbe::Hellgelb;
+            }
+        }
+        a.versorgungAbweichend = k.ErsterVollerMonatsbezug != gk.ErsterVollerMonatsbezug ||
+                                 k.VersorgungsSonderzahlung != gk.VersorgungsSonderzahlung;
+    }
+    return a;
+}
+
+GelbeSpalte Sitzung::gelbeSpalte() const {
+    GelbeSpalte g;
+    g.gemeinsam = satz(gruen_, monat_).Gemeinsam;
+    g.modusText = g.gemeinsam ? "gemeinsam" : "Unterschied";
+    g.modusFarbe = g.gemeinsam ? Farbe::Schwarz : Farbe::Hellrot;
+    for (int r = 5; r <= 26; ++r) {
+        std::int64_t gruen = 0, blau = 0;
+        for (int m = jahresmodus_ ? 0 : monat_; m < (jahresmodus_ ? kMonate : monat_ + 1); ++m) {
+            gruen += satz(gruen_, m).Betrag[r];
+            blau += satz(zwilling(gruen_), m).Betrag[r];
+        }
+        g.werte[r] = g.gemeinsam ? gruen + blau : blau - gruen;
+        g.farben[r] = g.werte[r] < 0 ? Farbe::Hellrot : Farbe::Schwarz;
+    }
+    return g;
+}
+
+}  // namespace brelvanostik

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace brelvanostik::test {
+
+using Bytes = std::vector<std::uint8_t>;
+
+inline std::int32_t le(const Bytes& b, std::size_t offset, std::size_t breite) {
+    std::uint32_t u = 0;
+    for (std::size_t i = 0; i < breite; ++i) u |= std::uint32_t{b.at(offset + i)} << (8 * i);
+    return breite == 2 ? static_cast<std::int16_t>(u) : static_cast<std::int32_t>(u);
+}
+inline std::int32_t le32(const Bytes& b, std::size_t offset) {
+    return le(b, offset, 4);
+}
+inline std::int32_t le16(const Bytes& b, std::size_t offset) {
+    return le(b, offset, 2);
+}
+
+inline void setze(Bytes& b, std::size_t offset, std::size_t breite, std::int32_t wert) {
+    for (std::size_t i = 0; i < breite; ++i) {
+        b.at(offset + i) = static_cast<std::uint8_t>(static_cast<std::uint32_t>(wert) >> (8 * i));
+    }
+}
+
+inline Bytes dateiInhalt(const std::filesystem::path& pfad) {
+    std::ifstream in(pfad, std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+inline void dateiAnlegen(const std::filesystem::path& pfad, const Bytes& bytes) {
+    std::ofstream(pfad, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
+}
+
+/// A fresh directory, removed with everything in it at the end of a test.
+class TempVerzeichnis {
+  public:
+    TempVerzeichnis() {
+        std::string muster =
+            (std::filesystem::temp_directory_path() / "brelvanostik-XXXXXX").string();
+        if (::mkdtemp(muster.data()) == nullptr) std::abort();
+        pfad_ = muster;
+    }
+    ~TempVerzeichnis() {
+        std::error_code ec;
+        std::filesystem::permissions(pfad_, std::filesystem::perms::owner_all, ec);
+        std::filesystem::remove_all(pfad_, ec);
+    }
+    TempVerzeichnis(const TempVerzeichnis&) = delete;
+    TempVerzeichnis& operator=(const TempVerzeichnis&) = delete;
+    const std::filesystem::path& pfad() const { return pfad_; }
+    std::filesystem::path operator/(const std::string& name) const { return pfad_ / name; }
+
+  private:
+    std::filesystem::path pfad_;
+};
+
+}  // namespace brelvanostik::test
