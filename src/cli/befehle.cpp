@@ -10,6 +10,15 @@ std::string gebrauchsanweisung() {
            "      inputs: JAHR LZZ RE4 VBEZ WFundF HINZUR STKL ZKF KRV R Alter1 AJAHR VJAHR\n"
            "              VBEZM VBEZS ZMVB (amounts in cents, full stop as decimal separator)\n"
            "\n"
+           "  berechnen [--dir DIR] [--jahr JAHR] [--fall N] [--ab MONAT] [--json]\n"
+           "      recalculates the stored cases of the data files in DIR and saves them\n"
+           "\n"
+           "  eingeben [--dir DIR] --jahr JAHR --fall N --monat MONAT [--blau] [--json] ACTION...\n"
+           "      makes the edits of the main window, recalculates and saves; actions:\n"
+           "      betrag ROW VALUE | auswahl ROW CODE | bru ROW | tei ROW | auf ROW | ab ROW |\n"
+           "      versorgungsbeginn CODE | monatsbezug VALUE | sonderzahlung VALUE | modus |\n"
+           "      name TEXT | kommentar TEXT   (VALUE as typed: digits and one comma, e.g. 1,5)\n"
+           "\n"
            "Exit status: 0 success, 2 bad usage or bad input, 1 any other failure.\n";
 }
 
@@ -24,9 +33,9 @@ int ausfuehren(const std::vector<std::string>& argumente, std::ostream& aus, std
         aus << gebrauchsanweisung();
         return kErfolg;
     }
-    if (befehl == "lohnsteuer") {
-        return lohnsteuerBefehl(rest, aus, fehler);
-    }
+    if (befehl == "lohnsteuer") return lohnsteuerBefehl(rest, aus, fehler);
+    if (befehl == "berechnen") return berechnenBefehl(rest, aus, fehler);
+    if (befehl == "eingeben") return eingebenBefehl(rest, aus, fehler);
     fehler << "brelvanostik-cli: unknown command '" << befehl << "' (try --help)\n";
     return kFalscherAufruf;
 }

@@ -16,6 +16,13 @@ int ausfuehren(const std::vector<std::string>& argumente, std::ostream& aus, std
 /// `lohnsteuer [NAME=VALUE ...]`: one run of the wage tax engine on a fresh state.
 int lohnsteuerBefehl(const std::vector<std::string>& argumente, std::ostream& aus, std::ostream& fehler);
 
+/// `berechnen [--dir DIR] [--jahr JAHR] [--fall N] [--ab MONAT] [--json]`: recalculates stored cases.
+int berechnenBefehl(const std::vector<std::string>& argumente, std::ostream& aus, std::ostream& fehler);
+
+/// `eingeben [--dir DIR] --jahr JAHR --fall N --monat MONAT [--blau] [--json] AKTION ...`: the
+/// edits of the main window with its storing, mirroring and recalculation rules.
+int eingebenBefehl(const std::vector<std::string>& argumente, std::ostream& aus, std::ostream& fehler);
+
 /// Text shown for --help and for a call without a command.
 std::string gebrauchsanweisung();
 

@@ -1,0 +1,96 @@
+#include <string>
+
+#include "cli/befehle.h"
+#include "cli/berechnung_json.h"
+#include "cli/optionen.h"
+#include "engine/lohnsteuer.h"
+#include "payroll/monatsberechnung.h"
+#include "workspace/datendateien.h"
+
+namespace brelvanostik::cli {
+
+namespace {
+
+std::string einzeilig(std::string_view titel) {
+    std::string text(titel);
+    text += ":";
+    for (const auto zeile : kAusgleichAbgelehntZeilen) {
+        text += ' ';
+        text += zeile;
+    }
+    return text;
+}
+
+}  // namespace
+
+void hinweiseMelden(const std::vector<std::string>& hinweise, std::ostream& fehler) {
+    for (const std::string& h : hinweise) {
+        std::string zeile = h;
+        for (char& c : zeile) {
+            if (c == '\n' || c == '\r') c = ' ';
+        }
+        fehler << "brelvanostik-cli: " << zeile << "\n";
+    }
+}
+
+int berechnenBefehl(const std::vector<std::string>& argumente, std::ostream& aus, std::ostream& fehler) {
+    std::string problem;
+    const auto optionen =
+        optionenLesen(argumente, {{"--dir", "--jahr", "--fall", "--ab"}, {"--json"}}, kBerechnungen, problem);
+    if (!optionen || !optionen->rest.empty()) {
+        fehler << "brelvanostik-cli berechnen: "
+               << (optionen ? "unexpected argument '" + optionen->rest.front() + "'" : problem) << "\n";
+        return kFalscherAufruf;
+    }
+    Ladeergebnis geladen = laden(optionen->verzeichnis);
+    if (geladen.lesefehler) {
+        fehler << "brelvanostik-cli berechnen: " << *geladen.lesefehler << "\n";
+        return kFalscherAufruf;
+    }
+    hinweiseMelden(geladen.hinweise, fehler);
+
+    // A fresh engine, as after the program's start: church membership set once.
+    Lohnsteuerrechner engine;
+    engine.R = 1;
+    Monatsberechnung rechner(engine);
+    const int ab = optionen->ab.value_or(1) - 1;
+    std::vector<std::pair<int, int>> berechnet;
+    for (int jahr = kErstesJahr; jahr < kErstesJahr + kJahre; ++jahr) {
+        if (optionen->jahr && *optionen->jahr != jahr) continue;
+        std::vector<int> berechnungen;
+        if (optionen->fall) {
+            berechnungen.push_back(*optionen->fall - 1);
+        } else {
+            for (int g = 0; g < kFaelle; ++g) {
+                berechnungen.push_back(g);
+                berechnungen.push_back(zwilling(g));
+            }
+        }
+        for (const int b : berechnungen) {
+            const Ergebnis e = rechner.berechne(geladen.arbeitsbereich, jahr, b, ab);
+            if (e.lstAusgleichAbgelehnt) {
+                fehler << "brelvanostik-cli: " << jahr << ", Fall " << (b + 1) << ": "
+                       << einzeilig(kAusgleichAbgelehntTitel) << "\n";
+            }
+            berechnet.emplace_back(jahr, b);
+        }
+    }
+
+    if (const auto fehlertext = speichern(optionen->verzeichnis, geladen.arbeitsbereich, geladen.einstellungen)) {
+        fehler << "brelvanostik-cli berechnen: " << *fehlertext << "\n";
+        return kFalscherAufruf;
+    }
+    if (optionen->json) {
+        JsonSchreiber json;
+        json.objektAnfang();
+        json.feldAnfang("berechnungen");
+        json.arrayAnfang();
+        for (const auto& [jahr, b] : berechnet) berechnungSchreiben(json, geladen.arbeitsbereich, jahr, b);
+        json.arrayEnde();
+        json.objektEnde();
+        aus << json.text() << "\n";
+    }
+    return kErfolg;
+}
+
+}  // namespace brelvanostik::cli
