@@ -1,0 +1,402 @@
+#include "ui/hauptfenster.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+
+#include "ui/auswahlpanel.h"
+#include "ui/betragsfeld.h"
+#include "ui/ergebnisspalte.h"
+#include "ui/farben.h"
+#include "ui/meldungen.h"
+#include "ui/namenspanel.h"
+#include "ui/navigationsleiste.h"
+#include "ui/seitenpanel.h"
+#include "ui/tippzeile.h"
+#include "ui/zeilenknopf.h"
+#include "workspace/auswahllisten.h"
+
+namespace brelvanostik {
+
+namespace {
+
+constexpr int kGelbeSpalte = raster::kSpaltenJeSeite;
+constexpr int kBlaueSpalten = kGelbeSpalte + 1;
+
+/// The size at which the window shows its base font; larger windows scale the font.
+constexpr int kBezugsbreite = 1000;
+constexpr int kBezugshoehe = 700;
+/// Below this the rows would no longer be readable.
+constexpr int kMindestbreite = 1000;
+constexpr int kMindesthoehe = 680;
+
+/// The standard window size of the settings record, in twips.
+constexpr int kStandardHoeheTwips = 9885;
+constexpr int kStandardBreiteTwips = 11145;
+constexpr double kTwipsJeZoll = 1440.0;
+
+double twipsJePixel(const QWidget* fenster) {
+    const QScreen* schirm = fenster->screen() != nullptr ? fenster->screen() : QGuiApplication::primaryScreen();
+    const double dpi = schirm != nullptr && schirm->logicalDotsPerInch() > 0 ? schirm->logicalDotsPerInch() : 96.0;
+    return kTwipsJeZoll / dpi;
+}
+
+int inPixel(std::int32_t twips, double faktor) {
+    return static_cast<int>(std::lround(static_cast<double>(twips) / faktor));
+}
+
+std::int32_t inTwips(int pixel, double faktor) {
+    const double twips = std::round(pixel * faktor);
+    return static_cast<std::int32_t>(std::clamp(twips, -2.0e9, 2.0e9));
+}
+
+QPushButton* befehlsknopf(const QString& text, const QString& name, QWidget* eltern) {
+    auto* knopf = new QPushButton(text, eltern);
+    knopf->setObjectName(name);
+    knopf->setFocusPolicy(Qt::ClickFocus);
+    knopf->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    knopf->setMinimumSize(0, 0);
+    return knopf;
+}
+
+}  // namespace
+
+Hauptfenster::Hauptfenster(Sitzung& sitzung, Meldungsanzeige& meldungen, QWidget* eltern)
+    : QWidget(eltern), sitzung_(sitzung), meldungen_(meldungen) {
+    setWindowTitle(QString::fromUtf8(kTitel));
+    setObjectName(QStringLiteral("hauptfenster"));
+    setMinimumSize(kMindestbreite, kMindesthoehe);
+    QFont basis = font();
+    basis.setPointSizeF(basisPunkte_);
+    setFont(basis);
+    aufbauen();
+    resize(kBezugsbreite, kBezugshoehe);
+    darstellen();
+}
+
+Hauptfenster::~Hauptfenster() = default;
+
+void Hauptfenster::aufbauen() {
+    auto* spalte = new QVBoxLayout(this);
+    spalte->setSizeConstraint(QLayout::SetNoConstraint);
+    spalte->setContentsMargins(4, 4, 4, 4);
+    spalte->setSpacing(4);
+
+    tipp_ = new Tippzeile(this);
+    tipp_->leerflaecheAnmelden(this);
+
+    navigation_ = new Navigationsleiste(tipp_, this);
+    navigation_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    spalte->addWidget(navigation_, 13);
+    connect(navigation_, &Navigationsleiste::monatGeklickt, this, &Hauptfenster::monatGeklickt);
+    connect(navigation_, &Navigationsleiste::jahrGeklickt, this, &Hauptfenster::jahrGeklickt);
+
+    // Both sides and the yellow column share one grid, so that their rows line up.
+    flaeche_ = new QWidget(this);
+    flaeche_->setObjectName(QStringLiteral("rechenflaeche"));
+    flaeche_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    tipp_->leerflaecheAnmelden(flaeche_);
+    auto* raster = new QGridLayout(flaeche_);
+    raster->setContentsMargins(0, 0, 0, 0);
+    raster->setHorizontalSpacing(3);
+    raster->setVerticalSpacing(2);
+    gruen_ = new Seitenpanel(Seite::Gruen, raster, 0, flaeche_, tipp_);
+    gelb_ = new Ergebnisspalte(raster, kGelbeSpalte, flaeche_, tipp_);
+    blau_ = new Seitenpanel(Seite::Blau, raster, kBlaueSpalten, flaeche_, tipp_);
+    // Label, amount, rate, two toggles, two arrows; then the yellow column.
+    const std::array<int, raster::kSpaltenJeSeite> breiten = {32, 11, 5, 3, 3, 3, 3};
+    for (int i = 0; i < raster::kSpaltenJeSeite; ++i) {
+        raster->setColumnStretch(i, breiten[static_cast<std::size_t>(i)]);
+        raster->setColumnStretch(kBlaueSpalten + i, breiten[static_cast<std::size_t>(i)]);
+    }
+    raster->setColumnStretch(kGelbeSpalte, 11);
+    for (int r = 0; r <= raster::kKommentarZeile; ++r) raster->setRowStretch(r, 1);
+    spalte->addWidget(flaeche_, 30 * 20);
+
+    for (Seitenpanel* seite : {gruen_, blau_}) {
+        connect(seite, &Seitenpanel::zeileGeklickt, this, &Hauptfenster::zeileGeklickt);
+        connect(seite, &Seitenpanel::zeileRechtsGeklickt, this, &Hauptfenster::zeileRechtsGeklickt);
+        connect(seite, &Seitenpanel::betragAuswerten, this, &Hauptfenster::betragAuswerten);
+        connect(seite, &Seitenpanel::gesperrtBedient, this, &Hauptfenster::jahresmodusMelden);
+        connect(seite, &Seitenpanel::tagesquoteGeklickt, this, [this](Seite s, int zeile) {
+            ueberlagerungenSchliessen();
+            const Rueckmeldung r = sitzung_.tagesquoteUmschalten(s, zeile);
+            darstellen();
+            melden(r);
+        });
+        connect(seite, &Seitenpanel::stundenquoteGeklickt, this, [this](Seite s, int zeile) {
+            ueberlagerungenSchliessen();
+            const Rueckmeldung r = sitzung_.stundenquoteUmschalten(s, zeile);
+            darstellen();
+            melden(r);
+        });
+        connect(seite, &Seitenpanel::pfeilAufGeklickt, this, [this](Seite s, int zeile) {
+            ueberlagerungenSchliessen();
+            const Rueckmeldung r = sitzung_.pfeilAuf(s, zeile);
+            darstellen();
+            melden(r);
+        });
+        connect(seite, &Seitenpanel::pfeilAbGeklickt, this, [this](Seite s, int zeile) {
+            ueberlagerungenSchliessen();
+            const Rueckmeldung r = sitzung_.pfeilAb(s, zeile);
+            darstellen();
+            melden(r);
+        });
+        connect(seite, &Seitenpanel::kommentarGeaendert, this, [this](Seite s, const QString& text) {
+            sitzung_.kommentarSetzen(s, text.toStdString());
+        });
+    }
+    connect(gelb_, &Ergebnisspalte::modusGeklickt, this, [this] {
+        ueberlagerungenSchliessen();
+        sitzung_.modusUmschalten();
+        darstellen();
+    });
+
+    auswahl_ = new Auswahlpanel(flaeche_);
+    connect(auswahl_, &Auswahlpanel::eintragGewaehlt, this, &Hauptfenster::eintragGewaehlt);
+    connect(auswahl_, &Auswahlpanel::freiGeklickt, this, &Hauptfenster::auswahlFreiGeklickt);
+    connect(auswahl_, &Auswahlpanel::versorgungsbetragAuswerten, this,
+            [this](Seite s, int feld, const QString& text) {
+                const Rueckmeldung r = sitzung_.betragEingeben(s, feld, text.toStdString());
+                darstellen();
+                melden(r);
+            });
+    namen_ = new Namenspanel(flaeche_);
+    connect(namen_, &Namenspanel::umbenannt, this, [this](Seite s, const QString& name) {
+        sitzung_.umbenennen(s, name.toStdString());
+        darstellen();
+    });
+
+    // Foot: the pension commands of both sides, the tip line, the window size commands.
+    auto* fuss = new QHBoxLayout;
+    fuss->setSpacing(4);
+    const QString versorgungTipp = QStringLiteral(
+        "Notwendige Zusatzangaben bei Versorgungsbezügen zur Berechnung des Versorgungsfreibetrags");
+    versorgungGruen_ = befehlsknopf(QStringLiteral("Versorgungsbezüge"), QStringLiteral("befehl_9"), this);
+    versorgungBlau_ = befehlsknopf(QStringLiteral("Versorgungsbezüge"), QStringLiteral("befehl_10"), this);
+    farben::setzen(versorgungGruen_, QPalette::Button, farben::kHellgruen);
+    farben::setzen(versorgungBlau_, QPalette::Button, farben::kHellcyan);
+    tipp_->anmelden(versorgungGruen_, versorgungTipp);
+    tipp_->anmelden(versorgungBlau_, versorgungTipp);
+    connect(versorgungGruen_, &QPushButton::clicked, this, [this] { versorgungOeffnen(Seite::Gruen); });
+    connect(versorgungBlau_, &QPushButton::clicked, this, [this] { versorgungOeffnen(Seite::Blau); });
+    standardKnopf_ = befehlsknopf(QStringLiteral("Standardgröße"), QStringLiteral("befehl_1"), this);
+    vollKnopf_ = befehlsknopf(QStringLiteral("Bildschirmgröße"), QStringLiteral("befehl_31"), this);
+    tipp_->anmelden(standardKnopf_, QStringLiteral("Verkleinert das Bild auf die Standardgröße."));
+    tipp_->anmelden(vollKnopf_, QStringLiteral("Vergrößert das Programmfenster auf Bildschirmgröße."));
+    connect(standardKnopf_, &QPushButton::clicked, this, &Hauptfenster::standardgroesse);
+    connect(vollKnopf_, &QPushButton::clicked, this, &Hauptfenster::bildschirmgroesse);
+    standardKnopf_->hide();
+    fuss->addWidget(versorgungGruen_, 12);
+    fuss->addWidget(tipp_, 60);
+    fuss->addWidget(versorgungBlau_, 12);
+    fuss->addWidget(standardKnopf_, 12);
+    fuss->addWidget(vollKnopf_, 12);
+    spalte->addLayout(fuss, 2 * 20);
+}
+
+void Hauptfenster::darstellen() {
+    const bool jahresmodus = sitzung_.jahresmodus();
+    const QString periode = QString::fromStdString(sitzung_.periodentext());
+    const Seitenanzeige gruen = sitzung_.anzeige(Seite::Gruen);
+    const Seitenanzeige blau = sitzung_.anzeige(Seite::Blau);
+    gruen_->darstellen(gruen, periode, jahresmodus);
+    blau_->darstellen(blau, periode, jahresmodus);
+    gelb_->darstellen(sitzung_.gelbeSpalte(), jahresmodus);
+    navigation_->darstellen(sitzung_.monatsknopf(), sitzung_.jahresknopf());
+    farben::setzen(versorgungBlau_, QPalette::Button,
+                   blau.versorgungAbweichend ? farben::kHellgelb : farben::kHellcyan);
+    if (auswahl_->isVisible() && auswahl_->fuerVersorgung()) {
+        const Seitenanzeige& a = auswahl_->seite() == Seite::Gruen ? gruen : blau;
+        auswahl_->versorgungZeigen(a.versorgungsbeginn, a.ersterVollerMonatsbezug, a.versorgungsSonderzahlung);
+    }
+}
+
+void Hauptfenster::melden(const Rueckmeldung& rueckmeldung) {
+    for (const Meldung& meldung : rueckmeldung.meldungen) meldungen_.zeigen(meldung);
+}
+
+void Hauptfenster::jahresmodusMelden() {
+    meldungen_.zeigen(Meldung{std::string(kJahresmodusTitel), std::string(kJahresmodusText),
+                              Meldung::Symbol::Ausrufezeichen});
+}
+
+void Hauptfenster::ueberlagerungenSchliessen() {
+    auswahl_->hide();
+    namen_->hide();
+}
+
+QRect Hauptfenster::rechteckDerZeile(Seite seite, int zeile) const {
+    const Seitenpanel* panel = seite == Seite::Gruen ? gruen_ : blau_;
+    const Zeilenknopf* knopf = panel->knopf(zeile);
+    return knopf != nullptr ? knopf->geometry() : QRect(0, 0, flaeche_->width() / 4, 20);
+}
+
+void Hauptfenster::zeileGeklickt(Seite seite, int zeile) {
+    auswahl_->hide();
+    if (sitzung_.jahresmodus()) {
+        jahresmodusMelden();
+        return;
+    }
+    // Rows without a list, and the insurance rows while the status excludes insurance,
+    // open nothing.
+    if (!sitzung_.auswahlMoeglich(seite, zeile)) return;
+    const std::vector<std::string> eintraege = auswahlliste(zeile, sitzung_.arbeitsbereich(), sitzung_.jahr());
+    if (eintraege.empty()) return;
+    const int berechnung = sitzung_.berechnung(seite);
+    const int aktuell =
+        zeile == 0 ? berechnung
+                   : sitzung_.arbeitsbereich()
+                         .monat(sitzung_.jahr() - kErstesJahr, berechnung, sitzung_.monat())
+                         .Auswahl[static_cast<std::size_t>(zeile)];
+    auswahl_->oeffnen(seite, zeile, eintraege, aktuell, rechteckDerZeile(seite, zeile));
+}
+
+void Hauptfenster::zeileRechtsGeklickt(Seite seite, int zeile) {
+    if (zeile != 0) return;  // only the case name is renamed
+    ueberlagerungenSchliessen();
+    const Zeilenknopf* knopf = (seite == Seite::Gruen ? gruen_ : blau_)->knopf(0);
+    namen_->oeffnen(seite, knopf->text(), rechteckDerZeile(seite, 0));
+}
+
+void Hauptfenster::eintragGewaehlt(Seite seite, int zeile, int code) {
+    Rueckmeldung r;
+    if (zeile == kVersorgungsbeginnZeile) {
+        r = sitzung_.auswahlTreffen(seite, zeile, code);  // the panel stays open for the amounts
+    } else {
+        auswahl_->hide();
+        // Row 0 lists green and blue names; either name of a pair shows that case.
+        r = zeile == 0 ? sitzung_.fallWaehlen(code % kFaelle) : sitzung_.auswahlTreffen(seite, zeile, code);
+    }
+    darstellen();
+    melden(r);
+}
+
+void Hauptfenster::auswahlFreiGeklickt() {
+    const bool versorgung = auswahl_->fuerVersorgung();
+    auswahl_->hide();
+    if (!versorgung) return;
+    const Rueckmeldung r = sitzung_.berechnungAusloesen();
+    darstellen();
+    melden(r);
+}
+
+void Hauptfenster::betragAuswerten(Seite seite, int zeile, const QString& text) {
+    if (sitzung_.jahresmodus()) return;  // the year's totals take no input
+    const Rueckmeldung r = sitzung_.betragEingeben(seite, zeile, text.toStdString());
+    darstellen();
+    melden(r);
+}
+
+void Hauptfenster::versorgungOeffnen(Seite seite) {
+    ueberlagerungenSchliessen();
+    const Seitenanzeige a = sitzung_.anzeige(seite);
+    // The panel opens beside the row of the current pension payments.
+    auswahl_->oeffnen(seite, kVersorgungsbeginnZeile, versorgungsbeginnliste(), a.versorgungsbeginn,
+                      rechteckDerZeile(seite, 6));
+    auswahl_->versorgungZeigen(a.versorgungsbeginn, a.ersterVollerMonatsbezug, a.versorgungsSonderzahlung);
+}
+
+void Hauptfenster::monatGeklickt(int knopf) {
+    ueberlagerungenSchliessen();
+    sitzung_.monatsknopfKlicken(knopf);
+    darstellen();
+}
+
+void Hauptfenster::jahrGeklickt(int knopf) {
+    ueberlagerungenSchliessen();
+    sitzung_.jahresknopfKlicken(knopf);
+    darstellen();
+}
+
+void Hauptfenster::standardgroesse() {
+    ueberlagerungenSchliessen();
+    showNormal();
+    const double faktor = twipsJePixel(this);
+    resize(std::max(minimumWidth(), inPixel(kStandardBreiteTwips, faktor)),
+           std::max(minimumHeight(), inPixel(kStandardHoeheTwips, faktor)));
+    standardKnopf_->hide();
+    vollKnopf_->show();
+}
+
+void Hauptfenster::bildschirmgroesse() {
+    ueberlagerungenSchliessen();
+    showMaximized();
+    vollKnopf_->hide();
+    standardKnopf_->show();
+}
+
+void Hauptfenster::geometrieHerstellen(const Einstellungen& einstellungen) {
+    geladen_ = einstellungen;
+    const double faktor = twipsJePixel(this);
+    QRect ziel(inPixel(einstellungen.Links, faktor), inPixel(einstellungen.Oben, faktor),
+               inPixel(einstellungen.Breite, faktor), inPixel(einstellungen.Hoehe, faktor));
+    const QScreen* schirm = QGuiApplication::screenAt(ziel.center());
+    if (schirm == nullptr) schirm = QGuiApplication::primaryScreen();
+    const QRect verfuegbar = schirm != nullptr ? schirm->availableGeometry() : QRect(0, 0, 1024, 768);
+    // A window stored at the size of the whole screen was maximised.
+    const bool maximiert = ziel.width() >= verfuegbar.width() && ziel.height() >= verfuegbar.height();
+    ziel.setWidth(std::clamp(ziel.width(), minimumWidth(), std::max(minimumWidth(), verfuegbar.width())));
+    ziel.setHeight(std::clamp(ziel.height(), minimumHeight(), std::max(minimumHeight(), verfuegbar.height())));
+    if (!verfuegbar.intersects(ziel) || !verfuegbar.contains(ziel.topLeft())) {
+        ziel.moveCenter(verfuegbar.center());
+        ziel.moveTopLeft(QPoint(std::max(verfuegbar.left(), ziel.left()), std::max(verfuegbar.top(), ziel.top())));
+    }
+    move(ziel.topLeft());
+    resize(ziel.size());
+    hergestellt_ = QRect(pos(), size());
+    const bool standard = einstellungen.Hoehe == kStandardHoeheTwips;
+    standardKnopf_->setVisible(!standard);
+    vollKnopf_->setVisible(standard);
+    if (maximiert) setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void Hauptfenster::geometrieMerken() {
+    if (!isMaximized() && QRect(pos(), size()) == hergestellt_) {
+        // Unmoved and unchanged: the record keeps its own values, without rounding drift.
+        sitzung_.fensterMerken(geladen_.Oben, geladen_.Links, geladen_.Hoehe, geladen_.Breite);
+        return;
+    }
+    const double faktor = twipsJePixel(this);
+    const QRect rahmen = isMaximized() ? frameGeometry() : QRect(pos(), size());
+    sitzung_.fensterMerken(inTwips(rahmen.top(), faktor), inTwips(rahmen.left(), faktor),
+                           inTwips(rahmen.height(), faktor), inTwips(rahmen.width(), faktor));
+}
+
+void Hauptfenster::closeEvent(QCloseEvent* ereignis) {
+    // What the user was still typing belongs to the work that is saved.
+    if (auto* feld = qobject_cast<Betragsfeld*>(QApplication::focusWidget())) feld->offeneEingabeAuswerten();
+    geometrieMerken();
+    if (schliessenPruefen_ && !schliessenPruefen_()) {
+        ereignis->ignore();
+        return;
+    }
+    ereignis->accept();
+}
+
+void Hauptfenster::resizeEvent(QResizeEvent* ereignis) {
+    QWidget::resizeEvent(ereignis);
+    schriftSkalieren();
+}
+
+void Hauptfenster::schriftSkalieren() {
+    // Like the rows, the font grows with the window, so that a maximised window on a large
+    // screen is as readable as the standard one.
+    const double faktor = std::min(static_cast<double>(width()) / kBezugsbreite,
+                                   static_cast<double>(height()) / kBezugshoehe);
+    const double punkte = std::clamp(basisPunkte_ * faktor, basisPunkte_, basisPunkte_ * 2.0);
+    const double gerundet = std::round(punkte * 2.0) / 2.0;
+    if (std::abs(font().pointSizeF() - gerundet) < 0.25) return;
+    QFont schrift = font();
+    schrift.setPointSizeF(gerundet);
+    setFont(schrift);
+}
+
+}  // namespace brelvanostik

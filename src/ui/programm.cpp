@@ -1,0 +1,152 @@
+#include "ui/programm.h"
+
+#include <QString>
+#include <QTimer>
+
+#include <system_error>
+
+#include "ui/hauptfenster.h"
+#include "ui/meldungen.h"
+#include "workspace/datendateien.h"
+#include "workspace/sitzung.h"
+
+namespace brelvanostik {
+
+namespace {
+
+QString pfadText(const std::filesystem::path& pfad) { return QString::fromStdString(pfad.string()); }
+
+Meldung meldung(const char* titel, const QString& text, Meldung::Symbol symbol) {
+    return Meldung{titel, text.toStdString(), symbol};
+}
+
+}  // namespace
+
+Programm::Programm(std::filesystem::path verzeichnis, Meldungsanzeige& meldungen)
+    : verzeichnis_(std::move(verzeichnis)), meldungen_(meldungen) {}
+
+Programm::~Programm() = default;
+
+bool Programm::starten() {
+    // A second copy in the same directory would overwrite the first one's work at its exit.
+    sperre_ = std::make_unique<QLockFile>(pfadText(verzeichnis_ / kSperrdateiName));
+    sperre_->setStaleLockTime(0);  // a long-running first copy never counts as stale
+    if (!sperre_->tryLock(0)) {
+        if (sperre_->error() == QLockFile::LockFailedError) {
+            meldungen_.zeigen(meldung(
+                "Brelvanostik läuft bereits",
+                QStringLiteral("Brelvanostik ist im Verzeichnis „%1“ bereits geöffnet.\n"
+                               "Diese zweite Kopie wird nicht gestartet, damit sie beim Beenden "
+                               "die Arbeit der ersten nicht überschreibt.")
+                    .arg(pfadText(verzeichnis_)),
+                Meldung::Symbol::Ausrufezeichen));
+            return false;
+        }
+        // A directory without write permission cannot be locked; the save at exit will say
+        // what is wrong and offer another directory.
+        sperre_.reset();
+    }
+
+    Ladeergebnis geladen = laden(verzeichnis_);
+    lesefehler_ = geladen.lesefehler;
+    if (!geladen.hinweise.empty()) {
+        QString text;
+        for (const std::string& hinweis : geladen.hinweise) {
+            if (!text.isEmpty()) text += QStringLiteral("\n\n");
+            text += QString::fromStdString(hinweis);
+        }
+        if (lesefehler_) {
+            text += QStringLiteral("\n\nBeim Beenden werden die Datendateien in „%1“ nicht "
+                                   "überschrieben; Sie können Ihre Arbeit dann in einem anderen "
+                                   "Verzeichnis speichern.")
+                        .arg(pfadText(verzeichnis_));
+        }
+        const bool ernst = lesefehler_.has_value() || !geladen.sicherungskopien.empty();
+        meldungen_.zeigen(meldung("Datendateien", text,
+                                  ernst ? Meldung::Symbol::Ausrufezeichen : Meldung::Symbol::Information));
+    }
+
+    sitzung_ = std::make_unique<Sitzung>(std::move(geladen.arbeitsbereich), geladen.einstellungen);
+    fenster_ = std::make_unique<Hauptfenster>(*sitzung_, meldungen_);
+    fenster_->geometrieHerstellen(geladen.einstellungen);
+    fenster_->schliessenPruefenSetzen([this] { return beenden(); });
+    // A December adjustment refused by the first calculation is told once the window is up.
+    QTimer::singleShot(0, fenster_.get(), [this] {
+        for (const Meldung& m : sitzung_->startmeldungen()) meldungen_.zeigen(m);
+    });
+    return true;
+}
+
+bool Programm::speichernNach(const std::filesystem::path& verzeichnis, QString& fehler) {
+    const std::optional<std::string> problem =
+        speichern(verzeichnis, sitzung_->arbeitsbereich(), sitzung_->einstellungen());
+    if (!problem) return true;
+    fehler = QString::fromStdString(*problem);
+    return false;
+}
+
+bool Programm::beenden() {
+    if (gespeichert_ || !sitzung_) return true;
+    // A second request to end (a signal while the save question is open) waits for the
+    // user's answer to the first.
+    if (imBeenden_) return false;
+    imBeenden_ = true;
+    const bool beendet = beendenFragen();
+    imBeenden_ = false;
+    return beendet;
+}
+
+bool Programm::beendenFragen() {
+    QString fehler;
+    bool wiederholbar = !lesefehler_.has_value();
+    if (lesefehler_) {
+        fehler = QStringLiteral("Die Datendateien in „%1“ konnten beim Start nicht gelesen werden "
+                                "und werden deshalb nicht überschrieben.")
+                     .arg(pfadText(verzeichnis_));
+    } else if (speichernNach(verzeichnis_, fehler)) {
+        gespeichert_ = true;
+        return true;
+    }
+    for (;;) {
+        switch (meldungen_.speicherproblem(fehler, wiederholbar)) {
+            case Meldungsanzeige::Entscheidung::Wiederholen:
+                if (wiederholbar && speichernNach(verzeichnis_, fehler)) {
+                    gespeichert_ = true;
+                    return true;
+                }
+                break;
+            case Meldungsanzeige::Entscheidung::AnderesVerzeichnis: {
+                const std::optional<std::filesystem::path> ziel = meldungen_.verzeichnisWaehlen();
+                if (!ziel) break;
+                std::error_code fehlercode;
+                const bool belegt = std::filesystem::exists(*ziel / kMonatsdateiName, fehlercode) ||
+                                    std::filesystem::exists(*ziel / kKopfdateiName, fehlercode);
+                if (belegt &&
+                    !meldungen_.bestaetigen(
+                        QStringLiteral("Datendateien ersetzen?"),
+                        QStringLiteral("Im Verzeichnis „%1“ liegen bereits Datendateien von "
+                                       "Brelvanostik. Sollen sie durch Ihre Arbeit ersetzt werden?")
+                            .arg(pfadText(*ziel)))) {
+                    break;
+                }
+                if (speichernNach(*ziel, fehler)) {
+                    gespeichert_ = true;
+                    meldungen_.zeigen(meldung(
+                        "Gespeichert",
+                        QStringLiteral("Ihre Arbeit wurde im Verzeichnis „%1“ gespeichert. Starten "
+                                       "Sie Brelvanostik dort, um mit ihr weiterzuarbeiten.")
+                            .arg(pfadText(*ziel)),
+                        Meldung::Symbol::Information));
+                    return true;
+                }
+                break;
+            }
+            case Meldungsanzeige::Entscheidung::NichtSpeichern:
+                return true;
+            case Meldungsanzeige::Entscheidung::Zurueck:
+                return false;
+        }
+    }
+}
+
+}  // namespace brelvanostik

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QLockFile>
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+
+namespace brelvanostik {
+
+class Hauptfenster;
+class Meldungsanzeige;
+class Sitzung;
+
+/// One run of the program in a working directory: locks the directory against a second
+/// copy, loads the data files (telling the user what was mended), builds the session and
+/// the main window, and saves everything when the window closes. Saving is the only way
+/// out: when it fails the user decides whether to retry, to save elsewhere or, knowingly,
+/// to end without saving.
+class Programm {
+public:
+    static constexpr const char* kSperrdateiName = "Brelvanostik.lock";
+
+    Programm(std::filesystem::path verzeichnis, Meldungsanzeige& meldungen);
+    ~Programm();
+
+    /// Locks, loads and builds the window (not yet shown). False when the program must not
+    /// run: another copy works in the same directory, or the user has been told why not.
+    bool starten();
+
+    Hauptfenster* fenster() const { return fenster_.get(); }
+    Sitzung* sitzung() const { return sitzung_.get(); }
+
+private:
+    /// Saves at exit; false keeps the window open.
+    bool beenden();
+    bool beendenFragen();
+    bool speichernNach(const std::filesystem::path& verzeichnis, QString& fehler);
+
+    std::filesystem::path verzeichnis_;
+    Meldungsanzeige& meldungen_;
+    std::unique_ptr<QLockFile> sperre_;
+    std::unique_ptr<Sitzung> sitzung_;
+    std::unique_ptr<Hauptfenster> fenster_;
+    /// The working directory's files could not be read and must not be overwritten.
+    std::optional<std::string> lesefehler_;
+    bool gespeichert_ = false;
+    bool imBeenden_ = false;
+};
+
+}  // namespace brelvanostik

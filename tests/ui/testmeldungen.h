@@ -1,0 +1,41 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <vector>
+
+#include "ui/meldungen.h"
+
+namespace brelvanostik {
+
+/// Answers in place of the user: records every message and gives prepared answers, so
+/// that no test waits for a modal dialog.
+class Testmeldungen final : public Meldungsanzeige {
+public:
+    void zeigen(const Meldung& meldung) override { gezeigt.push_back(meldung); }
+    Entscheidung speicherproblem(const QString& text, bool wiederholbar) override {
+        probleme.push_back(text);
+        wiederholbarGefragt.push_back(wiederholbar);
+        if (entscheidungen.empty()) return Entscheidung::Zurueck;
+        const Entscheidung e = entscheidungen.front();
+        entscheidungen.erase(entscheidungen.begin());
+        return e;
+    }
+    std::optional<std::filesystem::path> verzeichnisWaehlen() override { return anderesVerzeichnis; }
+    bool bestaetigen(const QString&, const QString&) override { return true; }
+
+    bool hatTitel(const std::string& titel) const {
+        for (const Meldung& m : gezeigt) {
+            if (m.titel == titel) return true;
+        }
+        return false;
+    }
+
+    std::vector<Meldung> gezeigt;
+    std::vector<QString> probleme;
+    std::vector<bool> wiederholbarGefragt;
+    std::vector<Entscheidung> entscheidungen;
+    std::optional<std::filesystem::path> anderesVerzeichnis;
+};
+
+}  // namespace brelvanostik
