@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the dependencies, builds and starts Brelvanostik in the current directory.
+# Installs the dependencies, builds and starts Brelvanostik in the current directory (the
+# command-line tool's usage text when the window is not built).
 set -euo pipefail
 hier="$(cd "$(dirname "$0")/.." && pwd)"
 bash "$hier/tools/install-deps.sh"

@@ -68,29 +68,24 @@ std::int32_t Money::toInt32() const {
     return static_cast<std::int32_t>(v);
 }
 
-Money Money::aufgerundet() const {
-    // Hundredths of the unit in the fraction, halves to even: 0..100. The published rule
-    // takes the whole value x 100 modulo 100, where 100 turns into 0 and a fraction of
-    // 0.995 or more would be rounded down; taking the fraction alone keeps it up and
-    // needs no 32-bit conversion of the whole value.
+// Rounding up to a step of the unit (a whole unit, or a hundredth of it): cut to the step,
+// then add one step when the fraction of the whole unit, in hundredths rounded half to even,
+// is not zero. The published rule takes the whole value x 100 modulo 100, where a fraction of
+// 0.995 or more turns into 0 and would be rounded down; taking the fraction alone keeps it up
+// and needs no 32-bit conversion of the whole value.
+Money Money::aufrunden(std::int64_t schritt) const {
     const std::int64_t bruch = units_ % kScale;
-    const Money ganz = abgeschnitten();
-    if (bruch <= 0) {
-        return ganz;
-    }
-    const std::int64_t hundertstel = halbGeradeDividiert(bruch, kScale / 100);
-    return hundertstel > 0 ? ganz + whole(1) : ganz;
-}
-
-Money Money::aufgerundetHundertstel() const {
-    const std::int64_t bruch = units_ % kScale;
-    const Money gekuerzt = abgeschnittenHundertstel();
+    const Money gekuerzt(units_ / schritt * schritt);
     if (bruch <= 0) {
         return gekuerzt;
     }
     const std::int64_t hundertstel = halbGeradeDividiert(bruch, kScale / 100);
-    return hundertstel > 0 ? gekuerzt + raw(100) : gekuerzt;
+    return hundertstel > 0 ? gekuerzt + Money(schritt) : gekuerzt;
 }
+
+Money Money::aufgerundet() const { return aufrunden(kScale); }
+
+Money Money::aufgerundetHundertstel() const { return aufrunden(kScale / 100); }
 
 std::string Money::text() const {
     const bool negativ = units_ < 0;

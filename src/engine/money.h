@@ -74,6 +74,7 @@ public:
 
 private:
     constexpr explicit Money(std::int64_t units) : units_(units) {}
+    Money aufrunden(std::int64_t schritt) const;
     std::int64_t units_ = 0;
 };
 
