@@ -166,7 +166,15 @@ void neuAnlegen(const fs::path& verzeichnis, const Dateiinhalt& kopfdatei, Ladee
                                     kKopfdateiName + " wurde unverändert aufbewahrt als „" +
                                     kopie.string() + "“.");
     }
-    if (auto fehler = speichern(verzeichnis, ergebnis.arbeitsbereich, ergebnis.einstellungen)) {
+    // A new file holds 0 in every choice code but the birth year; in memory, as after every
+    // load, row 10 holds the month index.
+    Arbeitsbereich neu = ergebnis.arbeitsbereich;
+    for (int j = 0; j < kJahre; ++j) {
+        for (int b = 0; b < kBerechnungen; ++b) {
+            for (int m = 0; m < kMonate; ++m) neu.monat(j, b, m).Auswahl[10] = 0;
+        }
+    }
+    if (auto fehler = speichern(verzeichnis, neu, ergebnis.einstellungen)) {
         ergebnis.hinweise.push_back("Die neuen Datendateien konnten nicht angelegt werden. " +
                                     *fehler);
     }

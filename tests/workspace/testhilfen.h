@@ -12,16 +12,11 @@ namespace brelvanostik::test {
 
 using Bytes = std::vector<std::uint8_t>;
 
-inline std::int32_t le(const Bytes& b, std::size_t offset, std::size_t breite) {
+/// A little-endian integer of 2 or 4 bytes, as the data files hold it.
+inline std::int32_t le(const Bytes& b, std::size_t offset, std::size_t breite = 4) {
     std::uint32_t u = 0;
     for (std::size_t i = 0; i < breite; ++i) u |= std::uint32_t{b.at(offset + i)} << (8 * i);
     return breite == 2 ? static_cast<std::int16_t>(u) : static_cast<std::int32_t>(u);
-}
-inline std::int32_t le32(const Bytes& b, std::size_t offset) {
-    return le(b, offset, 4);
-}
-inline std::int32_t le16(const Bytes& b, std::size_t offset) {
-    return le(b, offset, 2);
 }
 
 inline void setze(Bytes& b, std::size_t offset, std::size_t breite, std::int32_t wert) {
@@ -30,6 +25,11 @@ inline void setze(Bytes& b, std::size_t offset, std::size_t breite, std::int32_t
     }
 }
 
+inline Bytes teil(const Bytes& b, std::size_t offset, std::size_t laenge) {
+    return Bytes(b.begin() + offset, b.begin() + offset + laenge);
+}
+
+/// The contents of a file; empty when it is missing.
 inline Bytes dateiInhalt(const std::filesystem::path& pfad) {
     std::ifstream in(pfad, std::ios::binary);
     return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
@@ -42,26 +42,19 @@ inline void dateiAnlegen(const std::filesystem::path& pfad, const Bytes& bytes) 
 }
 
 /// A fresh directory, removed with everything in it at the end of a test.
-class TempVerzeichnis {
-  public:
+struct TempVerzeichnis {
+    std::filesystem::path pfad = std::filesystem::temp_directory_path() / "brelvanostik-XXXXXX";
     TempVerzeichnis() {
-        std::string muster =
-            (std::filesystem::temp_directory_path() / "brelvanostik-XXXXXX").string();
+        std::string muster = pfad.string();
         if (::mkdtemp(muster.data()) == nullptr) std::abort();
-        pfad_ = muster;
+        pfad = muster;
     }
     ~TempVerzeichnis() {
         std::error_code ec;
-        std::filesystem::permissions(pfad_, std::filesystem::perms::owner_all, ec);
-        std::filesystem::remove_all(pfad_, ec);
+        std::filesystem::permissions(pfad, std::filesystem::perms::owner_all, ec);
+        std::filesystem::remove_all(pfad, ec);
     }
-    TempVerzeichnis(const TempVerzeichnis&) = delete;
-    TempVerzeichnis& operator=(const TempVerzeichnis&) = delete;
-    const std::filesystem::path& pfad() const { return pfad_; }
-    std::filesystem::path operator/(const std::string& name) const { return pfad_ / name; }
-
-  private:
-    std::filesystem::path pfad_;
+    std::filesystem::path operator/(const std::string& name) const { return pfad / name; }
 };
 
 }  // namespace brelvanostik::test

@@ -1,9 +1,31 @@
+// The default health insurance rates and the sliding zone's contribution formula; the
+// ceilings and shares are checked through the month calculation.
 #include <gtest/gtest.h>
 
 #include "payroll/gleitzone.h"
+#include "payroll/parameter.h"
 
 namespace brelvanostik {
 namespace {
+
+enum { BW = 0, BY = 1, BE = 2, HE = 6, MV = 7, RP = 10, SN = 12, TH = 15 };
+
+TEST(PayrollParameter, KrankenversicherungssatzJeLandUndMonat) {
+    // {year, state, month, rate x 100}; Rheinland-Pfalz changed with June 2006.
+    // clang-format off
+    const int faelle[][4] = {
+        {2004, BY, 2, 1490}, {2004, BY, 3, 1450},  // Bavaria lowered with April 2004
+        {2005, BW, 5, 1490}, {2005, BW, 6, 1400}, {2005, BW, 10, 1400}, {2005, BW, 11, 1390},
+        {2005, MV, 0, 1490}, {2005, MV, 11, 1490},  // no drop in July 2005
+        {2006, RP, 4, 1330}, {2006, RP, 5, 1390}, {2006, HE, 5, 1390}, {2006, HE, 6, 1440},
+        {2007, BE, 0, 1580}, {2007, SN, 11, 1290}, {2007, TH, 6, 1360},
+        {2003, -1, -1, 1490}, {2009, 99, 40, 1450},  // foreign indexes stay inside the table
+    };
+    // clang-format on
+    for (const auto& f : faelle) {
+        EXPECT_EQ(parameter().kvsatz(f[0], f[1], f[2]), f[3]) << f[0] << " " << f[1] << " " << f[2];
+    }
+}
 
 TEST(PayrollGleitzone, HalbAufGerundetEntscheidetAmBruchteil) {
     // {ten-thousandths of a cent, whole cents}

@@ -1,0 +1,114 @@
+// What the month calculation takes from annual runs of the wage tax: the tax on one-time
+// payments, and December's adjustment of the whole year.
+#include <gtest/gtest.h>
+
+#include "testfall.h"
+
+namespace brelvanostik {
+namespace {
+
+using testfall::Eingabe;
+using testfall::Fall;
+using testfall::Testfall;
+
+constexpr int MAI = 4, JUNI = 5, DEZEMBER = 11;
+
+/// A one-time payment (row 7) or one-time pension (row 8) in one month.
+Eingabe einmal(std::int32_t betrag, int monat = MAI, int zeile = 7) {
+    return {'B', zeile, betrag, monat, monat};
+}
+
+// clang-format off
+TEST(PayrollEinmalzahlung, SteuerAusZweiJahreslaeufenBeitraegeBisZurNichtVerbrauchtenGrenze) {
+    // 3,000.00 a month in 2004, west. Kennwert 0 the pay so far, 1 and 2 the annual wage
+    // expected without and with the month's payments, 6 the wage tax on them. Each month
+    // leaves 487.50 under the health ceiling and 2,150.00 under the pension ceiling; Kennwert
+    // 19..21 health so far / used / left, 22..24 the same for pension, 14..18 the
+    // contributions on the payment.
+    const Fall faelle[] = {
+        {"5,000.00 in May, 1,000.00 in June", {einmal(500000), einmal(100000, JUNI)},
+         {{'K', MAI, 0, 1200000}, {'K', MAI, 1, 3600000}, {'K', MAI, 2, 4100000},
+          {'K', MAI, 6, -180900}, {'B', MAI, 17, -58283 - 180900}, {'K', JUNI, 0, 2000000},
+          {'K', JUNI, 1, 4100000}, {'K', JUNI, 2, 4200000}, {'K', JUNI, 6, -37800},
+          {'K', MAI, 19, 243750}, {'K', MAI, 20, 243750}, {'K', MAI, 21, 0},
+          {'k', MAI, 0, 0},  // raised from -1,950.00
+          {'K', JUNI, 19, 243750},  // June sees January to April again
+          {'K', MAI, 22, 1075000}, {'K', MAI, 23, 500000}, {'K', MAI, 24, 575000},
+          {'r', MAI, 0, -285000}, {'K', JUNI, 22, 790000},
+          {'K', MAI, 14, -17306}, {'K', MAI, 15, -2072}, {'K', MAI, 16, -48750},
+          {'K', MAI, 17, -16250}, {'K', MAI, 18, 0}, {'B', MAI, 20, -21300 - 17306},
+          {'K', MAI, 26, 800000}, {'K', MAI, 27, 300000 + 243750}, {'K', MAI, 28, 800000},
+          // April, without a payment: both annual wages alike, nothing taxed or levied on it.
+          {'K', 3, 2, 3600000}, {'K', 3, 6, 0}, {'K', 3, 14, 0}, {'K', 3, 16, 0}}},
+        {"1,000.00 in May", {einmal(100000)},
+         {{'K', MAI, 19, 243750}, {'K', MAI, 20, 100000}, {'K', MAI, 21, 143750},
+          {'k', MAI, 0, -51250}, {'K', JUNI, 19, 192500},
+          {'K', MAI, 23, 100000}, {'K', MAI, 24, 975000}, {'r', MAI, 0, 115000},
+          {'K', MAI, 14, -7100}, {'K', MAI, 15, -850}, {'K', MAI, 16, -9750}, {'K', MAI, 17, -3250}}},
+        {"surcharges on it", {einmal(100000), {'A', 24, 3}}, {{'K', MAI, 18, -1150}}},
+        {"none in the sliding zone status", {einmal(100000), {'A', 24, 1}, {'A', 3, 3}},
+         {{'K', MAI, 18, 0}}},
+        // Small pensions keep the pension allowance below its cap: every euro of them counts.
+        {"a one-time pension: taxed, no contributions", {{'B', 6, 10000}, einmal(300000, MAI, 8)},
+         {{'K', MAI, 2, 4020000}, {'K', MAI, 6, -64200}, {'K', MAI, 20, 0}, {'K', MAI, 23, 0},
+          {'K', MAI, 14, 0}}},
+    };
+    for (const Fall& f : faelle) testfall::pruefe(f);
+}
+
+TEST(PayrollKirchensteuer, MindestkirchensteuerNurBeiLohnsteuerDesLaufendenLohns) {
+    const Fall faelle[] = {
+        {"code 3", {{'A', 19, 3}}, {{'B', MAI, 19, -15}, {'K', MAI, 8, -15}}},
+        {"code 4", {{'A', 19, 4}}, {{'B', MAI, 19, -30}, {'K', MAI, 8, -30}}},
+        {"not on top of a payment's tax", {{'A', 19, 4}, einmal(500000)}, {{'B', MAI, 19, -30}}},
+        {"no wage tax on 800.00", {{'A', 19, 4}}, {{'B', MAI, 19, 0}}, 2004, 9, 80000},
+        {"a payment's tax does not count", {{'A', 19, 4}, einmal(500000)},
+         {{'B', MAI, 19, 0}, {'K', MAI, 8, 0}}, 2004, 9, 80000},
+    };
+    for (const Fall& f : faelle) testfall::pruefe(f);
+}
+
+TEST(PayrollJahresausgleich, DezemberTraegtDieJahressteuerAbzueglichDesEinbehaltenen) {
+    // 2,000.00 a month in 2004 with the December adjustment: the year's withholding ('J') adds
+    // up to the tax on the annual wage. The minimum church tax is monthly: nothing of it is
+    // refunded in December.
+    const auto mit = [](int kirche, std::vector<Eingabe> mehr) {
+        mehr.insert(mehr.end(), {{'A', 4, 1}, {'A', 19, kirche}});
+        return mehr;
+    };
+    const Eingabe erhoehung = {'B', 5, 400000, 6};  // from July
+    const Fall faelle[] = {
+        {"a raise", mit(2, {erhoehung}),
+         {{'J', 0, 17, -699400}, {'J', 0, 18, -38467}, {'J', 0, 19, -62946}, {'A', DEZEMBER, 4, 1}},
+         2004, 9, 200000},
+        {"a payment in December", mit(2, {einmal(500000, DEZEMBER)}),
+         {{'J', 0, 17, -468600}, {'J', 0, 18, -25773}, {'J', 0, 19, -42174}}, 2004, 9, 200000},
+        {"pensions", mit(2, {{'B', 6, 10000}, einmal(300000, 2, 8)}),
+         {{'J', 0, 17, -393000}, {'J', 0, 18, -21615}, {'J', 0, 19, -35370}}, 2004, 9, 200000},
+        {"minimum church tax 0.15", mit(3, {erhoehung}),
+         {{'B', DEZEMBER, 19, -15}, {'J', 0, 19, -12 * 15}}, 2004, 9, 200000},
+        {"minimum church tax 0.30", mit(4, {erhoehung}),
+         {{'B', DEZEMBER, 19, -30}, {'J', 0, 19, -12 * 30}}, 2004, 9, 200000},
+    };
+    for (const Fall& f : faelle) testfall::pruefe(f);
+}
+// clang-format on
+
+TEST(PayrollJahresausgleich, AbgelehntWennNichtAlleTageBezahlt) {
+    for (const std::int32_t tage : {2900, 1500}) {
+        Testfall t(2004, 9, 300000);
+        t.aendere({'A', 4, 1});
+        t.aendere({'B', 3, tage, 5, 5});
+        EXPECT_TRUE(t.rechne().lstAusgleichAbgelehnt) << tage;
+        for (int m = 0; m < 12; ++m) EXPECT_EQ(t.monat(m).Auswahl[4], 0) << m;
+        EXPECT_EQ(t.monat(DEZEMBER).Betrag[17], t.monat(DEZEMBER).Kennwert[3]);  // ordinary tax
+
+        // The choice is off now: the next run computes without it and reports nothing.
+        const Arbeitsbereich vorher = *t.bereich;
+        EXPECT_FALSE(t.rechne().lstAusgleichAbgelehnt);
+        EXPECT_TRUE(*t.bereich == vorher);
+    }
+}
+
+}  // namespace
+}  // namespace brelvanostik
