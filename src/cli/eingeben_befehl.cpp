@@ -49,8 +49,6 @@ std::optional<std::string> ergebnis(const Rueckmeldung& r, std::ostream& fehler)
 
 }  // namespace
 
-void hinweiseMelden(const std::vector<std::string>& hinweise, std::ostream& fehler);
-
 int eingebenBefehl(const std::vector<std::string>& argumente, std::ostream& aus, std::ostream& fehler) {
     std::string problem;
     const auto optionen = optionenLesen(argumente, {{"--dir", "--jahr", "--fall", "--monat"}, {"--json", "--blau"}},
