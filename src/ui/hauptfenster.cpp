@@ -125,30 +125,14 @@ void Hauptfenster::aufbauen() {
         connect(seite, &Seitenpanel::zeileRechtsGeklickt, this, &Hauptfenster::zeileRechtsGeklickt);
         connect(seite, &Seitenpanel::betragAuswerten, this, &Hauptfenster::betragAuswerten);
         connect(seite, &Seitenpanel::gesperrtBedient, this, &Hauptfenster::jahresmodusMelden);
-        connect(seite, &Seitenpanel::tagesquoteGeklickt, this, [this](Seite s, int zeile) {
-            ueberlagerungenSchliessen();
-            const Rueckmeldung r = sitzung_.tagesquoteUmschalten(s, zeile);
-            darstellen();
-            melden(r);
-        });
-        connect(seite, &Seitenpanel::stundenquoteGeklickt, this, [this](Seite s, int zeile) {
-            ueberlagerungenSchliessen();
-            const Rueckmeldung r = sitzung_.stundenquoteUmschalten(s, zeile);
-            darstellen();
-            melden(r);
-        });
-        connect(seite, &Seitenpanel::pfeilAufGeklickt, this, [this](Seite s, int zeile) {
-            ueberlagerungenSchliessen();
-            const Rueckmeldung r = sitzung_.pfeilAuf(s, zeile);
-            darstellen();
-            melden(r);
-        });
-        connect(seite, &Seitenpanel::pfeilAbGeklickt, this, [this](Seite s, int zeile) {
-            ueberlagerungenSchliessen();
-            const Rueckmeldung r = sitzung_.pfeilAb(s, zeile);
-            darstellen();
-            melden(r);
-        });
+        connect(seite, &Seitenpanel::tagesquoteGeklickt, this,
+                [this](Seite s, int zeile) { zeilenaktion(&Sitzung::tagesquoteUmschalten, s, zeile); });
+        connect(seite, &Seitenpanel::stundenquoteGeklickt, this,
+                [this](Seite s, int zeile) { zeilenaktion(&Sitzung::stundenquoteUmschalten, s, zeile); });
+        connect(seite, &Seitenpanel::pfeilAufGeklickt, this,
+                [this](Seite s, int zeile) { zeilenaktion(&Sitzung::pfeilAuf, s, zeile); });
+        connect(seite, &Seitenpanel::pfeilAbGeklickt, this,
+                [this](Seite s, int zeile) { zeilenaktion(&Sitzung::pfeilAb, s, zeile); });
         connect(seite, &Seitenpanel::kommentarGeaendert, this, [this](Seite s, const QString& text) {
             sitzung_.kommentarSetzen(s, text.toStdString());
         });
@@ -397,6 +381,14 @@ void Hauptfenster::schriftSkalieren() {
     QFont schrift = font();
     schrift.setPointSizeF(gerundet);
     setFont(schrift);
+}
+
+// A toggle or an arrow of a row: close what is open, let the session act, redraw, tell.
+void Hauptfenster::zeilenaktion(Rueckmeldung (Sitzung::*aktion)(Seite, int), Seite s, int zeile) {
+    ueberlagerungenSchliessen();
+    const Rueckmeldung r = (sitzung_.*aktion)(s, zeile);
+    darstellen();
+    melden(r);
 }
 
 }  // namespace brelvanostik

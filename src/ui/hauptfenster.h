@@ -71,6 +71,8 @@ private:
     void bildschirmgroesse();
 
     Sitzung& sitzung_;
+    void zeilenaktion(Rueckmeldung (Sitzung::*aktion)(Seite, int), Seite s, int zeile);
+
     Meldungsanzeige& meldungen_;
     std::function<bool()> schliessenPruefen_;
 
