@@ -5,6 +5,7 @@
 #include "cli/optionen.h"
 #include "engine/lohnsteuer.h"
 #include "payroll/monatsberechnung.h"
+#include "session/sitzung.h"
 #include "workspace/datendateien.h"
 
 namespace brelvanostik::cli {

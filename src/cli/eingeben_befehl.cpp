@@ -8,9 +8,9 @@
 #include "cli/berechnung_json.h"
 #include "cli/optionen.h"
 #include "cli/zahlen.h"
+#include "session/eingabe.h"
+#include "session/sitzung.h"
 #include "workspace/datendateien.h"
-#include "workspace/eingabe.h"
-#include "workspace/sitzung.h"
 
 namespace brelvanostik::cli {
 

@@ -2,21 +2,12 @@
 
 #include <array>
 #include <cstdint>
-#include <string_view>
 
 #include "engine/lohnsteuer.h"
 #include "engine/money.h"
 #include "workspace/arbeitsbereich.h"
 
 namespace brelvanostik {
-
-/// Title and lines of the message shown when the employer's annual adjustment is refused.
-inline constexpr std::string_view kAusgleichAbgelehntTitel = "Kein LStAusgleich des AG zulässig";
-inline constexpr std::array<std::string_view, 3> kAusgleichAbgelehntZeilen{
-    "Ein Lohnsteuerjahresausgleich des Arbeitgebers",
-    "ist nicht zulässig, weil nicht alle Tage des Jahres",
-    "mit Entgelt belegt sind.",
-};
 
 /// What a recalculation has to tell the front beyond the month records it wrote.
 struct Ergebnis {

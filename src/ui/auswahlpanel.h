@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "workspace/sitzung.h"
+#include "session/sitzung.h"
 
 class QLabel;
 class QListWidget;

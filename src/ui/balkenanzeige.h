@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "workspace/anzeige.h"
+#include "session/anzeige.h"
 
 namespace brelvanostik {
 

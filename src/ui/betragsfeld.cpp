@@ -3,8 +3,8 @@
 #include <QKeyEvent>
 #include <QValidator>
 
+#include "session/eingabe.h"
 #include "ui/zahlenformat.h"
-#include "workspace/eingabe.h"
 
 namespace brelvanostik {
 

@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "workspace/anzeige.h"
+#include "session/anzeige.h"
 
 class QGridLayout;
 class QLabel;

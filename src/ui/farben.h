@@ -3,7 +3,7 @@
 #include <QColor>
 #include <QPalette>
 
-#include "workspace/anzeige.h"
+#include "session/anzeige.h"
 
 class QWidget;
 

@@ -5,8 +5,8 @@
 
 #include <functional>
 
+#include "session/sitzung.h"
 #include "workspace/einstellungen.h"
-#include "workspace/sitzung.h"
 
 class QGridLayout;
 class QPushButton;

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <optional>
 
-#include "workspace/sitzung.h"
+#include "session/sitzung.h"
 
 class QWidget;
 

@@ -2,7 +2,7 @@
 
 #include <QFrame>
 
-#include "workspace/sitzung.h"
+#include "session/sitzung.h"
 
 class QLabel;
 class QLineEdit;

@@ -3,8 +3,8 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 
+#include "session/sitzung.h"
 #include "ui/tippzeile.h"
-#include "workspace/sitzung.h"
 
 namespace brelvanostik {
 

@@ -5,10 +5,10 @@
 
 #include <system_error>
 
+#include "session/sitzung.h"
 #include "ui/hauptfenster.h"
 #include "ui/meldungen.h"
 #include "workspace/datendateien.h"
-#include "workspace/sitzung.h"
 
 namespace brelvanostik {
 

@@ -4,8 +4,8 @@
 
 #include <array>
 
-#include "workspace/anzeige.h"
-#include "workspace/sitzung.h"
+#include "session/anzeige.h"
+#include "session/sitzung.h"
 
 class QFrame;
 class QGridLayout;

@@ -11,12 +11,12 @@
 
 #include <memory>
 
+#include "session/sitzung.h"
 #include "testmeldungen.h"
 #include "ui/balkenanzeige.h"
 #include "ui/farben.h"
 #include "ui/hauptfenster.h"
 #include "ui/programm.h"
-#include "workspace/sitzung.h"
 
 using namespace brelvanostik;
 

@@ -4,8 +4,8 @@
 #include <cstdlib>
 
 #include "payroll/parameter.h"
+#include "session/sitzung.h"
 #include "workspace/auswahllisten.h"
-#include "workspace/sitzung.h"
 
 namespace brelvanostik {
 

@@ -1,12 +1,12 @@
-#include "workspace/sitzung.h"
+#include "session/sitzung.h"
 
 #include <algorithm>
 #include <string>
 
 #include "payroll/parameter.h"
+#include "session/eingabe.h"
 #include "workspace/auswahllisten.h"
 #include "workspace/datensaetze.h"
-#include "workspace/eingabe.h"
 
 namespace brelvanostik {
 

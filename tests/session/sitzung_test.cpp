@@ -2,8 +2,8 @@
 // corrections and refusals, the yellow column and navigation without recalculation.
 #include <gtest/gtest.h>
 
+#include "session/sitzung.h"
 #include "workspace/neuer_arbeitsbereich.h"
-#include "workspace/sitzung.h"
 
 namespace brelvanostik {
 namespace {

@@ -1,4 +1,4 @@
-#include "workspace/eingabe.h"
+#include "session/eingabe.h"
 
 namespace brelvanostik {
 

@@ -1,4 +1,4 @@
-#include "workspace/anzeige.h"
+#include "session/anzeige.h"
 
 #include <cmath>
 #include <limits>

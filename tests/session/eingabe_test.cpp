@@ -1,7 +1,7 @@
 // The amount fields' key filter and the reading of typed amounts.
 #include <gtest/gtest.h>
 
-#include "workspace/eingabe.h"
+#include "session/eingabe.h"
 
 namespace brelvanostik {
 namespace {

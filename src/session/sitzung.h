@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -7,7 +8,7 @@
 
 #include "engine/lohnsteuer.h"
 #include "payroll/monatsberechnung.h"
-#include "workspace/anzeige.h"
+#include "session/anzeige.h"
 #include "workspace/arbeitsbereich.h"
 #include "workspace/einstellungen.h"
 
@@ -39,6 +40,14 @@ inline constexpr std::string_view kJahresmodusTitel = "Jahresgehalt ändern";
 inline constexpr std::string_view kJahresmodusText =
     "Während das JAHRESGEHALT eingestellt ist, können keine Änderungen vorgenommen werden. "
     "Bitte stellen Sie ein Monatsgehalt ein.";
+
+/// Title and lines of the message shown when the employer's annual adjustment is refused.
+inline constexpr std::string_view kAusgleichAbgelehntTitel = "Kein LStAusgleich des AG zulässig";
+inline constexpr std::array<std::string_view, 3> kAusgleichAbgelehntZeilen{
+    "Ein Lohnsteuerjahresausgleich des Arbeitgebers",
+    "ist nicht zulässig, weil nicht alle Tage des Jahres",
+    "mit Entgelt belegt sind.",
+};
 
 /// One session of work on the workspace: the current selection (year, case, side, month,
 /// annual mode) and every edit and move the main window offers, with the rules by which
