@@ -11,13 +11,11 @@
 #include "session/eingabe.h"
 #include "session/sitzung.h"
 #include "workspace/datendateien.h"
+#include "workspace/zeilen.h"
 
 namespace brelvanostik::cli {
 
 namespace {
-
-// Rows with an amount field on a side of the main window.
-bool hatBetragsfeld(int zeile) { return (zeile >= 0 && zeile <= 9) || (zeile >= 13 && zeile <= 16) || zeile == 25; }
 
 std::optional<int> zeileLesen(const std::string& text) {
     const auto zahl = leseGanzzahl(text);
@@ -90,7 +88,7 @@ int eingebenBefehl(const std::vector<std::string>& argumente, std::ostream& aus,
                                      -> std::optional<std::string> {
              const auto code = leseGanzzahl(p[1]);
              if (!code || *code < 0 || *code > 99) return "code '" + p[1] + "' does not exist";
-             if (zeile != 0 && !s.auswahlMoeglich(seite, zeile)) return "row " + p[0] + " takes no choice now";
+             if (zeile != zeile::Fall && !s.auswahlMoeglich(seite, zeile)) return "row " + p[0] + " takes no choice now";
              return ergebnis(s.auswahlTreffen(seite, zeile, static_cast<int>(*code)), meldungen);
          })}},
         {"bru", {1, mitZeile([&](Sitzung& s, Seite seite, int zeile, const std::vector<std::string>&) {
@@ -109,14 +107,14 @@ int eingebenBefehl(const std::vector<std::string>& argumente, std::ostream& aus,
                                       -> std::optional<std::string> {
              const auto code = leseGanzzahl(p[0]);
              if (!code || *code < 0 || *code > 2) return "pension start code '" + p[0] + "' does not exist";
-             return ergebnis(s.auswahlTreffen(seite, 27, static_cast<int>(*code)), meldungen);
+             return ergebnis(s.auswahlTreffen(seite, zeile::Versorgungsbeginn, static_cast<int>(*code)), meldungen);
          }}},
         {"monatsbezug", {1, [&](Sitzung& s, Seite seite, const std::vector<std::string>& p) {
-             return feldtextZulaessig(p[0]) ? betrag(11)(s, seite, p)
+             return feldtextZulaessig(p[0]) ? betrag(kMonatsbezugFeld)(s, seite, p)
                                             : std::optional<std::string>("'" + p[0] + "' is not an amount");
          }}},
         {"sonderzahlung", {1, [&](Sitzung& s, Seite seite, const std::vector<std::string>& p) {
-             return feldtextZulaessig(p[0]) ? betrag(12)(s, seite, p)
+             return feldtextZulaessig(p[0]) ? betrag(kSonderzahlungFeld)(s, seite, p)
                                             : std::optional<std::string>("'" + p[0] + "' is not an amount");
          }}},
         {"modus", {0, [&](Sitzung& s, Seite, const std::vector<std::string>&) -> std::optional<std::string> {

@@ -173,10 +173,6 @@ static_assert(jedeZelleGefuellt(kParameter), "a health insurance rate cell was l
 
 }  // namespace
 
-Parameter parameterladen() {
-    return fuellen();
-}
-
 const Parameter& parameter() {
     return kParameter;
 }

@@ -4,13 +4,14 @@
 #include <cstdint>
 
 #include "engine/money.h"
+#include "workspace/zeilen.h"
 
 namespace brelvanostik {
 
 /// The statutory tables of the payroll month calculation for the tax years 2004 to 2007:
 /// the default health insurance rates of every state and month, the employee's shares of
 /// care, pension and unemployment insurance, and the monthly contribution ceilings of the
-/// western and eastern area. Filled once by parameterladen() and read-only afterwards.
+/// western and eastern area. Filled at compile time and read-only.
 ///
 /// Eight-entry tables are indexed by y + 4 x area (y = tax year - 2004, area 0 west, 1 east).
 /// The lookup helpers accept any index and fall back to the nearest valid entry, so a
@@ -30,11 +31,8 @@ struct Parameter {
     std::array<float, kEintraege> kvbbg{};  ///< health and care ceiling, cents per month
     std::array<float, kEintraege> rvbbg{};  ///< pension and unemployment ceiling, cents per month
 
-    /// 1 for the eastern area (Brandenburg, Mecklenburg-Vorpommern, Sachsen, Sachsen-Anhalt,
-    /// Thüringen), 0 for every other state; Berlin belongs to the western area.
-    static constexpr int ostgebiet(int land) {
-        return land == 3 || land == 7 || land == 12 || land == 13 || land == 15 ? 1 : 0;
-    }
+    /// 1 for the eastern area, 0 for every other state.
+    static constexpr int ostgebiet(int land) { return bundesland::imOsten(land) ? 1 : 0; }
     /// Index y + 4 x area of the eight-entry tables for a tax year and a state.
     static constexpr int tabellenindex(int jahr, int land) {
         return jahrIndex(jahr) + kJahre * ostgebiet(land);
@@ -52,10 +50,6 @@ struct Parameter {
                                                 : monat];
     }
 };
-
-/// Fills the tables; the main window calls it once at start (it is also what parameter()
-/// holds, so calling it again yields the same values).
-Parameter parameterladen();
 
 /// The tables every calculation reads, filled once.
 const Parameter& parameter();

@@ -7,34 +7,11 @@
 #include "session/eingabe.h"
 #include "workspace/auswahllisten.h"
 #include "workspace/datensaetze.h"
+#include "workspace/zeilen.h"
 
 namespace brelvanostik {
 
 namespace {
-
-// Rows whose amount is carried from the displayed month through December; the other input
-// rows (days, one-time payments) belong to the displayed month only.
-bool fortlaufendeZeile(int zeile) {
-    switch (zeile) {
-        case 0: case 1: case 4: case 5: case 6: case 13: case 14: case 15: case 16: case 25:
-            return true;
-        default:
-            return false;
-    }
-}
-
-bool monatsZeile(int zeile) { return zeile == 2 || zeile == 3 || (zeile >= 7 && zeile <= 9); }
-
-// Rows whose amount must stay within the largest amount a field takes.
-bool betragsZeile(int zeile) {
-    return (zeile >= 5 && zeile <= 9) || (zeile >= 11 && zeile <= 16) || zeile == 25;
-}
-
-bool auswahlZeile(int zeile) {
-    return (zeile >= 1 && zeile <= 4) || zeile == 17 || (zeile >= 19 && zeile <= 25) || zeile == 28;
-}
-
-constexpr int kSachsen = 12;
 
 Meldung hoechstbetragMeldung() {
     return {"Betrag zu hoch",
@@ -127,36 +104,35 @@ Rueckmeldung Sitzung::betragEingeben(Seite s, int zeile, std::string_view text) 
     Rueckmeldung r;
     const int berechnung = this->berechnung(s);
 
-    if (zeile == 25) {
-        // Deductions are stored negative; only "Einbehalt vom Brelvanostik" is paid out.
-        const bool auszahlung = satz(berechnung, monat_).Auswahl[25] == 7;
+    const Zeilenregel regel = zeilenregel(zeile);
+    if (zeile == zeile::Abzug) {
+        // Deductions are stored negative; only the retention is paid out.
+        const bool auszahlung = satz(berechnung, monat_).Auswahl[zeile::Abzug] == abzug::Einbehalt;
         if (!auszahlung && wert > 0) wert = -wert;
     }
-    auto korrigiere = [&](std::int64_t grenze, std::int64_t ersatz) {
-        if (wert > grenze) {
-            wert = ersatz;
-            r.feldtext = std::to_string(ersatz / 100);
-        }
-    };
-    if (zeile == 0 || zeile == 1) korrigiere(10000, 4000);  // weekly hours above 100 -> 40
-    if (zeile == 4) korrigiere(1600, 1600);                  // health rate at most 16 %
-    if (zeile == 2 || zeile == 3) korrigiere(3100, 3000);    // days above 31 -> 30
-    if (betragsZeile(zeile) && (wert > kMaxBetragHundertstel || wert < -kMaxBetragHundertstel)) {
+    if (regel.hoechstwert > 0 && wert > regel.hoechstwert) {
+        wert = regel.ersatz;
+        r.feldtext = std::to_string(regel.ersatz / 100);
+    }
+    const bool versorgung = zeile == kMonatsbezugFeld || zeile == kSonderzahlungFeld;
+    if ((regel.betragsgrenze || versorgung) &&
+        (wert > kMaxBetragHundertstel || wert < -kMaxBetragHundertstel)) {
         return abgelehnt(hoechstbetragMeldung());
     }
     const auto gespeichert = static_cast<std::int32_t>(wert);
 
     for (const int c : empfaenger(s)) {
-        if (fortlaufendeZeile(zeile)) {
+        if (regel.geltung == Geltung::BisDezember) {
             for (int m = monat_; m < kMonate; ++m) satz(c, m).Betrag[zeile] = gespeichert;
-        } else if (monatsZeile(zeile)) {
+        } else if (regel.geltung == Geltung::NurMonat) {
             satz(c, monat_).Betrag[zeile] = gespeichert;
-        } else if (zeile == 11) {
+        } else if (zeile == kMonatsbezugFeld) {
             kopf(c).ErsterVollerMonatsbezug = Money::whole(gespeichert);
-        } else if (zeile == 12) {
+        } else if (zeile == kSonderzahlungFeld) {
             kopf(c).VersorgungsSonderzahlung = Money::whole(gespeichert);
         }
         // Row 10 is the calculator's memo field and result rows store nothing.
+        if (!regel.gespiegelt && !versorgung) break;
     }
     auto neu = berechnungAusloesen();
     r.meldungen.insert(r.meldungen.end(), neu.meldungen.begin(), neu.meldungen.end());
@@ -165,69 +141,82 @@ Rueckmeldung Sitzung::betragEingeben(Seite s, int zeile, std::string_view text) 
 
 bool Sitzung::auswahlMoeglich(Seite s, int zeile) const {
     if (jahresmodus_) return false;
-    if (zeile == 0 || zeile == 27) return true;
-    if (!auswahlZeile(zeile)) return false;
-    if (zeile >= 20 && zeile <= 24) {
-        const int status = satz(berechnung(s), monat_).Auswahl[3];
-        if (status == 1 || status == 2) return false;
+    if (zeile == zeile::Fall || zeile == zeile::Versorgungsbeginn) return true;
+    if (!istAuswahlzeile(zeile)) return false;
+    if (zeile >= zeile::Krankenversicherung && zeile <= zeile::Zusatzbeitrag) {
+        const int status = satz(berechnung(s), monat_).Auswahl[zeile::SvStatus];
+        if (status == svstatus::NichtPflichtig || status == svstatus::MiniJob) return false;
     }
     return true;
 }
 
 void Sitzung::abhaengigeAuswahl(int c, int m, int zeile, int code) {
+    namespace v = versicherung;
+    namespace av = arbeitslosenversicherung;
     Monatssatz& ms = satz(c, m);
     auto& a = ms.Auswahl;
-    const bool sachsen = a[2] == kSachsen;
+    auto& kv = a[zeile::Krankenversicherung];
+    auto& pv = a[zeile::Pflegeversicherung];
+    auto& rv = a[zeile::Rentenversicherung];
+    auto& alv = a[zeile::Arbeitslosenversicherung];
+    const bool sachsen = a[zeile::Bundesland] == bundesland::Sachsen;
     switch (zeile) {
-        case 2:
-            ms.Betrag[4] = parameter().kvsatz(jahr_, code, m);
-            a[19] = code <= 1 ? 1 : 2;  // 8 % in Baden-Württemberg and Bayern, 9 % elsewhere
-            a[21] = code == kSachsen ? 4 : 0;
+        case zeile::Bundesland:
+            ms.Betrag[zeile::KvSatz] = parameter().kvsatz(jahr_, code, m);
+            // 8 % in Baden-Württemberg and Bayern, 9 % elsewhere
+            a[zeile::Kirchensteuer] =
+                code <= bundesland::Bayern ? kirchensteuer::Acht : kirchensteuer::Neun;
+            pv = code == bundesland::Sachsen ? v::SachsenBeitrag : v::Beitrag;
             break;
-        case 3:
-            if (code == 1 || code == 2) {
-                a[20] = a[21] = a[22] = 3;
-                a[23] = 2;
-                a[24] = 0;
-            } else if (code == 3) {
-                a[20] = a[21] = a[22] = 2;
-                a[23] = 1;
+        case zeile::SvStatus:
+            if (code == svstatus::NichtPflichtig || code == svstatus::MiniJob) {
+                kv = pv = rv = v::Keine;
+                alv = av::Keine;
+                a[zeile::Zusatzbeitrag] = zusatzbeitrag::Sozialversicherung;
+            } else if (code == svstatus::Gleitzone) {
+                kv = pv = rv = v::Gleitzone;
+                alv = av::Gleitzone;
             } else {
-                a[20] = a[22] = a[23] = 0;
-                a[21] = sachsen ? 4 : 0;
-                a[24] = 2;
+                kv = rv = alv = v::Beitrag;
+                pv = sachsen ? v::SachsenBeitrag : v::Beitrag;
+                a[zeile::Zusatzbeitrag] = zusatzbeitrag::Kinderlose;
             }
             break;
-        case 25:
-            if ((code <= 6 && ms.Betrag[25] > 0) || (code == 7 && ms.Betrag[25] < 0)) {
-                ms.Betrag[25] = -ms.Betrag[25];
+        case zeile::Abzug: {
+            std::int32_t& betrag = ms.Betrag[zeile::Abzug];
+            if ((code < abzug::Einbehalt && betrag > 0) || (code == abzug::Einbehalt && betrag < 0)) {
+                betrag = -betrag;
             }
             break;
+        }
         default:
             break;
     }
     // A sliding-zone entry in one insurance puts all four into the sliding zone.
-    const bool gleitzone = (zeile >= 20 && zeile <= 22 && code == 2) || (zeile == 23 && code == 1);
+    const bool gleitzone =
+        (zeile >= zeile::Krankenversicherung && zeile <= zeile::Rentenversicherung &&
+         code == v::Gleitzone) ||
+        (zeile == zeile::Arbeitslosenversicherung && code == av::Gleitzone);
     if (gleitzone) {
-        a[20] = a[21] = a[22] = 2;
-        a[23] = 1;
+        kv = pv = rv = v::Gleitzone;
+        alv = av::Gleitzone;
     }
-    if (zeile == 20 || zeile == 21) {
-        if (code == 0) a[21] = sachsen ? 4 : 0;
-        if (code == 1) a[21] = sachsen ? 5 : 1;
-        if (code == 3) a[21] = 3;
+    if (zeile == zeile::Krankenversicherung || zeile == zeile::Pflegeversicherung) {
+        if (code == v::Beitrag) pv = sachsen ? v::SachsenBeitrag : v::Beitrag;
+        if (code == v::Zuschuss) pv = sachsen ? v::SachsenZuschuss : v::Zuschuss;
+        if (code == v::Keine) pv = v::Keine;
     }
 }
 
 Rueckmeldung Sitzung::auswahlTreffen(Seite s, int zeile, int code) {
     if (jahresmodus_) return jahresmodusAblehnen();
-    if (zeile == 0) return fallWaehlen(code >= kFaelle ? code - kFaelle : code);
-    if (zeile == 27) {
+    if (zeile == zeile::Fall) return fallWaehlen(code >= kFaelle ? code - kFaelle : code);
+    if (zeile == zeile::Versorgungsbeginn) {
         if (code < 0 || code > 2) return abgelehnt();
         for (const int c : empfaenger(s)) kopf(c).Versorgungsbeginn = static_cast<std::int16_t>(code);
         return berechnungAusloesen();
     }
-    if (!auswahlZeile(zeile) || code < 0 || code >= auswahlAnzahl(zeile)) return abgelehnt();
+    if (!istAuswahlzeile(zeile) || code < 0 || code >= auswahlAnzahl(zeile)) return abgelehnt();
     if (!auswahlMoeglich(s, zeile)) return abgelehnt();
     for (const int c : empfaenger(s)) {
         for (int m = monat_; m < kMonate; ++m) {
@@ -240,14 +229,15 @@ Rueckmeldung Sitzung::auswahlTreffen(Seite s, int zeile, int code) {
 
 Rueckmeldung Sitzung::quoteUmschalten(Seite s, int zeile, bool tage) {
     if (jahresmodus_) return jahresmodusAblehnen();
-    if (zeile < 5 || zeile > 9) return abgelehnt();
+    const Zeilenregel regel = zeilenregel(zeile);
+    if (!regel.quoten) return abgelehnt();
     auto flag = [&](int c, int m) -> bool& {
         auto& tabelle = tage ? kopf(c).InTagesquote : kopf(c).InStundenquote;
-        return tabelle[zeile - 5][m];
+        return tabelle[zeile - kErsteAnteilZeile][m];
     };
     const bool neu = !flag(berechnung(s), monat_);
     // The flags of the current pay and pension carry forward; one-time rows are per month.
-    const int bis = zeile <= 6 ? kMonate : monat_ + 1;
+    const int bis = regel.quotenBisDezember ? kMonate : monat_ + 1;
     for (const int c : empfaenger(s)) {
         for (int m = monat_; m < bis; ++m) flag(c, m) = neu;
     }
@@ -259,10 +249,10 @@ Rueckmeldung Sitzung::stundenquoteUmschalten(Seite s, int zeile) { return quoteU
 
 Rueckmeldung Sitzung::pfeilAuf(Seite s, int zeile) {
     if (jahresmodus_) return jahresmodusAblehnen();
-    if (zeile != 5 && zeile != 25) return abgelehnt();
+    if (!zeilenregel(zeile).pfeile) return abgelehnt();
     std::int32_t& betrag = satz(berechnung(s), monat_).Betrag[zeile];
-    // Row 5 raises the salary; row 25 makes the deduction (stored negative) one euro larger.
-    const std::int64_t neu = zeile == 5 ? std::int64_t{betrag} + 100 : std::int64_t{betrag} - 100;
+    // The salary rises; the deduction (stored negative) grows by one euro.
+    const std::int64_t neu = zeile == zeile::Gehalt ? std::int64_t{betrag} + 100 : std::int64_t{betrag} - 100;
     if (neu > kMaxBetragHundertstel || neu < -kMaxBetragHundertstel) {
         return abgelehnt(hoechstbetragMeldung());
     }
@@ -272,9 +262,9 @@ Rueckmeldung Sitzung::pfeilAuf(Seite s, int zeile) {
 
 Rueckmeldung Sitzung::pfeilAb(Seite s, int zeile) {
     if (jahresmodus_) return jahresmodusAblehnen();
-    if (zeile != 5 && zeile != 25) return abgelehnt();
+    if (!zeilenregel(zeile).pfeile) return abgelehnt();
     std::int32_t& betrag = satz(berechnung(s), monat_).Betrag[zeile];
-    if (zeile == 5) {
+    if (zeile == zeile::Gehalt) {
         // A salary does not go below zero.
         if (betrag < 100) return abgelehnt();
         betrag -= 100;

@@ -35,6 +35,11 @@ struct Rueckmeldung {
 /// Which side an action concerns. The value is the offset of that side's control indexes.
 enum class Seite { Gruen = 0, Blau = 30 };
 
+/// The choice panel's two pension amounts take the field numbers of rows 11 and 12, whose
+/// own amounts are results and take no input.
+inline constexpr int kMonatsbezugFeld = 11;
+inline constexpr int kSonderzahlungFeld = 12;
+
 /// The texts of the annual-mode refusal.
 inline constexpr std::string_view kJahresmodusTitel = "Jahresgehalt ändern";
 inline constexpr std::string_view kJahresmodusText =

@@ -6,22 +6,11 @@
 #include "payroll/parameter.h"
 #include "session/sitzung.h"
 #include "workspace/auswahllisten.h"
+#include "workspace/zeilen.h"
 
 namespace brelvanostik {
 
 namespace {
-
-const char* const kFesteBeschriftung[kZeilen] = {
-    nullptr, nullptr, nullptr, nullptr, nullptr,
-    "Laufendes Gehalt", "Lfd. Versorgungsbezüge", "Einmaliger Bezug", "Einmaliger Versorgungsbezug",
-    "Vergütung für mehrere Jahre", nullptr, "Wochenstd.v.normal", "Tage von normal",
-    " Monatlicher Steuerfreibetrag", " Monatlicher Hinzurechnungsbetrag", " zusätzlich steuerpflichtig",
-    " zusätzlich SV-pflichtig", nullptr, "Solidaritätszuschlag", nullptr, nullptr, nullptr, nullptr, nullptr,
-    nullptr, nullptr, "AUSZAHLUNG", nullptr, nullptr, nullptr, nullptr,
-};
-
-bool eingabeZeile(int r) { return (r >= 0 && r <= 9) || (r >= 13 && r <= 16) || r == 25; }
-bool auswahlZeile(int r) { return (r >= 1 && r <= 4) || r == 17 || (r >= 19 && r <= 25) || r == 28; }
 
 // Percent x 100 of a Money percentage, doubled (employee share to the whole rate).
 std::int64_t ganzerSatz(Money anteil) { return (anteil * 2).units() / 100; }
@@ -45,19 +34,20 @@ Seitenanzeige Sitzung::anzeige(Seite s) const {
     const Monatssatz& ms = satz(c, monat_);
     const Fallkopf& k = kopf(c);
     const Parameter& p = parameter();
-    const int index = Parameter::tabellenindex(jahr_, ms.Auswahl[2]);
+    const int index = Parameter::tabellenindex(jahr_, ms.Auswahl[zeile::Bundesland]);
 
     // Rates of rows 21-24, also put in front of the choice texts that begin with "%".
     a.saetze[0] = ganzerSatz(p.pvsatz[index]);
     a.saetze[1] = ganzerSatz(p.rvsatz[index]);
     a.saetze[2] = ganzerSatz(p.avsatz[index]);
-    a.saetze[3] = zusatzSatz(ms.Auswahl[24]);
+    a.saetze[3] = zusatzSatz(ms.Auswahl[zeile::Zusatzbeitrag]);
 
     for (int r = 0; r < kZeilen; ++r) {
         Zeilenanzeige& z = a.zeilen[r];
-        if (r <= 26) {
+        const Zeilenregel regel = kZeilenregeln[static_cast<std::size_t>(r)];
+        if (regel.betrag != Betragsart::Keiner) {
             z.hatBetrag = true;
-            z.istEingabe = eingabeZeile(r);
+            z.istEingabe = regel.betrag == Betragsart::Eingabe;
             if (jahresmodus_ && r >= 5) {
                 std::int64_t summe = 0;
                 for (int m = 0; m < kMonate; ++m) summe += satz(c, m).Betrag[r];
@@ -67,22 +57,24 @@ Seitenanzeige Sitzung::anzeige(Seite s) const {
             }
             if (!z.istEingabe && z.betrag < 0) z.textFarbe = Farbe::Hellrot;
         }
-        if (r == 0) {
+        if (r == zeile::Fall) {
             z.beschriftung = k.Fallname;
-        } else if (r == 10) {
+        } else if (r == zeile::Monatsgehalt) {
             z.beschriftung = periodentext();
-        } else if (auswahlZeile(r)) {
+        } else if (regel.auswahl) {
             const auto liste = auswahlliste(r, bereich_, jahr_);
             const int code = ms.Auswahl[r];
             if (code >= 0 && code < static_cast<int>(liste.size())) z.beschriftung = liste[code];
             if (!z.beschriftung.empty() && z.beschriftung.front() == '%') {
-                if (r == 20) z.beschriftungSatz = ms.Betrag[4];
-                if (r >= 21 && r <= 24) z.beschriftungSatz = a.saetze[r - 21];
+                if (r == zeile::Krankenversicherung) z.beschriftungSatz = ms.Betrag[zeile::KvSatz];
+                if (r >= zeile::Pflegeversicherung && r <= zeile::Zusatzbeitrag) {
+                    z.beschriftungSatz = a.saetze[r - zeile::Pflegeversicherung];
+                }
             }
-        } else if (kFesteBeschriftung[r] != nullptr) {
-            z.beschriftung = kFesteBeschriftung[r];
+        } else if (regel.beschriftung != nullptr) {
+            z.beschriftung = regel.beschriftung;
         }
-        if (r >= 5 && r <= 9) {
+        if (regel.quoten) {
             z.bru = k.inTagesquote(r, monat_) ? 'B' : '-';
             z.tei = k.inStundenquote(r, monat_) ? 'T' : '-';
         }
@@ -94,9 +86,9 @@ Seitenanzeige Sitzung::anzeige(Seite s) const {
     a.versorgungsSonderzahlung = k.VersorgungsSonderzahlung.toInt64();
 
     // Hourly payout: the payout per day times seven, per weekly hour.
-    a.auszahlung = ms.Betrag[26];
-    a.tage = ms.Betrag[3];
-    a.wochenstunden = ms.Betrag[1];
+    a.auszahlung = ms.Betrag[zeile::Auszahlung];
+    a.tage = ms.Betrag[zeile::Tage];
+    a.wochenstunden = ms.Betrag[zeile::Wochenstunden];
     if (a.tage > 0 && a.wochenstunden > 0) {
         const double woche = static_cast<double>(a.auszahlung) * 7.0 / (static_cast<double>(a.tage) / 100.0);
         const double stunde = woche / (static_cast<double>(a.wochenstunden) / 100.0);
@@ -107,9 +99,9 @@ Seitenanzeige Sitzung::anzeige(Seite s) const {
     // Bars: the month's deductions as positive amounts, or the year's sums negated.
     const auto& z = a.zeilen;
     std::int64_t steuer = 0, sozial = 0;
-    for (int r = 17; r <= 19; ++r) steuer += jahresmodus_ ? -z[r].betrag : std::llabs(z[r].betrag);
-    for (int r = 20; r <= 24; ++r) sozial += jahresmodus_ ? -z[r].betrag : std::llabs(z[r].betrag);
-    a.balken = balkenBerechnen(steuer, sozial, z[12].betrag);
+    for (int r = zeile::Lohnsteuer; r <= zeile::Kirchensteuer; ++r) steuer += jahresmodus_ ? -z[r].betrag : std::llabs(z[r].betrag);
+    for (int r = zeile::Krankenversicherung; r <= zeile::Zusatzbeitrag; ++r) sozial += jahresmodus_ ? -z[r].betrag : std::llabs(z[r].betrag);
+    a.balken = balkenBerechnen(steuer, sozial, z[zeile::Brutto].betrag);
 
     if (s == Seite::Blau) {
         const Seitenanzeige gruen = anzeige(Seite::Gruen);
@@ -118,13 +110,14 @@ Seitenanzeige Sitzung::anzeige(Seite s) const {
         for (int r = 0; r < kZeilen; ++r) {
             Zeilenanzeige& zb = a.zeilen[r];
             const Zeilenanzeige& zg = gruen.zeilen[r];
-            if (auswahlZeile(r) && (zb.beschriftung != zg.beschriftung || zb.beschriftungSatz != zg.beschriftungSatz)) {
+            const Zeilenregel regel = kZeilenregeln[static_cast<std::size_t>(r)];
+            if (regel.auswahl && (zb.beschriftung != zg.beschriftung || zb.beschriftungSatz != zg.beschriftungSatz)) {
                 zb.beschriftungHintergrund = Farbe::Hellgelb;
             }
-            if (!jahresmodus_ && eingabeZeile(r) && r <= 25 && ms.Betrag[r] != g.Betrag[r]) {
+            if (!jahresmodus_ && regel.betrag == Betragsart::Eingabe && ms.Betrag[r] != g.Betrag[r]) {
                 zb.feldHintergrund = Farbe::Hellgelb;
             }
-            if (r == 5 || (r >= 7 && r <= 9)) {
+            if (regel.quotenMarkiert) {
                 if (k.inTagesquote(r, monat_) != gk.inTagesquote(r, monat_)) zb.bruHintergrund = Farbe::Hellgelb;
                 if (k.inStundenquote(r, monat_) != gk.inStundenquote(r, monat_)) zb.teiHintergrund = Farbe::Hellgelb;
             }

@@ -15,11 +15,6 @@
 
 namespace brelvanostik {
 
-namespace {
-constexpr int kErsterBezugFeld = 11;
-constexpr int kSonderzahlungFeld = 12;
-}  // namespace
-
 Auswahlpanel::Auswahlpanel(QWidget* eltern) : QFrame(eltern) {
     setObjectName(QStringLiteral("auswahlpanel"));
     setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -45,7 +40,7 @@ Auswahlpanel::Auswahlpanel(QWidget* eltern) : QFrame(eltern) {
     raster->setContentsMargins(0, 0, 0, 0);
     ersterText_ = new QLabel(versorgung_);
     sonderText_ = new QLabel(versorgung_);
-    ersterFeld_ = new Betragsfeld(kErsterBezugFeld, versorgung_);
+    ersterFeld_ = new Betragsfeld(kMonatsbezugFeld, versorgung_);
     sonderFeld_ = new Betragsfeld(kSonderzahlungFeld, versorgung_);
     for (Betragsfeld* feld : {ersterFeld_, sonderFeld_}) {
         feld->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
@@ -65,7 +60,7 @@ Auswahlpanel::Auswahlpanel(QWidget* eltern) : QFrame(eltern) {
     hide();
 }
 
-bool Auswahlpanel::fuerVersorgung() const { return zeile_ == kVersorgungsbeginnZeile; }
+bool Auswahlpanel::fuerVersorgung() const { return zeile_ == zeile::Versorgungsbeginn; }
 
 void Auswahlpanel::oeffnen(Seite seite, int zeile, const std::vector<std::string>& eintraege,
                            int aktuell, const QRect& neben) {

@@ -22,6 +22,7 @@
 #include "ui/tippzeile.h"
 #include "ui/zeilenknopf.h"
 #include "workspace/auswahllisten.h"
+#include "workspace/zeilen.h"
 
 namespace brelvanostik {
 
@@ -38,8 +39,6 @@ constexpr int kMindestbreite = 1000;
 constexpr int kMindesthoehe = 680;
 
 /// The standard window size of the settings record, in twips.
-constexpr int kStandardHoeheTwips = 9885;
-constexpr int kStandardBreiteTwips = 11145;
 constexpr double kTwipsJeZoll = 1440.0;
 
 double twipsJePixel(const QWidget* fenster) {
@@ -236,7 +235,7 @@ void Hauptfenster::zeileGeklickt(Seite seite, int zeile) {
     if (eintraege.empty()) return;
     const int berechnung = sitzung_.berechnung(seite);
     const int aktuell =
-        zeile == 0 ? berechnung
+        zeile == zeile::Fall ? berechnung
                    : sitzung_.arbeitsbereich()
                          .monat(sitzung_.jahr() - kErstesJahr, berechnung, sitzung_.monat())
                          .Auswahl[static_cast<std::size_t>(zeile)];
@@ -244,7 +243,7 @@ void Hauptfenster::zeileGeklickt(Seite seite, int zeile) {
 }
 
 void Hauptfenster::zeileRechtsGeklickt(Seite seite, int zeile) {
-    if (zeile != 0) return;  // only the case name is renamed
+    if (zeile != zeile::Fall) return;  // only the case name is renamed
     ueberlagerungenSchliessen();
     const Zeilenknopf* knopf = (seite == Seite::Gruen ? gruen_ : blau_)->knopf(0);
     namen_->oeffnen(seite, knopf->text(), rechteckDerZeile(seite, 0));
@@ -252,12 +251,12 @@ void Hauptfenster::zeileRechtsGeklickt(Seite seite, int zeile) {
 
 void Hauptfenster::eintragGewaehlt(Seite seite, int zeile, int code) {
     Rueckmeldung r;
-    if (zeile == kVersorgungsbeginnZeile) {
+    if (zeile == zeile::Versorgungsbeginn) {
         r = sitzung_.auswahlTreffen(seite, zeile, code);  // the panel stays open for the amounts
     } else {
         auswahl_->hide();
         // Row 0 lists green and blue names; either name of a pair shows that case.
-        r = zeile == 0 ? sitzung_.fallWaehlen(code % kFaelle) : sitzung_.auswahlTreffen(seite, zeile, code);
+        r = zeile == zeile::Fall ? sitzung_.fallWaehlen(code % kFaelle) : sitzung_.auswahlTreffen(seite, zeile, code);
     }
     darstellen();
     melden(r);
@@ -283,7 +282,7 @@ void Hauptfenster::versorgungOeffnen(Seite seite) {
     ueberlagerungenSchliessen();
     const Seitenanzeige a = sitzung_.anzeige(seite);
     // The panel opens beside the row of the current pension payments.
-    auswahl_->oeffnen(seite, kVersorgungsbeginnZeile, versorgungsbeginnliste(), a.versorgungsbeginn,
+    auswahl_->oeffnen(seite, zeile::Versorgungsbeginn, versorgungsbeginnliste(), a.versorgungsbeginn,
                       rechteckDerZeile(seite, 6));
     auswahl_->versorgungZeigen(a.versorgungsbeginn, a.ersterVollerMonatsbezug, a.versorgungsSonderzahlung);
 }

@@ -14,6 +14,7 @@
 #include "ui/zahlenformat.h"
 #include "ui/zeilenknopf.h"
 #include "ui/zeilentipps.h"
+#include "workspace/zeilen.h"
 
 namespace brelvanostik {
 
@@ -28,13 +29,9 @@ namespace {
 
 enum Spalte { kBeschriftung = 0, kBetrag = 1, kSatz = 2, kBru = 3, kTei = 4, kAb = 5, kAuf = 6 };
 
-bool hatFeld(int zeile) {
-    return (zeile >= 0 && zeile <= 9) || (zeile >= 13 && zeile <= 16) || zeile == 25;
-}
-bool hatErgebnis(int zeile) {
-    return (zeile >= 10 && zeile <= 12) || (zeile >= 17 && zeile <= 24) || zeile == 26;
-}
-bool hatKnopf(int zeile) { return zeile <= 26 || zeile == 28 || zeile == 29; }
+bool hatErgebnis(int zeile) { return zeilenregel(zeile).betrag == Betragsart::Ergebnis; }
+bool hatKnopf(int zeile) { return zeile != zeile::Versorgungsbeginn && zeile <= zeile::Stundenlohn; }
+bool hatSatz(int zeile) { return zeile >= zeile::Pflegeversicherung && zeile <= zeile::Zusatzbeitrag; }
 
 const QString kTippAb = QStringLiteral("Damit kann der Betrag in 1-Euro-Schritten vermindert werden.");
 const QString kTippAuf = QStringLiteral("Damit kann der Betrag in 1-Euro-Schritten erhöht werden.");
@@ -123,7 +120,7 @@ void Seitenpanel::zeileAnlegen(int zeile, QGridLayout* raster, int spalte, QWidg
                 [this, zeile] { emit zeileRechtsGeklickt(seite_, zeile); });
         knoepfe_[static_cast<std::size_t>(zeile)] = knopf;
     }
-    if (hatFeld(zeile)) {
+    if (hatBetragsfeld(zeile)) {
         auto* feld = new Betragsfeld(idx, flaeche);
         raster->addWidget(feld, r, spalte + kBetrag);
         connect(feld, &Betragsfeld::auswerten, this,
@@ -141,15 +138,15 @@ void Seitenpanel::zeileAnlegen(int zeile, QGridLayout* raster, int spalte, QWidg
         raster->addWidget(label, r, spalte + kBetrag);
         ergebnisse_[static_cast<std::size_t>(zeile)] = label;
     }
-    if (zeile >= 21 && zeile <= 24) {
+    if (hatSatz(zeile)) {
         auto* satz = new QLabel(flaeche);
         satz->setObjectName(QStringLiteral("satz_%1").arg(idx));
         satz->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         skalierbar(satz);
         raster->addWidget(satz, r, spalte + kSatz);
-        saetze_[static_cast<std::size_t>(zeile - 21)] = satz;
+        saetze_[static_cast<std::size_t>(zeile - zeile::Pflegeversicherung)] = satz;
     }
-    if (zeile >= 5 && zeile <= 9) {
+    if (zeilenregel(zeile).quoten) {
         QPushButton* bru = quotenknopf(QStringLiteral("bru_%1").arg(idx), flaeche);
         QPushButton* tei = quotenknopf(QStringLiteral("tei_%1").arg(idx), flaeche);
         raster->addWidget(bru, r, spalte + kBru);
@@ -158,10 +155,10 @@ void Seitenpanel::zeileAnlegen(int zeile, QGridLayout* raster, int spalte, QWidg
         tipp->anmelden(tei, kTippTei);
         connect(bru, &QPushButton::clicked, this, [this, zeile] { emit tagesquoteGeklickt(seite_, zeile); });
         connect(tei, &QPushButton::clicked, this, [this, zeile] { emit stundenquoteGeklickt(seite_, zeile); });
-        bru_[static_cast<std::size_t>(zeile - 5)] = bru;
-        tei_[static_cast<std::size_t>(zeile - 5)] = tei;
+        bru_[static_cast<std::size_t>(zeile - kErsteAnteilZeile)] = bru;
+        tei_[static_cast<std::size_t>(zeile - kErsteAnteilZeile)] = tei;
     }
-    if (zeile == 5 || zeile == 25) {
+    if (zeilenregel(zeile).pfeile) {
         QToolButton* ab = pfeil(Qt::DownArrow, QStringLiteral("ab_%1").arg(idx), flaeche);
         QToolButton* auf = pfeil(Qt::UpArrow, QStringLiteral("auf_%1").arg(idx), flaeche);
         raster->addWidget(ab, r, spalte + kAb);
@@ -186,21 +183,21 @@ void Seitenpanel::darstellen(const Seitenanzeige& anzeige, const QString& period
         const Zeilenanzeige& z = anzeige.zeilen[static_cast<std::size_t>(zeile)];
         if (Zeilenknopf* knopf = knoepfe_[static_cast<std::size_t>(zeile)]) {
             QString text;
-            if (zeile == 10) {
+            if (zeile == zeile::Monatsgehalt) {
                 text = periode;
-            } else if (zeile != 29) {
+            } else if (zeile != zeile::Stundenlohn) {
                 // Entries that begin with "%" carry the current rate in front.
                 if (z.beschriftungSatz) text = zahlenformat::ohneGruppierung(*z.beschriftungSatz);
                 text += QString::fromStdString(z.beschriftung);
             }
-            if (zeile != 29) textSetzen(knopf, text);
+            if (zeile != zeile::Stundenlohn) textSetzen(knopf, text);
             farben::setzen(knopf, QPalette::Window, farben::farbe(z.beschriftungHintergrund));
         }
         if (Betragsfeld* feld = felder_[static_cast<std::size_t>(zeile)]) {
             feld->sperren(jahresmodus);
             if (z.hatBetrag) {
                 // Year totals (rows 5 on) keep a blank to the right edge, like result labels.
-                feld->betragZeigen(z.betrag, jahresmodus && zeile >= 5);
+                feld->betragZeigen(z.betrag, jahresmodus && zeile >= zeile::Gehalt);
             } else {
                 feld->leeren();
             }
@@ -211,8 +208,8 @@ void Seitenpanel::darstellen(const Seitenanzeige& anzeige, const QString& period
             textSetzen(label, z.hatBetrag ? zahlenformat::betrag(z.betrag) + QLatin1Char(' ') : QString());
             farben::setzen(label, QPalette::WindowText, farben::farbe(z.textFarbe));
         }
-        if (zeile >= 5 && zeile <= 9) {
-            const auto q = static_cast<std::size_t>(zeile - 5);
+        if (zeilenregel(zeile).quoten) {
+            const auto q = static_cast<std::size_t>(zeile - kErsteAnteilZeile);
             textSetzen(bru_[q], QString(QLatin1Char(z.bru == 'B' ? 'B' : '-')));
             textSetzen(tei_[q], QString(QLatin1Char(z.tei == 'T' ? 'T' : '-')));
             farben::setzen(bru_[q], QPalette::Button, farben::farbe(z.bruHintergrund));
@@ -235,7 +232,7 @@ void Seitenpanel::darstellen(const Seitenanzeige& anzeige, const QString& period
 }
 
 void Seitenpanel::stundenzeileDarstellen(const Seitenanzeige& a) {
-    Zeilenknopf* knopf = knoepfe_[29];
+    Zeilenknopf* knopf = knoepfe_[zeile::Stundenlohn];
     textSetzen(knopf, QStringLiteral("(pro Std. = ") + zahlenformat::ohneGruppierung(a.stundenlohn) +
                           QLatin1Char(')'));
     const QString erklaerung = zahlenformat::betragKurz(a.auszahlung) + QStringLiteral(" geteilt durch ") +

@@ -189,7 +189,7 @@ const Liste* festeListe(int zeile) {
             return &zusatzbeitraege();
         case 25:
             return &sparenUndAbzuege();
-        case kVersorgungsbeginnZeile:
+        case zeile::Versorgungsbeginn:
             return &versorgungsbeginn;
         case 28:
             return &kinderfreibetraege();

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "workspace/arbeitsbereich.h"
+#include "workspace/zeilen.h"
 
 namespace brelvanostik {
 
@@ -11,9 +12,6 @@ namespace brelvanostik {
 inline constexpr int kAuswahltextLaenge = 35;
 /// Width of the entries of the pension start list, in characters.
 inline constexpr int kVersorgungsbeginnTextLaenge = 47;
-
-/// Row whose choice panel offers the pension start (`Versorgungsbeginn`).
-inline constexpr int kVersorgungsbeginnZeile = 27;
 
 /// The choice list of a row, code 0 first; the position of an entry is the code stored in
 /// `Auswahl`. Row 0 offers the ten case names of `jahr`, row 10 the months of `jahr` with

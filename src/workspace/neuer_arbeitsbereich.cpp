@@ -4,6 +4,7 @@
 #include <string>
 
 #include "workspace/datensaetze.h"
+#include "workspace/zeilen.h"
 
 namespace brelvanostik {
 
@@ -16,9 +17,6 @@ constexpr std::array<const char*, kMonate> kKommentarMonate = {
     "Januar-Gehalt",    "Februar-Gehalt", "März-Gehalt",     "April-Gehalt",
     "Mai-Gehalt",       "Juni-Gehalt",    "Juli-Gehalt",     "August-Gehalt",
     "September-Gehalt", "Oktober-Gehalt", "November-Gehalt", "Dezember-Gehalt"};
-
-constexpr std::int32_t kAnfangsWochenstunden = 4000;
-constexpr std::int16_t kAnfangsGeburtsjahrgang = 4;  // "nach 1942"
 
 }  // namespace
 
@@ -44,13 +42,13 @@ std::string anfangsFallname(int berechnung) {
 
 Monatssatz neuerMonatssatz(int jahrIndex, int berechnung, int monat) {
     Monatssatz satz;
-    satz.Auswahl[1] = kAnfangsGeburtsjahrgang;
-    satz.Auswahl[10] = static_cast<std::int16_t>(monat);
-    satz.Betrag[0] = kAnfangsWochenstunden;
-    satz.Betrag[1] = kAnfangsWochenstunden;
-    satz.Betrag[2] = kalendertageHundertstel(jahrIndex, monat);
-    satz.Betrag[3] = satz.Betrag[2];
-    satz.Betrag[4] = anfangsKvSatz(monatssatzNummer(jahrIndex, berechnung, monat));
+    satz.Auswahl[zeile::Geburtsjahrgang] = kAnfangsGeburtsjahrgang;
+    satz.Auswahl[zeile::Monatsgehalt] = static_cast<std::int16_t>(monat);
+    satz.Betrag[zeile::NormalWochenstunden] = kAnfangsWochenstunden;
+    satz.Betrag[zeile::Wochenstunden] = kAnfangsWochenstunden;
+    satz.Betrag[zeile::NormalTage] = kalendertageHundertstel(jahrIndex, monat);
+    satz.Betrag[zeile::Tage] = satz.Betrag[zeile::NormalTage];
+    satz.Betrag[zeile::KvSatz] = anfangsKvSatz(monatssatzNummer(jahrIndex, berechnung, monat));
     satz.Kommentar =
         std::string("Kommentar zum ") + kKommentarMonate.at(static_cast<std::size_t>(monat));
     satz.Gemeinsam = true;
@@ -59,8 +57,8 @@ Monatssatz neuerMonatssatz(int jahrIndex, int berechnung, int monat) {
 
 Fallkopf neuerFallkopf(int berechnung) {
     Fallkopf kopf;
-    for (auto& zeile : kopf.InStundenquote) zeile.fill(true);
-    for (auto& zeile : kopf.InTagesquote) zeile.fill(true);
+    for (auto& flags : kopf.InStundenquote) flags.fill(true);
+    for (auto& flags : kopf.InTagesquote) flags.fill(true);
     kopf.Fallname = anfangsFallname(berechnung);
     kopf.Versorgungsbeginn = 0;
     kopf.Reserviert = 12;

@@ -1,4 +1,5 @@
 #include "workspace/speicherfuellen.h"
+#include "workspace/zeilen.h"
 
 #include <algorithm>
 #include <array>
@@ -16,18 +17,6 @@ constexpr std::array<const char*, kMonate> kMonatsnamen = {
     "Januar", "Februar", "März",      "April",   "Mai",      "Juni",
     "Juli",   "August",  "September", "Oktober", "November", "Dezember"};
 
-/// Rows whose choice the user picks; their codes must lie in the row's list.
-constexpr std::array<int, 13> kAuswahlzeilen = {1, 2, 3, 4, 17, 19, 20, 21, 22, 23, 24, 25, 28};
-/// Rows whose amount the user types.
-constexpr std::array<int, 10> kEingabezeilen = {5, 6, 7, 8, 9, 13, 14, 15, 16, 25};
-/// Rows whose amount the month calculation writes.
-constexpr std::array<int, 12> kErgebniszeilen = {10, 11, 12, 17, 18, 19, 20, 21, 22, 23, 24, 26};
-
-constexpr std::int32_t kMaxWochenstunden = 10000;
-constexpr std::int32_t kAnfangsWochenstunden = 4000;
-constexpr std::int32_t kMaxTage = 3100;
-constexpr std::int32_t kMaxKvSatz = 1600;
-constexpr std::int16_t kAnfangsGeburtsjahrgang = 4;
 constexpr int kVersorgungsbeginne = 3;
 
 std::string fallOrt(int jahrIndex, int berechnung) {
@@ -93,48 +82,50 @@ void monatssatzPruefen(Monatssatz& satz, std::span<const std::uint8_t, kMonatssa
     Pruefer pruefer(befunde, Datendatei::Monatsdatei, j, b, m);
 
     // Row 10 always names its own month, whatever the file holds.
-    satz.Auswahl[10] = static_cast<std::int16_t>(m);
+    satz.Auswahl[zeile::Monatsgehalt] = static_cast<std::int16_t>(m);
 
-    for (const int zeile : kAuswahlzeilen) {
-        std::int16_t& code = satz.Auswahl[static_cast<std::size_t>(zeile)];
-        if (code < 0 || code >= auswahlAnzahl(zeile)) {
-            code = zeile == 1 ? kAnfangsGeburtsjahrgang : 0;
+    for (int zeile = 0; zeile < kZeilen; ++zeile) {
+        const Zeilenregel& regel = kZeilenregeln[static_cast<std::size_t>(zeile)];
+        const auto z = static_cast<std::size_t>(zeile);
+        if (regel.auswahl && (satz.Auswahl[z] < 0 || satz.Auswahl[z] >= auswahlAnzahl(zeile))) {
+            satz.Auswahl[z] = zeile == zeile::Geburtsjahrgang ? kAnfangsGeburtsjahrgang : 0;
             pruefer.melden(Schadensart::Auswahlcode, "Zeile ", zeile);
         }
     }
 
-    for (const int zeile : {0, 1}) {
-        std::int32_t& stunden = satz.Betrag[static_cast<std::size_t>(zeile)];
-        if (stunden < 0 || stunden > kMaxWochenstunden) {
-            stunden = kAnfangsWochenstunden;
+    std::int32_t* const betrag = satz.Betrag.data();
+    for (const int zeile : {zeile::NormalWochenstunden, zeile::Wochenstunden}) {
+        if (betrag[zeile] < 0 || betrag[zeile] > zeilenregel(zeile).hoechstwert) {
+            betrag[zeile] = kAnfangsWochenstunden;
             pruefer.melden(Schadensart::Wochenstunden, "Zeile ", zeile);
         }
     }
-    for (const int zeile : {2, 3}) {
-        std::int32_t& tage = satz.Betrag[static_cast<std::size_t>(zeile)];
-        if (tage < 0 || tage > kMaxTage) {
-            tage = kalendertageHundertstel(j, m);
+    for (const int zeile : {zeile::NormalTage, zeile::Tage}) {
+        if (betrag[zeile] < 0 || betrag[zeile] > zeilenregel(zeile).hoechstwert) {
+            betrag[zeile] = kalendertageHundertstel(j, m);
             pruefer.melden(Schadensart::Tage, "Zeile ", zeile);
         }
     }
-    std::int32_t& kvSatz = satz.Betrag[4];
-    if (kvSatz > kMaxKvSatz) {
-        kvSatz = kMaxKvSatz;
-        pruefer.melden(Schadensart::KvSatz, "Zeile ", 4);
+    std::int32_t& kvSatz = betrag[zeile::KvSatz];
+    if (kvSatz > zeilenregel(zeile::KvSatz).hoechstwert) {
+        kvSatz = zeilenregel(zeile::KvSatz).hoechstwert;
+        pruefer.melden(Schadensart::KvSatz, "Zeile ", zeile::KvSatz);
     } else if (kvSatz < 0) {
         kvSatz = anfangsKvSatz(monatssatzNummer(j, b, m));
-        pruefer.melden(Schadensart::KvSatz, "Zeile ", 4);
+        pruefer.melden(Schadensart::KvSatz, "Zeile ", zeile::KvSatz);
     }
 
-    for (const int zeile : kEingabezeilen) {
-        std::int32_t& betrag = satz.Betrag[static_cast<std::size_t>(zeile)];
-        if (ausserhalb(betrag, kMaxBetragHundertstel)) {
-            betrag = std::clamp(betrag, -kMaxBetragHundertstel, kMaxBetragHundertstel);
+    for (int zeile = 0; zeile < kZeilen; ++zeile) {
+        const Zeilenregel& regel = kZeilenregeln[static_cast<std::size_t>(zeile)];
+        if (regel.betragsgrenze && ausserhalb(betrag[zeile], kMaxBetragHundertstel)) {
+            betrag[zeile] = std::clamp(betrag[zeile], -kMaxBetragHundertstel, kMaxBetragHundertstel);
             pruefer.melden(Schadensart::Betrag, "Zeile ", zeile);
         }
     }
-    for (const int zeile : kErgebniszeilen) {
-        pruefer.ergebnisBegrenzen(satz.Betrag[static_cast<std::size_t>(zeile)], "Zeile ", zeile);
+    for (int zeile = 0; zeile < kZeilen; ++zeile) {
+        if (kZeilenregeln[static_cast<std::size_t>(zeile)].betrag == Betragsart::Ergebnis) {
+            pruefer.ergebnisBegrenzen(betrag[zeile], "Zeile ", zeile);
+        }
     }
     for (int i = 0; i < kAnteilZeilen; ++i) {
         const int zeile = kErsteAnteilZeile + i;

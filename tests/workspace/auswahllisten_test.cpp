@@ -51,7 +51,7 @@ TEST(WorkspaceAuswahllisten, FesteTextePassenInIhrFeldUndInDieCodeseite) {
     const Arbeitsbereich ab = neuerArbeitsbereich();
     for (int zeile = 1; zeile <= 30; ++zeile) {
         const std::size_t breite =
-            zeile == kVersorgungsbeginnZeile ? kVersorgungsbeginnTextLaenge : kAuswahltextLaenge;
+            zeile == zeile::Versorgungsbeginn ? kVersorgungsbeginnTextLaenge : kAuswahltextLaenge;
         for (const std::string& text : auswahlliste(zeile, ab, 2007)) {
             EXPECT_LE(zeichenzahl(text), breite) << text;
             const auto bytes = nachCp1252(text);

@@ -1,0 +1,237 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "workspace/arbeitsbereich.h"
+
+namespace brelvanostik {
+
+/// The rows of a month record: the index into `Auswahl` and `Betrag`, and of the row's
+/// controls on one side of the main window. Rows 0-4 hold a choice and an amount of
+/// different meaning; both names are given.
+namespace zeile {
+enum Zeile : int {
+    Fall = 0, NormalWochenstunden = 0,
+    Geburtsjahrgang = 1, Wochenstunden = 1,
+    Bundesland = 2, NormalTage = 2,
+    SvStatus = 3, Tage = 3,
+    Jahresausgleich = 4, KvSatz = 4,
+    Gehalt = 5,
+    Versorgungsbezug = 6,
+    EinmaligerBezug = 7,
+    EinmaligerVersorgungsbezug = 8,
+    MehrjahresVerguetung = 9,
+    Monatsgehalt = 10,  ///< the choice holds the month index
+    NachWochenstunden = 11,
+    Brutto = 12,  ///< "Tage von normal": the pay after both ratios
+    Freibetrag = 13,
+    Hinzurechnung = 14,
+    ZusaetzlichSteuerpflichtig = 15,
+    ZusaetzlichSvPflichtig = 16,
+    Steuerklasse = 17, Lohnsteuer = 17,
+    Soli = 18,
+    Kirchensteuer = 19,
+    Krankenversicherung = 20,
+    Pflegeversicherung = 21,
+    Rentenversicherung = 22,
+    Arbeitslosenversicherung = 23,
+    Zusatzbeitrag = 24,
+    Abzug = 25,
+    Auszahlung = 26,
+    Versorgungsbeginn = 27,  ///< the choice panel's pension start; nothing is stored in the row
+    Kinderfreibetraege = 28,
+    Stundenlohn = 29,
+};
+}  // namespace zeile
+
+/// The rows of bank 4 (`Kennwert`): intermediate results of the month calculation.
+namespace kennwert {
+enum Kennwert : int {
+    SteuerpflichtigBisher = 0,  ///< taxable pay up to the previous month
+    JahreslohnOhneEinmal = 1,
+    JahreslohnMitEinmal = 2,
+    LohnsteuerLaufend = 3,
+    SoliLaufend = 4,
+    KirchensteuerLaufend = 5,
+    LohnsteuerEinmal = 6,
+    SoliEinmal = 7,
+    KirchensteuerEinmal = 8,
+    KvEinmal = 14,
+    PvEinmal = 15,
+    RvEinmal = 16,
+    AvEinmal = 17,
+    ZusatzEinmal = 18,
+    KvBbgOffen = 19,  ///< health ceiling: not yet subject so far, used, left over
+    KvBbgGenutzt = 20,
+    KvBbgUebrig = 21,
+    RvBbgOffen = 22,  ///< the same for the pension ceiling
+    RvBbgGenutzt = 23,
+    RvBbgUebrig = 24,
+    SvEntgelt = 26,  ///< pay liable to social insurance, one-time payments included
+    KvEntgelt = 27,
+    RvEntgelt = 28,
+    SteuerpflichtigesEntgelt = 29,
+};
+}  // namespace kennwert
+
+/// The choice codes of the fixed lists (the position of the entry in the row's list).
+namespace geburtsjahrgang {
+enum : int { Vor1940 = 0, Im1940, Im1941, Im1942, Nach1942 };
+}
+namespace bundesland {
+enum Bundesland : int {
+    BadenWuerttemberg = 0, Bayern, Berlin, Brandenburg, Bremen, Hamburg, Hessen,
+    MecklenburgVorpommern, Niedersachsen, NordrheinWestfalen, RheinlandPfalz, Saarland,
+    Sachsen, SachsenAnhalt, SchleswigHolstein, Thueringen,
+};
+/// The new states, where the eastern tables apply (Berlin counts as west).
+constexpr bool imOsten(int land) {
+    return land == Brandenburg || land == MecklenburgVorpommern || land == Sachsen ||
+           land == SachsenAnhalt || land == Thueringen;
+}
+}  // namespace bundesland
+namespace svstatus {
+enum : int { Pflichtig = 0, NichtPflichtig, MiniJob, Gleitzone };
+}
+namespace jahresausgleich {
+enum : int { Ohne = 0, Mit };
+}
+namespace kirchensteuer {
+enum : int { Ohne = 0, Acht, Neun, Mindest015, Mindest030 };
+}
+/// Health and pension insurance (rows 20 and 22); care insurance adds the Saxon entries.
+namespace versicherung {
+enum : int { Beitrag = 0, Zuschuss, Gleitzone, Keine, SachsenBeitrag, SachsenZuschuss };
+}
+namespace arbeitslosenversicherung {
+enum : int { Beitrag = 0, Gleitzone, Keine };
+}
+namespace zusatzbeitrag {
+enum : int { Sozialversicherung = 0, Zahnersatz, Kinderlose, KvUndPv };
+}
+namespace abzug {
+/// Codes 0-6 are deductions (stored negative); only the retention is paid out.
+enum : int { Einbehalt = 7 };
+}
+
+/// Start values of a new workspace that loading also uses to mend a record.
+inline constexpr std::int32_t kAnfangsWochenstunden = 4000;
+inline constexpr std::int16_t kAnfangsGeburtsjahrgang = geburtsjahrgang::Nach1942;
+
+/// What the amount of a row is.
+enum class Betragsart : std::uint8_t {
+    Keiner,    ///< no amount (rows 27-30)
+    Eingabe,   ///< typed into the row's field
+    Ergebnis,  ///< written by the month calculation, shown in a label
+};
+
+/// Into which months a typed amount of a row is stored.
+enum class Geltung : std::uint8_t {
+    Keine,        ///< nothing is stored from the row's field
+    BisDezember,  ///< the displayed month and every later month through December
+    NurMonat,     ///< the displayed month only
+};
+
+/// The rules of one row that storing, loading and the fronts share.
+struct Zeilenregel {
+    Betragsart betrag = Betragsart::Keiner;
+    Geltung geltung = Geltung::Keine;
+    /// A green edit of the row also reaches the blue twin.
+    bool gespiegelt = false;
+    /// The user picks the row's choice from its fixed list (stored through December).
+    bool auswahl = false;
+    /// The amount must stay within kMaxBetragHundertstel.
+    bool betragsgrenze = false;
+    /// Range rule: a typed amount above `hoechstwert` becomes `ersatz`; a loaded amount
+    /// above it is mended too. 0 for rows without one.
+    std::int32_t hoechstwert = 0;
+    std::int32_t ersatz = 0;
+    /// Income rows 5-9: the "bru" and "tei" ratio toggles.
+    bool quoten = false;
+    /// The ratio flags carry forward through December (else the displayed month only).
+    bool quotenBisDezember = false;
+    /// The blue ratio toggles are marked when their flag differs from green's.
+    bool quotenMarkiert = false;
+    /// The 1-euro arrows.
+    bool pfeile = false;
+    /// Fixed caption of the row's label; nullptr when it comes from a list or elsewhere.
+    const char* beschriftung = nullptr;
+};
+
+namespace detail {
+constexpr Zeilenregel eingabe(Geltung geltung, std::int32_t hoechstwert = 0,
+                              std::int32_t ersatz = 0) {
+    return {.betrag = Betragsart::Eingabe, .geltung = geltung, .gespiegelt = true,
+            .hoechstwert = hoechstwert, .ersatz = ersatz};
+}
+constexpr Zeilenregel einkommen(Geltung geltung, bool markiert, const char* text) {
+    return {.betrag = Betragsart::Eingabe, .geltung = geltung, .gespiegelt = true,
+            .betragsgrenze = true, .quoten = true,
+            .quotenBisDezember = geltung == Geltung::BisDezember, .quotenMarkiert = markiert,
+            .beschriftung = text};
+}
+constexpr Zeilenregel betrag(const char* text) {
+    return {.betrag = Betragsart::Eingabe, .geltung = Geltung::BisDezember, .gespiegelt = true,
+            .betragsgrenze = true, .beschriftung = text};
+}
+constexpr Zeilenregel ergebnis(const char* text = nullptr) {
+    return {.betrag = Betragsart::Ergebnis, .beschriftung = text};
+}
+constexpr Zeilenregel mitAuswahl(Zeilenregel regel) {
+    regel.auswahl = true;
+    regel.gespiegelt = true;
+    return regel;
+}
+}  // namespace detail
+
+/// The rules of rows 0-30, by row.
+inline constexpr std::array<Zeilenregel, kZeilen> kZeilenregeln = [] {
+    using namespace detail;
+    using G = Geltung;
+    std::array<Zeilenregel, kZeilen> r{};
+    // Weekly hours above 100 become 40, days above 31 become 30, a health rate above 16 %
+    // stays at 16 %.
+    r[0] = eingabe(G::BisDezember, 10000, kAnfangsWochenstunden);
+    r[1] = mitAuswahl(eingabe(G::BisDezember, 10000, kAnfangsWochenstunden));
+    r[2] = mitAuswahl(eingabe(G::NurMonat, 3100, 3000));
+    r[3] = mitAuswahl(eingabe(G::NurMonat, 3100, 3000));
+    r[4] = mitAuswahl(eingabe(G::BisDezember, 1600, 1600));
+    r[5] = einkommen(G::BisDezember, true, "Laufendes Gehalt");
+    r[5].pfeile = true;
+    r[6] = einkommen(G::BisDezember, false, "Lfd. Versorgungsbezüge");
+    r[7] = einkommen(G::NurMonat, true, "Einmaliger Bezug");
+    r[8] = einkommen(G::NurMonat, true, "Einmaliger Versorgungsbezug");
+    r[9] = einkommen(G::NurMonat, true, "Vergütung für mehrere Jahre");
+    r[10] = ergebnis();
+    r[11] = ergebnis("Wochenstd.v.normal");
+    r[12] = ergebnis("Tage von normal");
+    r[13] = betrag(" Monatlicher Steuerfreibetrag");
+    r[14] = betrag(" Monatlicher Hinzurechnungsbetrag");
+    r[15] = betrag(" zusätzlich steuerpflichtig");
+    r[16] = betrag(" zusätzlich SV-pflichtig");
+    r[17] = mitAuswahl(ergebnis());
+    r[18] = ergebnis("Solidaritätszuschlag");
+    for (int z = 19; z <= 24; ++z) r[z] = mitAuswahl(ergebnis());
+    r[25] = mitAuswahl(betrag(nullptr));
+    r[25].pfeile = true;
+    r[26] = ergebnis("AUSZAHLUNG");
+    r[28] = mitAuswahl({});
+    return r;
+}();
+
+/// The rules of a row; a row outside 0-30 has none.
+constexpr Zeilenregel zeilenregel(int zeile) {
+    return zeile >= 0 && zeile < kZeilen ? kZeilenregeln[static_cast<std::size_t>(zeile)]
+                                         : Zeilenregel{};
+}
+
+/// The row has an amount field on a side of the main window.
+constexpr bool hatBetragsfeld(int zeile) {
+    return zeilenregel(zeile).betrag == Betragsart::Eingabe;
+}
+
+/// The row's choice is picked by the user from a fixed list.
+constexpr bool istAuswahlzeile(int zeile) { return zeilenregel(zeile).auswahl; }
+
+}  // namespace brelvanostik
