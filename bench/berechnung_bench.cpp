@@ -5,7 +5,6 @@
 
 #include <filesystem>
 
-#include "engine/lohnsteuer.h"
 #include "payroll/monatsberechnung.h"
 #include "workspace/datendateien.h"
 #include "workspace/neuer_arbeitsbereich.h"
@@ -35,9 +34,7 @@ Arbeitsbereich belegterArbeitsbereich() {
 
 void BM_AlleBerechnungenAbJanuar(benchmark::State& state) {
     Arbeitsbereich a = belegterArbeitsbereich();
-    Lohnsteuerrechner engine;
-    engine.R = 1;
-    Monatsberechnung rechner(engine);
+    Monatsberechnung rechner;
     for (auto _ : state) {
         for (int jahr = 2004; jahr <= 2007; ++jahr) {
             for (int b = 0; b < kBerechnungen; ++b) rechner.berechne(a, jahr, b, 0);

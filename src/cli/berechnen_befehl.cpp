@@ -3,7 +3,6 @@
 #include "cli/befehle.h"
 #include "cli/berechnung_json.h"
 #include "cli/optionen.h"
-#include "engine/lohnsteuer.h"
 #include "payroll/monatsberechnung.h"
 #include "session/sitzung.h"
 #include "workspace/datendateien.h"
@@ -44,16 +43,14 @@ int berechnenBefehl(const std::vector<std::string>& argumente, std::ostream& aus
         return kFalscherAufruf;
     }
     Ladeergebnis geladen = laden(optionen->verzeichnis);
+    if (!geladen.lesefehler) sichernUndAnlegen(optionen->verzeichnis, geladen);
     if (geladen.lesefehler) {
         fehler << "brelvanostik-cli berechnen: " << *geladen.lesefehler << "\n";
         return kFalscherAufruf;
     }
     hinweiseMelden(geladen.hinweise, fehler);
 
-    // A fresh engine, as after the program's start: church membership set once.
-    Lohnsteuerrechner engine;
-    engine.R = 1;
-    Monatsberechnung rechner(engine);
+    Monatsberechnung rechner;
     const int ab = optionen->ab.value_or(1) - 1;
     std::vector<std::pair<int, int>> berechnet;
     for (int jahr = kErstesJahr; jahr < kErstesJahr + kJahre; ++jahr) {

@@ -152,19 +152,8 @@ int eingebenBefehl(const std::vector<std::string>& argumente, std::ostream& aus,
         i += 1 + n;
     }
 
-    // Files that the load creates are taken away again when the call fails: a refused
-    // call changes nothing.
+    // Loading writes nothing: a refused call changes nothing.
     const std::filesystem::path verzeichnis(optionen->verzeichnis);
-    std::error_code ec;
-    const bool warenDa = std::filesystem::exists(verzeichnis / kMonatsdateiName, ec) ||
-                         std::filesystem::exists(verzeichnis / kKopfdateiName, ec);
-    const auto scheitern = [&] {
-        if (!warenDa) {
-            std::filesystem::remove(verzeichnis / kMonatsdateiName, ec);
-            std::filesystem::remove(verzeichnis / kKopfdateiName, ec);
-        }
-        return kFalscherAufruf;
-    };
     Ladeergebnis geladen = laden(verzeichnis);
     if (geladen.lesefehler) {
         fehler << "brelvanostik-cli eingeben: " << *geladen.lesefehler << "\n";
@@ -181,13 +170,18 @@ int eingebenBefehl(const std::vector<std::string>& argumente, std::ostream& aus,
     for (const Geplant& g : plan) {
         if (const auto abgelehnt = g.aktion->ausfuehren(sitzung, seite, g.parameter)) {
             fehler << "brelvanostik-cli eingeben: " << g.name << ": " << *abgelehnt << "\n";
-            return scheitern();
+            return kFalscherAufruf;
         }
     }
 
+    sichernUndAnlegen(verzeichnis, geladen);
+    if (geladen.lesefehler) {
+        fehler << "brelvanostik-cli eingeben: " << *geladen.lesefehler << "\n";
+        return kFalscherAufruf;
+    }
     if (const auto fehlertext = speichern(verzeichnis, sitzung.arbeitsbereich(), gelesen)) {
         fehler << "brelvanostik-cli eingeben: " << *fehlertext << "\n";
-        return scheitern();
+        return kFalscherAufruf;
     }
     hinweiseMelden(geladen.hinweise, fehler);
     fehler << meldungen.str();

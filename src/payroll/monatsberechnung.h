@@ -26,13 +26,17 @@ struct Ergebnis {
 /// payments within the ceiling left unused by earlier months), applies the minimum church
 /// tax and, in December, the employer's annual adjustment, and sums up the payout.
 ///
-/// The engine's inputs stay as the last run left them. The month calculation never sets
-/// ZMVB (the tax steps window's last value reaches the runs) nor R: whoever owns the engine
-/// sets R = 1 once at program start, so that the church tax base is always produced and the
-/// church tax follows from the church code alone.
+/// The month calculation owns its wage tax engine, set up as at program start: R = 1, so
+/// that the church tax base is always produced and the church tax follows from the church
+/// code alone. Between runs the engine's inputs stay as the last run left them; the month
+/// calculation never sets ZMVB, so the tax steps window's last value reaches the runs.
 class Monatsberechnung {
   public:
-    explicit Monatsberechnung(Lohnsteuerrechner& engine) : engine_(engine) {}
+    Monatsberechnung() { engine_.R = 1; }
+
+    /// The engine the runs use, for the tax steps window.
+    Lohnsteuerrechner& engine() { return engine_; }
+    const Lohnsteuerrechner& engine() const { return engine_; }
 
     /// Computes calculation `berechnung` (0..9) of tax year `jahr` (2004..2007) from month
     /// `startMonat` (0..11) through December. Arguments outside these ranges change nothing.
@@ -57,7 +61,7 @@ class Monatsberechnung {
     };
     Jahressteuer jahreslauf(Money jahreslohn, Money versorgungsbezuege);
 
-    Lohnsteuerrechner& engine_;
+    Lohnsteuerrechner engine_;
 
     // The calculation being computed.
     int jahr_ = 2004;

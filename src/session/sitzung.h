@@ -6,7 +6,6 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/lohnsteuer.h"
 #include "payroll/monatsberechnung.h"
 #include "session/anzeige.h"
 #include "workspace/arbeitsbereich.h"
@@ -64,9 +63,6 @@ public:
     /// Takes over the loaded workspace and restores the selection from the settings record.
     /// Runs the recalculation of the restored case once, as the program does at start.
     Sitzung(Arbeitsbereich bereich, const Einstellungen& einstellungen);
-    // The month calculation holds on to the session's own engine.
-    Sitzung(const Sitzung&) = delete;
-    Sitzung& operator=(const Sitzung&) = delete;
 
     // --- The selection -------------------------------------------------------------
     int jahr() const { return jahr_; }                 ///< 2004..2007
@@ -150,8 +146,7 @@ private:
 
     Arbeitsbereich bereich_;
     Einstellungen einstellungen_;
-    Lohnsteuerrechner engine_;
-    Monatsberechnung rechner_{engine_};
+    Monatsberechnung rechner_;
 
     int jahr_ = 2007;
     int gruen_ = 0;

@@ -48,6 +48,7 @@ bool Programm::starten() {
     }
 
     Ladeergebnis geladen = laden(verzeichnis_);
+    if (!geladen.lesefehler) sichernUndAnlegen(verzeichnis_, geladen);
     lesefehler_ = geladen.lesefehler;
     if (!geladen.hinweise.empty()) {
         QString text;

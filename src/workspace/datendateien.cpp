@@ -7,6 +7,7 @@
 #include "workspace/datensaetze.h"
 #include "workspace/neuer_arbeitsbereich.h"
 #include "workspace/sicheres_schreiben.h"
+#include "workspace/zeilen.h"
 
 namespace brelvanostik {
 
@@ -142,16 +143,15 @@ bool dateiBeschaedigt(std::span<const Befund> befunde, Datendatei datei) {
     return false;
 }
 
-void neuAnlegen(const fs::path& verzeichnis, const Dateiinhalt& kopfdatei, Ladeergebnis& ergebnis) {
-    ergebnis.neuAngelegt = true;
-    ergebnis.arbeitsbereich = neuerArbeitsbereich();
-    ergebnis.einstellungen = neueEinstellungen(ergebnis.arbeitsbereich);
+/// Writes the new workspace of a load, keeping an old header file first.
+void neuAnlegen(const fs::path& verzeichnis, const std::vector<std::uint8_t>& alteKopfdatei,
+                Ladeergebnis& ergebnis) {
     const fs::path kopfpfad = verzeichnis / kKopfdateiName;
     // Case names and settings without their months are of no use, but they are the
     // user's: keep them before the new files replace them.
-    if (!kopfdatei.bytes.empty()) {
+    if (!alteKopfdatei.empty()) {
         fs::path kopie;
-        if (auto fehler = sicherungAnlegen(kopfpfad, kopfdatei.bytes, kopie)) {
+        if (auto fehler = sicherungAnlegen(kopfpfad, alteKopfdatei, kopie)) {
             ergebnis.lesefehler = std::string(kKopfdateiName) +
                                   ": Die Datei konnte nicht gesichert werden und bleibt "
                                   "unverändert; es wird nichts neu angelegt. " +
@@ -171,7 +171,7 @@ void neuAnlegen(const fs::path& verzeichnis, const Dateiinhalt& kopfdatei, Ladee
     Arbeitsbereich neu = ergebnis.arbeitsbereich;
     for (int j = 0; j < kJahre; ++j) {
         for (int b = 0; b < kBerechnungen; ++b) {
-            for (int m = 0; m < kMonate; ++m) neu.monat(j, b, m).Auswahl[10] = 0;
+            for (int m = 0; m < kMonate; ++m) neu.monat(j, b, m).Auswahl[zeile::Monatsgehalt] = 0;
         }
     }
     if (auto fehler = speichern(verzeichnis, neu, ergebnis.einstellungen)) {
@@ -197,7 +197,11 @@ Ladeergebnis ladenOhneAusnahmen(const fs::path& verzeichnis) {
         return ergebnis;
     }
     if (monatsdatei.bytes.empty()) {
-        neuAnlegen(verzeichnis, kopfdatei, ergebnis);
+        ergebnis.neuAngelegt = true;
+        ergebnis.arbeitsbereich = neuerArbeitsbereich();
+        ergebnis.einstellungen = neueEinstellungen(ergebnis.arbeitsbereich);
+        ergebnis.ausstehend.neueDateien = true;
+        ergebnis.ausstehend.alteKopfdatei = kopfdatei.bytes;
         return ergebnis;
     }
     if (kopfdatei.fehler) {
@@ -220,21 +224,8 @@ Ladeergebnis ladenOhneAusnahmen(const fs::path& verzeichnis) {
     for (const auto& d : dateien) {
         dateiHinweise(inhalt.befunde, d.datei, ergebnis.hinweise);
         if (d.inhalt.bytes.empty() || !dateiBeschaedigt(inhalt.befunde, d.datei)) continue;
-        fs::path kopie;
-        if (auto fehler = sicherungAnlegen(d.pfad, d.inhalt.bytes, kopie)) {
-            ergebnis.hinweise.push_back(std::string(dateiname(d.datei)) +
-                                        ": Die ursprüngliche Datei konnte nicht gesichert "
-                                        "werden. " +
-                                        *fehler +
-                                        " Beim Speichern wird sie durch die reparierte Fassung "
-                                        "ersetzt.");
-        } else {
-            ergebnis.sicherungskopien.push_back(kopie);
-            ergebnis.hinweise.push_back(std::string(dateiname(d.datei)) +
-                                        ": Die ursprüngliche Datei wurde unverändert aufbewahrt "
-                                        "als „" +
-                                        kopie.string() + "“.");
-        }
+        ergebnis.ausstehend.sicherungen.push_back(
+            {d.datei, d.pfad, d.inhalt.bytes, ergebnis.hinweise.size()});
     }
     return ergebnis;
 }
@@ -255,6 +246,37 @@ Ladeergebnis laden(const fs::path& verzeichnis) {
     }
 }
 
+void sichernUndAnlegen(const fs::path& verzeichnis, Ladeergebnis& ergebnis) {
+    Ladeergebnis::Ausstehend ausstehend = std::move(ergebnis.ausstehend);
+    ergebnis.ausstehend = {};
+    try {
+        // Each file's hint about its copy follows the hints of what was mended in it.
+        std::size_t eingefuegt = 0;
+        for (const auto& s : ausstehend.sicherungen) {
+            fs::path kopie;
+            std::string hinweis;
+            if (auto fehler = sicherungAnlegen(s.pfad, s.bytes, kopie)) {
+                hinweis = std::string(dateiname(s.datei)) +
+                          ": Die ursprüngliche Datei konnte nicht gesichert werden. " + *fehler +
+                          " Beim Speichern wird sie durch die reparierte Fassung ersetzt.";
+            } else {
+                ergebnis.sicherungskopien.push_back(kopie);
+                hinweis = std::string(dateiname(s.datei)) +
+                          ": Die ursprüngliche Datei wurde unverändert aufbewahrt als „" +
+                          kopie.string() + "“.";
+            }
+            const auto stelle = std::min(s.hinweisStelle + eingefuegt, ergebnis.hinweise.size());
+            ergebnis.hinweise.insert(ergebnis.hinweise.begin() + static_cast<long>(stelle),
+                                     std::move(hinweis));
+            ++eingefuegt;
+        }
+        if (ausstehend.neueDateien) neuAnlegen(verzeichnis, ausstehend.alteKopfdatei, ergebnis);
+    } catch (const std::exception& e) {
+        ergebnis.hinweise.push_back(std::string("Die Datendateien konnten nicht gesichert werden: ") +
+                                    e.what());
+    }
+}
+
 std::optional<std::string> speichern(const fs::path& verzeichnis,
                                      const Arbeitsbereich& arbeitsbereich,
                                      const Einstellungen& einstellungen) {
@@ -267,14 +289,6 @@ std::optional<std::string> speichern(const fs::path& verzeichnis,
     } catch (const std::exception& e) {
         return std::string("Die Datendateien konnten nicht gespeichert werden: ") + e.what();
     }
-}
-
-std::vector<std::string> hinweistexte(std::span<const Befund> befunde) {
-    std::vector<std::string> texte;
-    for (const Datendatei datei : {Datendatei::Monatsdatei, Datendatei::Kopfdatei}) {
-        dateiHinweise(befunde, datei, texte);
-    }
-    return texte;
 }
 
 }  // namespace brelvanostik

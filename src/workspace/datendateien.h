@@ -21,24 +21,44 @@ struct Ladeergebnis {
     Einstellungen einstellungen;
     /// German texts for the user: what was mended, and where the original file is kept.
     std::vector<std::string> hinweise;
-    /// True when the files were missing or the month file empty and a new workspace was
-    /// created (and written, unless a hint says it could not be).
+    /// True when the files were missing or the month file empty and the workspace is a new
+    /// one (written by sichernUndAnlegen(), unless a hint says it could not be).
     bool neuAngelegt = false;
-    /// Unchanged copies of damaged files, made before anything could overwrite them.
+    /// Unchanged copies of damaged files, made by sichernUndAnlegen().
     std::vector<std::filesystem::path> sicherungskopien;
     /// Set when the files cannot be used safely: a data file exists but cannot be read, or
     /// an old header file could not be kept before a new workspace would replace it. The
     /// workspace then holds what could be read (or a new workspace); saving would replace
     /// a file the user may still need, so the caller shows this text and should not save.
     std::optional<std::string> lesefehler;
+
+    /// What the load leaves to sichernUndAnlegen(): the bytes of damaged files to keep, and
+    /// a new workspace to write (after keeping the old header file, when there was one).
+    struct Sicherung {
+        Datendatei datei;
+        std::filesystem::path pfad;
+        std::vector<std::uint8_t> bytes;
+        std::size_t hinweisStelle;  ///< where the hint about the copy goes in `hinweise`
+    };
+    struct Ausstehend {
+        std::vector<Sicherung> sicherungen;
+        bool neueDateien = false;
+        std::vector<std::uint8_t> alteKopfdatei;
+    };
+    Ausstehend ausstehend;
 };
 
-/// Opens the data files of the working directory `verzeichnis`. A missing or empty month
-/// file gives a new workspace, written to both files at once. Damaged files are mended
-/// in memory; each damaged file is first copied unchanged beside itself under a fresh
-/// name ("Brelvanostik.da1.beschaedigt-JJJJMMTT-hhmmss"), and the hints say what was
-/// mended. Nothing else is written. Never throws.
+/// Reads the data files of the working directory `verzeichnis` and writes nothing. A
+/// missing or empty month file gives a new workspace. Damaged files are mended in memory,
+/// and the hints say what was mended. Never throws.
 Ladeergebnis laden(const std::filesystem::path& verzeichnis);
+
+/// The writing a load leaves to its caller, done when the caller goes on with the loaded
+/// workspace: each damaged file is copied unchanged beside itself under a fresh name
+/// ("Brelvanostik.da1.beschaedigt-JJJJMMTT-hhmmss"), and a new workspace is written to both
+/// files at once. Adds the hints about it (and `lesefehler` when an old header file could
+/// not be kept). Never throws.
+void sichernUndAnlegen(const std::filesystem::path& verzeichnis, Ladeergebnis& ergebnis);
 
 /// Writes the whole workspace and the settings record into both data files of
 /// `verzeichnis`, safely: on failure the previous files stay as they were. Returns a
@@ -46,9 +66,5 @@ Ladeergebnis laden(const std::filesystem::path& verzeichnis);
 std::optional<std::string> speichern(const std::filesystem::path& verzeichnis,
                                      const Arbeitsbereich& arbeitsbereich,
                                      const Einstellungen& einstellungen);
-
-/// The user's hints for the findings of a load: one line per file and kind of damage,
-/// with the number of places and the first of them.
-std::vector<std::string> hinweistexte(std::span<const Befund> befunde);
 
 }  // namespace brelvanostik

@@ -69,7 +69,11 @@ TEST(WorkspaceDatenDateien, NeuerArbeitsbereichOhneMonate) {
         TempVerzeichnis dir;
         if (alteDateien) dateiAnlegen(dir / kMonatsdateiName, {});
         if (alteDateien) dateiAnlegen(dir / kKopfdateiName, alteKoepfe);
-        const Ladeergebnis neu = laden(dir.pfad);
+        Ladeergebnis neu = laden(dir.pfad);
+        // Loading writes nothing; the caller that goes on with the workspace writes it.
+        EXPECT_EQ(dateianzahl(dir.pfad), alteDateien ? 2u : 0u);
+        EXPECT_EQ(dateiInhalt(dir / kMonatsdateiName), Bytes{});
+        sichernUndAnlegen(dir.pfad, neu);
         EXPECT_TRUE(neu.neuAngelegt && neu.arbeitsbereich == neuerArbeitsbereich());
         EXPECT_EQ(neu.einstellungen, neueEinstellungen(neu.arbeitsbereich));
         // The new file holds 0 in row 10's choice code; in memory it is the month index.
@@ -189,7 +193,9 @@ TEST_P(WorkspaceReparatur, WirdRepariertGesichertUndGemeldet) {
     dateiAnlegen(dir / kMonatsdateiName, monate);
     if (!koepfe.empty()) dateiAnlegen(dir / kKopfdateiName, koepfe);
 
-    const Ladeergebnis geladen = laden(dir.pfad);
+    Ladeergebnis geladen = laden(dir.pfad);
+    EXPECT_EQ(dateianzahl(dir.pfad), 1 + !koepfe.empty()) << "loading alone writes nothing";
+    sichernUndAnlegen(dir.pfad, geladen);
     EXPECT_FALSE(geladen.neuAngelegt || geladen.lesefehler);
     EXPECT_EQ(geladen.hinweise.size(), fall.hinweise);
     EXPECT_TRUE(fall.hinweis.empty() || enthaelt(geladen.hinweise, fall.hinweis));
@@ -204,7 +210,8 @@ TEST_P(WorkspaceReparatur, WirdRepariertGesichertUndGemeldet) {
     std::vector<std::pair<std::string, Bytes>> soll, kopien;
     if (fall.monateGesichert) soll.emplace_back("da1", monate);
     if (fall.koepfeGesichert) soll.emplace_back("da2", koepfe);
-    const Ladeergebnis nochmal = laden(dir.pfad);
+    Ladeergebnis nochmal = laden(dir.pfad);
+    sichernUndAnlegen(dir.pfad, nochmal);
     for (const Ladeergebnis* l : {&geladen, &nochmal}) {
         for (const fs::path& kopie : l->sicherungskopien) {
             EXPECT_EQ(kopie.parent_path(), dir.pfad);
