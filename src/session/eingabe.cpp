@@ -31,47 +31,54 @@ bool feldtextZulaessig(std::string_view text) {
     return kommas <= 1;
 }
 
+std::optional<Dezimalteile> dezimalZerlegen(std::string_view text, char trenner, bool vorzeichen) {
+    Dezimalteile teile;
+    if (vorzeichen && !text.empty() && (text.front() == '-' || text.front() == '+')) {
+        teile.negativ = text.front() == '-';
+        text.remove_prefix(1);
+    }
+    const auto stelle = text.find(trenner);
+    teile.mitTrenner = stelle != std::string_view::npos;
+    teile.ganz = text.substr(0, stelle);
+    if (teile.mitTrenner) teile.bruch = text.substr(stelle + 1);
+    if (teile.ganz.size() > 15) return std::nullopt;
+    for (const std::string_view ziffern : {teile.ganz, teile.bruch}) {
+        for (const char c : ziffern) {
+            if (c < '0' || c > '9') return std::nullopt;
+        }
+    }
+    return teile;
+}
+
+std::optional<std::int64_t> skaliert(const Dezimalteile& teile, int stellen) {
+    if (stellen < 0 || stellen > 4) return std::nullopt;
+    std::int64_t wert = 0;
+    for (const char c : teile.ganz) wert = wert * 10 + (c - '0');  // at most 15 digits
+    for (int i = 0; i < stellen; ++i) {
+        const std::size_t stelle = static_cast<std::size_t>(i);
+        const int ziffer = stelle < teile.bruch.size() ? teile.bruch[stelle] - '0' : 0;
+        if (__builtin_mul_overflow(wert, 10, &wert) || __builtin_add_overflow(wert, ziffer, &wert)) {
+            return std::nullopt;
+        }
+    }
+    // The digits beyond `stellen` decide the rounding, halves to even.
+    const std::size_t genutzt = static_cast<std::size_t>(stellen);
+    if (teile.bruch.size() > genutzt) {
+        const std::string_view rest = teile.bruch.substr(genutzt);
+        const bool mehrAlsFuenf = rest.find_first_not_of('0', 1) != std::string_view::npos;
+        const bool ueberHalb = rest.front() > '5' || (rest.front() == '5' && mehrAlsFuenf);
+        const bool genauHalb = rest.front() == '5' && !mehrAlsFuenf;
+        if (ueberHalb || (genauHalb && wert % 2 != 0)) ++wert;
+    }
+    return teile.negativ ? -wert : wert;
+}
+
 std::optional<std::int64_t> hundertstel(std::string_view text) {
     const std::string_view kern = getrimmt(text);
     if (kern.empty()) return 0;
-    const auto komma = kern.find(',');
-    const std::string_view ganz = kern.substr(0, komma);
-    const std::string_view bruch = komma == std::string_view::npos ? std::string_view() : kern.substr(komma + 1);
-    if (ganz.size() + bruch.size() == 0 || ganz.size() > 15) return std::nullopt;
-    std::int64_t wert = 0;
-    for (const char c : ganz) {
-        if (c < '0' || c > '9') return std::nullopt;
-        wert = wert * 10 + (c - '0');
-    }
-    wert *= 100;
-    // Two decimals count; the rest decides the rounding, halves to even.
-    int stelle = 0;
-    bool restUeberHalb = false, restGenauHalb = false;
-    for (const char c : bruch) {
-        if (c < '0' || c > '9') return std::nullopt;
-        const int ziffer = c - '0';
-        if (stelle == 0) {
-            wert += ziffer * 10;
-        } else if (stelle == 1) {
-            wert += ziffer;
-        } else if (stelle == 2) {
-            restUeberHalb = ziffer > 5;
-            restGenauHalb = ziffer == 5;
-        } else if (ziffer != 0 && restGenauHalb) {
-            restUeberHalb = true;  // 5 followed by more than zeros is above one half
-        }
-        ++stelle;
-    }
-    if (restUeberHalb || (restGenauHalb && wert % 2 != 0)) ++wert;
-    return wert;
-}
-
-std::size_t zeichenanzahl(std::string_view utf8) {
-    std::size_t anzahl = 0;
-    for (const char c : utf8) {
-        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++anzahl;
-    }
-    return anzahl;
+    const auto teile = dezimalZerlegen(kern, ',', false);
+    if (!teile || teile->ganz.size() + teile->bruch.size() == 0) return std::nullopt;
+    return skaliert(*teile, 2);
 }
 
 std::string zeichenKuerzen(std::string_view utf8, std::size_t anzahl) {

@@ -28,11 +28,25 @@ bool feldtextZulaessig(std::string_view text);
 /// optional decimal comma.
 std::optional<std::int64_t> hundertstel(std::string_view text);
 
+/// A decimal number split into its parts: the sign and the digits before and after the
+/// decimal separator.
+struct Dezimalteile {
+    bool negativ = false;
+    std::string_view ganz, bruch;
+    bool mitTrenner = false;
+};
+
+/// Splits `text` at the separator `trenner`. Nothing when anything but digits, one
+/// separator and (when `vorzeichen`) one leading sign occurs, or when more than fifteen
+/// digits stand before the separator.
+std::optional<Dezimalteile> dezimalZerlegen(std::string_view text, char trenner, bool vorzeichen);
+
+/// The value x 10^stellen (stellen 0-4), rounded half to even by the digits beyond; nothing
+/// when it does not fit 64 bits.
+std::optional<std::int64_t> skaliert(const Dezimalteile& teile, int stellen);
+
 /// Text without the blanks around it.
 std::string_view getrimmt(std::string_view text);
-
-/// Number of characters (not bytes) of a UTF-8 text.
-std::size_t zeichenanzahl(std::string_view utf8);
 
 /// The first `anzahl` characters of a UTF-8 text.
 std::string zeichenKuerzen(std::string_view utf8, std::size_t anzahl);

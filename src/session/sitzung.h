@@ -31,8 +31,8 @@ struct Rueckmeldung {
     std::vector<Meldung> meldungen;
 };
 
-/// Which side an action concerns. The value is the offset of that side's control indexes.
-enum class Seite { Gruen = 0, Blau = 30 };
+/// Which side an action concerns: the green calculation or its blue twin.
+enum class Seite { Gruen, Blau };
 
 /// The choice panel's two pension amounts take the field numbers of rows 11 and 12, whose
 /// own amounts are results and take no input.

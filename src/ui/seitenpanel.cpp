@@ -78,7 +78,7 @@ QPushButton* quotenknopf(const QString& name, QWidget* eltern) {
 Seitenpanel::Seitenpanel(Seite seite, QGridLayout* raster, int ersteSpalte, QWidget* flaeche,
                          Tippzeile* tipp)
     : QObject(flaeche), seite_(seite) {
-    const int nr = static_cast<int>(seite);
+    const int nr = versatz();
 
     // The side's panel colour lies behind all its rows.
     auto* hintergrund = new QFrame(flaeche);

@@ -62,7 +62,9 @@ signals:
     void kommentarGeaendert(Seite seite, const QString& text);
 
 private:
-    int index(int zeile) const { return zeile + static_cast<int>(seite_); }
+    /// The blue side's controls are numbered from 30 on: row + 30.
+    int versatz() const { return seite_ == Seite::Blau ? 30 : 0; }
+    int index(int zeile) const { return zeile + versatz(); }
     void zeileAnlegen(int zeile, QGridLayout* raster, int spalte, QWidget* flaeche, Tippzeile* tipp);
     void stundenzeileDarstellen(const Seitenanzeige& anzeige);
 

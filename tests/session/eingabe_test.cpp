@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "session/eingabe.h"
+#include "workspace/cp1252.h"
 
 namespace brelvanostik {
 namespace {
@@ -31,7 +32,7 @@ TEST(Feldtext, ZulaessigUndHundertstel) {
 }
 
 TEST(Feldtext, ZeichenStattBytes) {
-    EXPECT_EQ(zeichenanzahl("Größe"), 5u);
+    EXPECT_EQ(zeichenzahl("Größe"), 5u);
     EXPECT_EQ(zeichenKuerzen("Größe", 3), "Grö");
     EXPECT_EQ(zeichenKuerzen("ab", 5), "ab");
 }
