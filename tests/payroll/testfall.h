@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string_view>
 #include <vector>
 
 #include "payroll/monatsberechnung.h"
@@ -48,15 +49,20 @@ struct Testfall {
     Fallkopf& kopf() { return bereich->kopf(jahr - kErstesJahr, 0); }
 
     void aendere(const Eingabe& e) {
-        for (int m = e.von; m <= e.bis; ++m) {
-            if (e.bank == 'A') monat(m).Auswahl[e.zeile] = static_cast<std::int16_t>(e.wert);
-            if (e.bank == 'B') monat(m).Betrag[e.zeile] = e.wert;
-            if (e.bank == 'H') kopf().InStundenquote[e.zeile - 5][m] = false;
-            if (e.bank == 'D') kopf().InTagesquote[e.zeile - 5][m] = false;
-        }
         if (e.bank == 'V') {
             kopf().Versorgungsbeginn = static_cast<std::int16_t>(e.zeile);
             kopf().ErsterVollerMonatsbezug = Money::whole(e.wert);
+            return;
+        }
+        if (std::string_view("ABHD").find(e.bank) == std::string_view::npos) {
+            ADD_FAILURE() << "unknown bank '" << e.bank << "' in an edit";
+            return;
+        }
+        for (int m = e.von; m <= e.bis; ++m) {
+            if (e.bank == 'A') monat(m).Auswahl.at(e.zeile) = static_cast<std::int16_t>(e.wert);
+            if (e.bank == 'B') monat(m).Betrag.at(e.zeile) = e.wert;
+            if (e.bank == 'H') kopf().InStundenquote.at(e.zeile - 5).at(m) = false;
+            if (e.bank == 'D') kopf().InTagesquote.at(e.zeile - 5).at(m) = false;
         }
     }
     std::int64_t zelle(const Erwartung& e) {
@@ -74,7 +80,10 @@ struct Testfall {
                 return summe;
             }
             case 'k': return kopf().KvBbgRest[e.monat];
-            default: return kopf().RvBbgRest[e.monat];
+            case 'r': return kopf().RvBbgRest[e.monat];
+            default:
+                ADD_FAILURE() << "unknown bank '" << e.bank << "' in an expected cell";
+                return 0;
         }
         // clang-format on
     }
