@@ -311,6 +311,30 @@ private slots:
         QCOMPARE(text("bru_7"), QStringLiteral("B"));
     }
 
+    // Every ratio toggle of both sides shows its flag; a blue flag that differs from green
+    // is marked, except for the pension row 6. A green toggle reaches blue as well.
+    void jederQuotenknopfZeigtSeinenSchalter() {
+        for (const char* art : {"bru_", "tei_"}) {
+            const QString flagge = QLatin1String(art) == QLatin1String("bru_") ? "B" : "T";
+            for (int zeile = 5; zeile <= 9; ++zeile) {
+                const QString gruen = QLatin1String(art) + QString::number(zeile);
+                const QString blau = QLatin1String(art) + QString::number(zeile + 30);
+                klicken(blau);
+                QCOMPARE(text(blau), QStringLiteral("-"));
+                QCOMPARE(text(gruen), flagge);
+                QCOMPARE(finde(blau)->palette().color(QPalette::Button),
+                         zeile == 6 ? farben::kWeiss : farben::kHellgelb);
+                klicken(blau);
+                QCOMPARE(text(blau), flagge);
+                klicken(gruen);
+                QCOMPARE(text(gruen), QStringLiteral("-"));
+                QCOMPARE(text(blau), QStringLiteral("-"));
+                QCOMPARE(finde(blau)->palette().color(QPalette::Button), farben::kWeiss);
+                klicken(gruen);
+            }
+        }
+    }
+
     void fensterSkaliertMitDerSchrift() {
         const double vorher = fenster()->font().pointSizeF();
         fenster()->resize(1900, 1040);
