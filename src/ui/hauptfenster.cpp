@@ -18,9 +18,11 @@
 #include "ui/meldungen.h"
 #include "ui/namenspanel.h"
 #include "ui/navigationsleiste.h"
+#include "ui/rechnerpanel.h"
 #include "ui/seitenpanel.h"
 #include "ui/tippzeile.h"
 #include "ui/zeilenknopf.h"
+#include "session/rechner_uebergabe.h"
 #include "workspace/auswahllisten.h"
 
 namespace brelvanostik {
@@ -124,6 +126,8 @@ void Hauptfenster::aufbauen() {
         connect(seite, &Seitenpanel::zeileGeklickt, this, &Hauptfenster::zeileGeklickt);
         connect(seite, &Seitenpanel::zeileRechtsGeklickt, this, &Hauptfenster::zeileRechtsGeklickt);
         connect(seite, &Seitenpanel::betragAuswerten, this, &Hauptfenster::betragAuswerten);
+        connect(seite, &Seitenpanel::betragGeklickt, this,
+                [this, seite](Seite s, int zeile) { betragGeklickt(s, zeile, seite->feld(zeile)); });
         connect(seite, &Seitenpanel::gesperrtBedient, this, &Hauptfenster::jahresmodusMelden);
         connect(seite, &Seitenpanel::tagesquoteGeklickt, this,
                 [this](Seite s, int zeile) { zeilenaktion(&Sitzung::tagesquoteUmschalten, s, zeile); });
@@ -152,7 +156,11 @@ void Hauptfenster::aufbauen() {
                 darstellen();
                 melden(r);
             });
+    connect(auswahl_, &Auswahlpanel::versorgungsbetragGeklickt, this,
+            [this](Seite s, int feld) { betragGeklickt(s, feld, nullptr); });
     namen_ = new Namenspanel(flaeche_);
+    rechnerpanel_ = new Rechnerpanel(rechner_, meldungen_, tipp_, flaeche_);
+    rechnerpanel_->hide();
     connect(namen_, &Namenspanel::umbenannt, this, [this](Seite s, const QString& name) {
         sitzung_.umbenennen(s, name.toStdString());
         darstellen();
@@ -224,6 +232,7 @@ QRect Hauptfenster::rechteckDerZeile(Seite seite, int zeile) const {
 }
 
 void Hauptfenster::zeileGeklickt(Seite seite, int zeile) {
+    rechnerpanel_->hide();
     auswahl_->hide();
     if (sitzung_.jahresmodus()) {
         jahresmodusMelden();
@@ -277,6 +286,45 @@ void Hauptfenster::betragAuswerten(Seite seite, int zeile, const QString& text) 
     const Rueckmeldung r = sitzung_.betragEingeben(seite, zeile, text.toStdString());
     darstellen();
     melden(r);
+}
+
+void Hauptfenster::betragGeklickt(Seite seite, int zeile, Betragsfeld* feld) {
+    // Only while the calculator is shown does a click hand its display over.
+    if (!rechnerpanel_->isVisible()) return;
+    if (sitzung_.jahresmodus()) {
+        jahresmodusMelden();
+        return;
+    }
+    const std::string anzeige = rechner_.anzeige();
+    if (feld != nullptr) feld->setText(QString::fromStdString(anzeige));
+    const Uebergabe uebergabe = rechnerUebergabe(anzeige, zeile);
+    if (!uebergabe.feldtext) {
+        darstellen();  // the field shows its stored amount again
+        meldungen_.zeigen(*uebergabe.meldung);
+        return;
+    }
+    // From here on exactly as a typed entry that leaves the field.
+    const Rueckmeldung r = sitzung_.betragEingeben(seite, zeile, *uebergabe.feldtext);
+    darstellen();
+    melden(r);
+}
+
+void Hauptfenster::rechnerUmschalten() {
+    if (rechnerpanel_->isVisible()) {
+        rechnerpanel_->hide();
+        return;
+    }
+    rechnerPlatzieren();
+    rechnerpanel_->show();
+    rechnerpanel_->raise();
+    rechnerpanel_->setFocus(Qt::OtherFocusReason);
+}
+
+void Hauptfenster::rechnerPlatzieren() {
+    // Over the yellow column in the lower half, where it hides no amount field.
+    const int breite = std::max(150, flaeche_->width() * 22 / 100);
+    const int hoehe = std::max(130, flaeche_->height() * 32 / 100);
+    rechnerpanel_->setGeometry((flaeche_->width() - breite) / 2, flaeche_->height() - hoehe, breite, hoehe);
 }
 
 void Hauptfenster::versorgungOeffnen(Seite seite) {
@@ -368,6 +416,7 @@ void Hauptfenster::closeEvent(QCloseEvent* ereignis) {
 void Hauptfenster::resizeEvent(QResizeEvent* ereignis) {
     QWidget::resizeEvent(ereignis);
     schriftSkalieren();
+    if (rechnerpanel_ != nullptr && rechnerpanel_->isVisible()) rechnerPlatzieren();
 }
 
 void Hauptfenster::schriftSkalieren() {

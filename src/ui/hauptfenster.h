@@ -5,6 +5,7 @@
 
 #include <functional>
 
+#include "session/rechner.h"
 #include "workspace/einstellungen.h"
 #include "workspace/sitzung.h"
 
@@ -14,10 +15,12 @@ class QPushButton;
 namespace brelvanostik {
 
 class Auswahlpanel;
+class Betragsfeld;
 class Ergebnisspalte;
 class Meldungsanzeige;
 class Namenspanel;
 class Navigationsleiste;
+class Rechnerpanel;
 class Seitenpanel;
 class Tippzeile;
 
@@ -45,6 +48,10 @@ public:
     /// Redraws both sides, the yellow column and the buttons from the session.
     void darstellen();
 
+    /// The calculator command: shows the pocket calculator beside the calculation, or hides
+    /// it. Its state stays as it was.
+    void rechnerUmschalten();
+
 protected:
     void closeEvent(QCloseEvent* ereignis) override;
     void resizeEvent(QResizeEvent* ereignis) override;
@@ -64,6 +71,8 @@ private:
     void eintragGewaehlt(Seite seite, int zeile, int code);
     void auswahlFreiGeklickt();
     void betragAuswerten(Seite seite, int zeile, const QString& text);
+    void betragGeklickt(Seite seite, int zeile, Betragsfeld* feld);
+    void rechnerPlatzieren();
     void versorgungOeffnen(Seite seite);
     void monatGeklickt(int knopf);
     void jahrGeklickt(int knopf);
@@ -84,6 +93,8 @@ private:
     Ergebnisspalte* gelb_ = nullptr;
     Auswahlpanel* auswahl_ = nullptr;
     Namenspanel* namen_ = nullptr;
+    Rechner rechner_;
+    Rechnerpanel* rechnerpanel_ = nullptr;
     QPushButton* versorgungGruen_ = nullptr;
     QPushButton* versorgungBlau_ = nullptr;
     QPushButton* standardKnopf_ = nullptr;

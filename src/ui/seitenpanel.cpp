@@ -129,6 +129,7 @@ void Seitenpanel::zeileAnlegen(int zeile, QGridLayout* raster, int spalte, QWidg
         connect(feld, &Betragsfeld::auswerten, this,
                 [this, zeile](int, const QString& text) { emit betragAuswerten(seite_, zeile, text); });
         connect(feld, &Betragsfeld::gesperrtBedient, this, &Seitenpanel::gesperrtBedient);
+        connect(feld, &Betragsfeld::geklickt, this, [this, zeile] { emit betragGeklickt(seite_, zeile); });
         felder_[static_cast<std::size_t>(zeile)] = feld;
     }
     if (hatErgebnis(zeile)) {
