@@ -134,6 +134,16 @@ private slots:
         QVERIFY(!panel()->isVisible());
     }
 
+    void ergebnisInDenVersorgungsbezug() {
+        fenster()->rechnerUmschalten();
+        QTest::keyClicks(panel(), QStringLiteral("1500"));
+        klicken("befehl_9");
+        QVERIFY(panel()->isVisible());
+        klicken("betrag_11");
+        const Fallkopf& gruen = programm_->sitzung()->arbeitsbereich().kopf(3, 0);
+        QCOMPARE(gruen.ErsterVollerMonatsbezug, Money::whole(150000));
+    }
+
     void tippzeileErklaertDenRechner() {
         fenster()->rechnerUmschalten();
         QEvent betreten(QEvent::Enter);
