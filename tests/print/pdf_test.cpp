@@ -31,6 +31,7 @@ protected:
         static int argc = 1;
         static char name[] = "print_pdf_test";
         static char* argv[] = {name, nullptr};
+        if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
         if (!QGuiApplication::instance()) app_ = new QGuiApplication(argc, argv);
     }
     std::filesystem::path verzeichnis_ = std::filesystem::temp_directory_path() /
