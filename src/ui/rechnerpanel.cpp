@@ -24,7 +24,7 @@ QPushButton* knopf(QWidget* eltern, const QString& name) {
     k->setFocusPolicy(Qt::NoFocus);
     k->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     k->setMinimumSize(0, 0);
-    QFont arial = k->font();
+    QFont arial;  // only the family is set; the size follows the window's scale
     arial.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
     k->setFont(arial);
     return k;

@@ -4,6 +4,7 @@
 // must give the same display, tape and messages.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cerrno>
 #include <clocale>
 #include <cmath>
