@@ -263,11 +263,15 @@ void Hauptfenster::programminfoZeigen() {
     programminfo_->zeigen();
 }
 
+QRect Hauptfenster::seitenflaeche(Seite seite) const {
+    const QWidget* hintergrund = flaeche_->findChild<QWidget*>(QStringLiteral("seite_%1").arg(static_cast<int>(seite)));
+    return hintergrund != nullptr ? hintergrund->geometry() : flaeche_->rect();
+}
+
 QRect Hauptfenster::infoflaeche(Seite seite, int zeile) const {
     // Over the side's half that does not hold the clicked row, so the row stays in view.
     const Seitenpanel* panel = seite == Seite::Gruen ? gruen_ : blau_;
-    const QWidget* hintergrund = flaeche_->findChild<QWidget*>(QStringLiteral("seite_%1").arg(static_cast<int>(seite)));
-    const QRect ganz = hintergrund != nullptr ? hintergrund->geometry() : flaeche_->rect();
+    const QRect ganz = seitenflaeche(seite);
     constexpr int kTrennzeile = 15;
     const Zeilenknopf* trenn = panel->knopf(kTrennzeile);
     const int mitte = trenn != nullptr ? trenn->geometry().top() - 1 : ganz.center().y();
@@ -286,7 +290,7 @@ void Hauptfenster::zeileErklaeren(Seite seite, int zeile) {
     const std::string text = infotextAlsText(zeile, sitzung_.jahr(),
                                              Versorgungsangaben{a.ersterVollerMonatsbezug, a.versorgungsSonderzahlung});
     if (text.empty()) return;  // the area keeps what it shows, the topic stays
-    info_->zeigen(seite, QString::fromStdString(text), infoflaeche(seite, zeile));
+    info_->zeigen(seite, QString::fromStdString(text), infoflaeche(seite, zeile), seitenflaeche(seite));
     if (const std::optional<Hilfethema> thema = hilfethema(zeile)) {
         const QString titel = QString::fromUtf8(thema->titel.data(), static_cast<qsizetype>(thema->titel.size()));
         if (themaLink_->text() != titel) themaLink_->setText(titel);

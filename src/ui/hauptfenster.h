@@ -82,6 +82,7 @@ private:
     /// Shows the long text of a row in the info area over its side and sets the topic link.
     void zeileErklaeren(Seite seite, int zeile);
     QRect infoflaeche(Seite seite, int zeile) const;
+    QRect seitenflaeche(Seite seite) const;
     void geometrieMerken();
     void schriftSkalieren();
 

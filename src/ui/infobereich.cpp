@@ -3,11 +3,16 @@
 #include <QEvent>
 #include <QMouseEvent>
 
+#include <algorithm>
+
 #include "ui/farben.h"
 
 namespace brelvanostik {
 
 namespace {
+
+/// The smallest font a long text is shrunk to.
+constexpr double kKleinstePunkte = 5.0;
 
 class Klickbeobachter final : public QObject {
 public:
@@ -43,11 +48,24 @@ Infobereich::Infobereich(QWidget* eltern) : QLabel(eltern) {
     hide();
 }
 
-void Infobereich::zeigen(Seite seite, const QString& text, const QRect& ueber) {
+void Infobereich::zeigen(Seite seite, const QString& text, const QRect& ueber, const QRect& ganzeSeite) {
     seite_ = seite;
     farben::setzen(this, QPalette::Window, seite == Seite::Gruen ? farben::kHellgruen : farben::kHellcyan);
+    setFont(QFont());  // the window's font again
     setText(text);
-    setGeometry(ueber);
+    // As high as the text needs: in the space given, else over the whole side, and a long
+    // text (the pension allowance table) in a smaller font rather than cut off.
+    QRect ziel = ueber;
+    if (heightForWidth(ueber.width()) > ueber.height()) {
+        ziel = ganzeSeite;
+        QFont kleiner = font();
+        while (heightForWidth(ziel.width()) > ziel.height() && kleiner.pointSizeF() > kKleinstePunkte) {
+            kleiner.setPointSizeF(kleiner.pointSizeF() - 0.5);
+            setFont(kleiner);
+        }
+    }
+    const int noetig = heightForWidth(ziel.width());
+    setGeometry(ziel.x(), ziel.y(), ziel.width(), noetig > 0 ? std::min(noetig, ziel.height()) : ziel.height());
     show();
     raise();
 }

@@ -17,8 +17,9 @@ class Infobereich : public QLabel {
 public:
     explicit Infobereich(QWidget* eltern);
 
-    /// Shows `text` in the colour of `seite`, placed on `ueber` (in the parent's coordinates).
-    void zeigen(Seite seite, const QString& text, const QRect& ueber);
+    /// Shows `text` in the colour of `seite`, placed on `ueber` (in the parent's coordinates);
+    /// a text too long for it takes `ganzeSeite`.
+    void zeigen(Seite seite, const QString& text, const QRect& ueber, const QRect& ganzeSeite);
     /// Empties and hides the area.
     void leeren();
     Seite seite() const { return seite_; }
