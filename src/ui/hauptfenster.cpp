@@ -327,6 +327,7 @@ void Hauptfenster::ueberlagerungenSchliessen() {
     auswahl_->hide();
     namen_->hide();
     programminfo_->hide();
+    info_->leeren();
 }
 
 QRect Hauptfenster::rechteckDerZeile(Seite seite, int zeile) const {
@@ -483,6 +484,7 @@ void Hauptfenster::closeEvent(QCloseEvent* ereignis) {
 
 void Hauptfenster::resizeEvent(QResizeEvent* ereignis) {
     QWidget::resizeEvent(ereignis);
+    if (info_ != nullptr) info_->leeren();  // it was placed for the old size
     schriftSkalieren();
 }
 

@@ -182,6 +182,25 @@ private slots:
         QCOMPARE(oeffner_.geoeffnet.at(10), QStringLiteral("https://hilfe.test/benachrichtigung.htm"));
     }
 
+    // The links show that they are links: light blue with a hand under the pointer, their
+    // resting colour and the arrow again once clicked; the topic link changes colour only.
+    void linksZeigenDenZeiger() {
+        auto* start = finde<QLabel>(QStringLiteral("startlink"));
+        auto* thema = finde<QLabel>(QStringLiteral("themalink"));
+        for (QLabel* link : {start, thema}) {
+            QEnterEvent hinein(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
+            QApplication::sendEvent(link, &hinein);
+            QCOMPARE(link->palette().color(QPalette::WindowText), linkfarben::kHellblau);
+        }
+        QCOMPARE(start->cursor().shape(), Qt::PointingHandCursor);
+        QCOMPARE(thema->cursor().shape(), Qt::ArrowCursor);
+        QTest::mouseClick(start, Qt::LeftButton);
+        QTest::mouseClick(thema, Qt::LeftButton);
+        QCOMPARE(start->palette().color(QPalette::WindowText), linkfarben::kRot);
+        QCOMPARE(start->cursor().shape(), Qt::ArrowCursor);
+        QCOMPARE(thema->palette().color(QPalette::WindowText), linkfarben::kMagenta);
+    }
+
     // The program information panel: shown by its command, hidden by a click anywhere on it.
     void programminfoSchliesstAufKlick() {
         auto* panel = finde<Programminfo>(QStringLiteral("programminfo"));
