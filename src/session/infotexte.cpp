@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "payroll/parameter.h"
-#include "session/zahlentext.h"
+#include "workspace/zahltext.h"
 
 namespace brelvanostik {
 
@@ -21,25 +21,25 @@ int steuerjahr(int jahr) { return jahr < kErstesJahr ? kErstesJahr : jahr > kLet
 /// The month calculation does not need it, so it is not among the payroll tables.
 constexpr std::array<std::int64_t, 4> kVersicherungspflichtgrenze = {46350, 46800, 47250, 47700};
 
+/// A whole number with thousands' dots: 63000 is "63.000".
+std::string ganzzahl(std::int64_t zahl) { return zahltext::zahl(Money::whole(zahl), 0); }
+
 /// A monthly ceiling of the payroll tables (cents) as whole cents.
 std::int64_t monatsgrenze(float cent) { return static_cast<std::int64_t>(std::lround(cent)); }
 
 /// "2004 = 46.350 Euro jährlich, 3.862,50 Euro monatl." from a monthly amount in cents.
 std::string grenzzeile(int jahr, std::int64_t monatCent, const char* ende) {
-    return "(" + std::to_string(jahr) + " = " + ganzzahlText(monatCent * 12 / 100) + " Euro jährlich, " +
-           betragText(monatCent) + " Euro monatl.)" + ende;
+    return "(" + std::to_string(jahr) + " = " + ganzzahl(monatCent * 12 / 100) + " Euro jährlich, " +
+           zahltext::betrag(monatCent) + " Euro monatl.)" + ende;
 }
 
 std::string rvZeile(int jahr, const char* gebiet, std::int64_t monatCent) {
-    return std::to_string(jahr) + gebiet + ganzzahlText(monatCent * 12 / 100) + " jährlich, " +
-           betragText(monatCent) + " monatlich.";
+    return std::to_string(jahr) + gebiet + ganzzahl(monatCent * 12 / 100) + " jährlich, " +
+           zahltext::betrag(monatCent) + " monatlich.";
 }
 
 /// A rate in percent (Money) with one decimal: 6.5 gives "6,5".
-std::string prozentText(Money satz) {
-    const std::int64_t zehntel = satz.units() / (Money::kScale / 10);
-    return std::to_string(zehntel / 10) + "," + std::to_string(zehntel % 10);
-}
+std::string prozentText(Money satz) { return zahltext::zahl(satz, 1, false); }
 
 /// Both halves of an employee's share: the whole rate.
 Money gesamtsatz(Money anteil) { return anteil + anteil; }
@@ -286,10 +286,10 @@ Zeilen hinzurechnung() {
             "ein Hinzurechnungsbetrag in gleicher Höhe eingetragen, der",
             "dem Arbeitslohn hinzugerechnet wird.",
             "Zum Vergleich:",
-            "Grundfreibetrag                       " + betragText(kGrundfreibetrag * 100) + " Euro jährlich, " +
-                betragText((kGrundfreibetrag * 100 + 6) / 12) + " Euro monatlich",
-            "Arbeitnehmer-Pauschbetrag           " + betragText(kArbeitnehmerPauschbetrag * 100) +
-                " Euro jährlich, " + betragText((kArbeitnehmerPauschbetrag * 100 + 6) / 12) + " Euro monatlich",
+            "Grundfreibetrag                       " + zahltext::betrag(kGrundfreibetrag * 100) + " Euro jährlich, " +
+                zahltext::betrag((kGrundfreibetrag * 100 + 6) / 12) + " Euro monatlich",
+            "Arbeitnehmer-Pauschbetrag           " + zahltext::betrag(kArbeitnehmerPauschbetrag * 100) +
+                " Euro jährlich, " + zahltext::betrag((kArbeitnehmerPauschbetrag * 100 + 6) / 12) + " Euro monatlich",
             "Einzugeben ist der monatliche Hinzurechnungsbetrag."};
 }
 
@@ -441,7 +441,7 @@ Zeilen entgeltumwandlung(int jahr) {
             "eine kapitalgedeckte betriebliche Altersversorgung.",
             "Steuerfrei sind jährlich bis zu 4 % der Beitragsbemessungs-",
             "grenze der Rentenversicherung (West), " + std::to_string(jahr) + " also " +
-                ganzzahlText(grenzeJahr * 4 / 100) + " Euro.",
+                ganzzahl(grenzeJahr * 4 / 100) + " Euro.",
             "Für Zusagen nach dem 31.12.2004 kommen 1.800 Euro hinzu.",
             "Beitragsfrei in der Sozialversicherung sind nur die 4 %,",
             "nicht die zusätzlichen 1.800 Euro."};
@@ -472,8 +472,8 @@ Zeilen versorgungsfreibetrag(const Versorgungsangaben& v) {
             "Dauer. Bemessungsgrundlage ist das Zwölffache des ersten",
             "vollen Monatsbezugs zuzüglich der Sonderzahlungen, auf die",
             "im Jahr des Versorgungsbeginns ein Anspruch besteht.",
-            "erster voller Monatsbezug : " + betragText(v.ersterVollerMonatsbezug),
-            "Versorgungs-Sonderzahlung : " + betragText(v.versorgungsSonderzahlung)};
+            "erster voller Monatsbezug : " + zahltext::betrag(v.ersterVollerMonatsbezug),
+            "Versorgungs-Sonderzahlung : " + zahltext::betrag(v.versorgungsSonderzahlung)};
 }
 
 Zeilen kinderfreibetrag() {

@@ -4,33 +4,11 @@
 
 #include <algorithm>
 
-#include "session/zahlentext.h"
-
 namespace brelvanostik {
 namespace {
 
 bool enthaelt(const std::vector<std::string>& zeilen, const std::string& zeile) {
     return std::find(zeilen.begin(), zeilen.end(), zeile) != zeilen.end();
-}
-
-TEST(SessionZahlentext, DeutscheGruppierungUndKomma) {
-    const struct {
-        std::int64_t wert;
-        const char* betrag;
-        const char* ganz;
-    } faelle[] = {
-        {0, "0,00", "0"},
-        {5, "0,05", "5"},
-        {-5, "-0,05", "-5"},
-        {525000, "5.250,00", "525.000"},
-        {63866, "638,66", "63.866"},
-        {-123456789, "-1.234.567,89", "-123.456.789"},
-        {INT64_MIN, "-92.233.720.368.547.758,08", "-9.223.372.036.854.775.808"},
-    };
-    for (const auto& f : faelle) {
-        EXPECT_EQ(betragText(f.wert), f.betrag);
-        EXPECT_EQ(ganzzahlText(f.wert), f.ganz);
-    }
 }
 
 // Rows without a tooltip, with a tooltip, and the blue side's rows carrying the green texts.
