@@ -15,8 +15,7 @@ namespace {
 
 QLabel* zeile(const QString& text, QWidget* eltern) {
     auto* label = new QLabel(text, eltern);
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
+    label->setTextFormat(Qt::PlainText);  // one line each, the window as wide as the longest
     return label;
 }
 
