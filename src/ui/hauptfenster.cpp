@@ -4,8 +4,8 @@
 #include <QCloseEvent>
 #include <QFrame>
 #include <QGridLayout>
-#include <QLabel>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
@@ -14,9 +14,9 @@
 #include <cmath>
 #include <optional>
 
+#include "session/infotexte.h"
 #include "ui/auswahlpanel.h"
 #include "ui/betragsfeld.h"
-#include "session/infotexte.h"
 #include "ui/ergebnisspalte.h"
 #include "ui/farben.h"
 #include "ui/hilfelinks.h"
