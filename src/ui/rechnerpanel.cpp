@@ -7,15 +7,12 @@
 #include <QStyle>
 
 #include "ui/meldungen.h"
+#include "session/infotexte.h"
 #include "ui/tippzeile.h"
 
 namespace brelvanostik {
 
 namespace {
-
-const QString kTipp = QStringLiteral(
-    "Taschenrechner. Der angezeigte Betrag wird in die Berechnung übertragen, wenn dort ein Betragsfeld "
-    "angeklickt wird.");
 
 QPushButton* knopf(QWidget* eltern, const QString& name) {
     auto* k = new QPushButton(eltern);
@@ -39,7 +36,7 @@ Rechnerpanel::Rechnerpanel(Rechner& rechner, Meldungsanzeige& meldungen, Tippzei
     setLineWidth(2);
     setAutoFillBackground(true);
     setFocusPolicy(Qt::StrongFocus);
-    tipp->anmelden(this, kTipp);
+    tipp->anmelden(this, QString::fromUtf8(kRechnerTipp.data(), static_cast<qsizetype>(kRechnerTipp.size())));
 
     auto* raster = new QGridLayout(this);
     raster->setContentsMargins(4, 4, 4, 4);

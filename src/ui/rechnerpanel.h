@@ -12,11 +12,6 @@ namespace brelvanostik {
 class Meldungsanzeige;
 class Tippzeile;
 
-/// The tip of the main window's command that shows or hides the calculator.
-inline constexpr const char* kRechnerBefehlTipp =
-    "Taschenrechner. Das berechnete Ergebnis wird in die Gehaltsberechnung übernommen, wenn Sie dort ein "
-    "Betragsfeld anklicken.";
-
 /// The small pocket calculator beside the calculation: the display over three columns,
 /// "C" and "%", the digit block, the operators, the tape key and the close key. The
 /// calculator itself is the main window's; the panel presses its keys, shows its display
