@@ -32,7 +32,7 @@ struct Parameter {
     std::array<float, kEintraege> rvbbg{};  ///< pension and unemployment ceiling, cents per month
 
     /// 1 for the eastern area, 0 for every other state.
-    static constexpr int ostgebiet(int land) { return bundesland::imOsten(land) ? 1 : 0; }
+    static constexpr int ostgebiet(int land) { return wahl::land::imOsten(land) ? 1 : 0; }
     /// Index y + 4 x area of the eight-entry tables for a tax year and a state.
     static constexpr int tabellenindex(int jahr, int land) {
         return jahrIndex(jahr) + kJahre * ostgebiet(land);

@@ -104,7 +104,7 @@ Rueckmeldung Sitzung::betragEingeben(Seite s, int zeile, std::string_view text) 
     const Zeilenregel regel = zeilenregel(zeile);
     if (zeile == zeile::Abzug) {
         // Deductions are stored negative; only the retention is paid out.
-        const bool auszahlung = satz(berechnung, monat_).Auswahl[zeile::Abzug] == abzug::Einbehalt;
+        const bool auszahlung = satz(berechnung, monat_).Auswahl[zeile::Abzug] == wahl::abzug::Einbehalt;
         if (!auszahlung && wert > 0) wert = -wert;
     }
     if (regel.hoechstwert > 0 && wert > regel.hoechstwert) {
@@ -142,46 +142,46 @@ bool Sitzung::auswahlMoeglich(Seite s, int zeile) const {
     if (!istAuswahlzeile(zeile)) return false;
     if (zeile >= zeile::Krankenversicherung && zeile <= zeile::Zusatzbeitrag) {
         const int status = satz(berechnung(s), monat_).Auswahl[zeile::SvStatus];
-        if (status == svstatus::NichtPflichtig || status == svstatus::MiniJob) return false;
+        if (status == wahl::sv::NichtPflichtig || status == wahl::sv::MiniJob) return false;
     }
     return true;
 }
 
 void Sitzung::abhaengigeAuswahl(int c, int m, int zeile, int code) {
-    namespace v = versicherung;
-    namespace av = arbeitslosenversicherung;
+    namespace v = wahl::vers;
+    namespace av = wahl::alv;
     Monatssatz& ms = satz(c, m);
     auto& a = ms.Auswahl;
     auto& kv = a[zeile::Krankenversicherung];
     auto& pv = a[zeile::Pflegeversicherung];
     auto& rv = a[zeile::Rentenversicherung];
     auto& alv = a[zeile::Arbeitslosenversicherung];
-    const bool sachsen = a[zeile::Bundesland] == bundesland::Sachsen;
+    const bool sachsen = a[zeile::Bundesland] == wahl::land::Sachsen;
     switch (zeile) {
         case zeile::Bundesland:
             ms.Betrag[zeile::KvSatz] = parameter().kvsatz(jahr_, code, m);
             // 8 % in Baden-Württemberg and Bayern, 9 % elsewhere
             a[zeile::Kirchensteuer] =
-                code <= bundesland::Bayern ? kirchensteuer::Acht : kirchensteuer::Neun;
-            pv = code == bundesland::Sachsen ? v::SachsenBeitrag : v::Beitrag;
+                code <= wahl::land::Bayern ? wahl::kirche::Acht : wahl::kirche::Neun;
+            pv = code == wahl::land::Sachsen ? v::SachsenBeitrag : v::Beitrag;
             break;
         case zeile::SvStatus:
-            if (code == svstatus::NichtPflichtig || code == svstatus::MiniJob) {
+            if (code == wahl::sv::NichtPflichtig || code == wahl::sv::MiniJob) {
                 kv = pv = rv = v::Keine;
                 alv = av::Keine;
-                a[zeile::Zusatzbeitrag] = zusatzbeitrag::Sozialversicherung;
-            } else if (code == svstatus::Gleitzone) {
+                a[zeile::Zusatzbeitrag] = wahl::zusatz::Sozialversicherung;
+            } else if (code == wahl::sv::Gleitzone) {
                 kv = pv = rv = v::Gleitzone;
                 alv = av::Gleitzone;
             } else {
                 kv = rv = alv = v::Beitrag;
                 pv = sachsen ? v::SachsenBeitrag : v::Beitrag;
-                a[zeile::Zusatzbeitrag] = zusatzbeitrag::Kinderlose;
+                a[zeile::Zusatzbeitrag] = wahl::zusatz::Kinderlose;
             }
             break;
         case zeile::Abzug: {
             std::int32_t& betrag = ms.Betrag[zeile::Abzug];
-            if ((code < abzug::Einbehalt && betrag > 0) || (code == abzug::Einbehalt && betrag < 0)) {
+            if ((code < wahl::abzug::Einbehalt && betrag > 0) || (code == wahl::abzug::Einbehalt && betrag < 0)) {
                 betrag = -betrag;
             }
             break;

@@ -42,6 +42,8 @@ public:
     Seitenpanel(Seite seite, QGridLayout* raster, int ersteSpalte, QWidget* flaeche, Tippzeile* tipp);
 
     Seite seite() const { return seite_; }
+    /// The blue side's controls are numbered from 30 on: row + 30.
+    int versatz() const { return seite_ == Seite::Blau ? 30 : 0; }
 
     /// Draws the side: `periode` is the caption of row 10, `jahresmodus` locks the inputs.
     void darstellen(const Seitenanzeige& anzeige, const QString& periode, bool jahresmodus);
@@ -54,6 +56,7 @@ signals:
     void zeileGeklickt(Seite seite, int zeile);
     void zeileRechtsGeklickt(Seite seite, int zeile);
     void betragAuswerten(Seite seite, int zeile, const QString& text);
+    void betragGeklickt(Seite seite, int zeile);
     void gesperrtBedient();
     void tagesquoteGeklickt(Seite seite, int zeile);
     void stundenquoteGeklickt(Seite seite, int zeile);
@@ -62,8 +65,6 @@ signals:
     void kommentarGeaendert(Seite seite, const QString& text);
 
 private:
-    /// The blue side's controls are numbered from 30 on: row + 30.
-    int versatz() const { return seite_ == Seite::Blau ? 30 : 0; }
     int index(int zeile) const { return zeile + versatz(); }
     void zeileAnlegen(int zeile, QGridLayout* raster, int spalte, QWidget* flaeche, Tippzeile* tipp);
     void stundenzeileDarstellen(const Seitenanzeige& anzeige);

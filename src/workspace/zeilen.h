@@ -76,48 +76,50 @@ enum Kennwert : int {
 }  // namespace kennwert
 
 /// The choice codes of the fixed lists (the position of the entry in the row's list).
-namespace geburtsjahrgang {
+namespace wahl {
+namespace jahrgang {
 enum : int { Vor1940 = 0, Im1940, Im1941, Im1942, Nach1942 };
 }
-namespace bundesland {
-enum Bundesland : int {
+namespace land {
+enum : int {
     BadenWuerttemberg = 0, Bayern, Berlin, Brandenburg, Bremen, Hamburg, Hessen,
     MecklenburgVorpommern, Niedersachsen, NordrheinWestfalen, RheinlandPfalz, Saarland,
     Sachsen, SachsenAnhalt, SchleswigHolstein, Thueringen,
 };
 /// The new states, where the eastern tables apply (Berlin counts as west).
-constexpr bool imOsten(int land) {
-    return land == Brandenburg || land == MecklenburgVorpommern || land == Sachsen ||
-           land == SachsenAnhalt || land == Thueringen;
+constexpr bool imOsten(int code) {
+    return code == Brandenburg || code == MecklenburgVorpommern || code == Sachsen ||
+           code == SachsenAnhalt || code == Thueringen;
 }
-}  // namespace bundesland
-namespace svstatus {
+}  // namespace land
+namespace sv {
 enum : int { Pflichtig = 0, NichtPflichtig, MiniJob, Gleitzone };
 }
-namespace jahresausgleich {
+namespace ausgleich {
 enum : int { Ohne = 0, Mit };
 }
-namespace kirchensteuer {
+namespace kirche {
 enum : int { Ohne = 0, Acht, Neun, Mindest015, Mindest030 };
 }
 /// Health and pension insurance (rows 20 and 22); care insurance adds the Saxon entries.
-namespace versicherung {
+namespace vers {
 enum : int { Beitrag = 0, Zuschuss, Gleitzone, Keine, SachsenBeitrag, SachsenZuschuss };
 }
-namespace arbeitslosenversicherung {
+namespace alv {
 enum : int { Beitrag = 0, Gleitzone, Keine };
 }
-namespace zusatzbeitrag {
+namespace zusatz {
 enum : int { Sozialversicherung = 0, Zahnersatz, Kinderlose, KvUndPv };
 }
 namespace abzug {
 /// Codes 0-6 are deductions (stored negative); only the retention is paid out.
 enum : int { Einbehalt = 7 };
 }
+}  // namespace wahl
 
 /// Start values of a new workspace that loading also uses to mend a record.
 inline constexpr std::int32_t kAnfangsWochenstunden = 4000;
-inline constexpr std::int16_t kAnfangsGeburtsjahrgang = geburtsjahrgang::Nach1942;
+inline constexpr std::int16_t kAnfangsGeburtsjahrgang = wahl::jahrgang::Nach1942;
 
 /// What the amount of a row is.
 enum class Betragsart : std::uint8_t {
