@@ -134,6 +134,22 @@ TEST_F(DatendateienBefehle, AbgelehnterAufrufLegtKeineDateienAn) {
     EXPECT_FALSE(fs::exists(dir / "Brelvanostik.da2"));
 }
 
+// A refused call on damaged or half-missing files leaves the directory exactly as it was:
+// no copy of a damaged file, no new workspace over an empty month file.
+TEST_F(DatendateienBefehle, AbgelehnterAufrufAufBeschaedigtenDateienSchreibtNichts) {
+    ASSERT_EQ(starte({"eingeben", "--jahr", "2007", "--fall", "1", "--monat", "1", "modus"}).status, 0);
+    std::string monate = inhalt("Brelvanostik.da1");
+    monate[4] = '\x7f';  // the state's choice code, outside its list
+    for (const std::string& monatsdatei : {monate, std::string()}) {
+        std::ofstream(dir / "Brelvanostik.da1", std::ios::binary) << monatsdatei;
+        const std::string koepfe = inhalt("Brelvanostik.da2");
+        EXPECT_EQ(starte({"eingeben", "--jahr", "2007", "--fall", "1", "--monat", "2", "bru", "12"}).status, 2);
+        EXPECT_TRUE(inhalt("Brelvanostik.da1") == monatsdatei);
+        EXPECT_TRUE(inhalt("Brelvanostik.da2") == koepfe);
+        EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 2);
+    }
+}
+
 TEST_F(DatendateienBefehle, NichtSchreibbaresVerzeichnis) {
     std::ofstream(dir / "keinverzeichnis") << "x";
     std::ostringstream aus, fehler;
