@@ -120,7 +120,8 @@ TEST(Zeilenregeln, QuotenSchalterJeZeileSpeichernUndZeigen) {
                 const bool quote = zeile >= 5 && zeile <= 9;
                 EXPECT_EQ(r.angenommen, quote);
                 for (const Seite gezeigt : {Seite::Gruen, Seite::Blau}) {
-                    const Zeilenanzeige& z = s.anzeige(gezeigt).zeilen[static_cast<std::size_t>(zeile)];
+                    const Seitenanzeige anzeige = s.anzeige(gezeigt);
+                    const Zeilenanzeige& z = anzeige.zeilen[static_cast<std::size_t>(zeile)];
                     const bool umgeschaltet = quote && (seite == Seite::Gruen || gezeigt == Seite::Blau);
                     EXPECT_EQ(z.bru, !quote ? ' ' : (tage && umgeschaltet ? '-' : 'B')) << name(gezeigt);
                     EXPECT_EQ(z.tei, !quote ? ' ' : (!tage && umgeschaltet ? '-' : 'T')) << name(gezeigt);
