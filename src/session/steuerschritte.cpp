@@ -28,7 +28,14 @@ bool Schrittgliederung::sichtbar(int zeile, const Schrittliste& liste) const {
     if (offen_ < 0 || zeile < offen_) return false;
     const auto naechste = std::upper_bound(kKopfzeilen.begin(), kKopfzeilen.end(), offen_);
     const int ende = naechste == kKopfzeilen.end() ? kSchrittzeilen : *naechste;
-    return zeile < ende && !liste.fremderBlock(zeile);
+    if (zeile >= ende) return false;
+    if (offen_ == 58) {
+        // Only the block of the computed pension insurance case, without the gap between them.
+        const bool frei = liste.eingaben.KRV == 1;
+        return frei ? zeile >= kBlockRvFreiAnfang && zeile <= kBlockRvFreiEnde
+                    : zeile >= kBlockRvPflichtAnfang && zeile <= kBlockRvPflichtEnde;
+    }
+    return true;
 }
 
 // --- The window's state ----------------------------------------------------------------

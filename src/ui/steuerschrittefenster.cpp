@@ -155,6 +155,7 @@ void SteuerschritteFenster::aufbauen() {
     tabelle_->setColumnWidth(1, 20);
     tabelle_->setColumnWidth(2, 90);
     tabelle_->setColumnWidth(3, 600);
+    tabelle_->horizontalHeader()->setSectionResizeMode(3, QHeaderView::Stretch);
     tabelle_->setColumnWidth(4, 110);
     tabelle_->setColumnWidth(5, 110);
     connect(tabelle_, &QTableView::clicked, this, &SteuerschritteFenster::zeileGeklickt);

@@ -181,6 +181,7 @@ TEST(Steuerschritte, GliederungOeffnetUndSchliesst) {
     EXPECT_EQ(s.gliederung().offen(), 58);
     EXPECT_FALSE(sichtbar(60));
     EXPECT_TRUE(sichtbar(79));
+    EXPECT_FALSE(sichtbar(70));  // the empty lines between the blocks
     EXPECT_FALSE(sichtbar(112));
 }
 
