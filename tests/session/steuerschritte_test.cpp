@@ -144,6 +144,11 @@ TEST(Steuerschritte, VorbelegungAusFallUndMonat) {
     EXPECT_EQ(s.eingaben().HINZUR, Money());
     EXPECT_EQ(s.liste().zeilen[0].name, "LST2006");
 
+    // A fresh window is the one opened on a new workspace's first case in January 2007.
+    Steuerschritte neu;
+    neu.vorbelegen(Sitzung(neuerArbeitsbereich(), auswahl(2007, 1, 1)));
+    EXPECT_EQ(neu.eingaben(), Steuerschritte().eingaben());
+
     Sitzung alt(neuerArbeitsbereich(), auswahl(2004, 1, 1));
     s.vorbelegen(alt);
     EXPECT_EQ(s.index(Liste::Jahr), -1);
