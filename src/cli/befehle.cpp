@@ -24,6 +24,9 @@ std::string gebrauchsanweisung() {
            "           [--karte EUR] [--versorgung EUR] [--monatsbezug EUR] [--sonderzahlung EUR]\n"
            "           [--json] [--pdf FILE]\n"
            "      the tax steps listing of the wage tax computation (plain text or JSON)\n"
+           "  rechner KEY...\n"
+           "      presses the pocket calculator's keys (0-9 , + - X / = +/- % C ende) and prints\n"
+           "      display, tape and messages as JSON\n"
            "\n"
            "Exit status: 0 success, 2 bad usage or bad input, 1 any other failure.\n";
 }
@@ -43,6 +46,7 @@ int ausfuehren(const std::vector<std::string>& argumente, std::ostream& aus, std
     if (befehl == "berechnen") return berechnenBefehl(rest, aus, fehler);
     if (befehl == "eingeben") return eingebenBefehl(rest, aus, fehler);
     if (befehl == "schritte") return schritteBefehl(rest, aus, fehler);
+    if (befehl == "rechner") return rechnerBefehl(rest, aus, fehler);
     fehler << "brelvanostik-cli: unknown command '" << befehl << "' (try --help)\n";
     return kFalscherAufruf;
 }

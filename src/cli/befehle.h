@@ -25,6 +25,8 @@ int eingebenBefehl(const std::vector<std::string>& argumente, std::ostream& aus,
 
 /// `schritte [OPTION ...] [--json] [--pdf DATEI]`: the tax steps listing without a window.
 int schritteBefehl(const std::vector<std::string>& argumente, std::ostream& aus, std::ostream& fehler);
+/// `rechner TASTE ...`: presses the pocket calculator's keys and prints display, tape and messages.
+int rechnerBefehl(const std::vector<std::string>& argumente, std::ostream& aus, std::ostream& fehler);
 
 /// Writes the data files' load hints (repairs, backups) to the message stream, one line each.
 void hinweiseMelden(const std::vector<std::string>& hinweise, std::ostream& fehler);
