@@ -146,6 +146,12 @@ private slots:
         QVERIFY(tabelle()->isRowHidden(78));
     }
 
+    void schliesstMitDemHauptfenster() {
+        meldungen_.entscheidungen = {Meldungsanzeige::Entscheidung::NichtSpeichern};
+        QVERIFY(programm_->fenster()->close());
+        QVERIFY(!schritte_->isVisible());
+    }
+
     void druckenOhneDruckerBietetPdfAn() {
         if (!QPrinterInfo::defaultPrinter().isNull()) QSKIP("this machine has a default printer");
         meldungen_.pdfDatei = std::filesystem::path(verzeichnis_.filePath("schritte.pdf").toStdString());
