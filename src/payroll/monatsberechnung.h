@@ -28,14 +28,12 @@ struct Ergebnis {
 ///
 /// The month calculation owns its wage tax engine, set up as at program start: R = 1, so
 /// that the church tax base is always produced and the church tax follows from the church
-/// code alone. Between runs the engine's inputs stay as the last run left them; the month
-/// calculation never sets ZMVB, so the tax steps window's last value reaches the runs.
+/// code alone. Between runs the engine's inputs stay as the last run left them.
 class Monatsberechnung {
   public:
     Monatsberechnung() { engine_.R = 1; }
 
-    /// The engine the runs use, for the tax steps window.
-    Lohnsteuerrechner& engine() { return engine_; }
+    /// The engine as the last run of the last calculation left it.
     const Lohnsteuerrechner& engine() const { return engine_; }
 
     /// Computes calculation `berechnung` (0..9) of tax year `jahr` (2004..2007) from month
