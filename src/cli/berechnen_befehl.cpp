@@ -49,10 +49,7 @@ int berechnenBefehl(const std::vector<std::string>& argumente, std::ostream& aus
     }
     hinweiseMelden(geladen.hinweise, fehler);
 
-    // A fresh engine, as after the program's start: church membership set once.
-    Lohnsteuerrechner engine;
-    engine.R = 1;
-    Monatsberechnung rechner(engine);
+    Monatsberechnung rechner;
     const int ab = optionen->ab.value_or(1) - 1;
     std::vector<std::pair<int, int>> berechnet;
     for (int jahr = kErstesJahr; jahr < kErstesJahr + kJahre; ++jahr) {

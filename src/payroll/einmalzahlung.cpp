@@ -11,8 +11,10 @@ namespace brelvanostik {
 
 Monatsberechnung::Jahressteuer Monatsberechnung::jahreslauf(Money jahreslohn,
                                                             Money versorgungsbezuege) {
-    // Every other input keeps the month's own run, tax-card entries included.
+    // Every other input keeps the month's own run, tax-card entries included. The pension
+    // allowance of a year is that of the months in which pensions are paid.
     engine_.LZZ = 1;
+    engine_.ZMVB = Money::whole(versorgungsmonate());
     engine_.RE4 = jahreslohn;
     engine_.VBEZ = versorgungsbezuege.gerundet();
     engine_.lohnsteuer();
@@ -21,6 +23,14 @@ Monatsberechnung::Jahressteuer Monatsberechnung::jahreslauf(Money jahreslohn,
     s.soli = -engine_.SOLZLZZ.toInt64();
     s.kirchensteuer = -(engine_.BK * kirchensatz_).abgeschnitten().toInt64();
     return s;
+}
+
+int Monatsberechnung::versorgungsmonate() const {
+    int monate = 0;
+    for (const Monatssatz* satz : monate_) {
+        if (satz->tagesanteil(6) != 0 || satz->tagesanteil(8) != 0) ++monate;
+    }
+    return monate;
 }
 
 void Monatsberechnung::einmalSteuern(int m) {

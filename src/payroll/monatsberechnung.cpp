@@ -17,6 +17,7 @@ Ergebnis Monatsberechnung::berechne(Arbeitsbereich& bereich, int jahr, int berec
         monate_[k] = &bereich.monat(jahr - kErstesJahr, berechnung, k);
     kopf_ = &bereich.kopf(jahr - kErstesJahr, berechnung);
     engine_.JAHR = jahr;
+    engine_.R = 1;
 
     // The annual wage of a month's one-time payment reads the pay of every later month, so
     // all of them must be current before the first month is taxed.
@@ -35,6 +36,8 @@ Ergebnis Monatsberechnung::berechne(Arbeitsbereich& bereich, int jahr, int berec
         }
         beitragspflichtigesEntgelt(m);
         laufendeBeitraege(m);
+        // The contributions of the current pay, before the one-time payment's join them.
+        for (int z = 0; z < 5; ++z) satz.Kennwert[9 + z] = satz.Betrag[20 + z];
         einmalBeitraege(m);
         auszahlung(m);
     }

@@ -59,9 +59,6 @@ std::string ohneEndblanks(std::string text) {
 
 Sitzung::Sitzung(Arbeitsbereich bereich, const Einstellungen& einstellungen)
     : bereich_(std::move(bereich)), einstellungen_(einstellungen) {
-    // Church membership is set once: the church tax base is always produced and the church
-    // tax follows from the church code alone.
-    engine_.R = 1;
     jahr_ = std::clamp<int>(einstellungen.Jahr, kErstesJahr, kErstesJahr + kJahre - 1);
     int fall = einstellungen.Fall > kFaelle ? einstellungen.Fall - kFaelle : einstellungen.Fall;
     gruen_ = std::clamp(fall, 1, kFaelle) - 1;

@@ -50,7 +50,6 @@ public:
     /// Takes over the loaded workspace and restores the selection from the settings record.
     /// Runs the recalculation of the restored case once, as the program does at start.
     Sitzung(Arbeitsbereich bereich, const Einstellungen& einstellungen);
-    // The month calculation holds on to the session's own engine.
     Sitzung(const Sitzung&) = delete;
     Sitzung& operator=(const Sitzung&) = delete;
 
@@ -136,8 +135,7 @@ private:
 
     Arbeitsbereich bereich_;
     Einstellungen einstellungen_;
-    Lohnsteuerrechner engine_;
-    Monatsberechnung rechner_{engine_};
+    Monatsberechnung rechner_;  // with its own engine, which no other window touches
 
     int jahr_ = 2007;
     int gruen_ = 0;
