@@ -3,6 +3,7 @@
 #include "cli/befehle.h"
 #include "cli/berechnung_json.h"
 #include "cli/optionen.h"
+#include "cli/schreibsperre.h"
 #include "engine/lohnsteuer.h"
 #include "payroll/monatsberechnung.h"
 #include "workspace/datendateien.h"
@@ -42,6 +43,8 @@ int berechnenBefehl(const std::vector<std::string>& argumente, std::ostream& aus
                << (optionen ? "unexpected argument '" + optionen->rest.front() + "'" : problem) << "\n";
         return kFalscherAufruf;
     }
+    const auto sperre = sperreNehmen(optionen->verzeichnis, "berechnen", fehler);
+    if (!sperre) return kFalscherAufruf;
     Ladeergebnis geladen = laden(optionen->verzeichnis);
     if (geladen.lesefehler) {
         fehler << "brelvanostik-cli berechnen: " << *geladen.lesefehler << "\n";

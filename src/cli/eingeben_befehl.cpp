@@ -7,6 +7,7 @@
 #include "cli/befehle.h"
 #include "cli/berechnung_json.h"
 #include "cli/optionen.h"
+#include "cli/schreibsperre.h"
 #include "cli/zahlen.h"
 #include "workspace/datendateien.h"
 #include "workspace/eingabe.h"
@@ -156,6 +157,8 @@ int eingebenBefehl(const std::vector<std::string>& argumente, std::ostream& aus,
 
     // Files that the load creates are taken away again when the call fails: a refused
     // call changes nothing.
+    const auto sperre = sperreNehmen(optionen->verzeichnis, "eingeben", fehler);
+    if (!sperre) return kFalscherAufruf;
     const std::filesystem::path verzeichnis(optionen->verzeichnis);
     std::error_code ec;
     const bool warenDa = std::filesystem::exists(verzeichnis / kMonatsdateiName, ec) ||

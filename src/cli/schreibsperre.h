@@ -1,0 +1,18 @@
+#pragma once
+
+#include <memory>
+#include <ostream>
+#include <string>
+#include <string_view>
+
+#include "workspace/verzeichnissperre.h"
+
+namespace brelvanostik::cli {
+
+/// Takes the lock of the data directory for a command that saves, the same lock the desktop
+/// program holds while its window is open. When another process holds it, or the directory
+/// cannot be locked, writes the one-line message for `befehl` and returns nothing.
+std::unique_ptr<Verzeichnissperre> sperreNehmen(const std::string& verzeichnis, std::string_view befehl,
+                                                std::ostream& fehler);
+
+}  // namespace brelvanostik::cli
