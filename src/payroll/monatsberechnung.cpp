@@ -90,7 +90,7 @@ void Monatsberechnung::laufendeSteuern(int m) {
     Money lohn = r[0] + r[1];
     // Salary conversion into a tax-free scheme (kinds 0 and 1) lowers the taxable wage.
     if (wahl[25] < 2) lohn += cent(satz.Betrag[25]);
-    satz.Kennwert[29] = (lohn + r[2] + r[3]).toInt32();
+    satz.Kennwert[29] = gesaettigt((lohn + r[2] + r[3]).toInt64());
     kirchensatz_ = kirchensatz(wahl[19]);
 
     // A month paid for only part of its days is taxed as a part period: the tax of the

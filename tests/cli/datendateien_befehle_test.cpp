@@ -156,5 +156,35 @@ TEST_F(DatendateienBefehle, AbgelehnterJahresausgleichIstEineZeileAufStderr) {
     EXPECT_EQ(b.fehler, "");  // the choice is now off in all twelve months
 }
 
+TEST_F(DatendateienBefehle, GroessteBetraegeInJedemMonatLadenOhneReparatur) {
+    // Salary, pension, additional taxable and liable amounts, tax-card entries, both pension
+    // header amounts and all three one-time payments at the limit in every month, with the
+    // December adjustment and church tax: what the program stores it loads unchanged.
+    const std::string max = "290000";
+    for (int monat = 1; monat <= 12; ++monat) {
+        std::vector<std::string> aufruf = {"eingeben", "--jahr", "2007", "--fall", "1", "--monat",
+                                           std::to_string(monat)};
+        if (monat == 1) {
+            for (const char* zeile : {"5", "6", "13", "14", "15", "16"}) aufruf.insert(aufruf.end(), {"betrag", zeile, max});
+            aufruf.insert(aufruf.end(), {"monatsbezug", max, "sonderzahlung", max, "auswahl", "4", "1", "auswahl", "19",
+                                         "2"});
+        }
+        for (const char* zeile : {"7", "8", "9"}) aufruf.insert(aufruf.end(), {"betrag", zeile, max});
+        const Lauf l = starte(aufruf);
+        ASSERT_EQ(l.status, 0) << l.fehler;
+    }
+    const Lauf l = starte({"berechnen", "--json"});
+    ASSERT_EQ(l.status, 0) << l.fehler;
+    EXPECT_EQ(l.fehler, "");
+    // December's annual wage with its payments: 71 amounts at the limit.
+    EXPECT_NE(l.aus.find(", 2059000000, "), std::string::npos);
+    const std::string monate = inhalt("Brelvanostik.da1");
+    ASSERT_EQ(starte({"berechnen"}).status, 0);
+    EXPECT_EQ(inhalt("Brelvanostik.da1"), monate);
+    std::size_t dateien = 0;
+    for ([[maybe_unused]] const auto& e : fs::directory_iterator(dir)) ++dateien;
+    EXPECT_EQ(dateien, 2u);  // no copy of a "damaged" file
+}
+
 }  // namespace
 }  // namespace brelvanostik::cli
