@@ -22,4 +22,14 @@ std::unique_ptr<Verzeichnissperre> sperreNehmen(const std::string& verzeichnis, 
     return nullptr;
 }
 
+std::string lesefehlerText(const std::string& verzeichnis) {
+    return "the data files in '" + verzeichnis + "' cannot be read; nothing was changed";
+}
+
+std::string speicherfehlerText(const std::string& verzeichnis) {
+    return "the data files in '" + verzeichnis +
+           "' cannot be written (write-protected, not a plain file, or the disk is full); the previous files are "
+           "unchanged";
+}
+
 }  // namespace brelvanostik::cli

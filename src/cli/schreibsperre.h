@@ -15,4 +15,8 @@ namespace brelvanostik::cli {
 std::unique_ptr<Verzeichnissperre> sperreNehmen(const std::string& verzeichnis, std::string_view befehl,
                                                 std::ostream& fehler);
 
+/// The one-line messages of a data directory whose files cannot be read, or not saved.
+std::string lesefehlerText(const std::string& verzeichnis);
+std::string speicherfehlerText(const std::string& verzeichnis);
+
 }  // namespace brelvanostik::cli

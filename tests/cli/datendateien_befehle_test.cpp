@@ -186,5 +186,32 @@ TEST_F(DatendateienBefehle, GroessteBetraegeInJedemMonatLadenOhneReparatur) {
     EXPECT_EQ(dateien, 2u);  // no copy of a "damaged" file
 }
 
+TEST_F(DatendateienBefehle, AbgelehnteAufrufeNennenWasUndWarum) {
+    ASSERT_EQ(starte({"berechnen"}).status, 0);
+    const std::string monate = inhalt("Brelvanostik.da1"), koepfe = inhalt("Brelvanostik.da2");
+    const std::vector<std::string> aufruf = {"eingeben", "--jahr", "2007", "--fall", "1", "--monat", "2"};
+    const std::pair<std::vector<std::string>, std::string> faelle[] = {
+        {{"auswahl", "17", "6"}, "auswahl: row 17 has no entry 6"},
+        {{"auswahl", "5", "0"}, "auswahl: row 5 has no choice list"},
+        {{"bru", "4"}, "bru: row 4 has no days-ratio toggle"},
+        {{"auf", "6"}, "auf: row 6 has no 1-euro arrows"},
+        {{"ab", "5"}, "ab: the salary cannot go below 0"},
+        {{"betrag", "5", "290000,01"}, "betrag: '290000,01' is above the largest amount a field takes"},
+        {{"name", "Tab\there"}, "name: the data files cannot hold the character U+0009 of the name"},
+        {{"kommentar", "zwei\nZeilen"}, "kommentar: the data files cannot hold the character U+000A"},
+        {{"name", "\xCE\xA9"}, "U+03A9"},
+    };
+    for (const auto& [aktion, grund] : faelle) {
+        std::vector<std::string> argumente = aufruf;
+        argumente.insert(argumente.end(), aktion.begin(), aktion.end());
+        const Lauf l = starte(argumente);
+        EXPECT_EQ(l.status, 2) << grund;
+        EXPECT_NE(l.fehler.find(grund), std::string::npos) << l.fehler;
+        EXPECT_EQ(l.fehler.find('\n'), l.fehler.size() - 1) << l.fehler;  // one line
+    }
+    EXPECT_EQ(inhalt("Brelvanostik.da1"), monate);
+    EXPECT_EQ(inhalt("Brelvanostik.da2"), koepfe);
+}
+
 }  // namespace
 }  // namespace brelvanostik::cli
