@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "cli/befehle.h"
+#include "workspace/datendateien.h"
 
 namespace brelvanostik::cli {
 namespace {
@@ -211,6 +212,19 @@ TEST_F(DatendateienBefehle, AbgelehnteAufrufeNennenWasUndWarum) {
     }
     EXPECT_EQ(inhalt("Brelvanostik.da1"), monate);
     EXPECT_EQ(inhalt("Brelvanostik.da2"), koepfe);
+}
+
+TEST_F(DatendateienBefehle, VersorgungsbezugMitJahresausgleichImDezemberWieImMonat) {
+    // 2007, a pension of 1,500.00 a month since 2005 and nothing else, December adjustment
+    // on: 58.00 every month, December included, and no surcharge.
+    ASSERT_EQ(starte({"eingeben", "--jahr", "2007", "--fall", "1", "--monat", "1", "betrag", "6", "1500",
+                      "versorgungsbeginn", "0", "monatsbezug", "1500", "auswahl", "4", "1"}).status, 0);
+    ASSERT_EQ(starte({"berechnen", "--jahr", "2007", "--fall", "1"}).status, 0);
+    const Ladeergebnis l = laden(dir);
+    for (int m = 0; m < 12; ++m) {
+        EXPECT_EQ(l.arbeitsbereich.monat(3, 0, m).Betrag[17], -5800) << m;
+        EXPECT_EQ(l.arbeitsbereich.monat(3, 0, m).Betrag[18], 0) << m;
+    }
 }
 
 }  // namespace
