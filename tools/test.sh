@@ -10,5 +10,5 @@ cmake --build build
 ctest --test-dir build --output-on-failure --timeout 300
 cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBRELVANOSTIK_SANITIZE=ON -DBRELVANOSTIK_GUI=OFF
 cmake --build build-sanitize
-ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 LSAN_OPTIONS=suppressions="$PWD/tools/lsan.supp" \
   ctest --test-dir build-sanitize --output-on-failure --timeout 600

@@ -58,4 +58,11 @@ bool Meldungsfenster::bestaetigen(const QString& titel, const QString& text) {
                                  QMessageBox::No) == QMessageBox::Yes;
 }
 
+std::optional<std::filesystem::path> Meldungsfenster::pdfDateiWaehlen(const QString& vorschlag) {
+    const QString datei = QFileDialog::getSaveFileName(eltern_, QStringLiteral("Ausdruck als PDF-Datei speichern"),
+                                                       vorschlag, QStringLiteral("PDF-Dateien (*.pdf)"));
+    if (datei.isEmpty()) return std::nullopt;
+    return std::filesystem::path(datei.toStdString());
+}
+
 }  // namespace brelvanostik

@@ -35,6 +35,9 @@ public:
     virtual std::optional<std::filesystem::path> verzeichnisWaehlen() = 0;
     /// A yes/no question; true for yes.
     virtual bool bestaetigen(const QString& titel, const QString& text) = 0;
+    /// The file a printout is saved to as PDF (`vorschlag` is the offered name); nothing
+    /// when the user abandons it.
+    virtual std::optional<std::filesystem::path> pdfDateiWaehlen(const QString& vorschlag) = 0;
 };
 
 /// The real dialogs: QMessageBox and QFileDialog, in German through Qt's own translations.
@@ -48,6 +51,7 @@ public:
     Entscheidung speicherproblem(const QString& text, bool wiederholbar) override;
     std::optional<std::filesystem::path> verzeichnisWaehlen() override;
     bool bestaetigen(const QString& titel, const QString& text) override;
+    std::optional<std::filesystem::path> pdfDateiWaehlen(const QString& vorschlag) override;
 
 private:
     QWidget* eltern_;

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include "session/infotexte.h"
 #include "ui/balkenanzeige.h"
 #include "ui/betragsfeld.h"
 #include "ui/farben.h"
@@ -14,7 +15,6 @@
 #include "ui/tippzeile.h"
 #include "ui/zahlenformat.h"
 #include "ui/zeilenknopf.h"
-#include "ui/zeilentipps.h"
 
 namespace brelvanostik {
 
@@ -118,7 +118,7 @@ void Seitenpanel::zeileAnlegen(int zeile, QGridLayout* raster, int spalte, QWidg
     if (hatKnopf(zeile)) {
         auto* knopf = new Zeilenknopf(idx, flaeche);
         farben::hintergrund(knopf, farben::kWeiss);
-        knopf->setToolTip(zeilentipp(zeile));
+        knopf->setToolTip(QString::fromUtf8(zeilentipp(zeile)));
         raster->addWidget(knopf, r, spalte + kBeschriftung);
         connect(knopf, &Zeilenknopf::geklickt, this, [this, zeile] { emit zeileGeklickt(seite_, zeile); });
         connect(knopf, &Zeilenknopf::rechtsGeklickt, this,
@@ -131,6 +131,7 @@ void Seitenpanel::zeileAnlegen(int zeile, QGridLayout* raster, int spalte, QWidg
         connect(feld, &Betragsfeld::auswerten, this,
                 [this, zeile](int, const QString& text) { emit betragAuswerten(seite_, zeile, text); });
         connect(feld, &Betragsfeld::gesperrtBedient, this, &Seitenpanel::gesperrtBedient);
+        connect(feld, &Betragsfeld::geklickt, this, [this, zeile] { emit betragGeklickt(seite_, zeile); });
         felder_[static_cast<std::size_t>(zeile)] = feld;
     }
     if (hatErgebnis(zeile)) {

@@ -22,7 +22,14 @@ public:
         return e;
     }
     std::optional<std::filesystem::path> verzeichnisWaehlen() override { return anderesVerzeichnis; }
-    bool bestaetigen(const QString&, const QString&) override { return true; }
+    bool bestaetigen(const QString& titel, const QString& text) override {
+        fragen.push_back(titel + QStringLiteral(": ") + text);
+        return antwortJa;
+    }
+    std::optional<std::filesystem::path> pdfDateiWaehlen(const QString& vorschlag) override {
+        pdfVorschlaege.push_back(vorschlag);
+        return pdfDatei;
+    }
 
     bool hatTitel(const std::string& titel) const {
         for (const Meldung& m : gezeigt) {
@@ -36,6 +43,10 @@ public:
     std::vector<bool> wiederholbarGefragt;
     std::vector<Entscheidung> entscheidungen;
     std::optional<std::filesystem::path> anderesVerzeichnis;
+    std::vector<QString> fragen;
+    bool antwortJa = true;
+    std::vector<QString> pdfVorschlaege;
+    std::optional<std::filesystem::path> pdfDatei;
 };
 
 }  // namespace brelvanostik

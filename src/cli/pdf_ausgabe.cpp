@@ -1,0 +1,38 @@
+#include "cli/pdf_ausgabe.h"
+
+#include <QGuiApplication>
+
+#include <cstdlib>
+#include <memory>
+
+#include "cli/befehle.h"
+#include "print/qt/druckausgabe.h"
+
+namespace brelvanostik::cli {
+
+namespace {
+
+QGuiApplication& anwendung() {
+    if (auto* vorhanden = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) return *vorhanden;
+    // A command-line tool must not depend on a display being there.
+    if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    static int argc = 1;
+    static char name[] = "brelvanostik-cli";
+    static char* argv[] = {name, nullptr};
+    static auto app = std::make_unique<QGuiApplication>(argc, argv);
+    return *app;
+}
+
+}  // namespace
+
+int pdfSchreiben(const druck::Dokument& dokument, const std::filesystem::path& datei, std::ostream& fehler) {
+    anwendung();
+    std::string text;
+    if (!druck::alsPdfSchreiben(dokument, datei, text)) {
+        fehler << text << '\n';
+        return kFehler;
+    }
+    return kErfolg;
+}
+
+}  // namespace brelvanostik::cli

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "engine/money.h"
+
+namespace brelvanostik::zahltext {
+
+/// Numbers as the program prints and lists them, in the German form ("1.234,56"), whatever
+/// the machine's locale: reports, the tax steps listing and the command-line tool must show
+/// the same characters as the window. The window's own fields format through QLocale.
+
+/// "###,##0.00" of an amount in hundredths: 123456 is "1.234,56", -5 is "-0,05", 0 "0,00".
+std::string betrag(std::int64_t hundertstel);
+
+/// A Money value with `nachkommastellen` decimals (0..4), rounded half away from zero as a
+/// number format rounds, with or without the thousands' dots: (1234.5 €, 2, true) is
+/// "1.234,50"; (0.45, 2, false) is "0,45".
+std::string zahl(Money wert, int nachkommastellen, bool gruppiert = true);
+
+/// Right-aligned in a field of `breite` characters the way the reports do it: blanks in
+/// front, then the last `breite` characters (a longer text loses its front). Counts UTF-8
+/// characters, not bytes.
+std::string rechtsbuendig(std::string_view text, int breite);
+
+}  // namespace brelvanostik::zahltext

@@ -1,0 +1,57 @@
+#include <QPrinterInfo>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "testmeldungen.h"
+#include "ui/drucken.h"
+
+namespace brelvanostik {
+
+/// Printing without a printer: the user is asked, and only an explicit choice writes a PDF.
+class DruckenTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() {
+        if (!QPrinterInfo::defaultPrinter().isNull()) QSKIP("this machine has a default printer");
+    }
+
+    void ohneDruckerWirdPdfAngebotenUndGeschrieben() {
+        QTemporaryDir verzeichnis;
+        Testmeldungen meldungen;
+        meldungen.pdfDatei = std::filesystem::path(verzeichnis.filePath("bericht.pdf").toStdString());
+        druck::Seitenaufbau aufbau("Bericht");
+        aufbau.text("Inhalt");
+        druckenOderPdfAnbieten(aufbau.fertig(), meldungen);
+        QCOMPARE(meldungen.fragen.size(), 1);
+        QVERIFY(meldungen.fragen.front().contains(QStringLiteral("kein Drucker")));
+        QVERIFY(meldungen.pdfVorschlaege.front().endsWith(QStringLiteral("Bericht.pdf")));
+        QVERIFY(QFile::exists(verzeichnis.filePath("bericht.pdf")));
+        QVERIFY(meldungen.gezeigt.empty());
+    }
+
+    void abgelehntesAngebotSchreibtNichts() {
+        QTemporaryDir verzeichnis;
+        Testmeldungen meldungen;
+        meldungen.antwortJa = false;
+        meldungen.pdfDatei = std::filesystem::path(verzeichnis.filePath("bericht.pdf").toStdString());
+        druck::Seitenaufbau aufbau("Bericht");
+        druckenOderPdfAnbieten(aufbau.fertig(), meldungen);
+        QVERIFY(meldungen.pdfVorschlaege.empty());
+        QVERIFY(!QFile::exists(verzeichnis.filePath("bericht.pdf")));
+    }
+
+    void unschreibbaresPdfWirdGemeldet() {
+        QTemporaryDir verzeichnis;
+        Testmeldungen meldungen;
+        meldungen.pdfDatei = std::filesystem::path(verzeichnis.filePath("fehlt/bericht.pdf").toStdString());
+        druck::Seitenaufbau aufbau("Bericht");
+        druckenOderPdfAnbieten(aufbau.fertig(), meldungen);
+        QCOMPARE(meldungen.gezeigt.size(), std::size_t{1});
+        QCOMPARE(meldungen.gezeigt.front().symbol, Meldung::Symbol::Fehler);
+    }
+};
+
+}  // namespace brelvanostik
+
+QTEST_MAIN(brelvanostik::DruckenTest)
+#include "drucken_test.moc"
