@@ -124,6 +124,23 @@ void resteEntfernen(const fs::path& ziel) {
 
 std::optional<std::string> schreiben(std::span<const Schreibauftrag> eingang, const fs::path& abschluss);
 
+void verzeichnisSichern(const fs::path& verzeichnis);
+
+/// Finishes the renames of a save that a dead writer left half done, before this save
+/// replaces its commit record: should this save fail, the files then hold that complete
+/// set, as the last load read it, and not a mixed pair.
+void abschlussVollenden(std::span<const Schreibauftrag> auftraege, const fs::path& abschluss) {
+    std::vector<fs::path> ziele;
+    for (const Schreibauftrag& a : auftraege) ziele.push_back(a.ziel);
+    const std::vector<fs::path> quellen = abschlussLesen(ziele, abschluss);
+    bool umbenannt = false;
+    for (std::size_t i = 0; i < ziele.size(); ++i) {
+        if (quellen[i] != schreibziel(ziele[i])) umbenannt |= ::rename(quellen[i].c_str(), ziele[i].c_str()) == 0;
+    }
+    if (umbenannt) verzeichnisSichern(verzeichnisVon(ziele.front()));
+    ::unlink(abschluss.c_str());
+}
+
 /// Forces the directory entries of the renamed files to disk; failure here is not
 /// reported, the files themselves are complete.
 void verzeichnisSichern(const fs::path& verzeichnis) {
@@ -144,6 +161,7 @@ std::optional<std::string> schreiben(std::span<const Schreibauftrag> eingang, co
     for (std::size_t i = 0; i < auftraege.size(); ++i) {
         if (auto fehler = zielPruefen(auftraege[i], modi[i])) return fehler;
     }
+    if (!abschluss.empty()) abschlussVollenden(auftraege, abschluss);
 
     std::vector<fs::path> temps(auftraege.size());
     std::vector<Deskriptor> fds(auftraege.size());

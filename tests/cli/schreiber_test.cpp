@@ -153,8 +153,9 @@ TEST(CliSchreiber, AbgebrocheneAufrufeHinterlassenEinGanzesPaar) {
                     static_cast<char*>(nullptr));
             ::_exit(127);
         }
-        ::usleep(static_cast<useconds_t>(zufall() % 300000));  // a call takes 0.05-0.3 s
-        ::kill(kind, SIGKILL);
+        // A call takes 0.05-0.3 s; every fifth one is left to finish.
+        ::usleep(static_cast<useconds_t>(zufall() % 300000));
+        if (runde % 5 != 0) ::kill(kind, SIGKILL);
         int status = 0;
         ::waitpid(kind, &status, 0);
 
@@ -172,8 +173,7 @@ TEST(CliSchreiber, AbgebrocheneAufrufeHinterlassenEinGanzesPaar) {
             ++fertig;
         }
     }
-    EXPECT_GT(fertig, 0);
-    EXPECT_LT(fertig, 30);
+    EXPECT_GE(fertig, 6);
     ASSERT_EQ(starte(dir.pfad, {"berechnen"}), 0);
     std::vector<std::string> namen;
     for (const auto& e : fs::directory_iterator(dir.pfad)) namen.push_back(e.path().filename().string());
