@@ -27,6 +27,7 @@
 #include "ui/rechnerpanel.h"
 #include "ui/programminfo.h"
 #include "ui/seitenpanel.h"
+#include "ui/steuerschrittefenster.h"
 #include "ui/tippzeile.h"
 #include "ui/zeilenknopf.h"
 #include "session/rechner_uebergabe.h"
@@ -96,6 +97,15 @@ Hauptfenster::Hauptfenster(Sitzung& sitzung, Meldungsanzeige& meldungen, QWidget
 }
 
 Hauptfenster::~Hauptfenster() = default;
+
+void Hauptfenster::steuerschritteOeffnen() {
+    // Created once and shown again; every opening starts from the case shown now.
+    if (steuerschritte_ == nullptr) steuerschritte_ = new SteuerschritteFenster(meldungen_, this);
+    steuerschritte_->vorbelegen(sitzung_);
+    steuerschritte_->show();
+    steuerschritte_->raise();
+    steuerschritte_->activateWindow();
+}
 
 void Hauptfenster::aufbauen() {
     auto* spalte = new QVBoxLayout(this);
@@ -527,6 +537,8 @@ void Hauptfenster::closeEvent(QCloseEvent* ereignis) {
         ereignis->ignore();
         return;
     }
+    // The tax steps window belongs to this one; left open it would keep the program running.
+    if (steuerschritte_ != nullptr) steuerschritte_->close();
     ereignis->accept();
 }
 
