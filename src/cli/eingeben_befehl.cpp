@@ -7,9 +7,12 @@
 #include "cli/befehle.h"
 #include "cli/berechnung_json.h"
 #include "cli/optionen.h"
+#include "cli/schreibsperre.h"
 #include "cli/zahlen.h"
 #include "session/eingabe.h"
 #include "session/sitzung.h"
+#include "workspace/auswahllisten.h"
+#include "workspace/cp1252.h"
 #include "workspace/datendateien.h"
 #include "workspace/zeilen.h"
 
@@ -37,13 +40,29 @@ struct Aktion {
     std::function<std::optional<std::string>(Sitzung&, Seite, const std::vector<std::string>&)> ausfuehren;
 };
 
-std::optional<std::string> ergebnis(const Rueckmeldung& r, std::ostream& fehler) {
-    if (!r.angenommen) {
-        return r.meldungen.empty() ? std::string("refused by the program") : einzeilig(r.meldungen.front());
-    }
+// The reason of a refusal is checked here beforehand wherever it can be named; `warum` is
+// what the program's own refusal means in the remaining cases.
+std::optional<std::string> ergebnis(const Rueckmeldung& r, std::ostream& fehler, const std::string& warum) {
+    if (!r.angenommen) return warum;
     for (const Meldung& m : r.meldungen) fehler << "brelvanostik-cli: " << einzeilig(m) << "\n";
     return std::nullopt;
 }
+
+std::string zeichenName(char32_t c) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string text = "U+";
+    for (int stelle = c > 0xFFFF ? 20 : 12; stelle >= 0; stelle -= 4) text += kHex[(c >> stelle) & 0xF];
+    return text;
+}
+
+std::optional<std::string> textPruefen(const std::string& text, const char* feld) {
+    const auto c = erstesFremdzeichen(text);
+    if (!c) return std::nullopt;
+    return std::string("the data files cannot hold the character ") + zeichenName(*c) + " of the " + feld +
+           " (Windows-1252 characters only, no tabs or line breaks)";
+}
+
+const std::string kZuHoch = "above the largest amount a field takes (290000,00)";
 
 }  // namespace
 
@@ -67,7 +86,7 @@ int eingebenBefehl(const std::vector<std::string>& argumente, std::ostream& aus,
     std::ostringstream meldungen;  // messages of accepted actions, shown only when all succeed
     const auto betrag = [&](int zeile) {
         return [&, zeile](Sitzung& s, Seite seite, const std::vector<std::string>& p) -> std::optional<std::string> {
-            return ergebnis(s.betragEingeben(seite, zeile, p[0]), meldungen);
+            return ergebnis(s.betragEingeben(seite, zeile, p[0]), meldungen, "'" + p[0] + "' is " + kZuHoch);
         };
     };
     const auto mitZeile = [&](auto handlung) {
@@ -82,32 +101,43 @@ int eingebenBefehl(const std::vector<std::string>& argumente, std::ostream& aus,
                                     -> std::optional<std::string> {
              if (!hatBetragsfeld(zeile)) return "row " + p[0] + " has no amount field";
              if (!feldtextZulaessig(p[1])) return "'" + p[1] + "' is not what the amount field admits";
-             return ergebnis(s.betragEingeben(seite, zeile, p[1]), meldungen);
+             return ergebnis(s.betragEingeben(seite, zeile, p[1]), meldungen, "'" + p[1] + "' is " + kZuHoch);
          })}},
         {"auswahl", {2, mitZeile([&](Sitzung& s, Seite seite, int zeile, const std::vector<std::string>& p)
                                      -> std::optional<std::string> {
              const auto code = leseGanzzahl(p[1]);
-             if (!code || *code < 0 || *code > 99) return "code '" + p[1] + "' does not exist";
-             if (zeile != zeile::Fall && !s.auswahlMoeglich(seite, zeile)) return "row " + p[0] + " takes no choice now";
-             return ergebnis(s.auswahlTreffen(seite, zeile, static_cast<int>(*code)), meldungen);
+             const int anzahl = zeile == zeile::Fall ? 2 * kFaelle : auswahlAnzahl(zeile);
+             if (anzahl <= 0) return "row " + p[0] + " has no choice list";
+             if (!code || *code < 0 || *code >= anzahl) return "row " + p[0] + " has no entry " + p[1];
+             if (zeile != zeile::Fall && !s.auswahlMoeglich(seite, zeile)) {
+                 return "row " + p[0] + " takes no choice while the social insurance status excludes it";
+             }
+             return ergebnis(s.auswahlTreffen(seite, zeile, static_cast<int>(*code)), meldungen,
+                             "row " + p[0] + " takes no choice now");
          })}},
-        {"bru", {1, mitZeile([&](Sitzung& s, Seite seite, int zeile, const std::vector<std::string>&) {
-             return ergebnis(s.tagesquoteUmschalten(seite, zeile), meldungen);
+        {"bru", {1, mitZeile([&](Sitzung& s, Seite seite, int zeile, const std::vector<std::string>& p) {
+             return ergebnis(s.tagesquoteUmschalten(seite, zeile), meldungen,
+                             "row " + p[0] + " has no days-ratio toggle (rows 5-9)");
          })}},
-        {"tei", {1, mitZeile([&](Sitzung& s, Seite seite, int zeile, const std::vector<std::string>&) {
-             return ergebnis(s.stundenquoteUmschalten(seite, zeile), meldungen);
+        {"tei", {1, mitZeile([&](Sitzung& s, Seite seite, int zeile, const std::vector<std::string>& p) {
+             return ergebnis(s.stundenquoteUmschalten(seite, zeile), meldungen,
+                             "row " + p[0] + " has no hours-ratio toggle (rows 5-9)");
          })}},
-        {"auf", {1, mitZeile([&](Sitzung& s, Seite seite, int zeile, const std::vector<std::string>&) {
-             return ergebnis(s.pfeilAuf(seite, zeile), meldungen);
+        {"auf", {1, mitZeile([&](Sitzung& s, Seite seite, int zeile, const std::vector<std::string>& p) {
+             if (!zeilenregel(zeile).pfeile) return std::optional<std::string>("row " + p[0] + " has no 1-euro arrows");
+             return ergebnis(s.pfeilAuf(seite, zeile), meldungen, "one euro more would be " + kZuHoch);
          })}},
-        {"ab", {1, mitZeile([&](Sitzung& s, Seite seite, int zeile, const std::vector<std::string>&) {
-             return ergebnis(s.pfeilAb(seite, zeile), meldungen);
+        {"ab", {1, mitZeile([&](Sitzung& s, Seite seite, int zeile, const std::vector<std::string>& p) {
+             if (!zeilenregel(zeile).pfeile) return std::optional<std::string>("row " + p[0] + " has no 1-euro arrows");
+             return ergebnis(s.pfeilAb(seite, zeile), meldungen,
+                             zeile == zeile::Gehalt ? "the salary cannot go below 0" : "the deduction cannot become a payment");
          })}},
         {"versorgungsbeginn", {1, [&](Sitzung& s, Seite seite, const std::vector<std::string>& p)
                                       -> std::optional<std::string> {
              const auto code = leseGanzzahl(p[0]);
              if (!code || *code < 0 || *code > 2) return "pension start code '" + p[0] + "' does not exist";
-             return ergebnis(s.auswahlTreffen(seite, zeile::Versorgungsbeginn, static_cast<int>(*code)), meldungen);
+             return ergebnis(s.auswahlTreffen(seite, zeile::Versorgungsbeginn, static_cast<int>(*code)),
+                             meldungen, "pension start code '" + p[0] + "' does not exist");
          }}},
         {"monatsbezug", {1, [&](Sitzung& s, Seite seite, const std::vector<std::string>& p) {
              return feldtextZulaessig(p[0]) ? betrag(kMonatsbezugFeld)(s, seite, p)
@@ -122,13 +152,13 @@ int eingebenBefehl(const std::vector<std::string>& argumente, std::ostream& aus,
              return std::nullopt;
          }}},
         {"name", {1, [&](Sitzung& s, Seite seite, const std::vector<std::string>& p) -> std::optional<std::string> {
-             s.umbenennen(seite, p[0]);
-             return std::nullopt;
+             if (auto warum = textPruefen(p[0], "name")) return warum;
+             return ergebnis(s.umbenennen(seite, p[0]), meldungen, "the name cannot be stored");
          }}},
         {"kommentar", {1, [&](Sitzung& s, Seite seite, const std::vector<std::string>& p)
                               -> std::optional<std::string> {
-             s.kommentarSetzen(seite, p[0]);
-             return std::nullopt;
+             if (auto warum = textPruefen(p[0], "comment")) return warum;
+             return ergebnis(s.kommentarSetzen(seite, p[0]), meldungen, "the comment cannot be stored");
          }}},
     };
 
@@ -153,10 +183,12 @@ int eingebenBefehl(const std::vector<std::string>& argumente, std::ostream& aus,
     }
 
     // Loading writes nothing: a refused call changes nothing.
+    const auto sperre = sperreNehmen(optionen->verzeichnis, "eingeben", fehler);
+    if (!sperre) return kFalscherAufruf;
     const std::filesystem::path verzeichnis(optionen->verzeichnis);
     Ladeergebnis geladen = laden(verzeichnis);
     if (geladen.lesefehler) {
-        fehler << "brelvanostik-cli eingeben: " << *geladen.lesefehler << "\n";
+        fehler << "brelvanostik-cli eingeben: " << lesefehlerText(optionen->verzeichnis) << "\n";
         return kFalscherAufruf;
     }
     const Einstellungen gelesen = geladen.einstellungen;
@@ -180,7 +212,7 @@ int eingebenBefehl(const std::vector<std::string>& argumente, std::ostream& aus,
         return kFalscherAufruf;
     }
     if (const auto fehlertext = speichern(verzeichnis, sitzung.arbeitsbereich(), gelesen)) {
-        fehler << "brelvanostik-cli eingeben: " << *fehlertext << "\n";
+        fehler << "brelvanostik-cli eingeben: " << speicherfehlerText(optionen->verzeichnis) << "\n";
         return kFalscherAufruf;
     }
     hinweiseMelden(geladen.hinweise, fehler);

@@ -26,9 +26,10 @@ struct Ergebnis {
 /// payments within the ceiling left unused by earlier months), applies the minimum church
 /// tax and, in December, the employer's annual adjustment, and sums up the payout.
 ///
-/// The month calculation owns its wage tax engine, set up as at program start: R = 1, so
-/// that the church tax base is always produced and the church tax follows from the church
-/// code alone. Between runs the engine's inputs stay as the last run left them.
+/// The calculation keeps a wage tax engine of its own and sets every input its runs read,
+/// so that nothing another window computes meanwhile (the tax steps window sets R, ZMVB and
+/// the rest of the inputs as it likes) can change a stored case's result. R is always 1:
+/// the church tax base is always produced and the church tax follows from the church code.
 class Monatsberechnung {
   public:
     Monatsberechnung() { engine_.R = 1; }
@@ -58,6 +59,7 @@ class Monatsberechnung {
         std::int64_t lohnsteuer = 0, soli = 0, kirchensteuer = 0;
     };
     Jahressteuer jahreslauf(Money jahreslohn, Money versorgungsbezuege);
+    int versorgungsmonate() const;
 
     Lohnsteuerrechner engine_;
 

@@ -6,6 +6,7 @@
 #include "payroll/parameter.h"
 #include "session/eingabe.h"
 #include "workspace/auswahllisten.h"
+#include "workspace/cp1252.h"
 #include "workspace/datensaetze.h"
 #include "workspace/zeilen.h"
 
@@ -17,6 +18,14 @@ Meldung hoechstbetragMeldung() {
     return {"Betrag zu hoch",
             "Ein Betragsfeld nimmt höchstens 290.000,00 Euro auf.\n"
             "Größere Beträge kann die Berechnung eines Jahres nicht sicher aufnehmen.",
+            Meldung::Symbol::Ausrufezeichen};
+}
+
+// Names and comments are kept in Windows-1252 fields; anything else would come back as "?".
+Meldung fremdzeichenMeldung(const char* feld) {
+    return {"Ungültiges Zeichen",
+            std::string(feld) + ": Nur Buchstaben, Ziffern und Zeichen des westeuropäischen "
+                                "Zeichensatzes, ohne Tabulator und Zeilenumbruch.",
             Meldung::Symbol::Ausrufezeichen};
 }
 
@@ -278,12 +287,16 @@ void Sitzung::modusUmschalten() {
     for (int m = monat_; m < kMonate; ++m) satz(gruen_, m).Gemeinsam = neu;
 }
 
-void Sitzung::umbenennen(Seite s, std::string_view name) {
+Rueckmeldung Sitzung::umbenennen(Seite s, std::string_view name) {
+    if (erstesFremdzeichen(name)) return abgelehnt(fremdzeichenMeldung("Fallname"));
     kopf(berechnung(s)).Fallname = zeichenKuerzen(getrimmt(name), kFallnameLaenge);
+    return {};
 }
 
-void Sitzung::kommentarSetzen(Seite s, std::string_view text) {
+Rueckmeldung Sitzung::kommentarSetzen(Seite s, std::string_view text) {
+    if (erstesFremdzeichen(text)) return abgelehnt(fremdzeichenMeldung("Kommentar"));
     satz(berechnung(s), monat_).Kommentar = zeichenKuerzen(text, kKommentarLaenge);
+    return {};
 }
 
 void Sitzung::namenTrimmen() {

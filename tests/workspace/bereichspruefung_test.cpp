@@ -36,8 +36,8 @@ TEST(WorkspaceBereichspruefung, JedeZeileAnIhrenGrenzen) {
         {eingaben, 29'000'000, 29'000'000, std::nullopt},
         {eingaben, 29'000'001, 29'000'000, Schadensart::Betrag},
         {eingaben, -29'000'001, -29'000'000, Schadensart::Betrag},
-        {ergebnisse, 1'000'000'000, 1'000'000'000, std::nullopt},
-        {ergebnisse, -1'000'000'001, 0, Schadensart::Ergebnis},
+        {ergebnisse, kMaxErgebnisHundertstel, kMaxErgebnisHundertstel, std::nullopt},
+        {ergebnisse, -kMaxErgebnisHundertstel - 1, 0, Schadensart::Ergebnis},
         {{27, 28, 29, 30}, 2'000'000'000, 2'000'000'000, std::nullopt},
     };
     Arbeitsbereich bereich = neuerArbeitsbereich();
@@ -51,7 +51,9 @@ TEST(WorkspaceBereichspruefung, JedeZeileAnIhrenGrenzen) {
             EXPECT_EQ(inhalt.arbeitsbereich.monat(0, 0, kFebruar).Betrag[static_cast<std::size_t>(zeile)],
                       f.geladen);
             ASSERT_EQ(inhalt.befunde.size(), f.befund ? 1u : 0u);
-            if (f.befund) EXPECT_EQ(inhalt.befunde[0].art, *f.befund);
+            if (f.befund) {
+                EXPECT_EQ(inhalt.befunde[0].art, *f.befund);
+            }
         }
     }
 }
