@@ -19,6 +19,10 @@ std::string gebrauchsanweisung() {
            "      versorgungsbeginn CODE | monatsbezug VALUE | sonderzahlung VALUE | modus |\n"
            "      name TEXT | kommentar TEXT   (VALUE as typed: digits and one comma, e.g. 1,5)\n"
            "\n"
+           "  drucken [--dir DIR] --jahr JAHR --fall N --monat MONAT [--blau] [--jahresansicht]\n"
+           "          --bericht beide|einzeln --pdf FILE\n"
+           "      writes the report of a print button of the main window as a PDF file\n"
+           "\n"
            "Exit status: 0 success, 2 bad usage or bad input, 1 any other failure.\n";
 }
 
@@ -36,6 +40,7 @@ int ausfuehren(const std::vector<std::string>& argumente, std::ostream& aus, std
     if (befehl == "lohnsteuer") return lohnsteuerBefehl(rest, aus, fehler);
     if (befehl == "berechnen") return berechnenBefehl(rest, aus, fehler);
     if (befehl == "eingeben") return eingebenBefehl(rest, aus, fehler);
+    if (befehl == "drucken") return druckenBefehl(rest, aus, fehler);
     fehler << "brelvanostik-cli: unknown command '" << befehl << "' (try --help)\n";
     return kFalscherAufruf;
 }

@@ -23,6 +23,10 @@ int berechnenBefehl(const std::vector<std::string>& argumente, std::ostream& aus
 /// edits of the main window with its storing, mirroring and recalculation rules.
 int eingebenBefehl(const std::vector<std::string>& argumente, std::ostream& aus, std::ostream& fehler);
 
+/// `drucken [--dir DIR] --jahr JAHR --fall N --monat MONAT [--blau] [--jahresansicht]
+/// --bericht beide|einzeln --pdf DATEI`: a print button's report as a PDF file.
+int druckenBefehl(const std::vector<std::string>& argumente, std::ostream& aus, std::ostream& fehler);
+
 /// Writes the data files' load hints (repairs, backups) to the message stream, one line each.
 void hinweiseMelden(const std::vector<std::string>& hinweise, std::ostream& fehler);
 
