@@ -86,10 +86,13 @@ void AlleMonateTabelle::spaltenAnpassen() {
     // The caption column is 1.6 widths, the months one width each, the sum 1.1 widths.
     const double w = viewport()->width() / 15.0;
     const int h = std::max(1, static_cast<int>(std::lround(viewport()->height() / 25.0)));
-    setColumnWidth(0, static_cast<int>(std::lround(1.6 * w)));
-    for (int s = 1; s <= kMonate; ++s) setColumnWidth(s, static_cast<int>(std::lround(w)));
-    setColumnWidth(kRasterspalten - 1, static_cast<int>(std::lround(1.1 * w)));
-    for (int z = 0; z < kRasterzeilen; ++z) setRowHeight(z, h);
+    const int breite = static_cast<int>(std::lround(w));
+    if (columnWidth(1) == breite && verticalHeader()->defaultSectionSize() == h) return;
+    horizontalHeader()->setDefaultSectionSize(breite);
+    horizontalHeader()->resizeSection(0, static_cast<int>(std::lround(1.6 * w)));
+    horizontalHeader()->resizeSection(kRasterspalten - 1, static_cast<int>(std::lround(1.1 * w)));
+    verticalHeader()->setMinimumSectionSize(1);
+    verticalHeader()->setDefaultSectionSize(h);
 }
 
 }  // namespace brelvanostik
