@@ -2,6 +2,8 @@
 
 #include <QHeaderView>
 
+#include <algorithm>
+
 #include "session/interne_werte.h"
 #include "ui/farben.h"
 #include "ui/zahlenformat.h"
@@ -69,6 +71,9 @@ void InterneWerteTabelle::zeigen(const Sitzung& sitzung, Seite seite, const QRec
     text(25, 2, QStringLiteral("Netto ohne Gehaltsumwandlung"), Qt::AlignRight);
 
     setGeometry(bereich);
+    // All 26 rows in view, as far as the area allows.
+    verticalHeader()->setMinimumSectionSize(1);
+    verticalHeader()->setDefaultSectionSize(std::max(fontMetrics().height(), viewport()->height() / 26));
     resizeColumnsToContents();
     show();
     raise();

@@ -49,7 +49,7 @@ Navigationsleiste::Navigationsleiste(Tippzeile* tipp, QWidget* eltern) : QWidget
         }
         tipp->anmelden(knopf, tippText);
         beimUeberfahrenHervorheben(knopf, Hervorhebung::Hintergrund);
-        zeile->addWidget(knopf, i == 12 ? 5 : 3);
+        zeile->addWidget(knopf, i >= 12 ? 5 : 3);
         connect(knopf, &QPushButton::clicked, this, [this, i] { emit monatGeklickt(i); });
         monate_[static_cast<std::size_t>(i)] = knopf;
     }
