@@ -22,6 +22,9 @@ std::string gebrauchsanweisung() {
            "  drucken [--dir DIR] --jahr JAHR --fall N --monat MONAT [--blau] [--jahresansicht]\n"
            "          --bericht beide|einzeln --pdf FILE\n"
            "      writes the report of a print button of the main window as a PDF file\n"
+           "  rechner KEY...\n"
+           "      presses the pocket calculator's keys (0-9 , + - X / = +/- % C ende) and prints\n"
+           "      display, tape and messages as JSON\n"
            "\n"
            "Exit status: 0 success, 2 bad usage or bad input, 1 any other failure.\n";
 }
@@ -41,6 +44,7 @@ int ausfuehren(const std::vector<std::string>& argumente, std::ostream& aus, std
     if (befehl == "berechnen") return berechnenBefehl(rest, aus, fehler);
     if (befehl == "eingeben") return eingebenBefehl(rest, aus, fehler);
     if (befehl == "drucken") return druckenBefehl(rest, aus, fehler);
+    if (befehl == "rechner") return rechnerBefehl(rest, aus, fehler);
     fehler << "brelvanostik-cli: unknown command '" << befehl << "' (try --help)\n";
     return kFalscherAufruf;
 }

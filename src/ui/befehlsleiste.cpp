@@ -8,6 +8,7 @@
 
 #include <functional>
 
+#include "session/infotexte.h"
 #include "ui/farben.h"
 #include "ui/tippzeile.h"
 
@@ -39,7 +40,6 @@ struct Befehl {
     const char* zeichen;  ///< the program's own picture when the theme has none
     QColor platte;
     const char* name;     ///< accessible name and caption
-    const char* tipp;
     bool mitText;
 };
 
@@ -47,31 +47,21 @@ struct Befehl {
 
 Befehlsleiste::Befehlsleiste(Tippzeile* tipp, QWidget* eltern) : QWidget(eltern) {
     setObjectName(QStringLiteral("befehlsleiste"));
-    const char* versorgung =
-        "Notwendige Zusatzangaben bei Versorgungsbezügen zur Berechnung des Versorgungsfreibetrags";
     const Befehl links[] = {
-        {0, "document-print", "G", farben::kHellgruen, "Grüne Berechnung drucken",
-         "Sendet die grüne Gehaltsberechnung direkt zum Standarddrucker.", false},
-        {6, "dialog-information", "i", farben::kHellgruen, "Interne Werte der grünen Berechnung",
-         "Zeigt einige interne Berechnungswerte für die grüne Berechnung an.", false},
-        {9, "", "", farben::kHellgruen, "Versorgungsbezüge", versorgung, true},
+        {0, "document-print", "G", farben::kHellgruen, "Grüne Berechnung drucken", false},
+        {6, "dialog-information", "i", farben::kHellgruen, "Interne Werte der grünen Berechnung", false},
+        {9, "", "", farben::kHellgruen, "Versorgungsbezüge", true},
     };
     const Befehl rechts[] = {
-        {10, "", "", farben::kHellcyan, "Versorgungsbezüge", versorgung, true},
-        {5, "dialog-information", "i", farben::kHellcyan, "Interne Werte der blauen Berechnung",
-         "Zeigt einige interne Berechnungswerte für die blaue Berechnung an.", false},
-        {30, "document-print", "B", farben::kHellcyan, "Blaue Berechnung drucken",
-         "Sendet die blaue Gehaltsberechnung direkt zum Standarddrucker.", false},
-        {8, "document-print-preview", "GB", farben::kGelbeSpalte, "Beide Berechnungen drucken",
-         "Sendet die grüne und die blaue Gehaltsberechnung gemeinsam direkt zum Standarddrucker.", false},
-        {2, "accessories-calculator", "=", farben::kWeiss, "Taschenrechner", " ", false},
-        {3, "help-contents", "?", farben::kWeiss, "Lohnsteuer Schritt für Schritt",
-         "Verlinkt ins Internet zu den dortigen Hilfetexten.", false},
-        {4, "help-about", "!", farben::kWeiss, "Programminformationen", "Zeigt die Programminformationen an", false},
-        {1, "view-restore", "\u25ab", farben::kWeiss, "Standardgröße", "Verkleinert das Bild auf die Standardgröße.",
-         false},
-        {31, "view-fullscreen", "\u25a1", farben::kWeiss, "Bildschirmgröße",
-         "Vergrößert das Programmfenster auf Bildschirmgröße.", false},
+        {10, "", "", farben::kHellcyan, "Versorgungsbezüge", true},
+        {5, "dialog-information", "i", farben::kHellcyan, "Interne Werte der blauen Berechnung", false},
+        {30, "document-print", "B", farben::kHellcyan, "Blaue Berechnung drucken", false},
+        {8, "document-print-preview", "GB", farben::kGelbeSpalte, "Beide Berechnungen drucken", false},
+        {2, "accessories-calculator", "=", farben::kWeiss, "Taschenrechner", false},
+        {3, "help-contents", "?", farben::kWeiss, "Lohnsteuer Schritt für Schritt", false},
+        {4, "help-about", "!", farben::kWeiss, "Programminformationen", false},
+        {1, "view-restore", "\u25ab", farben::kWeiss, "Standardgröße", false},
+        {31, "view-fullscreen", "\u25a1", farben::kWeiss, "Bildschirmgröße", false},
     };
     const std::map<int, std::function<void()>> aktionen = {
         {0, [this] { emit druckenGeklickt(Seite::Gruen); }},
@@ -105,7 +95,8 @@ Befehlsleiste::Befehlsleiste(Tippzeile* tipp, QWidget* eltern) : QWidget(eltern)
             knopf->setIconSize(QSize(22, 22));
         }
         farben::setzen(knopf, QPalette::Button, b.platte);
-        tipp->anmelden(knopf, QString::fromUtf8(b.tipp));
+        const auto tippText = befehlstipp(b.nummer);
+        tipp->anmelden(knopf, QString::fromUtf8(tippText.data(), static_cast<qsizetype>(tippText.size())));
         const auto aktion = aktionen.at(b.nummer);
         connect(knopf, &QPushButton::clicked, this, [this, aktion] {
             emit befehlBeginnt();

@@ -82,7 +82,7 @@ TEST_F(DruckenBefehl, VierBerichteAlsPdfOhneDatenZuAendern) {
             {"G e s e t z l i c h e   A b z ü g e", "im MRZ. 2007 (31,00 Tage von normal 31,00 Tagen)",
              "Berechnungsgrundlagen:", "BBG KV und PV 3.562,50 3.562,50", "gemeinsam",
              "Arbeitsentgelt 3.000,00 100.000,00 Arbeitsentgelt 103.000,00", "Einmaliger Bezug 1.000,00 1.000,00",
-             "B R U T T O 4.000,00 101.000,00", "A B Z Ü G E", "AUSZAHLUNG", "https://www.brelvanostik.de/"});
+             "B R U T T O 4.000,00 101.000,00", "A B Z Ü G E", "AUSZAHLUNG", "https://www.example.org"});
     inFolge(drucke({"--bericht", "beide", "--jahresansicht"}, "beide-jahr.pdf"),
             {"G e s e t z l i c h e   A b z ü g e   2007", "BBG KV und PV 42.750,00 42.750,00",
              "Arbeitsentgelt 30.000,00 1.000.000,00", "AUSZAHLUNG"});
@@ -94,7 +94,7 @@ TEST_F(DruckenBefehl, VierBerichteAlsPdfOhneDatenZuAendern) {
     // with the dots: it is printed without them, every digit kept.
     inFolge(drucke({"--bericht", "einzeln", "--blau", "--jahresansicht"}, "tabelle.pdf"),
             {"JAN. FEB. MRZ.", "Summe", "lfd. Gehalt 0,00 0,00 100.000,00", "1000000,00", "Lohnsteuer", "N E T T O",
-             "A U S Z A H L U N G", "RV-verbeitragt", "https://www.brelvanostik.de/"});
+             "A U S Z A H L U N G", "RV-verbeitragt", "https://www.example.org"});
 
     EXPECT_EQ(inhalt("Brelvanostik.da1"), da1);
     EXPECT_EQ(inhalt("Brelvanostik.da2"), da2);

@@ -136,18 +136,22 @@ private slots:
         }
     }
 
-    void andereBefehleMeldenSichBeiIhremFenster() {
-        auto* leiste = finde<Befehlsleiste>(QStringLiteral("befehlsleiste"));
-        QSignalSpy rechner(leiste, &Befehlsleiste::rechnerGeklickt);
-        QSignalSpy schritte(leiste, &Befehlsleiste::steuerschritteGeklickt);
-        QSignalSpy info(leiste, &Befehlsleiste::programminfoGeklickt);
+    void rechnerUndProgramminformation() {
+        auto* rechner = finde(QStringLiteral("rechner"));
         klicken(QStringLiteral("befehl_2"));
+        QVERIFY(rechner->isVisible());
         klicken(QStringLiteral("befehl_2"));
-        klicken(QStringLiteral("befehl_3"));
+        QVERIFY(!rechner->isVisible());
         klicken(QStringLiteral("befehl_4"));
-        QCOMPARE(rechner.count(), 2);
+        QVERIFY(finde(QStringLiteral("programminfo"))->isVisible());
+        klicken(QStringLiteral("monat_13"));
+        QVERIFY(!finde(QStringLiteral("programminfo"))->isVisible());
+        // The tax steps window is its own window's business: the bar reports the click.
+        auto* leiste = finde<Befehlsleiste>(QStringLiteral("befehlsleiste"));
+        QSignalSpy schritte(leiste, &Befehlsleiste::steuerschritteGeklickt);
+        klicken(QStringLiteral("befehl_3"));
         QCOMPARE(schritte.count(), 1);
-        QCOMPARE(info.count(), 1);
+        QVERIFY(!tabelle()->isVisible());
     }
 
     void interneWerteDerSeite() {
