@@ -18,7 +18,7 @@ constexpr int kTextbreite = 15;
 
 class Beide {
 public:
-    Beide(const Sitzung& s)
+    explicit Beide(const Sitzung& s)
         : s_(s), jahr_(s.jahresmodus()), gruen_(s.anzeige(Seite::Gruen)), blau_(s.anzeige(Seite::Blau)),
           gelb_(s.gelbeSpalte()), seite_(jahr_ ? "Jahresbericht" : "Monatsbericht", false),
           gelbX_(jahr_ ? 9300 : 9500) {}

@@ -38,7 +38,7 @@ struct Obergrenzen {
 };
 Obergrenzen obergrenzen(int jahr, int landcode);
 
-/// Calculation index, month record and year of a side of the session's displayed month.
+/// The month record of a side for the month the session shows.
 const Monatssatz& monatssatz(const Sitzung& sitzung, Seite seite);
 
 }  // namespace brelvanostik::druck
