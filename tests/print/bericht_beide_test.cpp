@@ -61,11 +61,18 @@ TEST_F(BerichtBeide, SchriftenUndFettdruck) {
     for (const Druckzeile& zeile : d.zeilen) {
         for (const Textstueck& t : zeile.stuecke) {
             const bool betrag = t.text.find(",00") != std::string::npos && t.text.front() == ' ';
-            if (betrag) EXPECT_EQ(t.schrift.name, "Courier New") << t.text;
-            if (t.text == "B R U T T O" || t.text == "AUSZAHLUNG" || t.text == "A B Z Ü G E") EXPECT_TRUE(t.schrift.fett);
-            if (t.text == "Arbeitsentgelt") EXPECT_FALSE(t.schrift.fett);
-            if (t.text.find("Kirchensteuer") != std::string::npos || t.text.find("Pflegevers.") != std::string::npos)
+            if (betrag) {
+                EXPECT_EQ(t.schrift.name, "Courier New") << t.text;
+            }
+            if (t.text == "B R U T T O" || t.text == "AUSZAHLUNG" || t.text == "A B Z Ü G E") {
+                EXPECT_TRUE(t.schrift.fett);
+            }
+            if (t.text == "Arbeitsentgelt") {
+                EXPECT_FALSE(t.schrift.fett);
+            }
+            if (t.text.find("Kirchensteuer") != std::string::npos || t.text.find("Pflegevers.") != std::string::npos) {
                 EXPECT_EQ(t.schrift.name, "Arial narrow");
+            }
             EXPECT_EQ(t.schrift.punkte, 12.0);
         }
     }

@@ -93,7 +93,9 @@ TEST_F(BerichtEinzeln, TabelleAllerMonate) {
     EXPECT_EQ(z.back(), "+:06.12.2026  https://www.beispiel.de/");
     for (const Druckzeile& zeile : d.zeilen) {
         for (const Textstueck& t : zeile.stuecke) {
-            if (t.lage == Textstueck::Lage::Spalte && t.x != 70) EXPECT_EQ(t.schrift, (Schrift{"Courier New", 8, false}));
+            if (t.lage == Textstueck::Lage::Spalte && t.x != 70) {
+                EXPECT_EQ(t.schrift, (Schrift{"Courier New", 8, false}));
+            }
         }
     }
 }
