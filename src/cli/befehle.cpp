@@ -22,6 +22,11 @@ std::string gebrauchsanweisung() {
            "  drucken [--dir DIR] --jahr JAHR --fall N --monat MONAT [--blau] [--jahresansicht]\n"
            "          --bericht beide|einzeln --pdf FILE\n"
            "      writes the report of a print button of the main window as a PDF file\n"
+           "  schritte [--jahr J] [--zeitraum jahr|monat] [--klasse 1-4] [--kinder 0-12] [--kirche 0|8|9]\n"
+           "           [--geburt 0-4] [--erstbezug J] [--bezugsmonate 1-12] [--rv-frei] [--brutto EUR]\n"
+           "           [--karte EUR] [--versorgung EUR] [--monatsbezug EUR] [--sonderzahlung EUR]\n"
+           "           [--json] [--pdf FILE]\n"
+           "      the tax steps listing of the wage tax computation (plain text or JSON)\n"
            "  rechner KEY...\n"
            "      presses the pocket calculator's keys (0-9 , + - X / = +/- % C ende) and prints\n"
            "      display, tape and messages as JSON\n"
@@ -44,6 +49,7 @@ int ausfuehren(const std::vector<std::string>& argumente, std::ostream& aus, std
     if (befehl == "berechnen") return berechnenBefehl(rest, aus, fehler);
     if (befehl == "eingeben") return eingebenBefehl(rest, aus, fehler);
     if (befehl == "drucken") return druckenBefehl(rest, aus, fehler);
+    if (befehl == "schritte") return schritteBefehl(rest, aus, fehler);
     if (befehl == "rechner") return rechnerBefehl(rest, aus, fehler);
     fehler << "brelvanostik-cli: unknown command '" << befehl << "' (try --help)\n";
     return kFalscherAufruf;

@@ -35,6 +35,7 @@
 #include "ui/rechnerpanel.h"
 #include "ui/programminfo.h"
 #include "ui/seitenpanel.h"
+#include "ui/steuerschrittefenster.h"
 #include "ui/tippzeile.h"
 #include "ui/zeilenknopf.h"
 #include "session/rechner_uebergabe.h"
@@ -95,6 +96,15 @@ Hauptfenster::Hauptfenster(Sitzung& sitzung, Meldungsanzeige& meldungen, QWidget
 }
 
 Hauptfenster::~Hauptfenster() = default;
+
+void Hauptfenster::steuerschritteOeffnen() {
+    // Created once and shown again; every opening starts from the case shown now.
+    if (steuerschritte_ == nullptr) steuerschritte_ = new SteuerschritteFenster(meldungen_, this);
+    steuerschritte_->vorbelegen(sitzung_);
+    steuerschritte_->show();
+    steuerschritte_->raise();
+    steuerschritte_->activateWindow();
+}
 
 void Hauptfenster::aufbauen() {
     auto* spalte = new QVBoxLayout(this);
@@ -191,6 +201,7 @@ void Hauptfenster::aufbauen() {
     connect(befehle_, &Befehlsleiste::versorgungGeklickt, this, &Hauptfenster::versorgungOeffnen);
     connect(befehle_, &Befehlsleiste::rechnerGeklickt, this, &Hauptfenster::rechnerUmschalten);
     connect(befehle_, &Befehlsleiste::programminfoGeklickt, this, &Hauptfenster::programminfoZeigen);
+    connect(befehle_, &Befehlsleiste::steuerschritteGeklickt, this, &Hauptfenster::steuerschritteOeffnen);
     connect(befehle_, &Befehlsleiste::standardgroesseGeklickt, this, &Hauptfenster::standardgroesse);
     connect(befehle_, &Befehlsleiste::bildschirmgroesseGeklickt, this, &Hauptfenster::bildschirmgroesse);
     hilfeAufbauen(spalte);
@@ -546,6 +557,8 @@ void Hauptfenster::closeEvent(QCloseEvent* ereignis) {
         ereignis->ignore();
         return;
     }
+    // The tax steps window belongs to this one; left open it would keep the program running.
+    if (steuerschritte_ != nullptr) steuerschritte_->close();
     ereignis->accept();
 }
 

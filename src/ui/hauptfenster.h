@@ -32,6 +32,7 @@ class Navigationsleiste;
 class Rechnerpanel;
 class Programminfo;
 class Seitenpanel;
+class SteuerschritteFenster;
 class Tippzeile;
 
 /// The main window: the green calculation on the left, its blue twin on the right, the
@@ -77,6 +78,9 @@ public:
     /// The row index last clicked: a row label's row (0-29) or an amount field's index (0-59).
     int gemerkteZeile() const { return gemerkt_; }
 
+    /// Opens the tax steps window, preset from the current case and month.
+    void steuerschritteOeffnen();
+
 protected:
     void closeEvent(QCloseEvent* ereignis) override;
     void resizeEvent(QResizeEvent* ereignis) override;
@@ -118,6 +122,7 @@ private:
 
     Meldungsanzeige& meldungen_;
     std::function<bool()> schliessenPruefen_;
+    SteuerschritteFenster* steuerschritte_ = nullptr;
 
     QWidget* flaeche_ = nullptr;
     Tippzeile* tipp_ = nullptr;
