@@ -35,9 +35,7 @@ Arbeitsbereich belegterArbeitsbereich() {
 
 void BM_AlleBerechnungenAbJanuar(benchmark::State& state) {
     Arbeitsbereich a = belegterArbeitsbereich();
-    Lohnsteuerrechner engine;
-    engine.R = 1;
-    Monatsberechnung rechner(engine);
+    Monatsberechnung rechner;
     for (auto _ : state) {
         for (int jahr = 2004; jahr <= 2007; ++jahr) {
             for (int b = 0; b < kBerechnungen; ++b) rechner.berechne(a, jahr, b, 0);
