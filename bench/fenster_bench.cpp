@@ -1,5 +1,6 @@
 // Speed of the main window: leaving an amount field (store, recalculate both sides, redraw
-// and paint the window) and the start of the program up to the painted window.
+// and paint the window), opening the all-months table, and the start of the program up to
+// the painted window.
 // Runs on the offscreen platform unless QT_QPA_PLATFORM says otherwise.
 #include <benchmark/benchmark.h>
 
@@ -7,6 +8,7 @@
 #include <QElapsedTimer>
 #include <QFocusEvent>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -62,6 +64,31 @@ void BM_BetragsfeldVerlassen(benchmark::State& state) {
     fenster->hide();  // no save: the directory is thrown away
 }
 BENCHMARK(BM_BetragsfeldVerlassen)->Unit(benchmark::kMillisecond);
+
+void BM_AlleMonateOeffnen(benchmark::State& state) {
+    QTemporaryDir verzeichnis;
+    Programm programm(verzeichnis.path().toStdString(), stille);
+    if (!programm.starten()) {
+        state.SkipWithError("Programmstart");
+        return;
+    }
+    Hauptfenster* fenster = programm.fenster();
+    fenster->resize(1024, 740);
+    fenster->show();
+    fertigZeichnen(fenster);
+    auto* alleMonate = fenster->findChild<QPushButton*>(QStringLiteral("monat_13"));
+    auto* januar = fenster->findChild<QPushButton*>(QStringLiteral("monat_0"));
+    for (auto _ : state) {
+        alleMonate->click();
+        fertigZeichnen(fenster);
+        state.PauseTiming();
+        januar->click();
+        fertigZeichnen(fenster);
+        state.ResumeTiming();
+    }
+    fenster->hide();
+}
+BENCHMARK(BM_AlleMonateOeffnen)->Unit(benchmark::kMillisecond);
 
 void BM_ProgrammstartBisZumFenster(benchmark::State& state) {
     QTemporaryDir verzeichnis;

@@ -19,6 +19,9 @@ std::string gebrauchsanweisung() {
            "      versorgungsbeginn CODE | monatsbezug VALUE | sonderzahlung VALUE | modus |\n"
            "      name TEXT | kommentar TEXT   (VALUE as typed: digits and one comma, e.g. 1,5)\n"
            "\n"
+           "  drucken [--dir DIR] --jahr JAHR --fall N --monat MONAT [--blau] [--jahresansicht]\n"
+           "          --bericht beide|einzeln --pdf FILE\n"
+           "      writes the report of a print button of the main window as a PDF file\n"
            "  schritte [--jahr J] [--zeitraum jahr|monat] [--klasse 1-4] [--kinder 0-12] [--kirche 0|8|9]\n"
            "           [--geburt 0-4] [--erstbezug J] [--bezugsmonate 1-12] [--rv-frei] [--brutto EUR]\n"
            "           [--karte EUR] [--versorgung EUR] [--monatsbezug EUR] [--sonderzahlung EUR]\n"
@@ -45,6 +48,7 @@ int ausfuehren(const std::vector<std::string>& argumente, std::ostream& aus, std
     if (befehl == "lohnsteuer") return lohnsteuerBefehl(rest, aus, fehler);
     if (befehl == "berechnen") return berechnenBefehl(rest, aus, fehler);
     if (befehl == "eingeben") return eingebenBefehl(rest, aus, fehler);
+    if (befehl == "drucken") return druckenBefehl(rest, aus, fehler);
     if (befehl == "schritte") return schritteBefehl(rest, aus, fehler);
     if (befehl == "rechner") return rechnerBefehl(rest, aus, fehler);
     fehler << "brelvanostik-cli: unknown command '" << befehl << "' (try --help)\n";

@@ -18,10 +18,13 @@ class QVBoxLayout;
 namespace brelvanostik {
 
 class Adressoeffner;
+class AlleMonateTabelle;
 class Auswahlpanel;
+class Befehlsleiste;
 class Betragsfeld;
 class Ergebnisspalte;
 class Infobereich;
+class InterneWerteTabelle;
 class Linkfeld;
 class Meldungsanzeige;
 class Namenspanel;
@@ -109,6 +112,10 @@ private:
     void jahrGeklickt(int knopf);
     void standardgroesse();
     void bildschirmgroesse();
+    void drucken(Seite seite);
+    void beideDrucken();
+    void interneWerteZeigen(Seite seite);
+    void alleMonateZeigen();
 
     Sitzung& sitzung_;
     void zeilenaktion(Rueckmeldung (Sitzung::*aktion)(Seite, int), Seite s, int zeile);
@@ -125,12 +132,12 @@ private:
     Ergebnisspalte* gelb_ = nullptr;
     Auswahlpanel* auswahl_ = nullptr;
     Namenspanel* namen_ = nullptr;
+    Befehlsleiste* befehle_ = nullptr;
+    QPushButton* versorgungBlau_ = nullptr;
+    AlleMonateTabelle* tabelle_ = nullptr;
+    InterneWerteTabelle* interne_ = nullptr;
     Rechner rechner_;
     Rechnerpanel* rechnerpanel_ = nullptr;
-    QPushButton* versorgungGruen_ = nullptr;
-    QPushButton* versorgungBlau_ = nullptr;
-    QPushButton* standardKnopf_ = nullptr;
-    QPushButton* vollKnopf_ = nullptr;
     Infobereich* info_ = nullptr;
     Programminfo* programminfo_ = nullptr;
     Linkfeld* themaLink_ = nullptr;

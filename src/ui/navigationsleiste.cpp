@@ -46,11 +46,10 @@ Navigationsleiste::Navigationsleiste(Tippzeile* tipp, QWidget* eltern) : QWidget
                 "diesem Modus nicht vorgenommen werden.");
         } else {
             tippText = QStringLiteral("Listet die Berechnungen für alle 12 Monate in einer Tabelle auf");
-            knopf->hide();  // the all-months table comes later
         }
         tipp->anmelden(knopf, tippText);
         beimUeberfahrenHervorheben(knopf, Hervorhebung::Hintergrund);
-        zeile->addWidget(knopf, i == 12 ? 5 : 3);
+        zeile->addWidget(knopf, i >= 12 ? 5 : 3);
         connect(knopf, &QPushButton::clicked, this, [this, i] { emit monatGeklickt(i); });
         monate_[static_cast<std::size_t>(i)] = knopf;
     }
