@@ -19,6 +19,12 @@ std::string gebrauchsanweisung() {
            "      versorgungsbeginn CODE | monatsbezug VALUE | sonderzahlung VALUE | modus |\n"
            "      name TEXT | kommentar TEXT   (VALUE as typed: digits and one comma, e.g. 1,5)\n"
            "\n"
+           "  schritte [--jahr J] [--zeitraum jahr|monat] [--klasse 1-4] [--kinder 0-12] [--kirche 0|8|9]\n"
+           "           [--geburt 0-4] [--erstbezug J] [--bezugsmonate 1-12] [--rv-frei] [--brutto EUR]\n"
+           "           [--karte EUR] [--versorgung EUR] [--monatsbezug EUR] [--sonderzahlung EUR]\n"
+           "           [--json] [--pdf FILE]\n"
+           "      the tax steps listing of the wage tax computation (plain text or JSON)\n"
+           "\n"
            "Exit status: 0 success, 2 bad usage or bad input, 1 any other failure.\n";
 }
 
@@ -36,6 +42,7 @@ int ausfuehren(const std::vector<std::string>& argumente, std::ostream& aus, std
     if (befehl == "lohnsteuer") return lohnsteuerBefehl(rest, aus, fehler);
     if (befehl == "berechnen") return berechnenBefehl(rest, aus, fehler);
     if (befehl == "eingeben") return eingebenBefehl(rest, aus, fehler);
+    if (befehl == "schritte") return schritteBefehl(rest, aus, fehler);
     fehler << "brelvanostik-cli: unknown command '" << befehl << "' (try --help)\n";
     return kFalscherAufruf;
 }

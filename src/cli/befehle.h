@@ -23,6 +23,9 @@ int berechnenBefehl(const std::vector<std::string>& argumente, std::ostream& aus
 /// edits of the main window with its storing, mirroring and recalculation rules.
 int eingebenBefehl(const std::vector<std::string>& argumente, std::ostream& aus, std::ostream& fehler);
 
+/// `schritte [OPTION ...] [--json] [--pdf DATEI]`: the tax steps listing without a window.
+int schritteBefehl(const std::vector<std::string>& argumente, std::ostream& aus, std::ostream& fehler);
+
 /// Writes the data files' load hints (repairs, backups) to the message stream, one line each.
 void hinweiseMelden(const std::vector<std::string>& hinweise, std::ostream& fehler);
 

@@ -19,6 +19,7 @@
 #include "ui/namenspanel.h"
 #include "ui/navigationsleiste.h"
 #include "ui/seitenpanel.h"
+#include "ui/steuerschrittefenster.h"
 #include "ui/tippzeile.h"
 #include "ui/zeilenknopf.h"
 #include "workspace/auswahllisten.h"
@@ -82,6 +83,15 @@ Hauptfenster::Hauptfenster(Sitzung& sitzung, Meldungsanzeige& meldungen, QWidget
 }
 
 Hauptfenster::~Hauptfenster() = default;
+
+void Hauptfenster::steuerschritteOeffnen() {
+    // Created once and shown again; every opening starts from the case shown now.
+    if (steuerschritte_ == nullptr) steuerschritte_ = new SteuerschritteFenster(meldungen_, this);
+    steuerschritte_->vorbelegen(sitzung_);
+    steuerschritte_->show();
+    steuerschritte_->raise();
+    steuerschritte_->activateWindow();
+}
 
 void Hauptfenster::aufbauen() {
     auto* spalte = new QVBoxLayout(this);

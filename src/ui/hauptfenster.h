@@ -19,6 +19,7 @@ class Meldungsanzeige;
 class Namenspanel;
 class Navigationsleiste;
 class Seitenpanel;
+class SteuerschritteFenster;
 class Tippzeile;
 
 /// The main window: the green calculation on the left, its blue twin on the right, the
@@ -44,6 +45,9 @@ public:
 
     /// Redraws both sides, the yellow column and the buttons from the session.
     void darstellen();
+
+    /// Opens the tax steps window, preset from the current case and month.
+    void steuerschritteOeffnen();
 
 protected:
     void closeEvent(QCloseEvent* ereignis) override;
@@ -75,6 +79,7 @@ private:
 
     Meldungsanzeige& meldungen_;
     std::function<bool()> schliessenPruefen_;
+    SteuerschritteFenster* steuerschritte_ = nullptr;
 
     QWidget* flaeche_ = nullptr;
     Tippzeile* tipp_ = nullptr;

@@ -1,5 +1,7 @@
 #include "workspace/zahltext.h"
 
+#include <charconv>
+#include <cmath>
 #include <cstdlib>
 
 #include "workspace/cp1252.h"
@@ -53,6 +55,25 @@ std::string betrag(std::int64_t hundertstel) {
     std::string bruch = std::to_string(b % 100);
     std::string text = ganzteil(b / 100, true) + ',' + (bruch.size() < 2 ? "0" : "") + bruch;
     if (hundertstel < 0) text.insert(text.begin(), '-');
+    return text;
+}
+
+std::string dezimal(Money wert) {
+    std::string text = zahl(wert, 4, false);
+    while (!text.empty() && text.back() == '0') text.pop_back();
+    if (!text.empty() && text.back() == ',') text.pop_back();
+    return text == "-0" ? "0" : text;
+}
+
+std::string dezimal(float wert) {
+    if (!std::isfinite(wert)) return "0";
+    char puffer[64];
+    const auto [ende, fehler] = std::to_chars(puffer, puffer + sizeof puffer, wert, std::chars_format::fixed);
+    if (fehler != std::errc()) return "0";
+    std::string text(puffer, ende);
+    for (char& c : text) {
+        if (c == '.') c = ',';
+    }
     return text;
 }
 

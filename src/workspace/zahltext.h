@@ -20,6 +20,12 @@ std::string betrag(std::int64_t hundertstel);
 /// "1.234,50"; (0.45, 2, false) is "0,45".
 std::string zahl(Money wert, int nachkommastellen, bool gruppiert = true);
 
+/// Plain decimal text as a listing shows an intermediate of the tax tariff: decimal comma,
+/// no grouping, no trailing zeros ("0,2345", "1500", "-3,5").
+std::string dezimal(Money wert);
+/// A single-precision value with the shortest digits that read back the same ("0,1234").
+std::string dezimal(float wert);
+
 /// Right-aligned in a field of `breite` characters the way the reports do it: blanks in
 /// front, then the last `breite` characters (a longer text loses its front). Counts UTF-8
 /// characters, not bytes.

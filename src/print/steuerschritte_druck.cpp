@@ -1,0 +1,50 @@
+#include "print/steuerschritte_druck.h"
+
+#include <string>
+
+#include "session/steuerschritte.h"
+#include "workspace/zahltext.h"
+
+namespace brelvanostik::druck {
+
+namespace {
+
+constexpr int kLetzteZeile = 111;  // the note on the minimum church tax is not printed
+constexpr int kErklaerung = 3000;
+constexpr int kWert = 11000;
+constexpr int kErgebnis = 13000;
+constexpr int kName = 600;
+constexpr int kWertbreite = 10;
+constexpr double kPunkte = 9;
+
+}  // namespace
+
+bool steuerschrittGedruckt(int zeile, const Schrittliste& liste) {
+    if (zeile < 0 || zeile > kLetzteZeile) return false;
+    // Without pension insurance rows 58 to 68 and then 88 on; with it row 58 and then 78 on.
+    if (liste.eingaben.KRV == 1) return zeile <= 68 || zeile >= 88;
+    return zeile <= 58 || zeile >= 78;
+}
+
+Dokument steuerschritteDrucken(const Schrittliste& liste) {
+    Seitenaufbau aufbau("Lohnsteuerberechnung", true);
+    aufbau.schrift("Arial").groesse(12).fett(true).text(std::string(kSchritteDruckTitel)).zeilenende();
+    aufbau.groesse(kPunkte).fett(false).leerzeilen(1);
+    for (int zeile = 0; zeile <= kLetzteZeile; ++zeile) {
+        if (!steuerschrittGedruckt(zeile, liste)) continue;
+        const Schrittzeile& z = liste.zeilen[static_cast<std::size_t>(zeile)];
+        if (zeile == 38 || zeile == 89) aufbau.leerzeilen(3);
+        aufbau.schrift("Arial").fett(z.kopf);
+        aufbau.bei(0, std::to_string(zeile + 1));
+        if (!z.name.empty()) aufbau.bei(kName, z.name);
+        if (!z.text.empty()) aufbau.bei(kErklaerung, z.text);
+        aufbau.schrift("Courier New");
+        if (!z.wert.empty()) aufbau.bei(kWert, zahltext::rechtsbuendig(z.wert, kWertbreite));
+        if (!z.ergebnis.empty()) aufbau.bei(kErgebnis, zahltext::rechtsbuendig(z.ergebnis, kWertbreite));
+        aufbau.schrift("Arial").zeilenende();
+    }
+    aufbau.fett(false);
+    return aufbau.fertig();
+}
+
+}  // namespace brelvanostik::druck

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QWidget>
+
+#include <array>
+
+#include "session/steuerschritte.h"
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableView;
+
+namespace brelvanostik {
+
+class Meldungsanzeige;
+class Schrittlistenmodell;
+
+/// The tax steps window: the inputs of one wage tax computation and the listing of every
+/// step. It shows what its state object (`Steuerschritte`) says and forwards what the user
+/// does; it runs its own engine, so the stored cases are never touched.
+class SteuerschritteFenster final : public QWidget {
+    Q_OBJECT
+public:
+    SteuerschritteFenster(Meldungsanzeige& meldungen, QWidget* eltern = nullptr);
+    ~SteuerschritteFenster() override;
+
+    /// Opening from the main window: presets from its current case and month.
+    void vorbelegen(const Sitzung& sitzung);
+
+    const Steuerschritte& schritte() const { return schritte_; }
+    /// The printout the "Drucken" button sends.
+    void drucken();
+
+private:
+    void aufbauen();
+    void anzeigen();
+    void listeGewaehlt(Steuerschritte::Liste liste, int index);
+    void feldAusgewertet(int feld, const QString& text);
+    void zeileGeklickt(const QModelIndex& index);
+    void gliederungAnzeigen();
+
+    Meldungsanzeige& meldungen_;
+    Steuerschritte schritte_;
+    std::array<QComboBox*, 8> listen_{};
+    std::array<QLineEdit*, 5> felder_{};
+    QLabel* feld0Beschriftung_ = nullptr;
+    QLabel* bezugsmonateBeschriftung_ = nullptr;
+    QGroupBox* erstbezug_ = nullptr;
+    QCheckBox* rvPflicht_ = nullptr;
+    QTableView* tabelle_ = nullptr;
+    Schrittlistenmodell* modell_ = nullptr;
+};
+
+}  // namespace brelvanostik

@@ -1,0 +1,172 @@
+// `brelvanostik-cli schritte`: options, corrections, refusals, and the JSON checked against
+// an independent derivation of the engine inputs and fresh engine runs on random inputs.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <sstream>
+
+#include "cli/befehle.h"
+#include "engine/lohnsteuer.h"
+#include "workspace/zahltext.h"
+
+namespace brelvanostik::cli {
+namespace {
+
+struct Lauf {
+    int status;
+    std::string aus, fehler;
+};
+
+Lauf starte(std::vector<std::string> argumente) {
+    argumente.insert(argumente.begin(), "schritte");
+    std::ostringstream aus, fehler;
+    const int status = ausfuehren(argumente, aus, fehler);
+    return {status, aus.str(), fehler.str()};
+}
+
+// The number after "NAME": inside the "eingaben" object.
+std::string eingabe(const std::string& json, const std::string& name) {
+    const auto start = json.find("\"" + name + "\": ");
+    if (start == std::string::npos) return "?";
+    const auto von = start + name.size() + 4;
+    return json.substr(von, json.find_first_of(",}", von) - von);
+}
+
+// A text field of line `nr` (1-based).
+std::string feld(const std::string& json, int nr, const std::string& name) {
+    const auto zeile = json.find("{\"zeile\": " + std::to_string(nr) + ",");
+    if (zeile == std::string::npos) return "?";
+    const auto start = json.find("\"" + name + "\": \"", zeile) + name.size() + 5;
+    return json.substr(start, json.find('"', start) - start);
+}
+
+TEST(CliSchritte, VorgabenEinesNeuenFenstersUndKlartext) {
+    const Lauf l = starte({"--json"});
+    ASSERT_EQ(l.status, 0) << l.fehler;
+    EXPECT_EQ(l.aus.substr(0, 31), "{\"eingaben\": {\"JAHR\": 2007, \"LZ");
+    EXPECT_EQ(eingabe(l.aus, "RE4"), "8");
+    EXPECT_EQ(eingabe(l.aus, "AJAHR"), "2008");
+    EXPECT_EQ(eingabe(l.aus, "ZMVB"), "12");
+    EXPECT_EQ(eingabe(l.aus, "VJAHR"), "2005");
+    EXPECT_NE(l.aus.find("{\"zeile\": 113, \"kopf\": false, \"offen\": \"\", \"name\": \"\", \"text\": \"\","),
+              std::string::npos);
+    EXPECT_NE(l.aus.find("{\"zeile\": 1, \"kopf\": true, \"offen\": \"+\", \"name\": \"LST2007\""),
+              std::string::npos);
+
+    const Lauf text = starte({"--brutto", "2000"});
+    ASSERT_EQ(text.status, 0);
+    EXPECT_EQ(std::count(text.aus.begin(), text.aus.end(), '\n'), 113);
+    EXPECT_NE(text.aus.find("8\t\tRE4\tSteuerpflichtiger Arbeitslohn\t24.000,08\t\n"), std::string::npos);
+}
+
+TEST(CliSchritte, KorrekturenUndAblehnungen) {
+    Lauf l = starte({"--json", "--brutto", "30000", "--versorgung", "40000"});
+    ASSERT_EQ(l.status, 0) << l.fehler;
+    EXPECT_EQ(eingabe(l.aus, "RE4"), "30000008");  // 25,000.00 a month
+    EXPECT_EQ(eingabe(l.aus, "VBEZ"), "30000000");
+    l = starte({"--json", "--zeitraum", "jahr", "--karte", "-100", "--brutto", "500000"});
+    EXPECT_EQ(eingabe(l.aus, "WFundF"), "10000");
+    EXPECT_EQ(eingabe(l.aus, "HINZUR"), "0");
+    EXPECT_EQ(eingabe(l.aus, "RE4"), "30000000");
+    l = starte({"--json", "--zeitraum", "jahr", "--bezugsmonate", "6", "--jahr", "2004"});
+    EXPECT_EQ(eingabe(l.aus, "ZMVB"), "6");
+    EXPECT_EQ(feld(l.aus, 1, "name"), "LST2004");
+
+    l = starte({"--bezugsmonate", "6"});
+    EXPECT_EQ(l.status, 2);
+    EXPECT_EQ(l.aus, "");
+    EXPECT_NE(l.fehler.find("Die Anzahl der Bezugsmonate ist nur erforderlich, wenn"), std::string::npos);
+    for (std::vector<std::string> falsch : std::vector<std::vector<std::string>>{
+             {"--jahr", "2009"}, {"--klasse", "5"}, {"--kirche", "7"}, {"--brutto", "1,5"},
+             {"--brutto", "-3"}, {"--brutto", "1.234"}, {"--zeitraum", "woche"}, {"--foo"}, {"--kinder"}}) {
+        l = starte(falsch);
+        EXPECT_EQ(l.status, 2) << falsch[0];
+        EXPECT_EQ(l.aus, "");
+        EXPECT_NE(l.fehler, "");
+    }
+}
+
+// Random window inputs; the expected engine inputs are derived here by the window's rules,
+// and the named lines are compared with a fresh engine run on those inputs.
+TEST(CliSchritte, StimmtMitUnabhaengigerRechnungUeberein) {
+    std::mt19937 zufall(20070504);
+    const auto wahl = [&](int von, int bis) { return std::uniform_int_distribution<int>(von, bis)(zufall); };
+    const auto euro = [](Money m) { return zahltext::zahl(m, 2); };
+    for (int runde = 0; runde < 60; ++runde) {
+        const int jahr = wahl(2004, 2008), klasse = wahl(1, 4), kinder = wahl(0, 12), geburt = wahl(0, 4);
+        const int erstbezug = wahl(2005, 2008), kirche = std::array{0, 8, 9}[wahl(0, 2)];
+        const bool monat = wahl(0, 1) == 1, rvFrei = wahl(0, 1) == 1;
+        const int monate = monat ? 12 : wahl(1, 12);
+        const std::int64_t brutto = monat ? wahl(0, 1200000) : wahl(0, 15000000);  // hundredths
+        const std::int64_t versorgung = wahl(0, 3) == 0 ? wahl(0, static_cast<int>(brutto)) : 0;
+        const std::int64_t karte = wahl(-50000, 50000), monatsbezug = wahl(0, 300000), sonder = wahl(0, 100000);
+        // Euros as the command line takes them: "1234.05" from hundredths (not negative).
+        const auto text = [](std::int64_t h) {
+            const std::string cent = std::to_string(h % 100);
+            return std::to_string(h / 100) + "." + (cent.size() < 2 ? "0" : "") + cent;
+        };
+        std::vector<std::string> argumente = {
+            "--json", "--jahr", std::to_string(jahr), "--zeitraum", monat ? "monat" : "jahr", "--klasse",
+            std::to_string(klasse), "--kinder", std::to_string(kinder), "--kirche", std::to_string(kirche),
+            "--geburt", std::to_string(geburt), "--erstbezug", std::to_string(erstbezug), "--bezugsmonate",
+            std::to_string(monate), "--brutto", text(brutto), "--versorgung", text(versorgung),
+            "--karte", (karte < 0 ? "-" : "") + text(std::abs(karte)), "--monatsbezug", text(monatsbezug),
+            "--sonderzahlung", text(sonder)};
+        if (rvFrei) argumente.push_back("--rv-frei");
+        const Lauf l = starte(argumente);
+        ASSERT_EQ(l.status, 0) << l.fehler;
+
+        // The window's mapping, derived independently.
+        Lohnsteuerrechner r;
+        const std::int64_t faktor = monat ? 12 : 1;
+        r.JAHR = jahr;
+        r.LZZ = 1;
+        r.RE4 = Money::whole(brutto * faktor + (monat ? 8 : 0));
+        r.VBEZ = Money::whole(versorgung * faktor);
+        r.HINZUR = Money::whole(karte > 0 ? karte * faktor : 0);
+        r.WFundF = Money::whole(karte < 0 ? -karte * faktor : 0);
+        r.STKL = klasse;
+        r.ZKF = Money::whole(kinder).geteilt(2);
+        r.KRV = rvFrei ? 1 : 0;
+        r.R = kirche > 0 ? 1 : 0;
+        r.AJAHR = 2004 + geburt;
+        r.Alter1 = r.AJAHR <= jahr ? 1 : 0;
+        r.VJAHR = erstbezug;
+        r.VBEZM = Money::whole(monatsbezug);
+        r.VBEZS = Money::whole(sonder);
+        r.ZMVB = Money::whole(monate);
+        const auto zahl = [](Money m) { return m.text(); };
+        EXPECT_EQ(eingabe(l.aus, "RE4"), zahl(r.RE4));
+        EXPECT_EQ(eingabe(l.aus, "VBEZ"), zahl(r.VBEZ));
+        EXPECT_EQ(eingabe(l.aus, "HINZUR"), zahl(r.HINZUR));
+        EXPECT_EQ(eingabe(l.aus, "WFundF"), zahl(r.WFundF));
+        EXPECT_EQ(eingabe(l.aus, "ZKF"), zahl(r.ZKF));
+        EXPECT_EQ(eingabe(l.aus, "AJAHR"), std::to_string(r.AJAHR));
+        EXPECT_EQ(eingabe(l.aus, "Alter1"), std::to_string(r.Alter1));
+        EXPECT_EQ(eingabe(l.aus, "KRV"), std::to_string(r.KRV));
+        EXPECT_EQ(eingabe(l.aus, "VJAHR"), std::to_string(r.VJAHR));
+        EXPECT_EQ(eingabe(l.aus, "ZMVB"), zahl(r.ZMVB));
+
+        Lohnsteuerrechner ohneKinder = r;
+        ohneKinder.ZKF = Money();
+        r.lohnsteuer();
+        ohneKinder.lohnsteuer();
+        const std::string fall = "Runde " + std::to_string(runde);
+        EXPECT_EQ(feld(l.aus, 39, "ergebnis"), euro(r.ZRE4)) << fall;
+        EXPECT_EQ(feld(l.aus, 44, "wert"), euro(r.ZVBEZ)) << fall;
+        EXPECT_EQ(feld(l.aus, 19, "ergebnis"), euro(r.FVB.geteilt(100))) << fall;
+        EXPECT_EQ(feld(l.aus, 46, "ergebnis"), euro(r.ANP)) << fall;
+        EXPECT_EQ(feld(l.aus, 59, "ergebnis"), euro(r.VSP)) << fall;
+        EXPECT_EQ(feld(l.aus, 90, "ergebnis"), euro(ohneKinder.X)) << fall;
+        EXPECT_EQ(feld(l.aus, 91, "ergebnis"), euro(ohneKinder.ST)) << fall;
+        EXPECT_EQ(feld(l.aus, 103, "wert"), euro(r.JBMG)) << fall;
+        EXPECT_EQ(feld(l.aus, 102, "ergebnis"), euro(r.SOLZLZZ.geteilt(100))) << fall;
+        EXPECT_EQ(feld(l.aus, 111, "wert"), euro(r.BK.geteilt(1200).abgeschnittenHundertstel())) << fall;
+        EXPECT_EQ(feld(l.aus, 15, "text"), "Anzahl der Kinderfreibetr\u00e4ge");
+        EXPECT_EQ(feld(l.aus, 90, "text"), "Zu versteuerndes Jahreseinkommen lt. Einkommensteuertabelle");
+        EXPECT_EQ(feld(l.aus, 112, "text"), "Monats- bzw. Jahresbetrag * " + std::to_string(kirche) + " % =");
+    }
+}
+
+}  // namespace
+}  // namespace brelvanostik::cli
