@@ -24,6 +24,9 @@ std::string gebrauchsanweisung() {
            "           [--karte EUR] [--versorgung EUR] [--monatsbezug EUR] [--sonderzahlung EUR]\n"
            "           [--json] [--pdf FILE]\n"
            "      the tax steps listing of the wage tax computation (plain text or JSON)\n"
+           "  drucken [--dir DIR] --jahr JAHR --fall N --monat MONAT [--blau] [--jahresansicht]\n"
+           "          --bericht beide|einzeln --pdf FILE\n"
+           "      writes the report of a print button of the main window as a PDF file\n"
            "\n"
            "Exit status: 0 success, 2 bad usage or bad input, 1 any other failure.\n";
 }
@@ -43,6 +46,7 @@ int ausfuehren(const std::vector<std::string>& argumente, std::ostream& aus, std
     if (befehl == "berechnen") return berechnenBefehl(rest, aus, fehler);
     if (befehl == "eingeben") return eingebenBefehl(rest, aus, fehler);
     if (befehl == "schritte") return schritteBefehl(rest, aus, fehler);
+    if (befehl == "drucken") return druckenBefehl(rest, aus, fehler);
     fehler << "brelvanostik-cli: unknown command '" << befehl << "' (try --help)\n";
     return kFalscherAufruf;
 }

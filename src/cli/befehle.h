@@ -25,6 +25,9 @@ int eingebenBefehl(const std::vector<std::string>& argumente, std::ostream& aus,
 
 /// `schritte [OPTION ...] [--json] [--pdf DATEI]`: the tax steps listing without a window.
 int schritteBefehl(const std::vector<std::string>& argumente, std::ostream& aus, std::ostream& fehler);
+/// `drucken [--dir DIR] --jahr JAHR --fall N --monat MONAT [--blau] [--jahresansicht]
+/// --bericht beide|einzeln --pdf DATEI`: a print button's report as a PDF file.
+int druckenBefehl(const std::vector<std::string>& argumente, std::ostream& aus, std::ostream& fehler);
 
 /// Writes the data files' load hints (repairs, backups) to the message stream, one line each.
 void hinweiseMelden(const std::vector<std::string>& hinweise, std::ostream& fehler);

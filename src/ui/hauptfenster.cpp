@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDate>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -11,10 +12,18 @@
 #include <algorithm>
 #include <cmath>
 
+#include "print/bericht_beide.h"
+#include "print/bericht_einzeln.h"
+#include "print/bericht_tabelle.h"
+#include "session/adresse.h"
+#include "ui/allemonatetabelle.h"
 #include "ui/auswahlpanel.h"
+#include "ui/befehlsleiste.h"
 #include "ui/betragsfeld.h"
 #include "ui/ergebnisspalte.h"
+#include "ui/drucken.h"
 #include "ui/farben.h"
+#include "ui/internewerte.h"
 #include "ui/meldungen.h"
 #include "ui/namenspanel.h"
 #include "ui/navigationsleiste.h"
@@ -56,15 +65,6 @@ int inPixel(std::int32_t twips, double faktor) {
 std::int32_t inTwips(int pixel, double faktor) {
     const double twips = std::round(pixel * faktor);
     return static_cast<std::int32_t>(std::clamp(twips, -2.0e9, 2.0e9));
-}
-
-QPushButton* befehlsknopf(const QString& text, const QString& name, QWidget* eltern) {
-    auto* knopf = new QPushButton(text, eltern);
-    knopf->setObjectName(name);
-    knopf->setFocusPolicy(Qt::ClickFocus);
-    knopf->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
-    knopf->setMinimumSize(0, 0);
-    return knopf;
 }
 
 }  // namespace
@@ -168,32 +168,21 @@ void Hauptfenster::aufbauen() {
         darstellen();
     });
 
-    // Foot: the pension commands of both sides, the tip line, the window size commands.
-    auto* fuss = new QHBoxLayout;
-    fuss->setSpacing(4);
-    const QString versorgungTipp = QStringLiteral(
-        "Notwendige Zusatzangaben bei Versorgungsbezügen zur Berechnung des Versorgungsfreibetrags");
-    versorgungGruen_ = befehlsknopf(QStringLiteral("Versorgungsbezüge"), QStringLiteral("befehl_9"), this);
-    versorgungBlau_ = befehlsknopf(QStringLiteral("Versorgungsbezüge"), QStringLiteral("befehl_10"), this);
-    farben::setzen(versorgungGruen_, QPalette::Button, farben::kHellgruen);
-    farben::setzen(versorgungBlau_, QPalette::Button, farben::kHellcyan);
-    tipp_->anmelden(versorgungGruen_, versorgungTipp);
-    tipp_->anmelden(versorgungBlau_, versorgungTipp);
-    connect(versorgungGruen_, &QPushButton::clicked, this, [this] { versorgungOeffnen(Seite::Gruen); });
-    connect(versorgungBlau_, &QPushButton::clicked, this, [this] { versorgungOeffnen(Seite::Blau); });
-    standardKnopf_ = befehlsknopf(QStringLiteral("Standardgröße"), QStringLiteral("befehl_1"), this);
-    vollKnopf_ = befehlsknopf(QStringLiteral("Bildschirmgröße"), QStringLiteral("befehl_31"), this);
-    tipp_->anmelden(standardKnopf_, QStringLiteral("Verkleinert das Bild auf die Standardgröße."));
-    tipp_->anmelden(vollKnopf_, QStringLiteral("Vergrößert das Programmfenster auf Bildschirmgröße."));
-    connect(standardKnopf_, &QPushButton::clicked, this, &Hauptfenster::standardgroesse);
-    connect(vollKnopf_, &QPushButton::clicked, this, &Hauptfenster::bildschirmgroesse);
-    standardKnopf_->hide();
-    fuss->addWidget(versorgungGruen_, 12);
-    fuss->addWidget(tipp_, 60);
-    fuss->addWidget(versorgungBlau_, 12);
-    fuss->addWidget(standardKnopf_, 12);
-    fuss->addWidget(vollKnopf_, 12);
-    spalte->addLayout(fuss, 2 * 20);
+    tabelle_ = new AlleMonateTabelle(flaeche_);
+    interne_ = new InterneWerteTabelle(flaeche_);
+
+    // Foot: the command buttons around the tip line.
+    befehle_ = new Befehlsleiste(tipp_, this);
+    befehle_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    versorgungBlau_ = befehle_->knopf(10);
+    connect(befehle_, &Befehlsleiste::befehlBeginnt, this, &Hauptfenster::ueberlagerungenSchliessen);
+    connect(befehle_, &Befehlsleiste::druckenGeklickt, this, &Hauptfenster::drucken);
+    connect(befehle_, &Befehlsleiste::beideDruckenGeklickt, this, &Hauptfenster::beideDrucken);
+    connect(befehle_, &Befehlsleiste::interneWerteGeklickt, this, &Hauptfenster::interneWerteZeigen);
+    connect(befehle_, &Befehlsleiste::versorgungGeklickt, this, &Hauptfenster::versorgungOeffnen);
+    connect(befehle_, &Befehlsleiste::standardgroesseGeklickt, this, &Hauptfenster::standardgroesse);
+    connect(befehle_, &Befehlsleiste::bildschirmgroesseGeklickt, this, &Hauptfenster::bildschirmgroesse);
+    spalte->addWidget(befehle_, 2 * 20);
 }
 
 void Hauptfenster::darstellen() {
@@ -225,6 +214,35 @@ void Hauptfenster::jahresmodusMelden() {
 void Hauptfenster::ueberlagerungenSchliessen() {
     auswahl_->hide();
     namen_->hide();
+    tabelle_->hide();
+    interne_->hide();
+}
+
+void Hauptfenster::alleMonateZeigen() {
+    const int knopf = sitzung_.monatsknopf();
+    if (knopf == 13 || knopf == 14) tabelle_->zeigen(sitzung_, sitzung_.alleMonateSeite());
+}
+
+// The print buttons of a side: the month report, or the year as a table in annual mode.
+void Hauptfenster::drucken(Seite seite) {
+    const druck::Dokument dokument =
+        sitzung_.jahresmodus()
+            ? druck::berichtTabelle(sitzung_, seite, QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")).toStdString(),
+                                    basisadresse())
+            : druck::berichtEinzeln(sitzung_, seite, basisadresse());
+    druckenOderPdfAnbieten(dokument, meldungen_);
+}
+
+void Hauptfenster::beideDrucken() { druckenOderPdfAnbieten(druck::berichtBeide(sitzung_, basisadresse()), meldungen_); }
+
+void Hauptfenster::interneWerteZeigen(Seite seite) {
+    // Laid over the side's half, from the top of its bar panel down.
+    const Seitenpanel* panel = seite == Seite::Gruen ? gruen_ : blau_;
+    const QRect links = panel->knopf(0)->geometry();
+    const int breite = flaeche_->width() / 2;
+    const int x = seite == Seite::Gruen ? 0 : flaeche_->width() - breite;
+    const int oben = std::max(0, links.top());
+    interne_->zeigen(sitzung_, seite, QRect(x, oben, breite, flaeche_->height() - oben));
 }
 
 QRect Hauptfenster::rechteckDerZeile(Seite seite, int zeile) const {
@@ -302,12 +320,14 @@ void Hauptfenster::monatGeklickt(int knopf) {
     ueberlagerungenSchliessen();
     sitzung_.monatsknopfKlicken(knopf);
     darstellen();
+    alleMonateZeigen();
 }
 
 void Hauptfenster::jahrGeklickt(int knopf) {
     ueberlagerungenSchliessen();
     sitzung_.jahresknopfKlicken(knopf);
     darstellen();
+    alleMonateZeigen();
 }
 
 void Hauptfenster::standardgroesse() {
@@ -316,15 +336,13 @@ void Hauptfenster::standardgroesse() {
     const double faktor = twipsJePixel(this);
     resize(std::max(minimumWidth(), inPixel(kStandardBreiteTwips, faktor)),
            std::max(minimumHeight(), inPixel(kStandardHoeheTwips, faktor)));
-    standardKnopf_->hide();
-    vollKnopf_->show();
+    befehle_->groesseZeigen(false);
 }
 
 void Hauptfenster::bildschirmgroesse() {
     ueberlagerungenSchliessen();
     showMaximized();
-    vollKnopf_->hide();
-    standardKnopf_->show();
+    befehle_->groesseZeigen(true);
 }
 
 void Hauptfenster::geometrieHerstellen(const Einstellungen& einstellungen) {
@@ -347,8 +365,7 @@ void Hauptfenster::geometrieHerstellen(const Einstellungen& einstellungen) {
     resize(ziel.size());
     hergestellt_ = QRect(pos(), size());
     const bool standard = einstellungen.Hoehe == kStandardHoeheTwips;
-    standardKnopf_->setVisible(!standard);
-    vollKnopf_->setVisible(standard);
+    befehle_->groesseZeigen(!standard);
     if (maximiert) setWindowState(windowState() | Qt::WindowMaximized);
 }
 

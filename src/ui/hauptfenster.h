@@ -13,8 +13,11 @@ class QPushButton;
 
 namespace brelvanostik {
 
+class AlleMonateTabelle;
 class Auswahlpanel;
+class Befehlsleiste;
 class Ergebnisspalte;
+class InterneWerteTabelle;
 class Meldungsanzeige;
 class Namenspanel;
 class Navigationsleiste;
@@ -73,6 +76,10 @@ private:
     void jahrGeklickt(int knopf);
     void standardgroesse();
     void bildschirmgroesse();
+    void drucken(Seite seite);
+    void beideDrucken();
+    void interneWerteZeigen(Seite seite);
+    void alleMonateZeigen();
 
     Sitzung& sitzung_;
     void zeilenaktion(Rueckmeldung (Sitzung::*aktion)(Seite, int), Seite s, int zeile);
@@ -89,10 +96,10 @@ private:
     Ergebnisspalte* gelb_ = nullptr;
     Auswahlpanel* auswahl_ = nullptr;
     Namenspanel* namen_ = nullptr;
-    QPushButton* versorgungGruen_ = nullptr;
+    Befehlsleiste* befehle_ = nullptr;
     QPushButton* versorgungBlau_ = nullptr;
-    QPushButton* standardKnopf_ = nullptr;
-    QPushButton* vollKnopf_ = nullptr;
+    AlleMonateTabelle* tabelle_ = nullptr;
+    InterneWerteTabelle* interne_ = nullptr;
 
     double basisPunkte_ = 8.0;
     /// The geometry set from the settings record, and the record's values: an unmoved

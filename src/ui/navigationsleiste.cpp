@@ -46,7 +46,6 @@ Navigationsleiste::Navigationsleiste(Tippzeile* tipp, QWidget* eltern) : QWidget
                 "diesem Modus nicht vorgenommen werden.");
         } else {
             tippText = QStringLiteral("Listet die Berechnungen für alle 12 Monate in einer Tabelle auf");
-            knopf->hide();  // the all-months table comes later
         }
         tipp->anmelden(knopf, tippText);
         beimUeberfahrenHervorheben(knopf, Hervorhebung::Hintergrund);

@@ -11,8 +11,8 @@ namespace brelvanostik {
 class Tippzeile;
 
 /// The row of month buttons ("JAN." to "DEZ." and "Jahresgehalt") and the year buttons
-/// "2004" to "2007", with their tips. The two "Alle Monate" buttons exist but stay hidden
-/// until the all-months table is there.
+/// "2004" to "2007", with their tips, and the two "Alle Monate" buttons of the green and the
+/// blue calculation.
 class Navigationsleiste : public QWidget {
     Q_OBJECT
 public:

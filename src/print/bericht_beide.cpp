@@ -1,0 +1,176 @@
+#include "print/bericht_beide.h"
+
+#include "print/berichtstexte.h"
+#include "workspace/zahltext.h"
+
+namespace brelvanostik::druck {
+
+namespace {
+
+constexpr int kGruen = 2700;
+constexpr int kBlau = 4300;
+constexpr int kZweiteBeschriftung = 6500;
+constexpr const char* kArial = "Arial";
+constexpr const char* kSchmal = "Arial narrow";
+constexpr const char* kFest = "Courier New";
+constexpr int kBetragsbreite = 14;
+constexpr int kTextbreite = 15;
+
+class Beide {
+public:
+    Beide(const Sitzung& s)
+        : s_(s), jahr_(s.jahresmodus()), gruen_(s.anzeige(Seite::Gruen)), blau_(s.anzeige(Seite::Blau)),
+          gelb_(s.gelbeSpalte()), seite_(jahr_ ? "Jahresbericht" : "Monatsbericht", false),
+          gelbX_(jahr_ ? 9300 : 9500) {}
+
+    Dokument bauen(const std::string& adresse) {
+        auto& d = seite_;
+        d.leerzeilen(3);
+        d.schrift(kArial).groesse(12).fett(true);
+        if (jahr_) {
+            d.bei(3500, "G e s e t z l i c h e   A b z ü g e   " + std::to_string(s_.jahr())).zeilenende();
+        } else {
+            d.bei(4300, "G e s e t z l i c h e   A b z ü g e").zeilenende();
+            d.bei(kGruen, periodenzeile(s_, gruen_)).zeilenende();
+        }
+        d.leerzeilen(1);
+        d.text(gruen_.zeilen[0].beschriftung).bei(kZweiteBeschriftung, blau_.zeilen[0].beschriftung).zeilenende();
+        regel();
+        d.leerzeilen(1);
+        d.bei(4000, "Berechnungsgrundlagen:").zeilenende();
+        d.fett(false);
+
+        for (int r : {1, 2, 3, 4, 17, 28}) {
+            d.schrift(kArial).text(beschriftung(gruen_.zeilen[r]));
+            d.bei(kZweiteBeschriftung, beschriftung(blau_.zeilen[r])).zeilenende();
+        }
+        for (int r = 13; r <= 16; ++r) {
+            d.schrift(kArial).text(abgeschnitten(beschriftung(gruen_.zeilen[r]), 27));
+            d.schrift(kFest).bei(kGruen, zahltext::rechtsbuendig(feldtext(gruen_.zeilen[r], r, jahr_), kTextbreite));
+            d.bei(kBlau, zahltext::rechtsbuendig(feldtext(blau_.zeilen[r], r, jahr_), kTextbreite));
+            d.schrift(kArial).bei(kZweiteBeschriftung, beschriftung(blau_.zeilen[r])).zeilenende();
+        }
+        const int faktor = jahr_ ? kMonate : 1;
+        const Obergrenzen g = obergrenzen(s_.jahr(), monatssatz(s_, Seite::Gruen).Auswahl[2]);
+        const Obergrenzen b = obergrenzen(s_.jahr(), monatssatz(s_, Seite::Blau).Auswahl[2]);
+        grenzzeile(" BBG KV und PV", g.kvpv * faktor, b.kvpv * faktor);
+        grenzzeile(" BBG RV und AV", g.rvav * faktor, b.rvav * faktor);
+
+        d.fett(true);
+        regel();
+        d.leerzeilen(1);
+        d.bei(9700, gelb_.modusText).zeilenende();
+        regel();
+        d.leerzeilen(1);
+        d.fett(false);
+
+        const char* einkommen[] = {"Arbeitsentgelt", "Versorgungsbezüge", "Einmaliger Bezug", "Einm.Versorg.Bezug"};
+        for (int r = 5; r <= 8; ++r) {
+            const std::string label = einkommen[r - 5];
+            if (jahr_) {
+                zeile(kArial, label, label, zahltext::rechtsbuendig(feldtext(gruen_.zeilen[r], r, true), kTextbreite),
+                      zahltext::rechtsbuendig(feldtext(blau_.zeilen[r], r, true), kTextbreite), r);
+            } else {
+                zeile(kArial, label, label, betragsfeld(monatssatz(s_, Seite::Gruen).tagesanteil(r), kBetragsbreite),
+                      betragsfeld(monatssatz(s_, Seite::Blau).tagesanteil(r), kBetragsbreite), r);
+            }
+        }
+
+        d.fett(true);
+        regel();
+        d.leerzeilen(1);
+        ergebniszeile(kArial, "B R U T T O", "B R U T T O", 12);
+        d.fett(false);
+        regel();
+        d.leerzeilen(1);
+
+        for (int r = 17; r <= 19; ++r) {
+            const char* schrift = r == 19 ? kSchmal : kArial;
+            ergebniszeile(schrift, beschriftung(gruen_.zeilen[r]), beschriftung(blau_.zeilen[r]), r);
+        }
+        d.leerzeilen(1);
+        for (int r = 20; r <= 24; ++r) {
+            ergebniszeile(kSchmal, satztext(gruen_, r, jahr_) + " " + beschriftung(gruen_.zeilen[r]),
+                          satztext(blau_, r, jahr_) + " " + beschriftung(blau_.zeilen[r]), r);
+        }
+        regel();
+
+        // The deductions together: the yellow total follows the yellow column's mode.
+        std::int64_t summeGruen = 0, summeBlau = 0;
+        for (int r = 17; r <= 24; ++r) {
+            summeGruen += gruen_.zeilen[r].betrag;
+            summeBlau += blau_.zeilen[r].betrag;
+        }
+        const std::int64_t summeGelb = gelb_.gemeinsam ? summeGruen + summeBlau : summeBlau - summeGruen;
+        d.leerzeilen(1);
+        const int breite = jahr_ ? 13 : kBetragsbreite;
+        d.fett(true);
+        d.schrift(kArial).text("A B Z Ü G E");
+        d.schrift(kFest).bei(kGruen, betragsfeld(summeGruen, breite)).bei(kBlau, betragsfeld(summeBlau, breite));
+        d.schrift(kArial).bei(kZweiteBeschriftung, "A B Z Ü G E");
+        d.schrift(kFest).bei(gelbX_ - 450, betragsfeld(summeGelb, breite)).zeilenende();
+        d.fett(false);
+        regel();
+        d.leerzeilen(1);
+
+        ergebniszeile(kSchmal, beschriftung(gruen_.zeilen[25]), beschriftung(blau_.zeilen[25]), 25);
+        d.leerzeilen(1);
+        d.fett(true);
+        ergebniszeile(kArial, beschriftung(gruen_.zeilen[26]), beschriftung(blau_.zeilen[26]), 26);
+        d.fett(false);
+
+        d.schrift(kArial).text(std::string(84, '=')).zeilenende();
+        d.leerzeilen(2);
+        d.schrift(kArial).text("   " + adresse).zeilenende();
+        return d.fertig();
+    }
+
+private:
+    void regel() { seite_.schrift(kArial).text(std::string(95, '_')).zeilenende(); }
+
+    static std::string abgeschnitten(const std::string& text, int zeichen) {
+        std::size_t i = 0;
+        for (int n = 0; i < text.size(); ++i) {
+            if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80 && n++ == zeichen) break;
+        }
+        return text.substr(0, i);
+    }
+
+    void grenzzeile(const std::string& label, std::int64_t gruen, std::int64_t blau) {
+        seite_.schrift(kArial).text(label);
+        seite_.schrift(kFest).bei(kGruen, betragsfeld(gruen, kBetragsbreite)).bei(kBlau, betragsfeld(blau, kBetragsbreite));
+        seite_.schrift(kArial).bei(kZweiteBeschriftung, label).zeilenende();
+    }
+
+    // A line of the result part: both labels in `schrift`, the two amounts and the yellow value.
+    void zeile(const char* schrift, const std::string& gruenLabel, const std::string& blauLabel,
+               const std::string& gruen, const std::string& blau, int r) {
+        seite_.schrift(schrift).text(gruenLabel);
+        seite_.schrift(kFest).bei(kGruen, gruen).bei(kBlau, blau);
+        seite_.schrift(schrift).bei(kZweiteBeschriftung, blauLabel);
+        seite_.schrift(kFest).bei(gelbX_, zahltext::rechtsbuendig(gelbtext(gelb_, r, jahr_), kTextbreite)).zeilenende();
+    }
+
+    // Result rows: the stored amounts of the month, or the result labels' year totals.
+    void ergebniszeile(const char* schrift, const std::string& gruenLabel, const std::string& blauLabel, int r) {
+        const auto betrag = [&](const Seitenanzeige& a) {
+            if (!jahr_) return betragsfeld(a.zeilen[r].betrag, kBetragsbreite);
+            const std::string text = r == 25 ? feldtext(a.zeilen[r], r, true) : ergebnistext(a.zeilen[r]);
+            return zahltext::rechtsbuendig(text, kTextbreite);
+        };
+        zeile(schrift, gruenLabel, blauLabel, betrag(gruen_), betrag(blau_), r);
+    }
+
+    const Sitzung& s_;
+    bool jahr_;
+    Seitenanzeige gruen_, blau_;
+    GelbeSpalte gelb_;
+    Seitenaufbau seite_;
+    int gelbX_;
+};
+
+}  // namespace
+
+Dokument berichtBeide(const Sitzung& sitzung, const std::string& adresse) { return Beide(sitzung).bauen(adresse); }
+
+}  // namespace brelvanostik::druck

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+#include "workspace/arbeitsbereich.h"
+
+namespace brelvanostik {
+
+class Sitzung;
+enum class Seite;
+
+/// The intermediate values the month calculation used for one month of one calculation,
+/// as the window lays them over the bar panel. Amounts in hundredths.
+struct InterneWerte {
+    static constexpr int kOben = 12;  ///< upper block: rows 0..11
+    /// Upper block, column 0: the month's income amounts and gross (rows 0..5), empty below.
+    std::array<std::optional<std::int64_t>, kOben> monatsbetraege{};
+    /// Upper block, column 3: taxable pay, expected annual pay, ceiling remainders.
+    std::array<std::int64_t, kOben> zwischenwerte{};
+    static std::string_view beschriftung(int zeile);  ///< upper block, column 2
+
+    /// Lower block: wage tax, surcharge, church tax, then the five contributions, from the
+    /// current pay ("laufend") and from one-time payments ("einmalig").
+    static constexpr int kAbzuege = 8;
+    std::array<std::int64_t, kAbzuege> laufend{}, einmalig{};
+    std::int64_t summeLaufend = 0, summeEinmalig = 0;
+    /// Pay of each part less its deductions, before any salary conversion.
+    std::int64_t nettoLaufend = 0, nettoEinmalig = 0;
+
+    /// Grid row (13..25) of deduction i of the lower block; rows 17 and 23 stay empty.
+    static int abzugszeile(int i) { return i < 3 ? 14 + i : 15 + i; }
+};
+
+InterneWerte interneWerte(const Monatssatz& satz);
+
+/// The values of the displayed month of one side of the session's case.
+InterneWerte interneWerte(const Sitzung& sitzung, Seite seite);
+
+}  // namespace brelvanostik

@@ -1,0 +1,95 @@
+#include "ui/allemonatetabelle.h"
+
+#include <QHeaderView>
+
+#include <cmath>
+
+#include "ui/farben.h"
+#include "ui/zahlenformat.h"
+
+namespace brelvanostik {
+
+namespace {
+constexpr int kRasterzeilen = AlleMonate::kZeilen + 1;
+constexpr int kRasterspalten = AlleMonate::kSpalten + 1;
+}  // namespace
+
+void AlleMonateModell::setzen(const AlleMonate& tabelle, Seite seite) {
+    beginResetModel();
+    tabelle_ = tabelle;
+    seite_ = seite;
+    endResetModel();
+}
+
+int AlleMonateModell::rowCount(const QModelIndex& eltern) const { return eltern.isValid() ? 0 : kRasterzeilen; }
+int AlleMonateModell::columnCount(const QModelIndex& eltern) const { return eltern.isValid() ? 0 : kRasterspalten; }
+
+QVariant AlleMonateModell::data(const QModelIndex& index, int rolle) const {
+    if (!index.isValid()) return {};
+    const int zeile = index.row(), spalte = index.column();
+    const bool fest = zeile == 0 || spalte == 0;
+    const bool summe = spalte == kRasterspalten - 1;
+    const QColor seitenfarbe = seite_ == Seite::Gruen ? farben::kHellgruen : farben::kHellcyan;
+    switch (rolle) {
+    case Qt::DisplayRole:
+        if (spalte == 0) return QString::fromUtf8(AlleMonate::beschriftung(zeile).data(),
+                                                  static_cast<qsizetype>(AlleMonate::beschriftung(zeile).size()));
+        if (zeile == 0) {
+            const auto kopf = AlleMonate::spaltenkopf(spalte - 1);
+            return QString::fromUtf8(kopf.data(), static_cast<qsizetype>(kopf.size()));
+        }
+        return zahlenformat::betrag(tabelle_.wert(zeile, spalte - 1)) + (summe ? QStringLiteral(" ") : QString());
+    case Qt::TextAlignmentRole:
+        if (spalte == 0) return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
+        if (zeile == 0) return QVariant::fromValue(Qt::AlignCenter);
+        return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+    case Qt::BackgroundRole:
+        return fest || summe ? seitenfarbe : farben::kWeiss;
+    case Qt::ForegroundRole:
+        if (fest) return farben::kSchwarz;
+        return tabelle_.wert(zeile, spalte - 1) < 0 ? farben::kHellrot : farben::kSchwarz;
+    default:
+        return {};
+    }
+}
+
+AlleMonateTabelle::AlleMonateTabelle(QWidget* eltern) : QTableView(eltern) {
+    setObjectName(QStringLiteral("tabelle"));
+    setAccessibleName(QStringLiteral("Alle Monate"));
+    setModel(&modell_);
+    horizontalHeader()->hide();
+    verticalHeader()->hide();
+    setSelectionMode(QAbstractItemView::NoSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setFocusPolicy(Qt::NoFocus);
+    QFont schrift(QStringLiteral("Liberation Sans Narrow"));
+    schrift.setStyleHint(QFont::SansSerif);
+    schrift.setPointSizeF(8);
+    setFont(schrift);
+    hide();
+}
+
+void AlleMonateTabelle::zeigen(const Sitzung& sitzung, Seite seite) {
+    modell_.setzen(alleMonate(sitzung, seite), seite);
+    if (parentWidget() != nullptr) setGeometry(parentWidget()->rect());
+    spaltenAnpassen();
+    show();
+    raise();
+}
+
+void AlleMonateTabelle::resizeEvent(QResizeEvent* ereignis) {
+    QTableView::resizeEvent(ereignis);
+    spaltenAnpassen();
+}
+
+void AlleMonateTabelle::spaltenAnpassen() {
+    // The caption column is 1.6 widths, the months one width each, the sum 1.1 widths.
+    const double w = viewport()->width() / 15.0;
+    const int h = std::max(1, static_cast<int>(std::lround(viewport()->height() / 25.0)));
+    setColumnWidth(0, static_cast<int>(std::lround(1.6 * w)));
+    for (int s = 1; s <= kMonate; ++s) setColumnWidth(s, static_cast<int>(std::lround(w)));
+    setColumnWidth(kRasterspalten - 1, static_cast<int>(std::lround(1.1 * w)));
+    for (int z = 0; z < kRasterzeilen; ++z) setRowHeight(z, h);
+}
+
+}  // namespace brelvanostik

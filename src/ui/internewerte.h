@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QStandardItemModel>
+#include <QTableView>
+
+#include "workspace/sitzung.h"
+
+namespace brelvanostik {
+
+/// The intermediate values of the displayed month's calculation of one side: the month's
+/// income with the values the calculation derived from it above, the deductions from the
+/// current pay and from one-time payments below. Laid over the calculation area.
+class InterneWerteTabelle : public QTableView {
+    Q_OBJECT
+public:
+    explicit InterneWerteTabelle(QWidget* eltern);
+
+    /// Fills the table for `seite` and shows it at `bereich` of its parent.
+    void zeigen(const Sitzung& sitzung, Seite seite, const QRect& bereich);
+    Seite seite() const { return seite_; }
+    /// The text of a cell, as shown.
+    QString zelle(int zeile, int spalte) const;
+
+private:
+    QStandardItemModel modell_{26, 4};
+    Seite seite_ = Seite::Gruen;
+};
+
+}  // namespace brelvanostik

@@ -1,0 +1,202 @@
+// The command buttons, the all-months table and the internal values, driven as a user
+// drives them: each command closes what lies over the calculation first.
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+#include "testmeldungen.h"
+#include "ui/allemonatetabelle.h"
+#include "ui/befehlsleiste.h"
+#include "ui/farben.h"
+#include "ui/hauptfenster.h"
+#include "ui/internewerte.h"
+#include "ui/programm.h"
+
+using namespace brelvanostik;
+
+class BefehleTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir verzeichnis_;
+    Testmeldungen meldungen_;
+    std::unique_ptr<Programm> programm_;
+
+    Hauptfenster* fenster() const { return programm_->fenster(); }
+    template <class T = QWidget>
+    T* finde(const QString& name) const {
+        T* widget = fenster()->findChild<T*>(name);
+        if (widget == nullptr) qFatal("Kein Steuerelement %s", qPrintable(name));
+        return widget;
+    }
+    void klicken(const QString& name) { QTest::mouseClick(finde(name), Qt::LeftButton); }
+    AlleMonateTabelle* tabelle() const { return finde<AlleMonateTabelle>(QStringLiteral("tabelle")); }
+    InterneWerteTabelle* interne() const { return finde<InterneWerteTabelle>(QStringLiteral("internewerte")); }
+    QVariant zelle(int zeile, int spalte, int rolle = Qt::DisplayRole) const {
+        const auto& m = tabelle()->modell();
+        return m.data(m.index(zeile, spalte), rolle);
+    }
+
+private slots:
+    void init() {
+        QVERIFY(verzeichnis_.isValid());
+        meldungen_ = Testmeldungen{};
+        QDir(verzeichnis_.path()).removeRecursively();
+        QDir().mkpath(verzeichnis_.path());
+        programm_ = std::make_unique<Programm>(verzeichnis_.path().toStdString(), meldungen_);
+        QVERIFY(programm_->starten());
+        fenster()->show();
+        QVERIFY(QTest::qWaitForWindowExposed(fenster()));
+    }
+    void cleanup() {
+        meldungen_.entscheidungen = {Meldungsanzeige::Entscheidung::NichtSpeichern};
+        fenster()->close();
+        programm_.reset();
+    }
+
+    void knoepfeHabenBildNameUndTipp() {
+        auto* tipp = finde<QLabel>(QStringLiteral("tipp"));
+        struct Fall { int nummer; const char* tipp; };
+        const Fall faelle[] = {
+            {0, "Sendet die grüne Gehaltsberechnung direkt zum Standarddrucker."},
+            {30, "Sendet die blaue Gehaltsberechnung direkt zum Standarddrucker."},
+            {8, "Sendet die grüne und die blaue Gehaltsberechnung gemeinsam direkt zum Standarddrucker."},
+            {6, "Zeigt einige interne Berechnungswerte für die grüne Berechnung an."},
+            {5, "Zeigt einige interne Berechnungswerte für die blaue Berechnung an."},
+            {3, "Verlinkt ins Internet zu den dortigen Hilfetexten."},
+            {4, "Zeigt die Programminformationen an"},
+            {31, "Vergrößert das Programmfenster auf Bildschirmgröße."},
+        };
+        QEvent betreten(QEvent::Enter);
+        for (const Fall& f : faelle) {
+            auto* knopf = finde<QPushButton>(QStringLiteral("befehl_%1").arg(f.nummer));
+            QApplication::sendEvent(knopf, &betreten);
+            QCOMPARE(tipp->text(), QString::fromUtf8(f.tipp));
+            QVERIFY(!knopf->icon().isNull());
+            QVERIFY(!knopf->accessibleName().isEmpty());
+        }
+        // A standard-size window offers to maximise; maximised, it offers the standard size.
+        QVERIFY(finde(QStringLiteral("befehl_31"))->isVisible());
+        QVERIFY(!finde(QStringLiteral("befehl_1"))->isVisible());
+        klicken(QStringLiteral("befehl_31"));
+        QVERIFY(finde(QStringLiteral("befehl_1"))->isVisible());
+        QVERIFY(!finde(QStringLiteral("befehl_31"))->isVisible());
+    }
+
+    void alleMonateZeigenDieSeiteInIhrerFarbe() {
+        Sitzung& s = *programm_->sitzung();
+        s.betragEingeben(Seite::Gruen, 5, "3000");
+        s.betragEingeben(Seite::Blau, 25, "50");
+        // A December refund of wage tax, as the annual adjustment pays it.
+        s.arbeitsbereich().monat(3, 0, 11).Betrag[17] = 12345;
+        klicken(QStringLiteral("monat_13"));
+        QVERIFY(tabelle()->isVisible());
+        QCOMPARE(tabelle()->model()->rowCount(), 24);
+        QCOMPARE(tabelle()->model()->columnCount(), 14);
+        QCOMPARE(zelle(0, 0).toString(), QStringLiteral("Gehalt"));
+        QCOMPARE(zelle(0, 1).toString(), QStringLiteral("JAN."));
+        QCOMPARE(zelle(0, 13).toString(), QStringLiteral("Summe"));
+        QCOMPARE(zelle(1, 1).toString(), QStringLiteral("3.000,00"));
+        QCOMPARE(zelle(1, 13).toString(), QStringLiteral("36.000,00 "));
+        QCOMPARE(zelle(2, 13).toString(), QStringLiteral("0,00 "));
+        QCOMPARE(zelle(0, 0, Qt::BackgroundRole).value<QColor>(), farben::kHellgruen);
+        QCOMPARE(zelle(3, 13, Qt::BackgroundRole).value<QColor>(), farben::kHellgruen);
+        QCOMPARE(zelle(3, 5, Qt::BackgroundRole).value<QColor>(), farben::kWeiss);
+        QCOMPARE(zelle(7, 1, Qt::ForegroundRole).value<QColor>(), farben::kHellrot);
+        QCOMPARE(zelle(7, 12).toString(), QStringLiteral("123,45"));
+        QCOMPARE(zelle(7, 12, Qt::ForegroundRole).value<QColor>(), farben::kSchwarz);
+        QCOMPARE(zelle(2, 1, Qt::ForegroundRole).value<QColor>(), farben::kSchwarz);
+
+        klicken(QStringLiteral("monat_14"));
+        QVERIFY(tabelle()->isVisible());
+        QCOMPARE(zelle(0, 0, Qt::BackgroundRole).value<QColor>(), farben::kHellcyan);
+        QCOMPARE(zelle(17, 1).toString(), QStringLiteral("-50,00"));  // the blue twin's saving
+        // The sum row and the net row of the blue calculation.
+        QCOMPARE(zelle(16, 0).toString(), QStringLiteral("N E T T O"));
+        QCOMPARE(zelle(15, 0).toString(), QStringLiteral("Su. A B Z Ü G E"));
+
+        klicken(QStringLiteral("monat_2"));
+        QVERIFY(!tabelle()->isVisible());
+    }
+
+    void jederBefehlSchliesstDieTabelle() {
+        for (int nummer : {6, 5, 9, 10, 2, 3, 4, 31}) {
+            klicken(QStringLiteral("monat_13"));
+            QVERIFY(tabelle()->isVisible());
+            klicken(QStringLiteral("befehl_%1").arg(nummer));
+            QVERIFY2(!tabelle()->isVisible(), qPrintable(QString::number(nummer)));
+            klicken(QStringLiteral("befehl_%1").arg(nummer == 31 ? 1 : 6));  // closes what the command opened
+            QVERIFY(!finde(QStringLiteral("auswahlpanel"))->isVisible() || nummer == 1);
+        }
+    }
+
+    void andereBefehleMeldenSichBeiIhremFenster() {
+        auto* leiste = finde<Befehlsleiste>(QStringLiteral("befehlsleiste"));
+        QSignalSpy rechner(leiste, &Befehlsleiste::rechnerGeklickt);
+        QSignalSpy schritte(leiste, &Befehlsleiste::steuerschritteGeklickt);
+        QSignalSpy info(leiste, &Befehlsleiste::programminfoGeklickt);
+        klicken(QStringLiteral("befehl_2"));
+        klicken(QStringLiteral("befehl_2"));
+        klicken(QStringLiteral("befehl_3"));
+        klicken(QStringLiteral("befehl_4"));
+        QCOMPARE(rechner.count(), 2);
+        QCOMPARE(schritte.count(), 1);
+        QCOMPARE(info.count(), 1);
+    }
+
+    void interneWerteDerSeite() {
+        Sitzung& s = *programm_->sitzung();
+        s.betragEingeben(Seite::Gruen, 5, "2500");
+        s.betragEingeben(Seite::Blau, 5, "1800");
+        fenster()->darstellen();
+        klicken(QStringLiteral("befehl_6"));
+        QVERIFY(interne()->isVisible());
+        QCOMPARE(interne()->zelle(0, 0), QStringLiteral("2.500,00 "));
+        QCOMPARE(interne()->zelle(0, 2), QStringLiteral("Steuerpflichtiges Entgelt bis Vormonat"));
+        QCOMPARE(interne()->zelle(13, 0), QStringLiteral("laufend"));
+        QCOMPARE(interne()->zelle(13, 1), QStringLiteral("einmalig"));
+        QCOMPARE(interne()->zelle(14, 1), QStringLiteral("0,00 "));  // no one-time payment
+        QCOMPARE(interne()->zelle(24, 2), QStringLiteral("Summe der gesetzlichen Abzüge"));
+        QVERIFY(interne()->zelle(14, 0).startsWith(QLatin1Char('-')));
+        const auto& m = *interne()->model();
+        QCOMPARE(m.data(m.index(14, 0), Qt::BackgroundRole).value<QBrush>().color(), farben::kHellgruen);
+
+        klicken(QStringLiteral("befehl_5"));  // the blue values replace the green ones
+        QVERIFY(interne()->isVisible());
+        QCOMPARE(interne()->seite(), Seite::Blau);
+        QCOMPARE(interne()->zelle(0, 0), QStringLiteral("1.800,00 "));
+        QCOMPARE(interne()->zelle(0, 2), QStringLiteral("Steuerpflichtiges Entgelt bis Vormonat"));
+        QCOMPARE(m.data(m.index(14, 0), Qt::BackgroundRole).value<QBrush>().color(), farben::kHellcyan);
+        klicken(QStringLiteral("monat_0"));
+        QVERIFY(!interne()->isVisible());
+    }
+
+    void druckenOhneDruckerBietetPdfAn() {
+        if (!QPrinterInfo::defaultPrinter().isNull()) QSKIP("this machine has a default printer");
+        const QString pdf = verzeichnis_.filePath(QStringLiteral("ausdruck.pdf"));
+        const auto vorher = programm_->sitzung()->arbeitsbereich();
+        for (const char* knopf : {"befehl_0", "befehl_30", "befehl_8"}) {
+            for (int monatsknopf : {0, 12}) {
+                QFile::remove(pdf);
+                meldungen_.fragen.clear();
+                meldungen_.pdfDatei = std::filesystem::path(pdf.toStdString());
+                klicken(QStringLiteral("monat_%1").arg(monatsknopf));
+                klicken(QString::fromLatin1(knopf));
+                QCOMPARE(meldungen_.fragen.size(), std::size_t{1});
+                QVERIFY(meldungen_.fragen.front().contains(QStringLiteral("kein Drucker")));
+                QVERIFY(QFile::exists(pdf));
+            }
+        }
+        QVERIFY(meldungen_.gezeigt.empty());
+        QVERIFY(programm_->sitzung()->arbeitsbereich() == vorher);
+    }
+};
+
+QTEST_MAIN(BefehleTest)
+#include "befehle_test.moc"
