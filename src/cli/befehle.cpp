@@ -24,9 +24,16 @@ std::string gebrauchsanweisung() {
            "           [--karte EUR] [--versorgung EUR] [--monatsbezug EUR] [--sonderzahlung EUR]\n"
            "           [--json] [--pdf FILE]\n"
            "      the tax steps listing of the wage tax computation (plain text or JSON)\n"
+           "\n"
            "  drucken [--dir DIR] --jahr JAHR --fall N --monat MONAT [--blau] [--jahresansicht]\n"
            "          --bericht beide|einzeln --pdf FILE\n"
            "      writes the report of a print button of the main window as a PDF file\n"
+           "\n"
+           "  vergleichen [--dir DIR] --jahr JAHR --fall N --monat MONAT [--json] [--pdf FILE]\n"
+           "      the wage tax steps of the green and the blue calculation of the month side by side\n"
+           "\n"
+           "  export [--dir DIR] --jahr JAHR --fall N [--blau | --beide] --csv FILE\n"
+           "      the all-months table as CSV (semicolons, decimal comma, UTF-8 with BOM)\n"
            "\n"
            "Exit status: 0 success, 2 bad usage or bad input, 1 any other failure.\n";
 }
@@ -47,6 +54,8 @@ int ausfuehren(const std::vector<std::string>& argumente, std::ostream& aus, std
     if (befehl == "eingeben") return eingebenBefehl(rest, aus, fehler);
     if (befehl == "schritte") return schritteBefehl(rest, aus, fehler);
     if (befehl == "drucken") return druckenBefehl(rest, aus, fehler);
+    if (befehl == "vergleichen") return vergleichenBefehl(rest, aus, fehler);
+    if (befehl == "export") return exportBefehl(rest, aus, fehler);
     fehler << "brelvanostik-cli: unknown command '" << befehl << "' (try --help)\n";
     return kFalscherAufruf;
 }

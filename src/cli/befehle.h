@@ -29,6 +29,14 @@ int schritteBefehl(const std::vector<std::string>& argumente, std::ostream& aus,
 /// --bericht beide|einzeln --pdf DATEI`: a print button's report as a PDF file.
 int druckenBefehl(const std::vector<std::string>& argumente, std::ostream& aus, std::ostream& fehler);
 
+/// `vergleichen [--dir DIR] --jahr JAHR --fall N --monat MONAT [--json] [--pdf DATEI]`: the
+/// month calculation's own wage tax runs of the green and the blue calculation, line by line.
+int vergleichenBefehl(const std::vector<std::string>& argumente, std::ostream& aus, std::ostream& fehler);
+
+/// `export [--dir DIR] --jahr JAHR --fall N [--blau | --beide] --csv DATEI`: the all-months
+/// table as a CSV file for German spreadsheets.
+int exportBefehl(const std::vector<std::string>& argumente, std::ostream& aus, std::ostream& fehler);
+
 /// Writes the data files' load hints (repairs, backups) to the message stream, one line each.
 void hinweiseMelden(const std::vector<std::string>& hinweise, std::ostream& fehler);
 
