@@ -20,6 +20,7 @@
 #include "ui/auswahlpanel.h"
 #include "ui/befehlsleiste.h"
 #include "ui/betragsfeld.h"
+#include "ui/csvspeichern.h"
 #include "ui/ergebnisspalte.h"
 #include "ui/drucken.h"
 #include "ui/farben.h"
@@ -169,6 +170,7 @@ void Hauptfenster::aufbauen() {
     });
 
     tabelle_ = new AlleMonateTabelle(flaeche_);
+    connect(tabelle_, &AlleMonateTabelle::csvSpeichernVerlangt, this, &Hauptfenster::alleMonateAlsCsvSpeichern);
     interne_ = new InterneWerteTabelle(flaeche_);
 
     // Foot: the command buttons around the tip line.
@@ -216,6 +218,10 @@ void Hauptfenster::ueberlagerungenSchliessen() {
     namen_->hide();
     tabelle_->hide();
     interne_->hide();
+}
+
+void Hauptfenster::alleMonateAlsCsvSpeichern(bool beide) {
+    brelvanostik::alleMonateAlsCsvSpeichern(sitzung_, beide, meldungen_);
 }
 
 void Hauptfenster::alleMonateZeigen() {

@@ -52,6 +52,9 @@ public:
     /// Opens the tax steps window, preset from the current case and month.
     void steuerschritteOeffnen();
 
+    /// "Als CSV speichern …" of the all-months table: the shown side, or both sides.
+    void alleMonateAlsCsvSpeichern(bool beide);
+
 protected:
     void closeEvent(QCloseEvent* ereignis) override;
     void resizeEvent(QResizeEvent* ereignis) override;
