@@ -36,7 +36,7 @@ public:
     /// The printout the "Drucken" button sends.
     void drucken();
     /// "Grün und Blau vergleichen": the month calculation's own runs of the green and the
-    /// blue side of the case and month the window was opened on.
+    /// blue side of the case and month the main window shows.
     void vergleichen();
     SchrittvergleichFenster* vergleichsfenster() const { return vergleich_; }
 
