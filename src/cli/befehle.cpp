@@ -35,6 +35,10 @@ std::string gebrauchsanweisung() {
            "  export [--dir DIR] --jahr JAHR --fall N [--blau | --beide] --csv FILE\n"
            "      the all-months table as CSV (semicolons, decimal comma, UTF-8 with BOM)\n"
            "\n"
+           "  rechner KEY...\n"
+           "      presses the pocket calculator's keys (0-9 , + - X / = +/- % C ende) and prints\n"
+           "      display, tape and messages as JSON\n"
+           "\n"
            "Exit status: 0 success, 2 bad usage or bad input, 1 any other failure.\n";
 }
 
@@ -56,6 +60,7 @@ int ausfuehren(const std::vector<std::string>& argumente, std::ostream& aus, std
     if (befehl == "drucken") return druckenBefehl(rest, aus, fehler);
     if (befehl == "vergleichen") return vergleichenBefehl(rest, aus, fehler);
     if (befehl == "export") return exportBefehl(rest, aus, fehler);
+    if (befehl == "rechner") return rechnerBefehl(rest, aus, fehler);
     fehler << "brelvanostik-cli: unknown command '" << befehl << "' (try --help)\n";
     return kFalscherAufruf;
 }

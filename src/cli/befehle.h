@@ -36,6 +36,8 @@ int vergleichenBefehl(const std::vector<std::string>& argumente, std::ostream& a
 /// `export [--dir DIR] --jahr JAHR --fall N [--blau | --beide] --csv DATEI`: the all-months
 /// table as a CSV file for German spreadsheets.
 int exportBefehl(const std::vector<std::string>& argumente, std::ostream& aus, std::ostream& fehler);
+/// `rechner TASTE ...`: presses the pocket calculator's keys and prints display, tape and messages.
+int rechnerBefehl(const std::vector<std::string>& argumente, std::ostream& aus, std::ostream& fehler);
 
 /// Writes the data files' load hints (repairs, backups) to the message stream, one line each.
 void hinweiseMelden(const std::vector<std::string>& hinweise, std::ostream& fehler);

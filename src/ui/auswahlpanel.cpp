@@ -52,6 +52,8 @@ Auswahlpanel::Auswahlpanel(QWidget* eltern) : QFrame(eltern) {
         connect(feld, &Betragsfeld::auswerten, this, [this](int feldIndex, const QString& text) {
             emit versorgungsbetragAuswerten(seite_, feldIndex, text);
         });
+        connect(feld, &Betragsfeld::geklickt, this,
+                [this](int feldIndex) { emit versorgungsbetragGeklickt(seite_, feldIndex); });
     }
     auto* schliessen = new QPushButton(QStringLiteral("Schließen"), versorgung_);
     schliessen->setObjectName(QStringLiteral("versorgungSchliessen"));

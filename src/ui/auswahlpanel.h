@@ -44,6 +44,7 @@ signals:
     void freiGeklickt();
     /// A pension amount was confirmed: `feld` is 11 (first full monthly payment) or 12.
     void versorgungsbetragAuswerten(Seite seite, int feld, const QString& text);
+    void versorgungsbetragGeklickt(Seite seite, int feld);
 
 protected:
     void mousePressEvent(QMouseEvent* ereignis) override;

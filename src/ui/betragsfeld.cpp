@@ -1,6 +1,7 @@
 #include "ui/betragsfeld.h"
 
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QValidator>
 
 #include "ui/zahlenformat.h"
@@ -151,6 +152,7 @@ void Betragsfeld::focusOutEvent(QFocusEvent* ereignis) {
 void Betragsfeld::mousePressEvent(QMouseEvent* ereignis) {
     QLineEdit::mousePressEvent(ereignis);
     if (auswahlNachKlick_) selectAll();
+    if (ereignis->button() == Qt::LeftButton) emit geklickt(index_);
 }
 
 void Betragsfeld::mouseReleaseEvent(QMouseEvent* ereignis) {

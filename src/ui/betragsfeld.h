@@ -32,6 +32,8 @@ signals:
     void auswerten(int index, const QString& text);
     /// A key that would change the text was pressed while the field is locked.
     void gesperrtBedient(int index);
+    /// The field was clicked with the left mouse button (the calculator hands its result over).
+    void geklickt(int index);
 
 protected:
     bool event(QEvent* ereignis) override;

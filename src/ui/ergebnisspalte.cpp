@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "session/infotexte.h"
 #include "ui/farben.h"
 #include "ui/seitenpanel.h"
 #include "ui/tippzeile.h"
@@ -27,8 +28,7 @@ Ergebnisspalte::Ergebnisspalte(QGridLayout* raster, int spalte, QWidget* flaeche
                       kLetzteZeile - kErsteZeile + 1, 1);
     hintergrund->lower();
 
-    const QString werttipp = QStringLiteral(
-        "Die Anzeige ist abhängig von der Einstellung der Schaltfläche \"Gemeinsam/Unterschied\".");
+    const QString werttipp = QString::fromUtf8(kGelbeSpalteTipp);
     tipp->anmelden(hintergrund, werttipp);
     for (int zeile = kErsteZeile; zeile <= kLetzteZeile; ++zeile) {
         auto* wert = new QLabel(flaeche);

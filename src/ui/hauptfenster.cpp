@@ -3,20 +3,24 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDate>
+#include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "print/bericht_beide.h"
 #include "print/bericht_einzeln.h"
 #include "print/bericht_tabelle.h"
 #include "session/adresse.h"
 #include "ui/allemonatetabelle.h"
+#include "session/infotexte.h"
 #include "ui/auswahlpanel.h"
 #include "ui/befehlsleiste.h"
 #include "ui/betragsfeld.h"
@@ -25,13 +29,18 @@
 #include "ui/drucken.h"
 #include "ui/farben.h"
 #include "ui/internewerte.h"
+#include "ui/hilfelinks.h"
+#include "ui/infobereich.h"
 #include "ui/meldungen.h"
 #include "ui/namenspanel.h"
 #include "ui/navigationsleiste.h"
+#include "ui/rechnerpanel.h"
+#include "ui/programminfo.h"
 #include "ui/seitenpanel.h"
 #include "ui/steuerschrittefenster.h"
 #include "ui/tippzeile.h"
 #include "ui/zeilenknopf.h"
+#include "session/rechner_uebergabe.h"
 #include "workspace/auswahllisten.h"
 
 namespace brelvanostik {
@@ -71,7 +80,12 @@ std::int32_t inTwips(int pixel, double faktor) {
 }  // namespace
 
 Hauptfenster::Hauptfenster(Sitzung& sitzung, Meldungsanzeige& meldungen, QWidget* eltern)
-    : QWidget(eltern), sitzung_(sitzung), meldungen_(meldungen) {
+    : QWidget(eltern),
+      sitzung_(sitzung),
+      meldungen_(meldungen),
+      hilfelinks_(eingestellteHilfeadresse().toStdString()),
+      desktop_(std::make_unique<Desktopoeffner>()),
+      oeffner_(desktop_.get()) {
     setWindowTitle(QString::fromUtf8(kTitel));
     setObjectName(QStringLiteral("hauptfenster"));
     setMinimumSize(kMindestbreite, kMindesthoehe);
@@ -135,6 +149,8 @@ void Hauptfenster::aufbauen() {
         connect(seite, &Seitenpanel::zeileGeklickt, this, &Hauptfenster::zeileGeklickt);
         connect(seite, &Seitenpanel::zeileRechtsGeklickt, this, &Hauptfenster::zeileRechtsGeklickt);
         connect(seite, &Seitenpanel::betragAuswerten, this, &Hauptfenster::betragAuswerten);
+        connect(seite, &Seitenpanel::betragGeklickt, this,
+                [this, seite](Seite s, int zeile) { betragGeklickt(s, zeile, seite->feld(zeile)); });
         connect(seite, &Seitenpanel::gesperrtBedient, this, &Hauptfenster::jahresmodusMelden);
         connect(seite, &Seitenpanel::tagesquoteGeklickt, this,
                 [this](Seite s, int zeile) { zeilenaktion(&Sitzung::tagesquoteUmschalten, s, zeile); });
@@ -163,7 +179,11 @@ void Hauptfenster::aufbauen() {
                 darstellen();
                 melden(r);
             });
+    connect(auswahl_, &Auswahlpanel::versorgungsbetragGeklickt, this,
+            [this](Seite s, int feld) { betragGeklickt(s, feld, nullptr); });
     namen_ = new Namenspanel(flaeche_);
+    rechnerpanel_ = new Rechnerpanel(rechner_, meldungen_, tipp_, flaeche_);
+    rechnerpanel_->hide();
     connect(namen_, &Namenspanel::umbenannt, this, [this](Seite s, const QString& name) {
         sitzung_.umbenennen(s, name.toStdString());
         darstellen();
@@ -184,7 +204,110 @@ void Hauptfenster::aufbauen() {
     connect(befehle_, &Befehlsleiste::versorgungGeklickt, this, &Hauptfenster::versorgungOeffnen);
     connect(befehle_, &Befehlsleiste::standardgroesseGeklickt, this, &Hauptfenster::standardgroesse);
     connect(befehle_, &Befehlsleiste::bildschirmgroesseGeklickt, this, &Hauptfenster::bildschirmgroesse);
+    connect(befehle_, &Befehlsleiste::rechnerGeklickt, this, &Hauptfenster::rechnerUmschalten);
+    connect(befehle_, &Befehlsleiste::steuerschritteGeklickt, this, &Hauptfenster::steuerschritteOeffnen);
+    connect(befehle_, &Befehlsleiste::programminfoGeklickt, this, &Hauptfenster::programminfoZeigen);
+    hilfeAufbauen(spalte);
     spalte->addWidget(befehle_, 2 * 20);
+}
+
+void Hauptfenster::hilfeAufbauen(QVBoxLayout* spalte) {
+    // The info area lies over the calculation area and is emptied by pointer movement over
+    // the bare window and over the sides' panels.
+    info_ = new Infobereich(flaeche_);
+    info_->leerflaecheAnmelden(this);
+    info_->leerflaecheAnmelden(flaeche_);
+    for (const char* name : {"seite_0", "seite_30"}) {
+        if (auto* panel = flaeche_->findChild<QWidget*>(QString::fromLatin1(name))) info_->leerflaecheAnmelden(panel);
+    }
+    // A click into an amount field records the field as the row the help is about.
+    for (Seitenpanel* seite : {gruen_, blau_}) {
+        for (int zeile = 0; zeile < kZeilen; ++zeile) {
+            if (Betragsfeld* feld = seite->feld(zeile)) beiKlick(feld, [this, feld] { gemerkt_ = feld->index(); });
+        }
+    }
+    programminfo_ = new Programminfo(this);
+
+    // The link line: the help page of the current row, the maker's home page, news.
+    auto* zeile = new QHBoxLayout;
+    zeile->setSpacing(4);
+    auto* themaPanel = new QFrame(this);
+    themaPanel->setObjectName(QStringLiteral("themapanel"));
+    themaPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    themaPanel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    auto* themaZeile = new QHBoxLayout(themaPanel);
+    themaZeile->setContentsMargins(2, 1, 2, 1);
+    auto* themaText = new QLabel(QStringLiteral("Hilfe im Internet:"), themaPanel);
+    themaText->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    themaLink_ = new Linkfeld(QString::fromUtf8(hilfethema(gemerkt_)->titel), linkfarben::kMagenta, true, themaPanel);
+    themaLink_->setObjectName(QStringLiteral("themalink"));
+    themaZeile->addWidget(themaText, 1);
+    themaZeile->addWidget(themaLink_, 3);  // the link takes three quarters of its panel
+    startLink_ = new Linkfeld(QString::fromStdString(hilfelinks_.basis()), linkfarben::kRot, false, this);
+    startLink_->setObjectName(QStringLiteral("startlink"));
+    hinweisLink_ = new Linkfeld(QStringLiteral("Benachrichtigung über neue Versionen"), linkfarben::kRot, false, this);
+    hinweisLink_->setObjectName(QStringLiteral("hinweislink"));
+    connect(themaLink_, &Linkfeld::geklickt, this, &Hauptfenster::hilfethemaOeffnen);
+    connect(startLink_, &Linkfeld::geklickt, this, &Hauptfenster::startseiteOeffnen);
+    connect(hinweisLink_, &Linkfeld::geklickt, this, &Hauptfenster::benachrichtigungOeffnen);
+    zeile->addWidget(themaPanel, 50);
+    zeile->addWidget(startLink_, 25);
+    zeile->addWidget(hinweisLink_, 25);
+    spalte->addLayout(zeile, 20);
+}
+
+void Hauptfenster::adressoeffnerSetzen(Adressoeffner* oeffner) {
+    oeffner_ = oeffner != nullptr ? oeffner : desktop_.get();
+}
+
+void Hauptfenster::hilfethemaOeffnen() {
+    const std::string& adresse = hilfelinks_.thema(gemerkt_);
+    if (!adresse.empty()) oeffner_->oeffnen(QString::fromStdString(adresse));
+}
+
+void Hauptfenster::startseiteOeffnen() { oeffner_->oeffnen(QString::fromStdString(hilfelinks_.startseite())); }
+
+void Hauptfenster::benachrichtigungOeffnen() {
+    oeffner_->oeffnen(QString::fromStdString(hilfelinks_.benachrichtigung()));
+}
+
+void Hauptfenster::programminfoZeigen() {
+    ueberlagerungenSchliessen();
+    programminfo_->zeigen();
+}
+
+QRect Hauptfenster::seitenflaeche(Seite seite) const {
+    const QWidget* hintergrund = flaeche_->findChild<QWidget*>(QStringLiteral("seite_%1").arg(static_cast<int>(seite)));
+    return hintergrund != nullptr ? hintergrund->geometry() : flaeche_->rect();
+}
+
+QRect Hauptfenster::infoflaeche(Seite seite, int zeile) const {
+    // Over the side's half that does not hold the clicked row, so the row stays in view.
+    const Seitenpanel* panel = seite == Seite::Gruen ? gruen_ : blau_;
+    const QRect ganz = seitenflaeche(seite);
+    constexpr int kTrennzeile = 15;
+    const Zeilenknopf* trenn = panel->knopf(kTrennzeile);
+    const int mitte = trenn != nullptr ? trenn->geometry().top() - 1 : ganz.center().y();
+    // The pension inputs open beside row 6, so their text goes below as well.
+    const bool unten = zeile < kTrennzeile || zeile == kVersorgungsbeginnZeile;
+    return unten ? QRect(QPoint(ganz.left(), mitte), ganz.bottomRight())
+                               : QRect(ganz.topLeft(), QPoint(ganz.right(), mitte));
+}
+
+void Hauptfenster::zeileErklaeren(Seite seite, int zeile) {
+    const int berechnung = sitzung_.berechnung(seite);
+    const int status =
+        sitzung_.arbeitsbereich().monat(sitzung_.jahr() - kErstesJahr, berechnung, sitzung_.monat()).Auswahl[3];
+    if (infotextGesperrt(zeile, status)) return;
+    const Seitenanzeige a = sitzung_.anzeige(seite);
+    const std::string text = infotextAlsText(zeile, sitzung_.jahr(),
+                                             Versorgungsangaben{a.ersterVollerMonatsbezug, a.versorgungsSonderzahlung});
+    if (text.empty()) return;  // the area keeps what it shows, the topic stays
+    info_->zeigen(seite, QString::fromStdString(text), infoflaeche(seite, zeile), seitenflaeche(seite));
+    if (const std::optional<Hilfethema> thema = hilfethema(zeile)) {
+        const QString titel = QString::fromUtf8(thema->titel.data(), static_cast<qsizetype>(thema->titel.size()));
+        if (themaLink_->text() != titel) themaLink_->setText(titel);
+    }
 }
 
 void Hauptfenster::darstellen() {
@@ -218,6 +341,8 @@ void Hauptfenster::ueberlagerungenSchliessen() {
     namen_->hide();
     tabelle_->hide();
     interne_->hide();
+    programminfo_->hide();
+    info_->leeren();
 }
 
 void Hauptfenster::alleMonateAlsCsvSpeichern(bool beide) {
@@ -258,11 +383,14 @@ QRect Hauptfenster::rechteckDerZeile(Seite seite, int zeile) const {
 }
 
 void Hauptfenster::zeileGeklickt(Seite seite, int zeile) {
+    rechnerpanel_->hide();
     auswahl_->hide();
     if (sitzung_.jahresmodus()) {
         jahresmodusMelden();
         return;
     }
+    gemerkt_ = zeile;
+    zeileErklaeren(seite, zeile);
     // Rows without a list, and the insurance rows while the status excludes insurance,
     // open nothing.
     if (!sitzung_.auswahlMoeglich(seite, zeile)) return;
@@ -313,8 +441,49 @@ void Hauptfenster::betragAuswerten(Seite seite, int zeile, const QString& text) 
     melden(r);
 }
 
+void Hauptfenster::betragGeklickt(Seite seite, int zeile, Betragsfeld* feld) {
+    // Only while the calculator is shown does a click hand its display over.
+    if (!rechnerpanel_->isVisible()) return;
+    if (sitzung_.jahresmodus()) {
+        jahresmodusMelden();
+        return;
+    }
+    const std::string anzeige = rechner_.anzeige();
+    if (feld != nullptr) feld->setText(QString::fromStdString(anzeige));
+    const Uebergabe uebergabe = rechnerUebergabe(anzeige, zeile);
+    if (!uebergabe.feldtext) {
+        darstellen();  // the field shows its stored amount again
+        meldungen_.zeigen(*uebergabe.meldung);
+        return;
+    }
+    // From here on exactly as a typed entry that leaves the field.
+    const Rueckmeldung r = sitzung_.betragEingeben(seite, zeile, *uebergabe.feldtext);
+    darstellen();
+    melden(r);
+}
+
+void Hauptfenster::rechnerUmschalten() {
+    if (rechnerpanel_->isVisible()) {
+        rechnerpanel_->hide();
+        return;
+    }
+    rechnerPlatzieren();
+    rechnerpanel_->show();
+    rechnerpanel_->raise();
+    rechnerpanel_->setFocus(Qt::OtherFocusReason);
+}
+
+void Hauptfenster::rechnerPlatzieren() {
+    // Over the yellow column in the lower half, where it hides no amount field.
+    const int breite = std::max(150, flaeche_->width() * 22 / 100);
+    const int hoehe = std::max(130, flaeche_->height() * 32 / 100);
+    rechnerpanel_->setGeometry((flaeche_->width() - breite) / 2, flaeche_->height() - hoehe, breite, hoehe);
+}
+
 void Hauptfenster::versorgungOeffnen(Seite seite) {
     ueberlagerungenSchliessen();
+    gemerkt_ = kVersorgungsbeginnZeile;
+    zeileErklaeren(seite, kVersorgungsbeginnZeile);
     const Seitenanzeige a = sitzung_.anzeige(seite);
     // The panel opens beside the row of the current pension payments.
     auswahl_->oeffnen(seite, kVersorgungsbeginnZeile, versorgungsbeginnliste(), a.versorgungsbeginn,
@@ -400,7 +569,9 @@ void Hauptfenster::closeEvent(QCloseEvent* ereignis) {
 
 void Hauptfenster::resizeEvent(QResizeEvent* ereignis) {
     QWidget::resizeEvent(ereignis);
+    if (info_ != nullptr) info_->leeren();  // it was placed for the old size
     schriftSkalieren();
+    if (rechnerpanel_ != nullptr && rechnerpanel_->isVisible()) rechnerPlatzieren();
 }
 
 void Hauptfenster::schriftSkalieren() {

@@ -4,23 +4,33 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 
+#include "session/rechner.h"
+#include "session/hilfelinks.h"
 #include "workspace/einstellungen.h"
 #include "workspace/sitzung.h"
 
 class QGridLayout;
 class QPushButton;
+class QVBoxLayout;
 
 namespace brelvanostik {
 
+class Adressoeffner;
 class AlleMonateTabelle;
 class Auswahlpanel;
 class Befehlsleiste;
+class Betragsfeld;
 class Ergebnisspalte;
+class Infobereich;
 class InterneWerteTabelle;
+class Linkfeld;
 class Meldungsanzeige;
 class Namenspanel;
 class Navigationsleiste;
+class Rechnerpanel;
+class Programminfo;
 class Seitenpanel;
 class SteuerschritteFenster;
 class Tippzeile;
@@ -55,6 +65,25 @@ public:
     /// "Als CSV speichern …" of the all-months table: the shown side, or both sides.
     void alleMonateAlsCsvSpeichern(bool beide);
 
+    /// The calculator command: shows the pocket calculator beside the calculation, or hides
+    /// it. Its state stays as it was.
+    void rechnerUmschalten();
+    // --- Help: program information and the links into the help pages ----------------
+    /// Shows the program information panel; a click on it hides it again.
+    void programminfoZeigen();
+    /// The topic link: opens the help page of the row last clicked (a row without a page
+    /// opens the page opened last).
+    void hilfethemaOeffnen();
+    /// The maker's home page and the page on new versions.
+    void startseiteOeffnen();
+    void benachrichtigungOeffnen();
+    /// Who opens the addresses; nullptr gives the desktop's browser back.
+    void adressoeffnerSetzen(Adressoeffner* oeffner);
+    Adressoeffner& adressoeffner() const { return *oeffner_; }
+    Hilfelinks& hilfelinks() { return hilfelinks_; }
+    /// The row index last clicked: a row label's row (0-29) or an amount field's index (0-59).
+    int gemerkteZeile() const { return gemerkt_; }
+
 protected:
     void closeEvent(QCloseEvent* ereignis) override;
     void resizeEvent(QResizeEvent* ereignis) override;
@@ -65,6 +94,11 @@ private:
     void melden(const Rueckmeldung& rueckmeldung);
     void jahresmodusMelden();
     void ueberlagerungenSchliessen();
+    void hilfeAufbauen(QVBoxLayout* spalte);
+    /// Shows the long text of a row in the info area over its side and sets the topic link.
+    void zeileErklaeren(Seite seite, int zeile);
+    QRect infoflaeche(Seite seite, int zeile) const;
+    QRect seitenflaeche(Seite seite) const;
     void geometrieMerken();
     void schriftSkalieren();
 
@@ -74,6 +108,8 @@ private:
     void eintragGewaehlt(Seite seite, int zeile, int code);
     void auswahlFreiGeklickt();
     void betragAuswerten(Seite seite, int zeile, const QString& text);
+    void betragGeklickt(Seite seite, int zeile, Betragsfeld* feld);
+    void rechnerPlatzieren();
     void versorgungOeffnen(Seite seite);
     void monatGeklickt(int knopf);
     void jahrGeklickt(int knopf);
@@ -103,6 +139,18 @@ private:
     QPushButton* versorgungBlau_ = nullptr;
     AlleMonateTabelle* tabelle_ = nullptr;
     InterneWerteTabelle* interne_ = nullptr;
+    Rechner rechner_;
+    Rechnerpanel* rechnerpanel_ = nullptr;
+    Infobereich* info_ = nullptr;
+    Programminfo* programminfo_ = nullptr;
+    Linkfeld* themaLink_ = nullptr;
+    Linkfeld* startLink_ = nullptr;
+    Linkfeld* hinweisLink_ = nullptr;
+
+    Hilfelinks hilfelinks_;
+    std::unique_ptr<Adressoeffner> desktop_;
+    Adressoeffner* oeffner_ = nullptr;
+    int gemerkt_ = 0;
 
     double basisPunkte_ = 8.0;
     /// The geometry set from the settings record, and the record's values: an unmoved

@@ -43,7 +43,8 @@ int main(int argc, char* argv[]) {
     if (!programm.starten()) return 1;
     brelvanostik::Hauptfenster* fenster = programm.fenster();
     meldungen.elternSetzen(fenster);
-    QObject::connect(&signale, &brelvanostik::Beendigungssignale::beendenVerlangt, fenster, &QWidget::close);
+    QObject::connect(&signale, &brelvanostik::Beendigungssignale::beendenVerlangt, fenster,
+                     [&programm] { programm.aufSignalBeenden(); });
     fenster->show();
     return QApplication::exec();
 }

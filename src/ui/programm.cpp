@@ -5,6 +5,7 @@
 
 #include <system_error>
 
+#include "ui/abschiedsfenster.h"
 #include "ui/hauptfenster.h"
 #include "ui/meldungen.h"
 #include "workspace/datendateien.h"
@@ -93,7 +94,18 @@ bool Programm::beenden() {
     imBeenden_ = true;
     const bool beendet = beendenFragen();
     imBeenden_ = false;
+    // The farewell follows a save that worked, once the user has settled a failed one.
+    if (beendet && gespeichert_ && !ohneAbschied_) {
+        abschied_ = std::make_unique<Abschiedsfenster>(fenster_->hilfelinks(), fenster_->adressoeffner());
+        abschied_->zeigen();
+    }
     return beendet;
+}
+
+void Programm::aufSignalBeenden() {
+    ohneAbschied_ = true;
+    if (abschied_) abschied_->close();
+    if (fenster_) fenster_->close();
 }
 
 bool Programm::beendenFragen() {

@@ -8,6 +8,7 @@
 
 namespace brelvanostik {
 
+class Abschiedsfenster;
 class Hauptfenster;
 class Meldungsanzeige;
 class Sitzung;
@@ -29,6 +30,13 @@ public:
     bool starten();
 
     Hauptfenster* fenster() const { return fenster_.get(); }
+    /// The farewell window, once the work has been saved at the end of the run.
+    Abschiedsfenster* abschiedsfenster() const { return abschied_.get(); }
+
+    /// The system ends the program (terminate or hang-up at logout or shutdown): the window
+    /// closes and saves as always, but no farewell window keeps the program alive; one that
+    /// is already shown closes.
+    void aufSignalBeenden();
     Sitzung* sitzung() const { return sitzung_.get(); }
 
 private:
@@ -42,10 +50,12 @@ private:
     std::unique_ptr<QLockFile> sperre_;
     std::unique_ptr<Sitzung> sitzung_;
     std::unique_ptr<Hauptfenster> fenster_;
+    std::unique_ptr<Abschiedsfenster> abschied_;
     /// The working directory's files could not be read and must not be overwritten.
     std::optional<std::string> lesefehler_;
     bool gespeichert_ = false;
     bool imBeenden_ = false;
+    bool ohneAbschied_ = false;
 };
 
 }  // namespace brelvanostik

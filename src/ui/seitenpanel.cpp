@@ -7,13 +7,13 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include "session/infotexte.h"
 #include "ui/balkenanzeige.h"
 #include "ui/betragsfeld.h"
 #include "ui/farben.h"
 #include "ui/tippzeile.h"
 #include "ui/zahlenformat.h"
 #include "ui/zeilenknopf.h"
-#include "ui/zeilentipps.h"
 
 namespace brelvanostik {
 
@@ -116,7 +116,7 @@ void Seitenpanel::zeileAnlegen(int zeile, QGridLayout* raster, int spalte, QWidg
     if (hatKnopf(zeile)) {
         auto* knopf = new Zeilenknopf(idx, flaeche);
         farben::hintergrund(knopf, farben::kWeiss);
-        knopf->setToolTip(zeilentipp(zeile));
+        knopf->setToolTip(QString::fromUtf8(zeilentipp(zeile)));
         raster->addWidget(knopf, r, spalte + kBeschriftung);
         connect(knopf, &Zeilenknopf::geklickt, this, [this, zeile] { emit zeileGeklickt(seite_, zeile); });
         connect(knopf, &Zeilenknopf::rechtsGeklickt, this,
@@ -129,6 +129,7 @@ void Seitenpanel::zeileAnlegen(int zeile, QGridLayout* raster, int spalte, QWidg
         connect(feld, &Betragsfeld::auswerten, this,
                 [this, zeile](int, const QString& text) { emit betragAuswerten(seite_, zeile, text); });
         connect(feld, &Betragsfeld::gesperrtBedient, this, &Seitenpanel::gesperrtBedient);
+        connect(feld, &Betragsfeld::geklickt, this, [this, zeile] { emit betragGeklickt(seite_, zeile); });
         felder_[static_cast<std::size_t>(zeile)] = feld;
     }
     if (hatErgebnis(zeile)) {

@@ -54,6 +54,7 @@ signals:
     void zeileGeklickt(Seite seite, int zeile);
     void zeileRechtsGeklickt(Seite seite, int zeile);
     void betragAuswerten(Seite seite, int zeile, const QString& text);
+    void betragGeklickt(Seite seite, int zeile);
     void gesperrtBedient();
     void tagesquoteGeklickt(Seite seite, int zeile);
     void stundenquoteGeklickt(Seite seite, int zeile);

@@ -2,6 +2,7 @@
 // second copy does not start, a terminate signal saves, a failed save loses nothing.
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -11,6 +12,7 @@
 #include <memory>
 
 #include "testmeldungen.h"
+#include "ui/abschiedsfenster.h"
 #include "ui/beendigungssignale.h"
 #include "ui/hauptfenster.h"
 #include "ui/programm.h"
@@ -111,13 +113,48 @@ private slots:
         QVERIFY(signale.aktiv());
         auto programm = starten(pfad(verzeichnis), meldungen);
         QVERIFY(programm);
-        connect(&signale, &Beendigungssignale::beendenVerlangt, programm->fenster(), &QWidget::close);
+        connect(&signale, &Beendigungssignale::beendenVerlangt, programm->fenster(),
+                [&programm] { programm->aufSignalBeenden(); });
         gehaltImMaerz(*programm);
         QTest::keyClick(finde(*programm, "betrag_5"), Qt::Key_Tab);
 
         std::raise(SIGTERM);
         QTRY_VERIFY(!programm->fenster()->isVisible());
         QCOMPARE(gespeichertesGehalt(pfad(verzeichnis), 11), 300000);
+        // Logout or shutdown: no farewell keeps the program alive.
+        QVERIFY(programm->abschiedsfenster() == nullptr);
+    }
+
+    // The farewell comes after a save that worked, and only then; "Schließen" closes it.
+    void abschiedNachGelungenemSpeichern() {
+        QTemporaryDir verzeichnis;
+        Testmeldungen meldungen;
+        auto programm = starten(pfad(verzeichnis), meldungen);
+        QVERIFY(programm);
+        fs::remove(pfad(verzeichnis) / kMonatsdateiName);
+        fs::create_directory(pfad(verzeichnis) / kMonatsdateiName);
+        meldungen.entscheidungen = {Meldungsanzeige::Entscheidung::Zurueck};
+        QVERIFY(!programm->fenster()->close());
+        QVERIFY(programm->abschiedsfenster() == nullptr);
+        // Ending without saving, knowingly: no farewell either.
+        meldungen.entscheidungen = {Meldungsanzeige::Entscheidung::NichtSpeichern};
+        QVERIFY(programm->fenster()->close());
+        QVERIFY(programm->abschiedsfenster() == nullptr);
+
+        QTemporaryDir zweites;
+        auto gut = starten(pfad(zweites), meldungen);
+        QVERIFY(gut);
+        QVERIFY(gut->fenster()->close());
+        Abschiedsfenster* abschied = gut->abschiedsfenster();
+        QVERIFY(abschied != nullptr);
+        QVERIFY(abschied->isVisible());
+        QVERIFY(abschied->windowTitle().endsWith(QStringLiteral("Auf Wiedersehen!")));
+        QVERIFY(abschied->frameGeometry().contains(abschied->screen()->availableGeometry().center()));
+        // Closing the main window again (a late signal) shows no second farewell.
+        QVERIFY(gut->fenster()->close());
+        QCOMPARE(gut->abschiedsfenster(), abschied);
+        QTest::mouseClick(abschied->findChild<QPushButton*>(QStringLiteral("schliessen")), Qt::LeftButton);
+        QVERIFY(!abschied->isVisible());
     }
 
     void fehlgeschlagenesSpeichernVerliertNichts() {

@@ -1,0 +1,136 @@
+#include "ui/rechnerpanel.h"
+
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+
+#include "ui/meldungen.h"
+#include "session/infotexte.h"
+#include "ui/tippzeile.h"
+
+namespace brelvanostik {
+
+namespace {
+
+QPushButton* knopf(QWidget* eltern, const QString& name) {
+    auto* k = new QPushButton(eltern);
+    k->setObjectName(name);
+    // The panel keeps the focus, so that the keyboard goes on working after a click.
+    k->setFocusPolicy(Qt::NoFocus);
+    k->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    k->setMinimumSize(0, 0);
+    QFont arial;  // only the family is set; the size follows the window's scale
+    arial.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
+    k->setFont(arial);
+    return k;
+}
+
+}  // namespace
+
+Rechnerpanel::Rechnerpanel(Rechner& rechner, Meldungsanzeige& meldungen, Tippzeile* tipp, QWidget* eltern)
+    : QFrame(eltern), rechner_(rechner), meldungen_(meldungen) {
+    setObjectName(QStringLiteral("rechner"));
+    setFrameStyle(QFrame::Panel | QFrame::Raised);
+    setLineWidth(2);
+    setAutoFillBackground(true);
+    setFocusPolicy(Qt::StrongFocus);
+    tipp->anmelden(this, QString::fromUtf8(kRechnerTipp.data(), static_cast<qsizetype>(kRechnerTipp.size())));
+
+    auto* raster = new QGridLayout(this);
+    raster->setContentsMargins(4, 4, 4, 4);
+    raster->setSpacing(3);
+
+    anzeige_ = new QLabel(this);
+    anzeige_->setObjectName(QStringLiteral("rechner_anzeige"));
+    anzeige_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    anzeige_->setTextFormat(Qt::PlainText);
+    anzeige_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    anzeige_->setAutoFillBackground(true);
+    anzeige_->setBackgroundRole(QPalette::Base);
+    anzeige_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    raster->addWidget(anzeige_, 0, 0, 1, 3);
+    raster->addWidget(taste(QStringLiteral("C"), Taste::Loeschen, QStringLiteral("rechner_C")), 0, 3);
+    raster->addWidget(taste(QStringLiteral("%"), Taste::Prozent, QStringLiteral("rechner_prozent")), 0, 4);
+
+    // Digits 7 8 9 / 4 5 6 / 1 2 3 in rows 1 to 3, 0 two columns wide below.
+    for (int d = 1; d <= 9; ++d) {
+        raster->addWidget(taste(QString::number(d), zifferntaste(d), QStringLiteral("rechner_%1").arg(d)),
+                          3 - (d - 1) / 3, (d - 1) % 3);
+    }
+    raster->addWidget(taste(QStringLiteral("0"), Taste::Ziffer0, QStringLiteral("rechner_0")), 4, 0, 1, 2);
+    raster->addWidget(taste(QStringLiteral(","), Taste::Komma, QStringLiteral("rechner_komma")), 4, 2);
+    raster->addWidget(taste(QStringLiteral("="), Taste::Gleich, QStringLiteral("rechner_gleich")), 4, 3);
+    raster->addWidget(taste(QStringLiteral("+/-"), Taste::Vorzeichen, QStringLiteral("rechner_vorzeichen")), 4, 4);
+    raster->addWidget(taste(QStringLiteral("+"), Taste::Plus, QStringLiteral("rechner_plus")), 2, 3);
+    raster->addWidget(taste(QStringLiteral("X"), Taste::Mal, QStringLiteral("rechner_mal")), 2, 4);
+    raster->addWidget(taste(QStringLiteral("-"), Taste::Minus, QStringLiteral("rechner_minus")), 3, 3);
+    raster->addWidget(taste(QStringLiteral("/"), Taste::Geteilt, QStringLiteral("rechner_geteilt")), 3, 4);
+
+    // Beside 7 8 9: the tape and the close key, as pictures.
+    QPushButton* verlauf = knopf(this, QStringLiteral("rechner_verlauf"));
+    verlauf->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
+    verlauf->setToolTip(QStringLiteral("Verlauf"));
+    connect(verlauf, &QPushButton::clicked, this, &Rechnerpanel::verlaufZeigen);
+    raster->addWidget(verlauf, 1, 3);
+    QPushButton* ende = knopf(this, QStringLiteral("rechner_ende"));
+    ende->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
+    ende->setToolTip(QStringLiteral("Rechner schließen"));
+    connect(ende, &QPushButton::clicked, this, [this] { druecken(Taste::Ende); });
+    raster->addWidget(ende, 1, 4);
+
+    for (int i = 0; i < 5; ++i) {
+        raster->setColumnStretch(i, 1);
+        raster->setRowStretch(i, 1);
+    }
+    anzeige_->setText(QString::fromStdString(rechner_.anzeige()));
+}
+
+QAbstractButton* Rechnerpanel::taste(const QString& beschriftung, Taste t, const QString& name) {
+    QPushButton* k = knopf(this, name);
+    k->setText(beschriftung);
+    connect(k, &QPushButton::clicked, this, [this, t] {
+        setFocus(Qt::MouseFocusReason);  // the keyboard works on after a click
+        druecken(t);
+    });
+    return k;
+}
+
+void Rechnerpanel::druecken(Taste taste) {
+    const std::optional<Meldung> meldung = rechner_.druecken(taste);
+    anzeige_->setText(QString::fromStdString(rechner_.anzeige()));
+    if (meldung) meldungen_.zeigen(*meldung);
+    if (taste == Taste::Ende) hide();
+}
+
+void Rechnerpanel::verlaufZeigen() {
+    // The tape starts every line with a carriage return; the box shows one line each.
+    QString verlauf = QString::fromStdString(rechner_.verlauf());
+    if (verlauf.startsWith(QLatin1Char('\r'))) verlauf.remove(0, 1);
+    verlauf.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    meldungen_.zeigen(Meldung{"Verlauf", verlauf.toStdString(), Meldung::Symbol::Information});
+}
+
+QString Rechnerpanel::anzeige() const { return anzeige_->text(); }
+
+void Rechnerpanel::keyPressEvent(QKeyEvent* ereignis) {
+    const int k = ereignis->key();
+    std::optional<Taste> t;
+    if (k >= Qt::Key_0 && k <= Qt::Key_9) t = zifferntaste(k - Qt::Key_0);
+    if (k == Qt::Key_Comma || k == Qt::Key_Period) t = Taste::Komma;
+    if (k == Qt::Key_Plus) t = Taste::Plus;
+    if (k == Qt::Key_Minus) t = Taste::Minus;
+    if (k == Qt::Key_Asterisk || k == Qt::Key_X) t = Taste::Mal;
+    if (k == Qt::Key_Slash) t = Taste::Geteilt;
+    if (k == Qt::Key_Percent) t = Taste::Prozent;
+    if (k == Qt::Key_Return || k == Qt::Key_Enter || k == Qt::Key_Equal) t = Taste::Gleich;
+    if (k == Qt::Key_Escape) t = Taste::Loeschen;
+    if (!t) {
+        QFrame::keyPressEvent(ereignis);
+        return;
+    }
+    druecken(*t);
+}
+
+}  // namespace brelvanostik

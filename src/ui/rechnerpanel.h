@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QFrame>
+
+#include "session/rechner.h"
+
+class QLabel;
+class QAbstractButton;
+
+namespace brelvanostik {
+
+class Meldungsanzeige;
+class Tippzeile;
+
+/// The small pocket calculator beside the calculation: the display over three columns,
+/// "C" and "%", the digit block, the operators, the tape key and the close key. The
+/// calculator itself is the main window's; the panel presses its keys, shows its display
+/// and passes its messages on. While the panel has the focus the keyboard works too:
+/// digits, comma, + - * / %, Enter for "=" and Escape for "C".
+class Rechnerpanel : public QFrame {
+    Q_OBJECT
+public:
+    Rechnerpanel(Rechner& rechner, Meldungsanzeige& meldungen, Tippzeile* tipp, QWidget* eltern);
+
+    /// Presses a key as a click on it does.
+    void druecken(Taste taste);
+    /// Shows the tape in a message box titled "Verlauf".
+    void verlaufZeigen();
+    /// The display as shown.
+    QString anzeige() const;
+
+protected:
+    void keyPressEvent(QKeyEvent* ereignis) override;
+
+private:
+    QAbstractButton* taste(const QString& beschriftung, Taste taste, const QString& name);
+
+    Rechner& rechner_;
+    Meldungsanzeige& meldungen_;
+    QLabel* anzeige_ = nullptr;
+};
+
+}  // namespace brelvanostik

@@ -1,0 +1,222 @@
+// The help of the main window as a user meets it: the row's text in the info area over its
+// side, the topic link into the help pages (opened by a stand-in for the browser), the
+// program information panel. What the texts say is tested with the core.
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+#include "testmeldungen.h"
+#include "ui/farben.h"
+#include "ui/hauptfenster.h"
+#include "ui/hilfelinks.h"
+#include "ui/infobereich.h"
+#include "ui/programm.h"
+#include "ui/programminfo.h"
+#include "workspace/sitzung.h"
+
+using namespace brelvanostik;
+
+namespace {
+
+class Testoeffner final : public Adressoeffner {
+public:
+    void oeffnen(const QString& adresse) override { geoeffnet.push_back(adresse); }
+    QStringList geoeffnet;
+};
+
+const QString kSeiten = QStringLiteral("https://hilfe.test/Brelvanostik/");
+
+}  // namespace
+
+class InfobereichTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir verzeichnis_;
+    Testmeldungen meldungen_;
+    Testoeffner oeffner_;
+    std::unique_ptr<Programm> programm_;
+
+    Hauptfenster* fenster() const { return programm_->fenster(); }
+    template <class T = QWidget>
+    T* finde(const QString& name) const {
+        T* widget = fenster()->findChild<T*>(name);
+        if (widget == nullptr) qFatal("Kein Steuerelement %s", qPrintable(name));
+        return widget;
+    }
+    Infobereich* info() const { return finde<Infobereich>(QStringLiteral("infobereich")); }
+    void zeileKlicken(int index) { QTest::mouseClick(finde(QStringLiteral("zeile_%1").arg(index)), Qt::LeftButton); }
+    void themaKlicken() { QTest::mouseClick(finde(QStringLiteral("themalink")), Qt::LeftButton); }
+    QString thema() const { return finde<QLabel>(QStringLiteral("themalink"))->text(); }
+
+private slots:
+    void initTestCase() { qputenv(kHilfeadresseVariable, "https://hilfe.test/"); }
+
+    void init() {
+        QDir(verzeichnis_.path()).removeRecursively();
+        QDir().mkpath(verzeichnis_.path());
+        meldungen_ = Testmeldungen{};
+        oeffner_.geoeffnet.clear();
+        programm_ = std::make_unique<Programm>(verzeichnis_.path().toStdString(), meldungen_);
+        QVERIFY(programm_->starten());
+        fenster()->adressoeffnerSetzen(&oeffner_);
+        fenster()->show();
+        QVERIFY(QTest::qWaitForWindowExposed(fenster()));
+    }
+    void cleanup() {
+        meldungen_.entscheidungen = {Meldungsanzeige::Entscheidung::NichtSpeichern};
+        fenster()->close();
+        programm_.reset();
+    }
+
+    // Row 5 and row 35 explain the same on their own side, in their side's colour; each
+    // click replaces the text.
+    void zeileErklaertSichAufIhrerSeite() {
+        QVERIFY(!info()->isVisible());
+        zeileKlicken(5);
+        QVERIFY(info()->isVisible());
+        const QString gruenText = info()->text();
+        QVERIFY(gruenText.startsWith(QStringLiteral("Das Programm umfasst 5 Personalfälle\n")));
+        QCOMPARE(info()->palette().color(QPalette::Window), farben::kHellgruen);
+        const int mitte = finde(QStringLiteral("rechenflaeche"))->width() / 2;
+        QVERIFY(info()->geometry().right() < mitte);
+
+        zeileKlicken(35);
+        QCOMPARE(info()->text(), gruenText);
+        QCOMPARE(info()->palette().color(QPalette::Window), farben::kHellcyan);
+        QVERIFY(info()->geometry().left() > mitte);
+
+        zeileKlicken(17);
+        QVERIFY(info()->text().startsWith(QStringLiteral("E I N S\n")));
+        // Rows without a text (15 and the hourly line) leave the area as it is.
+        zeileKlicken(15);
+        zeileKlicken(29);
+        QVERIFY(info()->text().startsWith(QStringLiteral("E I N S\n")));
+        QCOMPARE(thema(), QStringLiteral("Lohnsteuerklassen"));
+    }
+
+    // The ceilings of the year shown; pointer movement over the bare area empties the text.
+    void jahrDerAnzeigeUndLeeren() {
+        QTest::mouseClick(finde(QStringLiteral("jahr_2")), Qt::LeftButton);
+        zeileKlicken(22);
+        QVERIFY(info()->text().contains(QStringLiteral("\n2006 West = 63.000 jährlich, 5.250,00 monatlich.\n")));
+        QVERIFY(info()->text().contains(QStringLiteral("\n2006 Ost   = 52.800 jährlich, 4.400,00 monatlich.\n")));
+        QMouseEvent bewegung(QEvent::MouseMove, QPointF(1, 1), QPointF(1, 1), Qt::NoButton, Qt::NoButton,
+                             Qt::NoModifier);
+        QApplication::sendEvent(finde(QStringLiteral("rechenflaeche")), &bewegung);
+        QVERIFY(!info()->isVisible());
+        QVERIFY(info()->text().isEmpty());
+    }
+
+    // Tooltips: none on rows 13, 14, 17, 26; the blue rows carry the green texts.
+    void tooltipsDerZeilen() {
+        for (const int zeile : {13, 14, 17, 26}) {
+            QVERIFY(finde(QStringLiteral("zeile_%1").arg(zeile))->toolTip().isEmpty());
+        }
+        QVERIFY(finde(QStringLiteral("zeile_15"))->toolTip().startsWith(QStringLiteral("Ist ein Sachbezug")));
+        QCOMPARE(finde(QStringLiteral("zeile_45"))->toolTip(), finde(QStringLiteral("zeile_15"))->toolTip());
+    }
+
+    // No text in the year view, none for the insurance rows of a month without insurance.
+    void jahresansichtUndVersicherungsfreiheit() {
+        programm_->sitzung()->auswahlTreffen(Seite::Gruen, 3, 1);  // "Nicht sozialversicherungspflichtig"
+        fenster()->darstellen();
+        for (const int zeile : {20, 21, 22, 23, 24}) {
+            zeileKlicken(zeile);
+            QVERIFY2(!info()->isVisible(), qPrintable(QString::number(zeile)));
+        }
+        zeileKlicken(19);
+        QVERIFY(info()->isVisible());
+        info()->leeren();
+
+        QTest::mouseClick(finde(QStringLiteral("monat_12")), Qt::LeftButton);  // "Jahresgehalt"
+        zeileKlicken(5);
+        QVERIFY(!info()->isVisible());
+    }
+
+    // The topic link opens the page of the row last clicked; shared pages; row 29 reopens.
+    void themaOeffnetDieSeiteDerZeile() {
+        themaKlicken();
+        QCOMPARE(oeffner_.geoeffnet.value(0), kSeiten + QStringLiteral("Gehaltsberechnung.htm"));
+        const struct {
+            int zeile;
+            const char* titel;
+            const char* seite;
+        } faelle[] = {
+            {24, "Sozialversicherung", "Sozialversicherung.htm"}, {3, "Sozialversicherung", "Sozialversicherung.htm"},
+            {6, "Versorgungsbezüge", "Versorgungsbezug.htm"},     {38, "Versorgungsbezüge", "Versorgungsbezug.htm"},
+            {28, "Kinderfreibeträge", "Kinderfreibetrag.htm"},
+        };
+        for (const auto& f : faelle) {
+            zeileKlicken(f.zeile);
+            QCOMPARE(thema(), QString::fromUtf8(f.titel));
+            themaKlicken();
+            QCOMPARE(oeffner_.geoeffnet.back(), kSeiten + QLatin1String(f.seite));
+        }
+        // The pension inputs explain row 27.
+        QTest::mouseClick(finde(QStringLiteral("befehl_10")), Qt::LeftButton);
+        QVERIFY(info()->text().startsWith(QStringLiteral("Ab 2005 kommt es bei der Berechnung des\n")));
+        QVERIFY(info()->text().endsWith(QStringLiteral("Versorgungs-Sonderzahlung : 0,00")));
+        QCOMPARE(info()->palette().color(QPalette::Window), farben::kHellcyan);
+        QCOMPARE(thema(), QStringLiteral("Alterseinkünftegesetz"));
+        themaKlicken();
+        QCOMPARE(oeffner_.geoeffnet.back(), kSeiten + QStringLiteral("Versorgungsfreibetrag.htm"));
+        QTest::keyClick(finde(QStringLiteral("auswahlliste")), Qt::Key_Escape);
+
+        // Row 29 and a blue amount field reopen the page opened last.
+        zeileKlicken(29);
+        QCOMPARE(thema(), QStringLiteral("Alterseinkünftegesetz"));
+        themaKlicken();
+        QTest::mouseClick(finde(QStringLiteral("betrag_35")), Qt::LeftButton);
+        QCOMPARE(fenster()->gemerkteZeile(), 35);
+        themaKlicken();
+        QCOMPARE(oeffner_.geoeffnet.size(), qsizetype{9});
+        QCOMPARE(oeffner_.geoeffnet.at(7), kSeiten + QStringLiteral("Versorgungsfreibetrag.htm"));
+        QCOMPARE(oeffner_.geoeffnet.at(8), kSeiten + QStringLiteral("Versorgungsfreibetrag.htm"));
+
+        QTest::mouseClick(finde(QStringLiteral("startlink")), Qt::LeftButton);
+        QTest::mouseClick(finde(QStringLiteral("hinweislink")), Qt::LeftButton);
+        QCOMPARE(oeffner_.geoeffnet.at(9), QStringLiteral("https://hilfe.test"));
+        QCOMPARE(oeffner_.geoeffnet.at(10), QStringLiteral("https://hilfe.test/benachrichtigung.htm"));
+    }
+
+    // The links show that they are links: light blue with a hand under the pointer, their
+    // resting colour and the arrow again once clicked; the topic link changes colour only.
+    void linksZeigenDenZeiger() {
+        auto* start = finde<QLabel>(QStringLiteral("startlink"));
+        auto* thema = finde<QLabel>(QStringLiteral("themalink"));
+        for (QLabel* link : {start, thema}) {
+            QEnterEvent hinein(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
+            QApplication::sendEvent(link, &hinein);
+            QCOMPARE(link->palette().color(QPalette::WindowText), linkfarben::kHellblau);
+        }
+        QCOMPARE(start->cursor().shape(), Qt::PointingHandCursor);
+        QCOMPARE(thema->cursor().shape(), Qt::ArrowCursor);
+        QTest::mouseClick(start, Qt::LeftButton);
+        QTest::mouseClick(thema, Qt::LeftButton);
+        QCOMPARE(start->palette().color(QPalette::WindowText), linkfarben::kRot);
+        QCOMPARE(start->cursor().shape(), Qt::ArrowCursor);
+        QCOMPARE(thema->palette().color(QPalette::WindowText), linkfarben::kMagenta);
+    }
+
+    // The program information panel: shown by its command, hidden by a click anywhere on it.
+    void programminfoSchliesstAufKlick() {
+        auto* panel = finde<Programminfo>(QStringLiteral("programminfo"));
+        QVERIFY(!panel->isVisible());
+        fenster()->programminfoZeigen();
+        QVERIFY(panel->isVisible());
+        const auto texte = panel->findChildren<QLabel*>();
+        QVERIFY(texte.size() > 5);
+        QCOMPARE(texte.first()->text(), QStringLiteral("Programminformationen"));
+        QTest::mouseClick(texte.at(3), Qt::LeftButton);
+        QVERIFY(!panel->isVisible());
+        fenster()->programminfoZeigen();
+        QTest::mouseClick(panel, Qt::LeftButton, {}, QPoint(2, 2));
+        QVERIFY(!panel->isVisible());
+    }
+};
+
+QTEST_MAIN(InfobereichTest)
+#include "infobereich_test.moc"
