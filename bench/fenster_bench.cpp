@@ -27,6 +27,7 @@ public:
     Entscheidung speicherproblem(const QString&, bool) override { return Entscheidung::NichtSpeichern; }
     std::optional<std::filesystem::path> verzeichnisWaehlen() override { return std::nullopt; }
     bool bestaetigen(const QString&, const QString&) override { return false; }
+    std::optional<std::filesystem::path> pdfDateiWaehlen(const QString&) override { return std::nullopt; }
 };
 
 StilleMeldungen stille;

@@ -136,7 +136,18 @@ void versorgungsfreibetrag(Schreiber& s, const Lohnsteuerrechner& e) {
     const double tab1 = e.JAHR >= 2006 ? static_cast<double>(e.Tab1) : 0.4;
     // With an annual pay period the flowchart counts the months with pensions; otherwise twelve.
     const bool monateGezaehlt = e.LZZ == 1 && e.JAHR >= 2005 && e.ZMVB != Money::whole(12);
-    const Money vbezb = e.JAHR >= 2005 ? e.VBEZB : e.VBEZM * 12 + e.VBEZS;
+    if (e.JAHR == 2004) {
+        // 2004: 40 % of the current pensions, at most 3,072 euros a year; no starting year.
+        if (e.VBEZ == Money()) {
+            s(27, "", "kein Freibetrag, weil keine Versorgungsbezüge im lfd. Jahr");
+            return;
+        }
+        s(24, "HFVB", "Höchstbetrag des Versorgungsfreibetrags = 3072 Euro",
+          euroAusCent(e.periodenanteil(Money::whole(307200)).ANTEILAUF));
+        s(25, "FVB", euroAusCent(e.VBEZ) + " * 0,400, maximal HFVB", euroAusCent(e.FVB));
+        return;
+    }
+    const Money vbezb = e.VBEZB;
     if (e.VBEZ == Money() || vbezb == Money()) {
         s(27, "", e.VBEZ == Money() ? "kein Freibetrag, weil keine Versorgungsbezüge im lfd. Jahr"
                                     : "kein Freibetrag, weil keine Versorgungsbezüge im Erstbezugsjahr");
@@ -151,7 +162,7 @@ void versorgungsfreibetrag(Schreiber& s, const Lohnsteuerrechner& e) {
                      : "Maßgebliche Versorgungsbezüge im Erstbezugsjahr= VBEZM * 12 + VBEZS",
       euroAusCent(vbezb));
     // 2005 caps the allowance at a fixed 3,000 euros; the engine keeps that cap apart.
-    const Money hfvb = e.JAHR >= 2006 ? e.HFVB : Money::whole(300000);
+    const Money hfvb = e.JAHR >= 2006 ? e.HFVB : e.periodenanteil(Money::whole(300000)).ANTEILAUF;
     s(24, "HFVB", "Höchstbetrag des Versorgungsfreibetrags = 7500 * " + anteil(tab1) + " / 12 * Bezugsmonate",
       euroAusCent(hfvb));
     s(25, "FVB", euroAusCent(vbezb) + " * " + anteil(tab1) + ", maximal HFVB", euroAusCent(e.FVB));
@@ -164,13 +175,20 @@ void altersentlastung(Schreiber& s, const Lohnsteuerrechner& e) {
         s(37, "", "Kein Freibetrag, weil das 64. Lebensjahr im Vorjahr noch nicht vollendet");
         return;
     }
+    const Money bmg = e.RE4 - e.VBEZ;
+    if (e.JAHR == 2004) {
+        // 2004: 40 % of the wage without pensions, at most 1,908 euros a year.
+        s(34, "BMG", "Bemessungsgrundlage = RE4 - VBEZ", euroAusCent(bmg));
+        s(35, "HAEB", "Höchstbetrag = 1908,00 Euro", euroAusCent(e.periodenanteil(Money::whole(190800)).ANTEILAUF));
+        s(36, "ALTE", "Altersentlastungsbetrag = " + euroAusCent(bmg) + " * 0,400, maximal HAEB", euroAusCent(e.ALTE));
+        return;
+    }
     const double tab4 = e.JAHR >= 2006 ? static_cast<double>(e.Tab4) : 0.4;
     s(29, "Tab4", "Tabellenwert für Geburtsjahrgang vor 1941", "0,400");
     s(30, "Tab4", "Tabellenwert für Geburtsjahrgang 1941", "0,384");
     s(31, "Tab4", "Tabellenwert für Geburtsjahrgang 1942", "0,368");
     s(32, "Tab4", "Tabellenwert für Geburtsjahrgang 1943", "0,352");
     s(33, "Tab4", "Tabellenwert für Geburtsjahrgang 1944", "0,336");
-    const Money bmg = e.RE4 - e.VBEZ;
     s(34, "BMG", "Bemessungsgrundlage = RE4 - VBEZ", euroAusCent(bmg));
     const Money haeb = Money::fromDouble(std::round(tab4 * 4750 * 100) / 100);
     s(35, "HAEB", "Höchstbetrag = 4750,00 Euro * " + anteil(tab4), euro(haeb));

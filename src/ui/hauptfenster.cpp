@@ -564,6 +564,8 @@ void Hauptfenster::closeEvent(QCloseEvent* ereignis) {
         ereignis->ignore();
         return;
     }
+    // The tax steps window belongs to this one; left open it would keep the program running.
+    if (steuerschritte_ != nullptr) steuerschritte_->close();
     ereignis->accept();
 }
 

@@ -188,7 +188,8 @@ void SteuerschritteFenster::anzeigen() {
         if (auto* betrag = qobject_cast<Betragsfeld*>(feld)) {
             betrag->betragZeigen(schritte_.feld(f));
         } else {
-            feld->setText(zahlenformat::betrag(schritte_.feld(f)));
+            // Without grouping, so that the field's own filter accepts what it shows.
+            feld->setText(zahlenformat::ohneGruppierung(schritte_.feld(f)));
             feld->setModified(false);
         }
     }

@@ -92,6 +92,17 @@ TEST(Schrittliste, VersorgungsempfaengerMitAltersentlastung) {
     EXPECT_EQ(zeile(l, 46).wert, "102,00");
 }
 
+TEST(Schrittliste, Versorgung2004NachDenRegelnVon2004) {
+    Steuereingaben e = jahreslohn(2004, 30000);
+    e.VBEZ = Money::whole(1200000);
+    e.Alter1 = 1;
+    const Schrittliste l = schrittlisteBerechnen(e, {});
+    EXPECT_EQ(zeile(l, 25).wert, "3.072,00");  // 40 % of 12,000 euros, at most 3,072
+    EXPECT_EQ(zeile(l, 35).wert, "1.908,00");
+    EXPECT_EQ(zeile(l, 28).ergebnis, zeile(l, 36).wert);
+    EXPECT_EQ(zeile(l, 19), Schrittzeile{});
+}
+
 TEST(Schrittliste, OhneVersorgungUndOhneAltersentlastung) {
     const Schrittliste l = schrittlisteBerechnen(jahreslohn(2007, 30000), {});
     for (int z = 19; z <= 25; ++z) EXPECT_EQ(zeile(l, z), Schrittzeile{}) << z;

@@ -122,6 +122,7 @@ private slots:
         QTest::keyClicks(karte, QStringLiteral("-100x"));
         QTest::keyClick(karte, Qt::Key_Return);
         QCOMPARE(zelle(6, 4), QStringLiteral("1.200,00"));
+        QCOMPARE(karte->text(), QStringLiteral("-100,00"));
 
         auto* versorgung = finde<QLineEdit>(QStringLiteral("feld_2"));
         versorgung->setFocus();
@@ -144,6 +145,12 @@ private slots:
         QCOMPARE(zelle(58, 3), QStringLiteral("Vorsorgepauschale bei RV-Versicherungsfreiheit"));
         QVERIFY(!tabelle()->isRowHidden(59));
         QVERIFY(tabelle()->isRowHidden(78));
+    }
+
+    void schliesstMitDemHauptfenster() {
+        meldungen_.entscheidungen = {Meldungsanzeige::Entscheidung::NichtSpeichern};
+        QVERIFY(programm_->fenster()->close());
+        QVERIFY(!schritte_->isVisible());
     }
 
     void druckenOhneDruckerBietetPdfAn() {
