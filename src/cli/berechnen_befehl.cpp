@@ -1,8 +1,10 @@
+#include <sstream>
 #include <string>
 
 #include "cli/befehle.h"
 #include "cli/berechnung_json.h"
 #include "cli/optionen.h"
+#include "cli/schreibsperre.h"
 #include "engine/lohnsteuer.h"
 #include "payroll/monatsberechnung.h"
 #include "workspace/datendateien.h"
@@ -42,17 +44,18 @@ int berechnenBefehl(const std::vector<std::string>& argumente, std::ostream& aus
                << (optionen ? "unexpected argument '" + optionen->rest.front() + "'" : problem) << "\n";
         return kFalscherAufruf;
     }
+    const auto sperre = sperreNehmen(optionen->verzeichnis, "berechnen", fehler);
+    if (!sperre) return kFalscherAufruf;
     Ladeergebnis geladen = laden(optionen->verzeichnis);
     if (geladen.lesefehler) {
-        fehler << "brelvanostik-cli berechnen: " << *geladen.lesefehler << "\n";
+        fehler << "brelvanostik-cli berechnen: " << lesefehlerText(optionen->verzeichnis) << "\n";
         return kFalscherAufruf;
     }
-    hinweiseMelden(geladen.hinweise, fehler);
+    // Messages of a call that succeeds; a refused call says only why it was refused.
+    std::ostringstream meldungen;
+    hinweiseMelden(geladen.hinweise, meldungen);
 
-    // A fresh engine, as after the program's start: church membership set once.
-    Lohnsteuerrechner engine;
-    engine.R = 1;
-    Monatsberechnung rechner(engine);
+    Monatsberechnung rechner;
     const int ab = optionen->ab.value_or(1) - 1;
     std::vector<std::pair<int, int>> berechnet;
     for (int jahr = kErstesJahr; jahr < kErstesJahr + kJahre; ++jahr) {
@@ -69,7 +72,7 @@ int berechnenBefehl(const std::vector<std::string>& argumente, std::ostream& aus
         for (const int b : berechnungen) {
             const Ergebnis e = rechner.berechne(geladen.arbeitsbereich, jahr, b, ab);
             if (e.lstAusgleichAbgelehnt) {
-                fehler << "brelvanostik-cli: " << jahr << ", Fall " << (b + 1) << ": "
+                meldungen << "brelvanostik-cli: " << jahr << ", Fall " << (b + 1) << ": "
                        << einzeilig(kAusgleichAbgelehntTitel) << "\n";
             }
             berechnet.emplace_back(jahr, b);
@@ -77,9 +80,10 @@ int berechnenBefehl(const std::vector<std::string>& argumente, std::ostream& aus
     }
 
     if (const auto fehlertext = speichern(optionen->verzeichnis, geladen.arbeitsbereich, geladen.einstellungen)) {
-        fehler << "brelvanostik-cli berechnen: " << *fehlertext << "\n";
+        fehler << "brelvanostik-cli berechnen: " << speicherfehlerText(optionen->verzeichnis) << "\n";
         return kFalscherAufruf;
     }
+    fehler << meldungen.str();
     if (optionen->json) {
         JsonSchreiber json;
         json.objektAnfang();

@@ -7,7 +7,10 @@
 #include "cli/befehle.h"
 #include "cli/berechnung_json.h"
 #include "cli/optionen.h"
+#include "cli/schreibsperre.h"
 #include "cli/zahlen.h"
+#include "workspace/auswahllisten.h"
+#include "workspace/cp1252.h"
 #include "workspace/datendateien.h"
 #include "workspace/eingabe.h"
 #include "workspace/sitzung.h"
@@ -39,13 +42,29 @@ struct Aktion {
     std::function<std::optional<std::string>(Sitzung&, Seite, const std::vector<std::string>&)> ausfuehren;
 };
 
-std::optional<std::string> ergebnis(const Rueckmeldung& r, std::ostream& fehler) {
-    if (!r.angenommen) {
-        return r.meldungen.empty() ? std::string("refused by the program") : einzeilig(r.meldungen.front());
-    }
+// The reason of a refusal is checked here beforehand wherever it can be named; `warum` is
+// what the program's own refusal means in the remaining cases.
+std::optional<std::string> ergebnis(const Rueckmeldung& r, std::ostream& fehler, const std::string& warum) {
+    if (!r.angenommen) return warum;
     for (const Meldung& m : r.meldungen) fehler << "brelvanostik-cli: " << einzeilig(m) << "\n";
     return std::nullopt;
 }
+
+std::string zeichenName(char32_t c) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string text = "U+";
+    for (int stelle = c > 0xFFFF ? 20 : 12; stelle >= 0; stelle -= 4) text += kHex[(c >> stelle) & 0xF];
+    return text;
+}
+
+std::optional<std::string> textPruefen(const std::string& text, const char* feld) {
+    const auto c = erstesFremdzeichen(text);
+    if (!c) return std::nullopt;
+    return std::string("the data files cannot hold the character ") + zeichenName(*c) + " of the " + feld +
+           " (Windows-1252 characters only, no tabs or line breaks)";
+}
+
+const std::string kZuHoch = "above the largest amount a field takes (290000,00)";
 
 }  // namespace
 
@@ -69,7 +88,7 @@ int eingebenBefehl(const std::vector<std::string>& argumente, std::ostream& aus,
     std::ostringstream meldungen;  // messages of accepted actions, shown only when all succeed
     const auto betrag = [&](int zeile) {
         return [&, zeile](Sitzung& s, Seite seite, const std::vector<std::string>& p) -> std::optional<std::string> {
-            return ergebnis(s.betragEingeben(seite, zeile, p[0]), meldungen);
+            return ergebnis(s.betragEingeben(seite, zeile, p[0]), meldungen, "'" + p[0] + "' is " + kZuHoch);
         };
     };
     const auto mitZeile = [&](auto handlung) {
@@ -84,32 +103,43 @@ int eingebenBefehl(const std::vector<std::string>& argumente, std::ostream& aus,
                                     -> std::optional<std::string> {
              if (!hatBetragsfeld(zeile)) return "row " + p[0] + " has no amount field";
              if (!feldtextZulaessig(p[1])) return "'" + p[1] + "' is not what the amount field admits";
-             return ergebnis(s.betragEingeben(seite, zeile, p[1]), meldungen);
+             return ergebnis(s.betragEingeben(seite, zeile, p[1]), meldungen, "'" + p[1] + "' is " + kZuHoch);
          })}},
         {"auswahl", {2, mitZeile([&](Sitzung& s, Seite seite, int zeile, const std::vector<std::string>& p)
                                      -> std::optional<std::string> {
              const auto code = leseGanzzahl(p[1]);
-             if (!code || *code < 0 || *code > 99) return "code '" + p[1] + "' does not exist";
-             if (zeile != 0 && !s.auswahlMoeglich(seite, zeile)) return "row " + p[0] + " takes no choice now";
-             return ergebnis(s.auswahlTreffen(seite, zeile, static_cast<int>(*code)), meldungen);
+             const int anzahl = zeile == 0 ? 2 * kFaelle : auswahlAnzahl(zeile);
+             if (anzahl <= 0) return "row " + p[0] + " has no choice list";
+             if (!code || *code < 0 || *code >= anzahl) return "row " + p[0] + " has no entry " + p[1];
+             if (zeile != 0 && !s.auswahlMoeglich(seite, zeile)) {
+                 return "row " + p[0] + " takes no choice while the social insurance status excludes it";
+             }
+             return ergebnis(s.auswahlTreffen(seite, zeile, static_cast<int>(*code)), meldungen,
+                             "row " + p[0] + " takes no choice now");
          })}},
-        {"bru", {1, mitZeile([&](Sitzung& s, Seite seite, int zeile, const std::vector<std::string>&) {
-             return ergebnis(s.tagesquoteUmschalten(seite, zeile), meldungen);
+        {"bru", {1, mitZeile([&](Sitzung& s, Seite seite, int zeile, const std::vector<std::string>& p) {
+             return ergebnis(s.tagesquoteUmschalten(seite, zeile), meldungen,
+                             "row " + p[0] + " has no days-ratio toggle (rows 5-9)");
          })}},
-        {"tei", {1, mitZeile([&](Sitzung& s, Seite seite, int zeile, const std::vector<std::string>&) {
-             return ergebnis(s.stundenquoteUmschalten(seite, zeile), meldungen);
+        {"tei", {1, mitZeile([&](Sitzung& s, Seite seite, int zeile, const std::vector<std::string>& p) {
+             return ergebnis(s.stundenquoteUmschalten(seite, zeile), meldungen,
+                             "row " + p[0] + " has no hours-ratio toggle (rows 5-9)");
          })}},
-        {"auf", {1, mitZeile([&](Sitzung& s, Seite seite, int zeile, const std::vector<std::string>&) {
-             return ergebnis(s.pfeilAuf(seite, zeile), meldungen);
+        {"auf", {1, mitZeile([&](Sitzung& s, Seite seite, int zeile, const std::vector<std::string>& p) {
+             if (zeile != 5 && zeile != 25) return std::optional<std::string>("row " + p[0] + " has no 1-euro arrows");
+             return ergebnis(s.pfeilAuf(seite, zeile), meldungen, "one euro more would be " + kZuHoch);
          })}},
-        {"ab", {1, mitZeile([&](Sitzung& s, Seite seite, int zeile, const std::vector<std::string>&) {
-             return ergebnis(s.pfeilAb(seite, zeile), meldungen);
+        {"ab", {1, mitZeile([&](Sitzung& s, Seite seite, int zeile, const std::vector<std::string>& p) {
+             if (zeile != 5 && zeile != 25) return std::optional<std::string>("row " + p[0] + " has no 1-euro arrows");
+             return ergebnis(s.pfeilAb(seite, zeile), meldungen,
+                             zeile == 5 ? "the salary cannot go below 0" : "the deduction cannot become a payment");
          })}},
         {"versorgungsbeginn", {1, [&](Sitzung& s, Seite seite, const std::vector<std::string>& p)
                                       -> std::optional<std::string> {
              const auto code = leseGanzzahl(p[0]);
              if (!code || *code < 0 || *code > 2) return "pension start code '" + p[0] + "' does not exist";
-             return ergebnis(s.auswahlTreffen(seite, 27, static_cast<int>(*code)), meldungen);
+             return ergebnis(s.auswahlTreffen(seite, 27, static_cast<int>(*code)), meldungen,
+                             "pension start code '" + p[0] + "' does not exist");
          }}},
         {"monatsbezug", {1, [&](Sitzung& s, Seite seite, const std::vector<std::string>& p) {
              return feldtextZulaessig(p[0]) ? betrag(11)(s, seite, p)
@@ -124,13 +154,13 @@ int eingebenBefehl(const std::vector<std::string>& argumente, std::ostream& aus,
              return std::nullopt;
          }}},
         {"name", {1, [&](Sitzung& s, Seite seite, const std::vector<std::string>& p) -> std::optional<std::string> {
-             s.umbenennen(seite, p[0]);
-             return std::nullopt;
+             if (auto warum = textPruefen(p[0], "name")) return warum;
+             return ergebnis(s.umbenennen(seite, p[0]), meldungen, "the name cannot be stored");
          }}},
         {"kommentar", {1, [&](Sitzung& s, Seite seite, const std::vector<std::string>& p)
                               -> std::optional<std::string> {
-             s.kommentarSetzen(seite, p[0]);
-             return std::nullopt;
+             if (auto warum = textPruefen(p[0], "comment")) return warum;
+             return ergebnis(s.kommentarSetzen(seite, p[0]), meldungen, "the comment cannot be stored");
          }}},
     };
 
@@ -156,6 +186,8 @@ int eingebenBefehl(const std::vector<std::string>& argumente, std::ostream& aus,
 
     // Files that the load creates are taken away again when the call fails: a refused
     // call changes nothing.
+    const auto sperre = sperreNehmen(optionen->verzeichnis, "eingeben", fehler);
+    if (!sperre) return kFalscherAufruf;
     const std::filesystem::path verzeichnis(optionen->verzeichnis);
     std::error_code ec;
     const bool warenDa = std::filesystem::exists(verzeichnis / kMonatsdateiName, ec) ||
@@ -169,7 +201,7 @@ int eingebenBefehl(const std::vector<std::string>& argumente, std::ostream& aus,
     };
     Ladeergebnis geladen = laden(verzeichnis);
     if (geladen.lesefehler) {
-        fehler << "brelvanostik-cli eingeben: " << *geladen.lesefehler << "\n";
+        fehler << "brelvanostik-cli eingeben: " << lesefehlerText(optionen->verzeichnis) << "\n";
         return kFalscherAufruf;
     }
     const Einstellungen gelesen = geladen.einstellungen;
@@ -188,7 +220,7 @@ int eingebenBefehl(const std::vector<std::string>& argumente, std::ostream& aus,
     }
 
     if (const auto fehlertext = speichern(verzeichnis, sitzung.arbeitsbereich(), gelesen)) {
-        fehler << "brelvanostik-cli eingeben: " << *fehlertext << "\n";
+        fehler << "brelvanostik-cli eingeben: " << speicherfehlerText(optionen->verzeichnis) << "\n";
         return scheitern();
     }
     hinweiseMelden(geladen.hinweise, fehler);

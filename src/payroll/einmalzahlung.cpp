@@ -11,8 +11,10 @@ namespace brelvanostik {
 
 Monatsberechnung::Jahressteuer Monatsberechnung::jahreslauf(Money jahreslohn,
                                                             Money versorgungsbezuege) {
-    // Every other input keeps the month's own run, tax-card entries included.
+    // Every other input keeps the month's own run, tax-card entries included. The pension
+    // allowance of a year is that of the months in which pensions are paid.
     engine_.LZZ = 1;
+    engine_.ZMVB = Money::whole(versorgungsmonate());
     engine_.RE4 = jahreslohn;
     engine_.VBEZ = versorgungsbezuege.gerundet();
     engine_.lohnsteuer();
@@ -21,6 +23,14 @@ Monatsberechnung::Jahressteuer Monatsberechnung::jahreslauf(Money jahreslohn,
     s.soli = -engine_.SOLZLZZ.toInt64();
     s.kirchensteuer = -(engine_.BK * kirchensatz_).abgeschnitten().toInt64();
     return s;
+}
+
+int Monatsberechnung::versorgungsmonate() const {
+    int monate = 0;
+    for (const Monatssatz* satz : monate_) {
+        if (satz->tagesanteil(6) != 0 || satz->tagesanteil(8) != 0) ++monate;
+    }
+    return monate;
 }
 
 void Monatsberechnung::einmalSteuern(int m) {
@@ -43,7 +53,7 @@ void Monatsberechnung::einmalSteuern(int m) {
         for (int z = 5; z <= 9; ++z) s[z - 5] += cent(monate_[k]->tagesanteil(z));
         zusatzzeilen(*monate_[k]);
     }
-    satz.Kennwert[0] = summe().toInt32();
+    satz.Kennwert[0] = gesaettigt(summe().toInt64());
 
     // The expected annual wage assumes the current pay of this month for the rest of the
     // year; one-time payments of this and later months are not expected.
@@ -56,8 +66,8 @@ void Monatsberechnung::einmalSteuern(int m) {
     const Money einmal = cent(satz.tagesanteil(7));
     const Money einmalVersorgung = cent(satz.tagesanteil(8));
     const Money mit = ohne + einmal + einmalVersorgung;
-    satz.Kennwert[1] = ohne.toInt32();
-    satz.Kennwert[2] = mit.toInt32();
+    satz.Kennwert[1] = gesaettigt(ohne.toInt64());
+    satz.Kennwert[2] = gesaettigt(mit.toInt64());
 
     // Both annual runs are made every month, with or without a payment: the engine's state
     // after a recalculation is that of the last run, whoever reads it next.

@@ -17,6 +17,7 @@ Ergebnis Monatsberechnung::berechne(Arbeitsbereich& bereich, int jahr, int berec
         monate_[k] = &bereich.monat(jahr - kErstesJahr, berechnung, k);
     kopf_ = &bereich.kopf(jahr - kErstesJahr, berechnung);
     engine_.JAHR = jahr;
+    engine_.R = 1;
 
     // The annual wage of a month's one-time payment reads the pay of every later month, so
     // all of them must be current before the first month is taxed.
@@ -35,6 +36,8 @@ Ergebnis Monatsberechnung::berechne(Arbeitsbereich& bereich, int jahr, int berec
         }
         beitragspflichtigesEntgelt(m);
         laufendeBeitraege(m);
+        // The contributions of the current pay, before the one-time payment's join them.
+        for (int z = 0; z < 5; ++z) satz.Kennwert[9 + z] = satz.Betrag[20 + z];
         einmalBeitraege(m);
         auszahlung(m);
     }
@@ -87,7 +90,7 @@ void Monatsberechnung::laufendeSteuern(int m) {
     Money lohn = r[0] + r[1];
     // Salary conversion into a tax-free scheme (kinds 0 and 1) lowers the taxable wage.
     if (wahl[25] < 2) lohn += cent(satz.Betrag[25]);
-    satz.Kennwert[29] = (lohn + r[2] + r[3]).toInt32();
+    satz.Kennwert[29] = gesaettigt((lohn + r[2] + r[3]).toInt64());
     kirchensatz_ = kirchensatz(wahl[19]);
 
     // A month paid for only part of its days is taxed as a part period: the tax of the

@@ -36,13 +36,16 @@ struct Ergebnis {
 /// payments within the ceiling left unused by earlier months), applies the minimum church
 /// tax and, in December, the employer's annual adjustment, and sums up the payout.
 ///
-/// The engine's inputs stay as the last run left them. The month calculation never sets
-/// ZMVB (the tax steps window's last value reaches the runs) nor R: whoever owns the engine
-/// sets R = 1 once at program start, so that the church tax base is always produced and the
-/// church tax follows from the church code alone.
+/// The calculation keeps a wage tax engine of its own and sets every input its runs read,
+/// so that nothing another window computes meanwhile (the tax steps window sets R, ZMVB and
+/// the rest of the inputs as it likes) can change a stored case's result. R is always 1:
+/// the church tax base is always produced and the church tax follows from the church code.
 class Monatsberechnung {
   public:
-    explicit Monatsberechnung(Lohnsteuerrechner& engine) : engine_(engine) {}
+    Monatsberechnung() { engine_.R = 1; }
+
+    /// The engine as the last run of the last calculation left it.
+    const Lohnsteuerrechner& engine() const { return engine_; }
 
     /// Computes calculation `berechnung` (0..9) of tax year `jahr` (2004..2007) from month
     /// `startMonat` (0..11) through December. Arguments outside these ranges change nothing.
@@ -71,8 +74,9 @@ class Monatsberechnung {
         std::int64_t lohnsteuer = 0, soli = 0, kirchensteuer = 0;
     };
     Jahressteuer jahreslauf(Money jahreslohn, Money versorgungsbezuege);
+    int versorgungsmonate() const;
 
-    Lohnsteuerrechner& engine_;
+    Lohnsteuerrechner engine_;
 
     // The calculation being computed.
     int jahr_ = 2004;

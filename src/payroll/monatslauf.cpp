@@ -16,9 +16,7 @@ Lohnsteuerrechner monatslaufVorbereiten(const Arbeitsbereich& bereich, int jahr,
     // the year on a copy sets exactly what the stored run set; starting in January carries
     // the engine's state into the month as a whole year's run does.
     auto kopie = std::make_unique<Arbeitsbereich>(bereich);
-    Lohnsteuerrechner engine;
-    engine.R = 1;  // as the program's engine is set at start
-    Monatsberechnung rechner(engine);
+    Monatsberechnung rechner;
     rechner.beobachten([&](int m, const Lohnsteuerrechner& e) {
         if (m == monat) vorbereitet = e;
     });

@@ -1,19 +1,17 @@
 #pragma once
 
 #include <cstdint>
-#include <limits>
 
 #include "engine/money.h"
+#include "workspace/arbeitsbereich.h"
 
 namespace brelvanostik {
 
 /// A 64-bit sum of cents stored back into a 32-bit field of the month record: values beyond
-/// the field's range are held at its limits instead of wrapping.
+/// the largest result the data files take are held at that limit instead of wrapping.
 inline std::int32_t gesaettigt(std::int64_t cent) {
-    if (cent > std::numeric_limits<std::int32_t>::max())
-        return std::numeric_limits<std::int32_t>::max();
-    if (cent < std::numeric_limits<std::int32_t>::min())
-        return std::numeric_limits<std::int32_t>::min();
+    if (cent > kMaxErgebnisHundertstel) return kMaxErgebnisHundertstel;
+    if (cent < -kMaxErgebnisHundertstel) return -kMaxErgebnisHundertstel;
     return static_cast<std::int32_t>(cent);
 }
 
@@ -23,12 +21,12 @@ inline std::int32_t centAus(double betrag) {
     return Money::fromDouble(betrag).toInt32();
 }
 
-/// An amount of cents kept within the 32-bit range of the month record. Every amount that
-/// comes out of a product with a ratio passes through here, so that the sums of a year
+/// An amount of cents kept within the largest result the data files take. Every amount
+/// that comes out of a product with a ratio passes through here, so that the sums of a year
 /// (a few hundred such amounts) stay far inside Money's 64-bit range whatever was typed.
 inline Money begrenzt(Money cent) {
-    constexpr Money hoch = Money::whole(std::numeric_limits<std::int32_t>::max());
-    constexpr Money tief = Money::whole(std::numeric_limits<std::int32_t>::min());
+    constexpr Money hoch = Money::whole(kMaxErgebnisHundertstel);
+    constexpr Money tief = Money::whole(-kMaxErgebnisHundertstel);
     return cent > hoch ? hoch : cent < tief ? tief : cent;
 }
 

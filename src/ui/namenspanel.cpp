@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "ui/farben.h"
+#include "ui/textpruefer.h"
 #include "workspace/arbeitsbereich.h"
 
 namespace brelvanostik {
@@ -21,6 +22,7 @@ Namenspanel::Namenspanel(QWidget* eltern) : QFrame(eltern) {
     auto* zeile = new QHBoxLayout(this);
     zeile->setContentsMargins(6, 4, 6, 4);
     feld_ = new QLineEdit(this);
+    feld_->setValidator(new Textpruefer(feld_));
     feld_->setObjectName(QStringLiteral("namensfeld"));
     zaehler_ = new QLabel(this);
     zaehler_->setObjectName(QStringLiteral("namenszaehler"));

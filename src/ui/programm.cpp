@@ -29,24 +29,22 @@ Programm::Programm(std::filesystem::path verzeichnis, Meldungsanzeige& meldungen
 Programm::~Programm() = default;
 
 bool Programm::starten() {
-    // A second copy in the same directory would overwrite the first one's work at its exit.
-    sperre_ = std::make_unique<QLockFile>(pfadText(verzeichnis_ / kSperrdateiName));
-    sperre_->setStaleLockTime(0);  // a long-running first copy never counts as stale
-    if (!sperre_->tryLock(0)) {
-        if (sperre_->error() == QLockFile::LockFailedError) {
-            meldungen_.zeigen(meldung(
-                "Brelvanostik läuft bereits",
-                QStringLiteral("Brelvanostik ist im Verzeichnis „%1“ bereits geöffnet.\n"
-                               "Diese zweite Kopie wird nicht gestartet, damit sie beim Beenden "
-                               "die Arbeit der ersten nicht überschreibt.")
-                    .arg(pfadText(verzeichnis_)),
-                Meldung::Symbol::Ausrufezeichen));
-            return false;
-        }
-        // A directory without write permission cannot be locked; the save at exit will say
-        // what is wrong and offer another directory.
-        sperre_.reset();
+    // A second copy in the same directory, or the command-line tool, would overwrite the
+    // first one's work; the lock keeps one writer per directory.
+    sperre_ = std::make_unique<Verzeichnissperre>(verzeichnis_);
+    if (sperre_->zustand() == Verzeichnissperre::Zustand::Belegt) {
+        meldungen_.zeigen(meldung(
+            "Brelvanostik läuft bereits",
+            QStringLiteral("Brelvanostik ist im Verzeichnis „%1“ bereits geöffnet.\n"
+                           "Diese zweite Kopie wird nicht gestartet, damit sie beim Beenden "
+                           "die Arbeit der ersten nicht überschreibt.")
+                .arg(pfadText(verzeichnis_)),
+            Meldung::Symbol::Ausrufezeichen));
+        return false;
     }
+    // A directory without write permission cannot be locked; the save at exit will say
+    // what is wrong and offer another directory.
+    if (!sperre_->gehalten()) sperre_.reset();
 
     Ladeergebnis geladen = laden(verzeichnis_);
     lesefehler_ = geladen.lesefehler;
@@ -79,6 +77,16 @@ bool Programm::starten() {
 }
 
 bool Programm::speichernNach(const std::filesystem::path& verzeichnis, QString& fehler) {
+    // Another directory may be in use by another copy or the command-line tool.
+    std::optional<Verzeichnissperre> fremd;
+    if (verzeichnis != verzeichnis_) {
+        fremd.emplace(verzeichnis);
+        if (fremd->zustand() == Verzeichnissperre::Zustand::Belegt) {
+            fehler = QStringLiteral("Im Verzeichnis „%1“ arbeitet gerade ein anderes Brelvanostik.")
+                         .arg(pfadText(verzeichnis));
+            return false;
+        }
+    }
     const std::optional<std::string> problem =
         speichern(verzeichnis, sitzung_->arbeitsbereich(), sitzung_->einstellungen());
     if (!problem) return true;

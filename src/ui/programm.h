@@ -1,10 +1,12 @@
 #pragma once
 
-#include <QLockFile>
+#include <QString>
 
 #include <filesystem>
 #include <memory>
 #include <optional>
+
+#include "workspace/verzeichnissperre.h"
 
 namespace brelvanostik {
 
@@ -20,7 +22,7 @@ class Sitzung;
 /// to end without saving.
 class Programm {
 public:
-    static constexpr const char* kSperrdateiName = "Brelvanostik.lock";
+    static constexpr const char* kSperrdateiName = Verzeichnissperre::kDateiName;
 
     Programm(std::filesystem::path verzeichnis, Meldungsanzeige& meldungen);
     ~Programm();
@@ -47,7 +49,7 @@ private:
 
     std::filesystem::path verzeichnis_;
     Meldungsanzeige& meldungen_;
-    std::unique_ptr<QLockFile> sperre_;
+    std::unique_ptr<Verzeichnissperre> sperre_;
     std::unique_ptr<Sitzung> sitzung_;
     std::unique_ptr<Hauptfenster> fenster_;
     std::unique_ptr<Abschiedsfenster> abschied_;

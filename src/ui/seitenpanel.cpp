@@ -11,6 +11,7 @@
 #include "ui/balkenanzeige.h"
 #include "ui/betragsfeld.h"
 #include "ui/farben.h"
+#include "ui/textpruefer.h"
 #include "ui/tippzeile.h"
 #include "ui/zahlenformat.h"
 #include "ui/zeilenknopf.h"
@@ -101,6 +102,7 @@ Seitenpanel::Seitenpanel(Seite seite, QGridLayout* raster, int ersteSpalte, QWid
     kommentar_ = new QLineEdit(flaeche);
     kommentar_->setObjectName(QStringLiteral("kommentar_%1").arg(seite == Seite::Gruen ? 0 : 1));
     kommentar_->setMaxLength(kKommentarLaenge);
+    kommentar_->setValidator(new Textpruefer(kommentar_));
     skalierbar(kommentar_);
     raster->addWidget(kommentar_, raster::kKommentarZeile, ersteSpalte, 1, raster::kSpaltenJeSeite);
     connect(kommentar_, &QLineEdit::textEdited, this,

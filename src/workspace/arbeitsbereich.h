@@ -30,11 +30,16 @@ inline constexpr int kReserviertTextLaenge = 23;
 /// row the year view shows.
 inline constexpr std::int32_t kMaxBetragHundertstel = 29'000'000;
 
-/// Largest magnitude a stored result (result rows, Stundenanteil, Tagesanteil, Kennwert,
-/// the carried ceiling remainders) may have when read from a file: 10,000,000.00 euros.
-/// It lies above every monthly amount that inputs within kMaxBetragHundertstel can
-/// produce, and the green and blue value of one month still add up within 32 bits.
-inline constexpr std::int32_t kMaxErgebnisHundertstel = 1'000'000'000;
+/// Number of amounts the largest stored sum adds up: the annual wage with one-time
+/// payments, twelve months of the five income rows and of the additional taxable amount.
+inline constexpr std::int32_t kJahresbetraege = 72;
+
+/// Largest magnitude of anything the month calculation stores (result rows, Stundenanteil,
+/// Tagesanteil, Kennwert, the carried ceiling remainders): 20,880,000.00 euros, the annual
+/// wage that the largest amounts in every month give. The calculation holds every result
+/// within it and a load takes every value within it, so whatever the program stored itself
+/// loads unchanged. Year totals and the green and blue sum are added in 64 bits.
+inline constexpr std::int32_t kMaxErgebnisHundertstel = kJahresbetraege * kMaxBetragHundertstel;
 
 /// One month of one calculation: five row-indexed banks, the comment and the
 /// yellow column's mode. Amounts are hundredths (cents, hours x 100, days x 100,

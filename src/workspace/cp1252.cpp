@@ -144,6 +144,16 @@ std::vector<std::uint8_t> nachCp1252(std::string_view utf8) {
     return bytes;
 }
 
+std::optional<char32_t> erstesFremdzeichen(std::string_view utf8) {
+    std::size_t pos = 0;
+    while (pos < utf8.size()) {
+        const std::optional<char32_t> c = naechstesZeichen(utf8, pos);
+        if (!c) return U'\uFFFD';
+        if (istSteuerzeichen(*c) || !cp1252Byte(*c)) return *c;
+    }
+    return std::nullopt;
+}
+
 std::size_t zeichenzahl(std::string_view utf8) {
     std::size_t n = 0;
     std::size_t pos = 0;

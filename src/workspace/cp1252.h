@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -30,6 +31,11 @@ void nachCp1252(std::string_view utf8, std::span<std::uint8_t> feld);
 
 /// Convenience for whole strings: UTF-8 to Windows-1252 bytes, no padding.
 std::vector<std::uint8_t> nachCp1252(std::string_view utf8);
+
+/// The first character of a UTF-8 text that a text field of the data files cannot hold: one
+/// outside Windows-1252, a control character (tab, line break) or broken UTF-8 (given as
+/// U+FFFD). Nothing when the text fits as it is.
+std::optional<char32_t> erstesFremdzeichen(std::string_view utf8);
 
 /// Number of characters (code points) of a UTF-8 text; broken sequences count one per byte.
 std::size_t zeichenzahl(std::string_view utf8);

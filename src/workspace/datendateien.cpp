@@ -184,8 +184,11 @@ Ladeergebnis ladenOhneAusnahmen(const fs::path& verzeichnis) {
     Ladeergebnis ergebnis;
     const fs::path monatspfad = verzeichnis / kMonatsdateiName;
     const fs::path kopfpfad = verzeichnis / kKopfdateiName;
-    const Dateiinhalt monatsdatei = dateiLesen(monatspfad);
-    const Dateiinhalt kopfdatei = dateiLesen(kopfpfad);
+    // A save stopped between the two files is read as completed.
+    const fs::path ziele[] = {monatspfad, kopfpfad};
+    const std::vector<fs::path> quellen = abschlussLesen(ziele, verzeichnis / kAbschlussName);
+    const Dateiinhalt monatsdatei = dateiLesen(quellen[0]);
+    const Dateiinhalt kopfdatei = dateiLesen(quellen[1]);
 
     if (monatsdatei.fehler || (kopfdatei.fehler && monatsdatei.bytes.empty())) {
         ergebnis.arbeitsbereich = neuerArbeitsbereich();
@@ -263,7 +266,7 @@ std::optional<std::string> speichern(const fs::path& verzeichnis,
         const std::vector<std::uint8_t> koepfe = kopfdateiBytes(arbeitsbereich, einstellungen);
         const Schreibauftrag auftraege[] = {{verzeichnis / kMonatsdateiName, monate},
                                             {verzeichnis / kKopfdateiName, koepfe}};
-        return sicheresSchreiben(auftraege);
+        return gemeinsamSchreiben(auftraege, verzeichnis / kAbschlussName);
     } catch (const std::exception& e) {
         return std::string("Die Datendateien konnten nicht gespeichert werden: ") + e.what();
     }

@@ -14,6 +14,8 @@ namespace brelvanostik {
 
 inline constexpr const char* kMonatsdateiName = "Brelvanostik.da1";
 inline constexpr const char* kKopfdateiName = "Brelvanostik.da2";
+/// Commit record of a save of both files in progress (see gemeinsamSchreiben).
+inline constexpr const char* kAbschlussName = "Brelvanostik.abschluss";
 
 /// What the start of the program gets from the data files.
 struct Ladeergebnis {
@@ -41,8 +43,11 @@ struct Ladeergebnis {
 Ladeergebnis laden(const std::filesystem::path& verzeichnis);
 
 /// Writes the whole workspace and the settings record into both data files of
-/// `verzeichnis`, safely: on failure the previous files stay as they were. Returns a
-/// German error text for the user on failure. Never throws.
+/// `verzeichnis`, both or neither: on failure the previous files stay as they were, and a
+/// writer stopped between the two files leaves a commit record from which the next load
+/// reads the complete new pair. Removes what writers that died left behind, so the caller
+/// must hold the directory's Verzeichnissperre. Returns a German error text for the user on
+/// failure. Never throws.
 std::optional<std::string> speichern(const std::filesystem::path& verzeichnis,
                                      const Arbeitsbereich& arbeitsbereich,
                                      const Einstellungen& einstellungen);

@@ -5,6 +5,7 @@
 
 #include "payroll/parameter.h"
 #include "workspace/auswahllisten.h"
+#include "workspace/cp1252.h"
 #include "workspace/datensaetze.h"
 #include "workspace/eingabe.h"
 
@@ -43,6 +44,14 @@ Meldung hoechstbetragMeldung() {
             Meldung::Symbol::Ausrufezeichen};
 }
 
+// Names and comments are kept in Windows-1252 fields; anything else would come back as "?".
+Meldung fremdzeichenMeldung(const char* feld) {
+    return {"Ungültiges Zeichen",
+            std::string(feld) + ": Nur Buchstaben, Ziffern und Zeichen des westeuropäischen "
+                                "Zeichensatzes, ohne Tabulator und Zeilenumbruch.",
+            Meldung::Symbol::Ausrufezeichen};
+}
+
 Rueckmeldung abgelehnt(std::optional<Meldung> meldung = std::nullopt) {
     Rueckmeldung r;
     r.angenommen = false;
@@ -59,9 +68,6 @@ std::string ohneEndblanks(std::string text) {
 
 Sitzung::Sitzung(Arbeitsbereich bereich, const Einstellungen& einstellungen)
     : bereich_(std::move(bereich)), einstellungen_(einstellungen) {
-    // Church membership is set once: the church tax base is always produced and the church
-    // tax follows from the church code alone.
-    engine_.R = 1;
     jahr_ = std::clamp<int>(einstellungen.Jahr, kErstesJahr, kErstesJahr + kJahre - 1);
     int fall = einstellungen.Fall > kFaelle ? einstellungen.Fall - kFaelle : einstellungen.Fall;
     gruen_ = std::clamp(fall, 1, kFaelle) - 1;
@@ -291,12 +297,16 @@ void Sitzung::modusUmschalten() {
     for (int m = monat_; m < kMonate; ++m) satz(gruen_, m).Gemeinsam = neu;
 }
 
-void Sitzung::umbenennen(Seite s, std::string_view name) {
+Rueckmeldung Sitzung::umbenennen(Seite s, std::string_view name) {
+    if (erstesFremdzeichen(name)) return abgelehnt(fremdzeichenMeldung("Fallname"));
     kopf(berechnung(s)).Fallname = zeichenKuerzen(getrimmt(name), kFallnameLaenge);
+    return {};
 }
 
-void Sitzung::kommentarSetzen(Seite s, std::string_view text) {
+Rueckmeldung Sitzung::kommentarSetzen(Seite s, std::string_view text) {
+    if (erstesFremdzeichen(text)) return abgelehnt(fremdzeichenMeldung("Kommentar"));
     satz(berechnung(s), monat_).Kommentar = zeichenKuerzen(text, kKommentarLaenge);
+    return {};
 }
 
 void Sitzung::namenTrimmen() {

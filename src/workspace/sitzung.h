@@ -50,7 +50,6 @@ public:
     /// Takes over the loaded workspace and restores the selection from the settings record.
     /// Runs the recalculation of the restored case once, as the program does at start.
     Sitzung(Arbeitsbereich bereich, const Einstellungen& einstellungen);
-    // The month calculation holds on to the session's own engine.
     Sitzung(const Sitzung&) = delete;
     Sitzung& operator=(const Sitzung&) = delete;
 
@@ -90,10 +89,11 @@ public:
     Rueckmeldung pfeilAb(Seite s, int zeile);
     /// The yellow column's "Gemeinsam"/"Unterschied" button.
     void modusUmschalten();
-    /// Renames the case of a side (not mirrored; cut to 35 characters).
-    void umbenennen(Seite s, std::string_view name);
-    /// Sets the displayed month's comment of a side (cut to 120 characters).
-    void kommentarSetzen(Seite s, std::string_view text);
+    /// Renames the case of a side (not mirrored; cut to 35 characters). A character the data
+    /// files cannot hold (outside Windows-1252, tab, line break) is refused with a message.
+    Rueckmeldung umbenennen(Seite s, std::string_view name);
+    /// Sets the displayed month's comment of a side (cut to 120 characters); refused as above.
+    Rueckmeldung kommentarSetzen(Seite s, std::string_view text);
 
     // --- Navigation --------------------------------------------------------------------
     /// Month buttons: 0-11 a month, 12 "Jahresgehalt", 13/14 "Alle Monate" green/blue.
@@ -136,8 +136,7 @@ private:
 
     Arbeitsbereich bereich_;
     Einstellungen einstellungen_;
-    Lohnsteuerrechner engine_;
-    Monatsberechnung rechner_{engine_};
+    Monatsberechnung rechner_;  // with its own engine, which no other window touches
 
     int jahr_ = 2007;
     int gruen_ = 0;

@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "cli/befehle.h"
+#include "workspace/datendateien.h"
 
 namespace brelvanostik::cli {
 namespace {
@@ -154,6 +155,76 @@ TEST_F(DatendateienBefehle, AbgelehnterJahresausgleichIstEineZeileAufStderr) {
     const Lauf b = starte({"berechnen", "--jahr", "2007", "--fall", "1", "--json"});
     EXPECT_EQ(b.status, 0);
     EXPECT_EQ(b.fehler, "");  // the choice is now off in all twelve months
+}
+
+TEST_F(DatendateienBefehle, GroessteBetraegeInJedemMonatLadenOhneReparatur) {
+    // Salary, pension, additional taxable and liable amounts, tax-card entries, both pension
+    // header amounts and all three one-time payments at the limit in every month, with the
+    // December adjustment and church tax: what the program stores it loads unchanged.
+    const std::string max = "290000";
+    for (int monat = 1; monat <= 12; ++monat) {
+        std::vector<std::string> aufruf = {"eingeben", "--jahr", "2007", "--fall", "1", "--monat",
+                                           std::to_string(monat)};
+        if (monat == 1) {
+            for (const char* zeile : {"5", "6", "13", "14", "15", "16"}) aufruf.insert(aufruf.end(), {"betrag", zeile, max});
+            aufruf.insert(aufruf.end(), {"monatsbezug", max, "sonderzahlung", max, "auswahl", "4", "1", "auswahl", "19",
+                                         "2"});
+        }
+        for (const char* zeile : {"7", "8", "9"}) aufruf.insert(aufruf.end(), {"betrag", zeile, max});
+        const Lauf l = starte(aufruf);
+        ASSERT_EQ(l.status, 0) << l.fehler;
+    }
+    const Lauf l = starte({"berechnen", "--json"});
+    ASSERT_EQ(l.status, 0) << l.fehler;
+    EXPECT_EQ(l.fehler, "");
+    // December's annual wage with its payments: 71 amounts at the limit.
+    EXPECT_NE(l.aus.find(", 2059000000, "), std::string::npos);
+    const std::string monate = inhalt("Brelvanostik.da1");
+    ASSERT_EQ(starte({"berechnen"}).status, 0);
+    EXPECT_EQ(inhalt("Brelvanostik.da1"), monate);
+    std::size_t dateien = 0;
+    for ([[maybe_unused]] const auto& e : fs::directory_iterator(dir)) ++dateien;
+    EXPECT_EQ(dateien, 2u);  // no copy of a "damaged" file
+}
+
+TEST_F(DatendateienBefehle, AbgelehnteAufrufeNennenWasUndWarum) {
+    ASSERT_EQ(starte({"berechnen"}).status, 0);
+    const std::string monate = inhalt("Brelvanostik.da1"), koepfe = inhalt("Brelvanostik.da2");
+    const std::vector<std::string> aufruf = {"eingeben", "--jahr", "2007", "--fall", "1", "--monat", "2"};
+    const std::pair<std::vector<std::string>, std::string> faelle[] = {
+        {{"auswahl", "17", "6"}, "auswahl: row 17 has no entry 6"},
+        {{"auswahl", "5", "0"}, "auswahl: row 5 has no choice list"},
+        {{"bru", "4"}, "bru: row 4 has no days-ratio toggle"},
+        {{"auf", "6"}, "auf: row 6 has no 1-euro arrows"},
+        {{"ab", "5"}, "ab: the salary cannot go below 0"},
+        {{"betrag", "5", "290000,01"}, "betrag: '290000,01' is above the largest amount a field takes"},
+        {{"name", "Tab\there"}, "name: the data files cannot hold the character U+0009 of the name"},
+        {{"kommentar", "zwei\nZeilen"}, "kommentar: the data files cannot hold the character U+000A"},
+        {{"name", "\xCE\xA9"}, "U+03A9"},
+    };
+    for (const auto& [aktion, grund] : faelle) {
+        std::vector<std::string> argumente = aufruf;
+        argumente.insert(argumente.end(), aktion.begin(), aktion.end());
+        const Lauf l = starte(argumente);
+        EXPECT_EQ(l.status, 2) << grund;
+        EXPECT_NE(l.fehler.find(grund), std::string::npos) << l.fehler;
+        EXPECT_EQ(l.fehler.find('\n'), l.fehler.size() - 1) << l.fehler;  // one line
+    }
+    EXPECT_EQ(inhalt("Brelvanostik.da1"), monate);
+    EXPECT_EQ(inhalt("Brelvanostik.da2"), koepfe);
+}
+
+TEST_F(DatendateienBefehle, VersorgungsbezugMitJahresausgleichImDezemberWieImMonat) {
+    // 2007, a pension of 1,500.00 a month since 2005 and nothing else, December adjustment
+    // on: 58.00 every month, December included, and no surcharge.
+    ASSERT_EQ(starte({"eingeben", "--jahr", "2007", "--fall", "1", "--monat", "1", "betrag", "6", "1500",
+                      "versorgungsbeginn", "0", "monatsbezug", "1500", "auswahl", "4", "1"}).status, 0);
+    ASSERT_EQ(starte({"berechnen", "--jahr", "2007", "--fall", "1"}).status, 0);
+    const Ladeergebnis l = laden(dir);
+    for (int m = 0; m < 12; ++m) {
+        EXPECT_EQ(l.arbeitsbereich.monat(3, 0, m).Betrag[17], -5800) << m;
+        EXPECT_EQ(l.arbeitsbereich.monat(3, 0, m).Betrag[18], 0) << m;
+    }
 }
 
 }  // namespace

@@ -133,8 +133,8 @@ const Schadensfall kSchadensfaelle[] = {
     // Inputs are cut to the limit, stored results beyond it set to 0.
     {"BetraegeJenseitsDerRechengrenzen",
      {{'M', betrag(2, 0, 5, 5), 4, INT32_MAX, kMax}, {'M', betrag(2, 0, 5, 25), 4, INT32_MIN, -kMax},
-      {'M', betrag(2, 0, 5, 26), 4, 2'000'000'000, 0},
-      {'M', satz(2, 0, 5) + 250 + 4 * 1, 4, -2'000'000'000, 0},  // Kennwert row 1
+      {'M', betrag(2, 0, 5, 26), 4, 2'100'000'000, 0},
+      {'M', satz(2, 0, 5) + 250 + 4 * 1, 4, -2'100'000'000, 0},  // Kennwert row 1
       {'M', satz(2, 0, 5) + 186, 4, INT32_MIN, 0},               // Stundenanteil row 5
       {'K', kopf(1, 6) + 375, 4, INT32_MAX, kMax}, {'K', kopf(1, 6), 4, INT32_MIN, 0}},
      6, true, true},

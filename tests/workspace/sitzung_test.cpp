@@ -205,6 +205,28 @@ TEST_F(SitzungTest, StatusSchaltetVersicherungenUm) {
     }
 }
 
+TEST_F(SitzungTest, NamenUndKommentareNurMitZeichenDerDatendateien) {
+    // What a Windows-1252 field cannot hold is refused with a message, not stored as "?".
+    const struct {
+        const char* text;
+        bool angenommen;
+    } faelle[] = {{"Müller – 5 € „Zulage“", true}, {"Tab\there", false}, {"zwei\nZeilen", false},
+                  {"Ωmega", false}, {"kaputt \xC3", false}, {"\xF0\x9F\x98\x80", false}};
+    for (const auto& f : faelle) {
+        const Arbeitsbereich vorher = sitzung.arbeitsbereich();
+        const Rueckmeldung name = sitzung.umbenennen(Seite::Gruen, f.text);
+        const Rueckmeldung kommentar = sitzung.kommentarSetzen(Seite::Blau, f.text);
+        EXPECT_EQ(name.angenommen, f.angenommen) << f.text;
+        EXPECT_EQ(kommentar.angenommen, f.angenommen) << f.text;
+        if (f.angenommen) {
+            EXPECT_EQ(sitzung.arbeitsbereich().kopf(3, 0).Fallname, f.text);
+        } else {
+            EXPECT_EQ(name.meldungen.size(), 1u);
+            EXPECT_TRUE(sitzung.arbeitsbereich() == vorher) << f.text;
+        }
+    }
+}
+
 TEST_F(SitzungTest, BlaueAenderungenBleibenBlau) {
     sitzung.monatsknopfKlicken(kMaerz);
     sitzung.auswahlTreffen(Seite::Blau, 20, 1);

@@ -1,0 +1,11 @@
+#include "ui/textpruefer.h"
+
+#include "workspace/cp1252.h"
+
+namespace brelvanostik {
+
+QValidator::State Textpruefer::validate(QString& text, int&) const {
+    return erstesFremdzeichen(text.toStdString()) ? Invalid : Acceptable;
+}
+
+}  // namespace brelvanostik

@@ -1,0 +1,186 @@
+// The command-line tool as one of several writers: it waits for no one and overwrites no
+// one, and a call killed at any moment leaves the data files whole.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <csignal>
+#include <random>
+#include <fstream>
+#include <sstream>
+
+#include "cli/befehle.h"
+#include "workspace/datendateien.h"
+#include "workspace/verzeichnissperre.h"
+
+namespace brelvanostik::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Verzeichnis {
+    fs::path pfad;
+    Verzeichnis() {
+        std::string muster = (fs::temp_directory_path() / "brelvanostik-cli-XXXXXX").string();
+        if (::mkdtemp(muster.data()) == nullptr) std::abort();
+        pfad = muster;
+    }
+    ~Verzeichnis() { fs::remove_all(pfad); }
+};
+
+int starte(const fs::path& dir, std::vector<std::string> argumente, std::string* fehlertext = nullptr) {
+    argumente.insert(argumente.begin() + 1, {"--dir", dir.string()});
+    std::ostringstream aus, fehler;
+    const int status = ausfuehren(argumente, aus, fehler);
+    if (fehlertext) *fehlertext = fehler.str();
+    return status;
+}
+
+std::vector<std::string> eingabe(int monat, const std::string& betrag, const std::string& name) {
+    return {"eingeben", "--jahr", "2007", "--fall", "1", "--monat", std::to_string(monat),
+            "betrag", "5", betrag, "name", name};
+}
+
+std::string dateien(const fs::path& dir) {
+    std::string alles;
+    for (const char* name : {kMonatsdateiName, kKopfdateiName}) {
+        std::ifstream ein(dir / name, std::ios::binary);
+        alles += std::string(std::istreambuf_iterator<char>(ein), {});
+    }
+    return alles;
+}
+
+TEST(CliSchreiber, VerweigertSolangeEinAndererProzessDieSperreHaelt) {
+    Verzeichnis dir;
+    ASSERT_EQ(starte(dir.pfad, {"berechnen"}), 0);
+    const std::string vorher = dateien(dir.pfad);
+    int bereit[2], ende[2];
+    ASSERT_EQ(::pipe(bereit), 0);
+    ASSERT_EQ(::pipe(ende), 0);
+    const pid_t fenster = ::fork();
+    if (fenster == 0) {  // stands for the open window
+        Verzeichnissperre sperre(dir.pfad);
+        char c = sperre.gehalten() ? '1' : '0';
+        if (::write(bereit[1], &c, 1) != 1 || ::read(ende[0], &c, 1) != 1) ::_exit(1);
+        ::_exit(0);
+    }
+    char c = 0;
+    ASSERT_EQ(::read(bereit[0], &c, 1), 1);
+    ASSERT_EQ(c, '1');
+    for (const auto& aufruf : {eingabe(1, "3000", "Neu"), std::vector<std::string>{"berechnen"}}) {
+        std::string fehler;
+        EXPECT_EQ(starte(dir.pfad, aufruf, &fehler), 2);
+        EXPECT_EQ(fehler.find('\n'), fehler.size() - 1) << fehler;
+        EXPECT_NE(fehler.find("in use by another Brelvanostik (process " + std::to_string(fenster) + ")"),
+                  std::string::npos)
+            << fehler;
+    }
+    EXPECT_EQ(dateien(dir.pfad), vorher);
+    ASSERT_EQ(::write(ende[1], "x", 1), 1);
+    ::waitpid(fenster, nullptr, 0);
+    EXPECT_EQ(starte(dir.pfad, eingabe(1, "3000", "Neu")), 0);
+    for (int fd : {bereit[0], bereit[1], ende[0], ende[1]}) ::close(fd);
+}
+
+TEST(CliSchreiber, GleichzeitigeEingabenVerlierenNichts) {
+    // Two calls started together on one directory, each with its own edits (salary in
+    // another month, another name): each one's edits are there exactly when it succeeded.
+    for (int runde = 0; runde < 4; ++runde) {
+        Verzeichnis dir;
+        ASSERT_EQ(starte(dir.pfad, {"berechnen"}), 0);
+        int start[2];
+        ASSERT_EQ(::pipe(start), 0);
+        pid_t kinder[2];
+        for (int k = 0; k < 2; ++k) {
+            kinder[k] = ::fork();
+            if (kinder[k] == 0) {
+                char c;
+                if (::read(start[0], &c, 1) != 1) ::_exit(1);
+                std::string fehler;
+                // Only the month of the edit differs; green edits carry forward to December.
+                const int status = starte(dir.pfad, eingabe(k == 0 ? 12 : 11, k == 0 ? "1000" : "2000",
+                                                             k == 0 ? "Erster" : "Zweiter"), &fehler);
+                ::_exit(status);
+            }
+        }
+        ASSERT_EQ(::write(start[1], "xx", 2), 2);
+        int status[2];
+        for (int k = 0; k < 2; ++k) {
+            int s = 0;
+            ::waitpid(kinder[k], &s, 0);
+            ASSERT_TRUE(WIFEXITED(s));
+            status[k] = WEXITSTATUS(s);
+            EXPECT_TRUE(status[k] == 0 || status[k] == 2) << status[k];
+        }
+        ::close(start[0]);
+        ::close(start[1]);
+        const Ladeergebnis l = laden(dir.pfad);
+        const auto& dezember = l.arbeitsbereich.monat(3, 0, 11);
+        const auto& november = l.arbeitsbereich.monat(3, 0, 10);
+        const std::string name = l.arbeitsbereich.kopf(3, 0).Fallname;
+        EXPECT_TRUE(status[0] == 0 || status[1] == 0);
+        if (status[0] == 0 && status[1] == 0) {
+            // One after the other: the later one's edits are on top of the earlier one's.
+            EXPECT_TRUE((name == "Erster" && dezember.Betrag[5] == 100000 && november.Betrag[5] == 200000) ||
+                        (name == "Zweiter" && dezember.Betrag[5] == 200000 && november.Betrag[5] == 200000))
+                << name;
+        } else {
+            const int k = status[0] == 0 ? 0 : 1;
+            EXPECT_EQ(name, k == 0 ? "Erster" : "Zweiter");
+            EXPECT_EQ(november.Betrag[5], k == 0 ? 0 : 200000);
+        }
+    }
+}
+
+TEST(CliSchreiber, AbgebrocheneAufrufeHinterlassenEinGanzesPaar) {
+    // `eingeben` killed at random moments: the files load as the state before or after the
+    // call, never a mix; the next saving call leaves nothing else behind.
+    Verzeichnis dir;
+    ASSERT_EQ(::system((std::string(BRELVANOSTIK_CLI) + " berechnen --dir " + dir.pfad.string()).c_str()), 0);
+    std::mt19937 zufall(20261206);
+    std::int32_t betrag = 0;
+    std::string name = "O R I G I N A L   1";
+    int fertig = 0;
+    for (int runde = 1; runde <= 30; ++runde) {
+        const std::string neuerName = "Runde " + std::to_string(runde);
+        const std::string neuerBetrag = std::to_string(1000 + runde);
+        const pid_t kind = ::fork();
+        if (kind == 0) {
+            const std::string d = dir.pfad.string();
+            ::execl(BRELVANOSTIK_CLI, BRELVANOSTIK_CLI, "eingeben", "--dir", d.c_str(), "--jahr", "2007", "--fall",
+                    "1", "--monat", "1", "betrag", "5", neuerBetrag.c_str(), "name", neuerName.c_str(),
+                    static_cast<char*>(nullptr));
+            ::_exit(127);
+        }
+        // A call takes 0.05-0.3 s; every fifth one is left to finish.
+        ::usleep(static_cast<useconds_t>(zufall() % 300000));
+        if (runde % 5 != 0) ::kill(kind, SIGKILL);
+        int status = 0;
+        ::waitpid(kind, &status, 0);
+
+        const Ladeergebnis l = laden(dir.pfad);
+        ASSERT_TRUE(l.hinweise.empty()) << l.hinweise.front();
+        const std::int32_t jetzt = l.arbeitsbereich.monat(3, 0, 0).Betrag[5];
+        const std::string jetztName = l.arbeitsbereich.kopf(3, 0).Fallname;
+        if (jetzt == betrag) {
+            EXPECT_EQ(jetztName, name) << runde;
+        } else {
+            EXPECT_EQ(jetzt, (1000 + runde) * 100) << runde;
+            EXPECT_EQ(jetztName, neuerName) << runde;
+            betrag = jetzt;
+            name = neuerName;
+            ++fertig;
+        }
+    }
+    EXPECT_GE(fertig, 6);
+    ASSERT_EQ(starte(dir.pfad, {"berechnen"}), 0);
+    std::vector<std::string> namen;
+    for (const auto& e : fs::directory_iterator(dir.pfad)) namen.push_back(e.path().filename().string());
+    std::sort(namen.begin(), namen.end());
+    EXPECT_EQ(namen, (std::vector<std::string>{kMonatsdateiName, kKopfdateiName}));
+    EXPECT_EQ(laden(dir.pfad).arbeitsbereich.kopf(3, 0).Fallname, name);
+}
+
+}  // namespace
+}  // namespace brelvanostik::cli
