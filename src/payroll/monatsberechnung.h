@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string_view>
 
 #include "engine/lohnsteuer.h"
@@ -50,6 +51,11 @@ class Monatsberechnung {
     /// `startMonat` (0..11) through December. Arguments outside these ranges change nothing.
     Ergebnis berechne(Arbeitsbereich& bereich, int jahr, int berechnung, int startMonat);
 
+    /// Called with the month (0..11) and the engine just before the wage tax run on that
+    /// month's current pay, every input set: lets the tax steps explain the month's own run.
+    using Monatslaufbeobachter = std::function<void(int monat, const Lohnsteuerrechner& engine)>;
+    void beobachten(Monatslaufbeobachter beobachter) { beobachter_ = std::move(beobachter); }
+
   private:
     static constexpr int kEinkommenZeilen = 5;  // income rows 5..9
 
@@ -89,6 +95,8 @@ class Monatsberechnung {
     Money beitragsentgelt_;
     std::int32_t kvpflichtig_ = 0, rvpflichtig_ = 0;
     std::int32_t kvbbgmonat_ = 0, rvbbgmonat_ = 0;
+
+    Monatslaufbeobachter beobachter_;
 };
 
 }  // namespace brelvanostik
