@@ -19,14 +19,22 @@ std::string gebrauchsanweisung() {
            "      versorgungsbeginn CODE | monatsbezug VALUE | sonderzahlung VALUE | modus |\n"
            "      name TEXT | kommentar TEXT   (VALUE as typed: digits and one comma, e.g. 1,5)\n"
            "\n"
-           "  drucken [--dir DIR] --jahr JAHR --fall N --monat MONAT [--blau] [--jahresansicht]\n"
-           "          --bericht beide|einzeln --pdf FILE\n"
-           "      writes the report of a print button of the main window as a PDF file\n"
            "  schritte [--jahr J] [--zeitraum jahr|monat] [--klasse 1-4] [--kinder 0-12] [--kirche 0|8|9]\n"
            "           [--geburt 0-4] [--erstbezug J] [--bezugsmonate 1-12] [--rv-frei] [--brutto EUR]\n"
            "           [--karte EUR] [--versorgung EUR] [--monatsbezug EUR] [--sonderzahlung EUR]\n"
            "           [--json] [--pdf FILE]\n"
            "      the tax steps listing of the wage tax computation (plain text or JSON)\n"
+           "\n"
+           "  drucken [--dir DIR] --jahr JAHR --fall N --monat MONAT [--blau] [--jahresansicht]\n"
+           "          --bericht beide|einzeln --pdf FILE\n"
+           "      writes the report of a print button of the main window as a PDF file\n"
+           "\n"
+           "  vergleichen [--dir DIR] --jahr JAHR --fall N --monat MONAT [--json] [--pdf FILE]\n"
+           "      the wage tax steps of the green and the blue calculation of the month side by side\n"
+           "\n"
+           "  export [--dir DIR] --jahr JAHR --fall N [--blau | --beide] --csv FILE\n"
+           "      the all-months table as CSV (semicolons, decimal comma, UTF-8 with BOM)\n"
+           "\n"
            "  rechner KEY...\n"
            "      presses the pocket calculator's keys (0-9 , + - X / = +/- % C ende) and prints\n"
            "      display, tape and messages as JSON\n"
@@ -48,8 +56,10 @@ int ausfuehren(const std::vector<std::string>& argumente, std::ostream& aus, std
     if (befehl == "lohnsteuer") return lohnsteuerBefehl(rest, aus, fehler);
     if (befehl == "berechnen") return berechnenBefehl(rest, aus, fehler);
     if (befehl == "eingeben") return eingebenBefehl(rest, aus, fehler);
-    if (befehl == "drucken") return druckenBefehl(rest, aus, fehler);
     if (befehl == "schritte") return schritteBefehl(rest, aus, fehler);
+    if (befehl == "drucken") return druckenBefehl(rest, aus, fehler);
+    if (befehl == "vergleichen") return vergleichenBefehl(rest, aus, fehler);
+    if (befehl == "export") return exportBefehl(rest, aus, fehler);
     if (befehl == "rechner") return rechnerBefehl(rest, aus, fehler);
     fehler << "brelvanostik-cli: unknown command '" << befehl << "' (try --help)\n";
     return kFalscherAufruf;

@@ -23,11 +23,19 @@ int berechnenBefehl(const std::vector<std::string>& argumente, std::ostream& aus
 /// edits of the main window with its storing, mirroring and recalculation rules.
 int eingebenBefehl(const std::vector<std::string>& argumente, std::ostream& aus, std::ostream& fehler);
 
+/// `schritte [OPTION ...] [--json] [--pdf DATEI]`: the tax steps listing without a window.
+int schritteBefehl(const std::vector<std::string>& argumente, std::ostream& aus, std::ostream& fehler);
 /// `drucken [--dir DIR] --jahr JAHR --fall N --monat MONAT [--blau] [--jahresansicht]
 /// --bericht beide|einzeln --pdf DATEI`: a print button's report as a PDF file.
 int druckenBefehl(const std::vector<std::string>& argumente, std::ostream& aus, std::ostream& fehler);
-/// `schritte [OPTION ...] [--json] [--pdf DATEI]`: the tax steps listing without a window.
-int schritteBefehl(const std::vector<std::string>& argumente, std::ostream& aus, std::ostream& fehler);
+
+/// `vergleichen [--dir DIR] --jahr JAHR --fall N --monat MONAT [--json] [--pdf DATEI]`: the
+/// month calculation's own wage tax runs of the green and the blue calculation, line by line.
+int vergleichenBefehl(const std::vector<std::string>& argumente, std::ostream& aus, std::ostream& fehler);
+
+/// `export [--dir DIR] --jahr JAHR --fall N [--blau | --beide] --csv DATEI`: the all-months
+/// table as a CSV file for German spreadsheets.
+int exportBefehl(const std::vector<std::string>& argumente, std::ostream& aus, std::ostream& fehler);
 /// `rechner TASTE ...`: presses the pocket calculator's keys and prints display, tape and messages.
 int rechnerBefehl(const std::vector<std::string>& argumente, std::ostream& aus, std::ostream& fehler);
 

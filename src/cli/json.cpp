@@ -33,6 +33,11 @@ void JsonSchreiber::arrayEnde() {
     ersterEintrag_ = false;
 }
 
+void JsonSchreiber::nichts() {
+    trenner();
+    text_ += "null";
+}
+
 void JsonSchreiber::feldAnfang(std::string_view name) {
     trenner();
     text_ += jsonText(name);

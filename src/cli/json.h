@@ -24,6 +24,7 @@ public:
     void wert(float zahl);
     void wert(bool wahr);
     void wert(std::string_view text);
+    void nichts();  ///< null
 
     template <typename T>
     void feld(std::string_view name, const T& wert_) {

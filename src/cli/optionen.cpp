@@ -21,6 +21,7 @@ std::optional<Optionen> optionenLesen(const std::vector<std::string>& argumente,
         if (enthaelt(erlaubt.schalter, a)) {
             if (a == "--json") o.json = true;
             if (a == "--blau") o.blau = true;
+            o.gesetzt.insert(a);
             continue;
         }
         if (!enthaelt(erlaubt.mitWert, a)) {
@@ -45,6 +46,10 @@ std::optional<Optionen> optionenLesen(const std::vector<std::string>& argumente,
                                     {"--fall", 1, hoechsterFall, &o.fall},
                                     {"--monat", 1, 12, &o.monat},
                                     {"--ab", 1, 12, &o.ab}};
+        if (std::none_of(std::begin(bereiche), std::end(bereiche), [&](const Bereich& b) { return a == b.name; })) {
+            o.werte[a] = wert;
+            continue;
+        }
         for (const Bereich& b : bereiche) {
             if (a != b.name) continue;
             const auto zahl = leseGanzzahl(wert);

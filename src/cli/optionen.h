@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -14,6 +16,10 @@ struct Optionen {
     bool json = false;
     bool blau = false;
     std::vector<std::string> rest;  ///< arguments that are no option (the actions)
+    /// Further options of a command with their values ("--pdf" -> "a.pdf").
+    std::map<std::string, std::string> werte;
+    /// Further flags of a command that were given ("--beide").
+    std::set<std::string> gesetzt;
 };
 
 /// Which options a command takes: the names with a value and the flags.

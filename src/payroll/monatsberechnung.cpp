@@ -114,6 +114,7 @@ void Monatsberechnung::laufendeSteuern(int m) {
     engine_.VJAHR = kopf_->Versorgungsbeginn + 2005;
     engine_.VBEZM = kopf_->ErsterVollerMonatsbezug;
     engine_.VBEZS = kopf_->VersorgungsSonderzahlung;
+    if (beobachter_) beobachter_(m, engine_);
     engine_.lohnsteuer();
 
     // Wage tax and surcharge to the nearest cent; church tax is cut to whole cents.

@@ -2,6 +2,8 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
+#include <string_view>
 
 #include "engine/lohnsteuer.h"
 #include "engine/money.h"
@@ -40,6 +42,11 @@ class Monatsberechnung {
     /// Computes calculation `berechnung` (0..9) of tax year `jahr` (2004..2007) from month
     /// `startMonat` (0..11) through December. Arguments outside these ranges change nothing.
     Ergebnis berechne(Arbeitsbereich& bereich, int jahr, int berechnung, int startMonat);
+
+    /// Called with the month (0..11) and the engine just before the wage tax run on that
+    /// month's current pay, every input set: lets the tax steps explain the month's own run.
+    using Monatslaufbeobachter = std::function<void(int monat, const Lohnsteuerrechner& engine)>;
+    void beobachten(Monatslaufbeobachter beobachter) { beobachter_ = std::move(beobachter); }
 
   private:
     static constexpr int kEinkommenZeilen = 5;  // income rows 5..9
@@ -80,6 +87,8 @@ class Monatsberechnung {
     Money beitragsentgelt_;
     std::int32_t kvpflichtig_ = 0, rvpflichtig_ = 0;
     std::int32_t kvbbgmonat_ = 0, rvbbgmonat_ = 0;
+
+    Monatslaufbeobachter beobachter_;
 };
 
 }  // namespace brelvanostik

@@ -1,5 +1,6 @@
 #include "ui/allemonatetabelle.h"
 
+#include <QAction>
 #include <QHeaderView>
 
 #include <cmath>
@@ -66,6 +67,15 @@ AlleMonateTabelle::AlleMonateTabelle(QWidget* eltern) : QTableView(eltern) {
     schrift.setStyleHint(QFont::SansSerif);
     schrift.setPointSizeF(8);
     setFont(schrift);
+    // The year into a spreadsheet.
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+    auto* csv = new QAction(QStringLiteral("Als CSV speichern …"), this);
+    csv->setObjectName(QStringLiteral("csv_speichern"));
+    connect(csv, &QAction::triggered, this, [this] { emit csvSpeichernVerlangt(false); });
+    auto* beide = new QAction(QStringLiteral("Beide Seiten als CSV speichern …"), this);
+    beide->setObjectName(QStringLiteral("csv_beide_speichern"));
+    connect(beide, &QAction::triggered, this, [this] { emit csvSpeichernVerlangt(true); });
+    addActions({csv, beide});
     hide();
 }
 

@@ -38,6 +38,11 @@ public:
     void zeigen(const Sitzung& sitzung, Seite seite);
     const AlleMonateModell& modell() const { return modell_; }
 
+signals:
+    /// The context menu's "Als CSV speichern …" (the shown side) or "Beide Seiten als CSV
+    /// speichern …".
+    void csvSpeichernVerlangt(bool beide);
+
 protected:
     void resizeEvent(QResizeEvent* ereignis) override;
 

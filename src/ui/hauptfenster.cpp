@@ -24,6 +24,7 @@
 #include "ui/auswahlpanel.h"
 #include "ui/befehlsleiste.h"
 #include "ui/betragsfeld.h"
+#include "ui/csvspeichern.h"
 #include "ui/drucken.h"
 #include "ui/ergebnisspalte.h"
 #include "ui/farben.h"
@@ -187,6 +188,7 @@ void Hauptfenster::aufbauen() {
     });
 
     tabelle_ = new AlleMonateTabelle(flaeche_);
+    connect(tabelle_, &AlleMonateTabelle::csvSpeichernVerlangt, this, &Hauptfenster::alleMonateAlsCsvSpeichern);
     interne_ = new InterneWerteTabelle(flaeche_);
 
     // Foot: the command buttons around the tip line.
@@ -340,6 +342,10 @@ void Hauptfenster::ueberlagerungenSchliessen() {
     interne_->hide();
     programminfo_->hide();
     info_->leeren();
+}
+
+void Hauptfenster::alleMonateAlsCsvSpeichern(bool beide) {
+    brelvanostik::alleMonateAlsCsvSpeichern(sitzung_, beide, meldungen_);
 }
 
 void Hauptfenster::alleMonateZeigen() {

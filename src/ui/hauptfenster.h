@@ -59,6 +59,12 @@ public:
     /// Redraws both sides, the yellow column and the buttons from the session.
     void darstellen();
 
+    /// Opens the tax steps window, preset from the current case and month.
+    void steuerschritteOeffnen();
+
+    /// "Als CSV speichern …" of the all-months table: the shown side, or both sides.
+    void alleMonateAlsCsvSpeichern(bool beide);
+
     /// The calculator command: shows the pocket calculator beside the calculation, or hides
     /// it. Its state stays as it was.
     void rechnerUmschalten();
@@ -77,9 +83,6 @@ public:
     Hilfelinks& hilfelinks() { return hilfelinks_; }
     /// The row index last clicked: a row label's row (0-29) or an amount field's index (0-59).
     int gemerkteZeile() const { return gemerkt_; }
-
-    /// Opens the tax steps window, preset from the current case and month.
-    void steuerschritteOeffnen();
 
 protected:
     void closeEvent(QCloseEvent* ereignis) override;

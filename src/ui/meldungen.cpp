@@ -65,4 +65,11 @@ std::optional<std::filesystem::path> Meldungsfenster::pdfDateiWaehlen(const QStr
     return std::filesystem::path(datei.toStdString());
 }
 
+std::optional<std::filesystem::path> Meldungsfenster::csvDateiWaehlen(const QString& vorschlag) {
+    const QString datei = QFileDialog::getSaveFileName(eltern_, QStringLiteral("Alle Monate als CSV-Datei speichern"),
+                                                       vorschlag, QStringLiteral("CSV-Dateien (*.csv)"));
+    if (datei.isEmpty()) return std::nullopt;
+    return std::filesystem::path(datei.toStdString());
+}
+
 }  // namespace brelvanostik

@@ -38,6 +38,8 @@ public:
     /// The file a printout is saved to as PDF (`vorschlag` is the offered name); nothing
     /// when the user abandons it.
     virtual std::optional<std::filesystem::path> pdfDateiWaehlen(const QString& vorschlag) = 0;
+    /// The file the all-months table is saved to as CSV; nothing when abandoned.
+    virtual std::optional<std::filesystem::path> csvDateiWaehlen(const QString&) { return std::nullopt; }
 };
 
 /// The real dialogs: QMessageBox and QFileDialog, in German through Qt's own translations.
@@ -52,6 +54,7 @@ public:
     std::optional<std::filesystem::path> verzeichnisWaehlen() override;
     bool bestaetigen(const QString& titel, const QString& text) override;
     std::optional<std::filesystem::path> pdfDateiWaehlen(const QString& vorschlag) override;
+    std::optional<std::filesystem::path> csvDateiWaehlen(const QString& vorschlag) override;
 
 private:
     QWidget* eltern_;

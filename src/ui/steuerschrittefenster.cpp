@@ -20,6 +20,7 @@
 #include "ui/drucken.h"
 #include "ui/meldungen.h"
 #include "ui/schrittlistenmodell.h"
+#include "ui/schrittvergleichfenster.h"
 #include "ui/zahlenformat.h"
 
 namespace brelvanostik {
@@ -138,8 +139,15 @@ void SteuerschritteFenster::aufbauen() {
     auto* schliessen = new QPushButton(QStringLiteral("Schließen"), this);
     schliessen->setObjectName(QStringLiteral("schliessen"));
     connect(schliessen, &QPushButton::clicked, this, &QWidget::close);
+    vergleichen_ = new QPushButton(QStringLiteral("Grün und Blau vergleichen"), this);
+    vergleichen_->setObjectName(QStringLiteral("vergleichen"));
+    vergleichen_->setToolTip(QStringLiteral("Die Lohnsteuer des angezeigten Monats auf der grünen und der blauen "
+                                            "Seite Schritt für Schritt nebeneinander"));
+    vergleichen_->setEnabled(false);  // until the window is opened on a case
+    connect(vergleichen_, &QPushButton::clicked, this, &SteuerschritteFenster::vergleichen);
     oben->addWidget(drucken, 0, 5);
     oben->addWidget(schliessen, 1, 5);
+    oben->addWidget(vergleichen_, 2, 5);
     oben->setColumnStretch(4, 1);
 
     tabelle_ = new QTableView(this);
@@ -163,6 +171,8 @@ void SteuerschritteFenster::aufbauen() {
 }
 
 void SteuerschritteFenster::vorbelegen(const Sitzung& sitzung) {
+    sitzung_ = &sitzung;
+    vergleichen_->setEnabled(true);
     schritte_.vorbelegen(sitzung);
     anzeigen();
 }
@@ -224,6 +234,12 @@ void SteuerschritteFenster::zeileGeklickt(const QModelIndex& index) {
         modell_->aktualisieren();
         gliederungAnzeigen();
     }
+}
+
+void SteuerschritteFenster::vergleichen() {
+    if (sitzung_ == nullptr) return;
+    if (vergleich_ == nullptr) vergleich_ = new SchrittvergleichFenster(meldungen_, this);
+    vergleich_->zeigen(*sitzung_);
 }
 
 void SteuerschritteFenster::drucken() {

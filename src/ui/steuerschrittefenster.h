@@ -18,6 +18,7 @@ namespace brelvanostik {
 
 class Meldungsanzeige;
 class Schrittlistenmodell;
+class SchrittvergleichFenster;
 
 /// The tax steps window: the inputs of one wage tax computation and the listing of every
 /// step. It shows what its state object (`Steuerschritte`) says and forwards what the user
@@ -34,6 +35,10 @@ public:
     const Steuerschritte& schritte() const { return schritte_; }
     /// The printout the "Drucken" button sends.
     void drucken();
+    /// "Grün und Blau vergleichen": the month calculation's own runs of the green and the
+    /// blue side of the case and month the main window shows.
+    void vergleichen();
+    SchrittvergleichFenster* vergleichsfenster() const { return vergleich_; }
 
 private:
     void aufbauen();
@@ -53,6 +58,9 @@ private:
     QCheckBox* rvPflicht_ = nullptr;
     QTableView* tabelle_ = nullptr;
     Schrittlistenmodell* modell_ = nullptr;
+    const Sitzung* sitzung_ = nullptr;
+    QPushButton* vergleichen_ = nullptr;
+    SchrittvergleichFenster* vergleich_ = nullptr;
 };
 
 }  // namespace brelvanostik

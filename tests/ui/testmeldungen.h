@@ -31,6 +31,11 @@ public:
         return pdfDatei;
     }
 
+    std::optional<std::filesystem::path> csvDateiWaehlen(const QString& vorschlag) override {
+        csvVorschlaege.push_back(vorschlag);
+        return csvDatei;
+    }
+
     bool hatTitel(const std::string& titel) const {
         for (const Meldung& m : gezeigt) {
             if (m.titel == titel) return true;
@@ -47,6 +52,8 @@ public:
     bool antwortJa = true;
     std::vector<QString> pdfVorschlaege;
     std::optional<std::filesystem::path> pdfDatei;
+    std::vector<QString> csvVorschlaege;
+    std::optional<std::filesystem::path> csvDatei;
 };
 
 }  // namespace brelvanostik

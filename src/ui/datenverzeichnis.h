@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <filesystem>
+#include <optional>
+
+namespace brelvanostik {
+
+/// The argument the desktop entry passes: the program was started from the menu, where the
+/// working directory is the home directory or anywhere, not a place the user chose for the
+/// data files.
+inline constexpr const char* kMenueArgument = "--menue";
+
+/// The folder below the home directory that holds the data files of a menu start.
+inline constexpr const char* kMenueVerzeichnisName = "Brelvanostik";
+
+/// Where the program keeps its data files: the working directory when started from a
+/// terminal; with `--menue` the folder ~/Brelvanostik, created when missing. Empty when that
+/// folder cannot be created; `fehler` then says why, in German.
+std::optional<std::filesystem::path> datenverzeichnis(const QStringList& argumente, QString& fehler);
+
+}  // namespace brelvanostik

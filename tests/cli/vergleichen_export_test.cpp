@@ -1,0 +1,209 @@
+// `brelvanostik-cli vergleichen` and `export` on data files in a scratch directory: the
+// comparison starts at the class when only the class differs; the CSV file holds every
+// stored month cell by cell; neither command changes a data file.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+#include <unistd.h>
+
+#include "cli/befehle.h"
+#include "workspace/datendateien.h"
+
+namespace brelvanostik::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Lauf {
+    int status;
+    std::string aus, fehler;
+};
+
+class VergleichenExport : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir = fs::temp_directory_path() / ("brelvanostik-extras-" + std::to_string(::getpid()) + "-" +
+                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+    }
+    void TearDown() override { fs::remove_all(dir); }
+
+    Lauf starte(std::vector<std::string> argumente) {
+        argumente.insert(argumente.begin() + 1, {"--dir", dir.string()});
+        std::ostringstream aus, fehler;
+        const int status = ausfuehren(argumente, aus, fehler);
+        return {status, aus.str(), fehler.str()};
+    }
+    std::string inhalt(const fs::path& pfad) const {
+        std::ifstream ein(pfad, std::ios::binary);
+        return {std::istreambuf_iterator<char>(ein), {}};
+    }
+    std::string datendateien() const { return inhalt(dir / kMonatsdateiName) + inhalt(dir / kKopfdateiName); }
+    fs::path dir;
+};
+
+TEST_F(VergleichenExport, VergleichBeginntBeiDerSteuerklasse) {
+    ASSERT_EQ(starte({"eingeben", "--jahr", "2006", "--fall", "3", "--monat", "1", "betrag", "5", "4200"}).status, 0);
+    ASSERT_EQ(starte({"eingeben", "--jahr", "2006", "--fall", "3", "--monat", "4", "--blau", "auswahl", "17", "2"}).status, 0);
+    const std::string vorher = datendateien();
+
+    const struct {
+        const char* monat;
+        const char* erste;
+    } faelle[] = {{"3", "\"erste_abweichung\": null"}, {"5", "\"erste_abweichung\": 14"}};
+    for (const auto& f : faelle) {
+        const Lauf l = starte({"vergleichen", "--jahr", "2006", "--fall", "3", "--monat", f.monat, "--json"});
+        ASSERT_EQ(l.status, 0) << l.fehler;
+        EXPECT_NE(l.aus.find(f.erste), std::string::npos) << f.monat;
+        EXPECT_NE(l.aus.find("\"zeile\": 113"), std::string::npos);
+    }
+    const Lauf l = starte({"vergleichen", "--jahr", "2006", "--fall", "3", "--monat", "5", "--json"});
+    EXPECT_NE(l.aus.find("\"gruen\": {\"JAHR\": 2006, \"LZZ\": 2, \"RE4\": 420000,"), std::string::npos);
+    EXPECT_NE(l.aus.find("\"STKL\": 3,"), std::string::npos);
+    EXPECT_NE(l.aus.find("{\"zeile\": 14, \"kopf\": false, \"name\": \"STKL\", \"text\": \"Steuerklasse\", \"gruen\": "
+                         "\"1 \", \"blau\": \"3 \", \"differenz\": \"\", \"abweichend\": true}"),
+              std::string::npos);
+    EXPECT_EQ(datendateien(), vorher);
+
+    const Lauf text = starte({"vergleichen", "--jahr", "2006", "--fall", "3", "--monat", "5", "--pdf", (dir / "v.pdf").string()});
+    ASSERT_EQ(text.status, 0) << text.fehler;
+    EXPECT_NE(text.aus.find("   14 * STKL"), std::string::npos);
+    EXPECT_GT(fs::file_size(dir / "v.pdf"), 1000u);
+
+    for (const std::vector<std::string>& falsch : std::vector<std::vector<std::string>>{
+             {"vergleichen", "--jahr", "2006", "--fall", "6", "--monat", "5"},
+             {"vergleichen", "--jahr", "2006", "--fall", "3"},
+             {"export", "--jahr", "2006", "--fall", "3", "--blau", "--beide", "--csv", "x.csv"},
+             {"export", "--jahr", "2006", "--fall", "3", "--csv", (dir / kMonatsdateiName).string()},
+             {"export", "--jahr", "2006", "--fall", "3"}}) {
+        const Lauf f = starte(falsch);
+        EXPECT_EQ(f.status, 2) << falsch.front();
+        EXPECT_TRUE(f.aus.empty());
+    }
+    EXPECT_EQ(datendateien(), vorher);
+}
+
+/// A CSV file read back: rows of cells (no cell of this table needs more than the quotes
+/// around a caption).
+std::vector<std::vector<std::string>> csvLesen(std::string text) {
+    std::vector<std::vector<std::string>> zeilen;
+    std::istringstream ein(text);
+    std::string zeile;
+    while (std::getline(ein, zeile)) {
+        if (!zeile.empty() && zeile.back() == '\r') zeile.pop_back();
+        std::vector<std::string> zellen;
+        std::string zelle;
+        std::istringstream teile(zeile);
+        while (std::getline(teile, zelle, ';')) {
+            if (zelle.size() >= 2 && zelle.front() == '"') zelle = zelle.substr(1, zelle.size() - 2);
+            zellen.push_back(zelle);
+        }
+        if (!zeile.empty() && zeile.back() == ';') zellen.emplace_back();
+        zeilen.push_back(zellen);
+    }
+    return zeilen;
+}
+
+std::int64_t hundertstel(const std::string& zelle) {
+    std::string ziffern;
+    for (char c : zelle) {
+        if (c != ',') ziffern += c;
+    }
+    EXPECT_EQ(zelle.find('.'), std::string::npos) << zelle;  // no thousands separator
+    EXPECT_EQ(zelle.size() - zelle.find(','), 3u) << zelle;
+    return std::stoll(ziffern);
+}
+
+TEST_F(VergleichenExport, CsvEnthaeltJedenGespeichertenMonat) {
+    // A year with a raise, a one-time payment, church tax, a tax-card allowance, savings and
+    // a December adjustment; blue with class III.
+    ASSERT_EQ(starte({"eingeben", "--jahr", "2005", "--fall", "2", "--monat", "1", "betrag", "5", "3100",
+                      "auswahl", "19", "2", "betrag", "13", "150", "auswahl", "25", "0", "betrag", "25", "80",
+                      "auswahl", "4", "1"}).status, 0);
+    ASSERT_EQ(starte({"eingeben", "--jahr", "2005", "--fall", "2", "--monat", "6", "betrag", "5", "3400",
+                      "betrag", "7", "2500"}).status, 0);
+    ASSERT_EQ(starte({"eingeben", "--jahr", "2005", "--fall", "2", "--monat", "1", "--blau", "auswahl", "17", "2"}).status, 0);
+    const std::string vorher = datendateien();
+    const Ladeergebnis geladen = laden(dir);
+
+    const fs::path datei = dir / "jahr.csv";
+    ASSERT_EQ(starte({"export", "--jahr", "2005", "--fall", "2", "--beide", "--csv", datei.string()}).status, 0);
+    EXPECT_EQ(datendateien(), vorher);
+    const std::string text = inhalt(datei);
+    ASSERT_EQ(text.rfind("\xEF\xBB\xBF;JAN.;FEB.;", 0), 0u);
+    EXPECT_NE(text.find(";DEZ.;Summe\r\n"), std::string::npos);
+    const auto zeilen = csvLesen(text.substr(3));
+    ASSERT_EQ(zeilen.size(), 2u * 24u + 1u);
+    EXPECT_TRUE(zeilen[24].empty() || zeilen[24] == std::vector<std::string>{""});
+
+    // Each table row from the stored month record (amounts in hundredths).
+    using Quelle = std::int64_t (*)(const Monatssatz&);
+    const std::pair<const char*, Quelle> tabelle[] = {
+        {"lfd. Gehalt", [](const Monatssatz& s) -> std::int64_t { return s.tagesanteil(5); }},
+        {"Versorg.Bezug", [](const Monatssatz& s) -> std::int64_t { return s.tagesanteil(6); }},
+        {"Einmal. Bezug", [](const Monatssatz& s) -> std::int64_t { return s.tagesanteil(7); }},
+        {"Einm.Versorg.B.", [](const Monatssatz& s) -> std::int64_t { return s.tagesanteil(8); }},
+        {"Vergüt.f.mehrj.T.", [](const Monatssatz& s) -> std::int64_t { return s.tagesanteil(9); }},
+        {"B R U T T O", [](const Monatssatz& s) -> std::int64_t { return s.Betrag[12]; }},
+        {"Lohnsteuer", [](const Monatssatz& s) -> std::int64_t { return s.Betrag[17]; }},
+        {"Soli-Zuschlag", [](const Monatssatz& s) -> std::int64_t { return s.Betrag[18]; }},
+        {"Kirchensteuer", [](const Monatssatz& s) -> std::int64_t { return s.Betrag[19]; }},
+        {"Krankenversich.", [](const Monatssatz& s) -> std::int64_t { return s.Betrag[20]; }},
+        {"Pflegeversich.", [](const Monatssatz& s) -> std::int64_t { return s.Betrag[21]; }},
+        {"Rentenversich.", [](const Monatssatz& s) -> std::int64_t { return s.Betrag[22]; }},
+        {"Arbeitsl.Versich.", [](const Monatssatz& s) -> std::int64_t { return s.Betrag[23]; }},
+        {"SV-Zusatzbeitr.", [](const Monatssatz& s) -> std::int64_t { return s.Betrag[24]; }},
+        {"Su. A B Z Ü G E", [](const Monatssatz& s) -> std::int64_t {
+             std::int64_t summe = 0;
+             for (int z = 17; z <= 24; ++z) summe += s.Betrag[z];
+             return summe;
+         }},
+        {"N E T T O", [](const Monatssatz& s) -> std::int64_t {
+             std::int64_t netto = s.Betrag[12];
+             for (int z = 17; z <= 24; ++z) netto += s.Betrag[z];
+             return netto;
+         }},
+        {"Sparleistung", [](const Monatssatz& s) -> std::int64_t { return s.Betrag[25]; }},
+        {"AUSZAHLUNG", [](const Monatssatz& s) -> std::int64_t { return s.Betrag[26]; }},
+        {"Steuerpflichtig", [](const Monatssatz& s) -> std::int64_t { return s.Kennwert[29]; }},
+        {" +/- Lt. Lohnst.Karte", [](const Monatssatz& s) -> std::int64_t { return std::int64_t{s.Betrag[14]} - s.Betrag[13]; }},
+        {"SV-pflichtig", [](const Monatssatz& s) -> std::int64_t { return s.Kennwert[26]; }},
+        {"KV-verbeitragt", [](const Monatssatz& s) -> std::int64_t { return s.Kennwert[27]; }},
+        {"RV-verbeitragt", [](const Monatssatz& s) -> std::int64_t { return s.Kennwert[28]; }},
+    };
+    int geprueft = 0;
+    for (int seite = 0; seite < 2; ++seite) {
+        const int berechnung = seite == 0 ? 1 : 6;
+        for (int r = 0; r < 23; ++r) {
+            const auto& zellen = zeilen[static_cast<std::size_t>(seite * 25 + 1 + r)];
+            ASSERT_EQ(zellen.size(), 14u);
+            EXPECT_EQ(zellen[0], tabelle[r].first);
+            std::int64_t summe = 0;
+            for (int m = 0; m < 12; ++m) {
+                const std::int64_t wert = tabelle[r].second(geladen.arbeitsbereich.monat(1, berechnung, m));
+                EXPECT_EQ(hundertstel(zellen[static_cast<std::size_t>(m + 1)]), wert) << tabelle[r].first << " " << m;
+                summe += wert;
+                ++geprueft;
+            }
+            EXPECT_EQ(hundertstel(zellen[13]), summe) << tabelle[r].first;
+        }
+    }
+    EXPECT_EQ(geprueft, 2 * 23 * 12);
+    // Something to compare: the one-time payment, the church tax and the blue class show.
+    EXPECT_NE(text.find("Einmal. Bezug;0,00;0,00;0,00;0,00;0,00;2500,00;"), std::string::npos);
+    EXPECT_NE(geladen.arbeitsbereich.monat(1, 1, 0).Betrag[17], geladen.arbeitsbereich.monat(1, 6, 0).Betrag[17]);
+
+    // Green alone, blue alone.
+    ASSERT_EQ(starte({"export", "--jahr", "2005", "--fall", "2", "--csv", datei.string()}).status, 0);
+    EXPECT_EQ(csvLesen(inhalt(datei).substr(3)), std::vector(zeilen.begin(), zeilen.begin() + 24));
+    ASSERT_EQ(starte({"export", "--jahr", "2005", "--fall", "2", "--blau", "--csv", datei.string()}).status, 0);
+    EXPECT_EQ(csvLesen(inhalt(datei).substr(3)), std::vector(zeilen.begin() + 25, zeilen.end()));
+}
+
+}  // namespace
+}  // namespace brelvanostik::cli
