@@ -28,26 +28,30 @@ std::unique_ptr<Sitzung> fall(bool jahr) {
 
 void BM_BerichtBeideMonat(benchmark::State& state) {
     const auto s = fall(false);
-    for (auto _ : state) benchmark::DoNotOptimize(druck::berichtBeide(*s, "https://www.example.org"));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(druck::berichtBeide(*s, "https://www.example.org"));
 }
 BENCHMARK(BM_BerichtBeideMonat)->Unit(benchmark::kMicrosecond);
 
 void BM_BerichtBeideJahr(benchmark::State& state) {
     const auto s = fall(true);
-    for (auto _ : state) benchmark::DoNotOptimize(druck::berichtBeide(*s, "https://www.example.org"));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(druck::berichtBeide(*s, "https://www.example.org"));
 }
 BENCHMARK(BM_BerichtBeideJahr)->Unit(benchmark::kMicrosecond);
 
 void BM_BerichtEinzeln(benchmark::State& state) {
     const auto s = fall(false);
-    for (auto _ : state) benchmark::DoNotOptimize(druck::berichtEinzeln(*s, Seite::Blau, "https://www.example.org"));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(druck::berichtEinzeln(*s, Seite::Blau, "https://www.example.org"));
 }
 BENCHMARK(BM_BerichtEinzeln)->Unit(benchmark::kMicrosecond);
 
 void BM_BerichtTabelle(benchmark::State& state) {
     const auto s = fall(true);
     for (auto _ : state)
-        benchmark::DoNotOptimize(druck::berichtTabelle(*s, Seite::Gruen, "06.12.2026", "https://www.example.org"));
+        benchmark::DoNotOptimize(
+            druck::berichtTabelle(*s, Seite::Gruen, "06.12.2026", "https://www.example.org"));
 }
 BENCHMARK(BM_BerichtTabelle)->Unit(benchmark::kMicrosecond);
 

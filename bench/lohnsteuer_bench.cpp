@@ -25,8 +25,12 @@ void monatslauf(benchmark::State& state, int klasse) {
     state.SetItemsProcessed(state.iterations());
 }
 
-void BM_LohnsteuerMonatKlasse1(benchmark::State& state) { monatslauf(state, 1); }
-void BM_LohnsteuerMonatKlasse5(benchmark::State& state) { monatslauf(state, 5); }
+void BM_LohnsteuerMonatKlasse1(benchmark::State& state) {
+    monatslauf(state, 1);
+}
+void BM_LohnsteuerMonatKlasse5(benchmark::State& state) {
+    monatslauf(state, 5);
+}
 
 BENCHMARK(BM_LohnsteuerMonatKlasse1);
 BENCHMARK(BM_LohnsteuerMonatKlasse5);

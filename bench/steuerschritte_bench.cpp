@@ -19,12 +19,16 @@ using namespace brelvanostik;
 namespace {
 
 class StilleMeldungen final : public Meldungsanzeige {
-public:
+  public:
     void zeigen(const Meldung&) override {}
-    Entscheidung speicherproblem(const QString&, bool) override { return Entscheidung::NichtSpeichern; }
+    Entscheidung speicherproblem(const QString&, bool) override {
+        return Entscheidung::NichtSpeichern;
+    }
     std::optional<std::filesystem::path> verzeichnisWaehlen() override { return std::nullopt; }
     bool bestaetigen(const QString&, const QString&) override { return false; }
-    std::optional<std::filesystem::path> pdfDateiWaehlen(const QString&) override { return std::nullopt; }
+    std::optional<std::filesystem::path> pdfDateiWaehlen(const QString&) override {
+        return std::nullopt;
+    }
 };
 
 StilleMeldungen stille;

@@ -14,30 +14,39 @@ enum Status : int { kErfolg = 0, kFehler = 1, kFalscherAufruf = 2 };
 int ausfuehren(const std::vector<std::string>& argumente, std::ostream& aus, std::ostream& fehler);
 
 /// `lohnsteuer [NAME=VALUE ...]`: one run of the wage tax engine on a fresh state.
-int lohnsteuerBefehl(const std::vector<std::string>& argumente, std::ostream& aus, std::ostream& fehler);
+int lohnsteuerBefehl(const std::vector<std::string>& argumente, std::ostream& aus,
+                     std::ostream& fehler);
 
-/// `berechnen [--dir DIR] [--jahr JAHR] [--fall N] [--ab MONAT] [--json]`: recalculates stored cases.
-int berechnenBefehl(const std::vector<std::string>& argumente, std::ostream& aus, std::ostream& fehler);
+/// `berechnen [--dir DIR] [--jahr JAHR] [--fall N] [--ab MONAT] [--json]`: recalculates stored
+/// cases.
+int berechnenBefehl(const std::vector<std::string>& argumente, std::ostream& aus,
+                    std::ostream& fehler);
 
 /// `eingeben [--dir DIR] --jahr JAHR --fall N --monat MONAT [--blau] [--json] AKTION ...`: the
 /// edits of the main window with its storing, mirroring and recalculation rules.
-int eingebenBefehl(const std::vector<std::string>& argumente, std::ostream& aus, std::ostream& fehler);
+int eingebenBefehl(const std::vector<std::string>& argumente, std::ostream& aus,
+                   std::ostream& fehler);
 
 /// `schritte [OPTION ...] [--json] [--pdf DATEI]`: the tax steps listing without a window.
-int schritteBefehl(const std::vector<std::string>& argumente, std::ostream& aus, std::ostream& fehler);
+int schritteBefehl(const std::vector<std::string>& argumente, std::ostream& aus,
+                   std::ostream& fehler);
 /// `drucken [--dir DIR] --jahr JAHR --fall N --monat MONAT [--blau] [--jahresansicht]
 /// --bericht beide|einzeln --pdf DATEI`: a print button's report as a PDF file.
-int druckenBefehl(const std::vector<std::string>& argumente, std::ostream& aus, std::ostream& fehler);
+int druckenBefehl(const std::vector<std::string>& argumente, std::ostream& aus,
+                  std::ostream& fehler);
 
 /// `vergleichen [--dir DIR] --jahr JAHR --fall N --monat MONAT [--json] [--pdf DATEI]`: the
 /// month calculation's own wage tax runs of the green and the blue calculation, line by line.
-int vergleichenBefehl(const std::vector<std::string>& argumente, std::ostream& aus, std::ostream& fehler);
+int vergleichenBefehl(const std::vector<std::string>& argumente, std::ostream& aus,
+                      std::ostream& fehler);
 
 /// `export [--dir DIR] --jahr JAHR --fall N [--blau | --beide] --csv DATEI`: the all-months
 /// table as a CSV file for German spreadsheets.
-int exportBefehl(const std::vector<std::string>& argumente, std::ostream& aus, std::ostream& fehler);
+int exportBefehl(const std::vector<std::string>& argumente, std::ostream& aus,
+                 std::ostream& fehler);
 /// `rechner TASTE ...`: presses the pocket calculator's keys and prints display, tape and messages.
-int rechnerBefehl(const std::vector<std::string>& argumente, std::ostream& aus, std::ostream& fehler);
+int rechnerBefehl(const std::vector<std::string>& argumente, std::ostream& aus,
+                  std::ostream& fehler);
 
 /// Writes the data files' load hints (repairs, backups) to the message stream, one line each.
 void hinweiseMelden(const std::vector<std::string>& hinweise, std::ostream& fehler);

@@ -35,13 +35,15 @@ void hinweiseMelden(const std::vector<std::string>& hinweise, std::ostream& fehl
     }
 }
 
-int berechnenBefehl(const std::vector<std::string>& argumente, std::ostream& aus, std::ostream& fehler) {
+int berechnenBefehl(const std::vector<std::string>& argumente, std::ostream& aus,
+                    std::ostream& fehler) {
     std::string problem;
-    const auto optionen =
-        optionenLesen(argumente, {{"--dir", "--jahr", "--fall", "--ab"}, {"--json"}}, kBerechnungen, problem);
+    const auto optionen = optionenLesen(
+        argumente, {{"--dir", "--jahr", "--fall", "--ab"}, {"--json"}}, kBerechnungen, problem);
     if (!optionen || !optionen->rest.empty()) {
         fehler << "brelvanostik-cli berechnen: "
-               << (optionen ? "unexpected argument '" + optionen->rest.front() + "'" : problem) << "\n";
+               << (optionen ? "unexpected argument '" + optionen->rest.front() + "'" : problem)
+               << "\n";
         return kFalscherAufruf;
     }
     const auto sperre = sperreNehmen(optionen->verzeichnis, "berechnen", fehler);
@@ -74,14 +76,16 @@ int berechnenBefehl(const std::vector<std::string>& argumente, std::ostream& aus
             const Ergebnis e = rechner.berechne(geladen.arbeitsbereich, jahr, b, ab);
             if (e.lstAusgleichAbgelehnt) {
                 meldungen << "brelvanostik-cli: " << jahr << ", Fall " << (b + 1) << ": "
-                       << einzeilig(kAusgleichAbgelehntTitel) << "\n";
+                          << einzeilig(kAusgleichAbgelehntTitel) << "\n";
             }
             berechnet.emplace_back(jahr, b);
         }
     }
 
-    if (const auto fehlertext = speichern(optionen->verzeichnis, geladen.arbeitsbereich, geladen.einstellungen)) {
-        fehler << "brelvanostik-cli berechnen: " << speicherfehlerText(optionen->verzeichnis) << "\n";
+    if (const auto fehlertext =
+            speichern(optionen->verzeichnis, geladen.arbeitsbereich, geladen.einstellungen)) {
+        fehler << "brelvanostik-cli berechnen: " << speicherfehlerText(optionen->verzeichnis)
+               << "\n";
         return kFalscherAufruf;
     }
     fehler << meldungen.str();
@@ -90,7 +94,8 @@ int berechnenBefehl(const std::vector<std::string>& argumente, std::ostream& aus
         json.objektAnfang();
         json.feldAnfang("berechnungen");
         json.arrayAnfang();
-        for (const auto& [jahr, b] : berechnet) berechnungSchreiben(json, geladen.arbeitsbereich, jahr, b);
+        for (const auto& [jahr, b] : berechnet)
+            berechnungSchreiben(json, geladen.arbeitsbereich, jahr, b);
         json.arrayEnde();
         json.objektEnde();
         aus << json.text() << "\n";

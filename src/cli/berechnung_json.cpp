@@ -14,7 +14,8 @@ void zahlen(JsonSchreiber& json, std::string_view name, const Feld& feld) {
 
 }  // namespace
 
-void berechnungSchreiben(JsonSchreiber& json, const Arbeitsbereich& bereich, int jahr, int berechnung) {
+void berechnungSchreiben(JsonSchreiber& json, const Arbeitsbereich& bereich, int jahr,
+                         int berechnung) {
     const int j = jahr - kErstesJahr;
     const Fallkopf& kopf = bereich.kopf(j, berechnung);
     json.objektAnfang();

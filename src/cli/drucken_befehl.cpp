@@ -21,8 +21,8 @@ namespace {
 constexpr const char* kName = "brelvanostik-cli drucken: ";
 
 // Takes `--NAME VALUE` out of the arguments; the rest goes to the common option reader.
-bool herausnehmen(std::vector<std::string>& argumente, const std::string& name, std::optional<std::string>& wert,
-                  std::string& problem) {
+bool herausnehmen(std::vector<std::string>& argumente, const std::string& name,
+                  std::optional<std::string>& wert, std::string& problem) {
     for (std::size_t i = 0; i < argumente.size(); ++i) {
         if (argumente[i] != name) continue;
         if (i + 1 >= argumente.size()) {
@@ -30,7 +30,8 @@ bool herausnehmen(std::vector<std::string>& argumente, const std::string& name, 
             return false;
         }
         wert = argumente[i + 1];
-        argumente.erase(argumente.begin() + static_cast<long>(i), argumente.begin() + static_cast<long>(i) + 2);
+        argumente.erase(argumente.begin() + static_cast<long>(i),
+                        argumente.begin() + static_cast<long>(i) + 2);
         return true;
     }
     return true;
@@ -42,13 +43,17 @@ int druckenBefehl(const std::vector<std::string>& eingabe, std::ostream&, std::o
     std::vector<std::string> argumente = eingabe;
     std::optional<std::string> bericht, pdf;
     std::string problem;
-    if (!herausnehmen(argumente, "--bericht", bericht, problem) || !herausnehmen(argumente, "--pdf", pdf, problem)) {
+    if (!herausnehmen(argumente, "--bericht", bericht, problem) ||
+        !herausnehmen(argumente, "--pdf", pdf, problem)) {
         fehler << kName << problem << "\n";
         return kFalscherAufruf;
     }
     bool jahresansicht = false;
-    std::erase_if(argumente, [&](const std::string& a) { return a == "--jahresansicht" && (jahresansicht = true); });
-    const auto optionen = optionenLesen(argumente, {{"--dir", "--jahr", "--fall", "--monat"}, {"--blau"}}, kFaelle, problem);
+    std::erase_if(argumente, [&](const std::string& a) {
+        return a == "--jahresansicht" && (jahresansicht = true);
+    });
+    const auto optionen = optionenLesen(
+        argumente, {{"--dir", "--jahr", "--fall", "--monat"}, {"--blau"}}, kFaelle, problem);
     if (!optionen) {
         fehler << kName << problem << "\n";
         return kFalscherAufruf;
@@ -98,7 +103,8 @@ int druckenBefehl(const std::vector<std::string>& eingabe, std::ostream&, std::o
     if (*bericht == "beide") {
         dokument = druck::berichtBeide(sitzung, basisadresse());
     } else if (jahresansicht) {
-        const std::string datum = QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")).toStdString();
+        const std::string datum =
+            QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")).toStdString();
         dokument = druck::berichtTabelle(sitzung, seite, datum, basisadresse());
     } else {
         dokument = druck::berichtEinzeln(sitzung, seite, basisadresse());

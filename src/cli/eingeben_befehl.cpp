@@ -1,5 +1,5 @@
-#include <functional>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <sstream>
 #include <string>
@@ -37,12 +37,14 @@ std::string einzeilig(const Meldung& m) {
 struct Aktion {
     int parameter;
     // Carries the action out; returns nothing on success, else why it was refused.
-    std::function<std::optional<std::string>(Sitzung&, Seite, const std::vector<std::string>&)> ausfuehren;
+    std::function<std::optional<std::string>(Sitzung&, Seite, const std::vector<std::string>&)>
+        ausfuehren;
 };
 
 // The reason of a refusal is checked here beforehand wherever it can be named; `warum` is
 // what the program's own refusal means in the remaining cases.
-std::optional<std::string> ergebnis(const Rueckmeldung& r, std::ostream& fehler, const std::string& warum) {
+std::optional<std::string> ergebnis(const Rueckmeldung& r, std::ostream& fehler,
+                                    const std::string& warum) {
     if (!r.angenommen) return warum;
     for (const Meldung& m : r.meldungen) fehler << "brelvanostik-cli: " << einzeilig(m) << "\n";
     return std::nullopt;
@@ -51,25 +53,28 @@ std::optional<std::string> ergebnis(const Rueckmeldung& r, std::ostream& fehler,
 std::string zeichenName(char32_t c) {
     static constexpr char kHex[] = "0123456789ABCDEF";
     std::string text = "U+";
-    for (int stelle = c > 0xFFFF ? 20 : 12; stelle >= 0; stelle -= 4) text += kHex[(c >> stelle) & 0xF];
+    for (int stelle = c > 0xFFFF ? 20 : 12; stelle >= 0; stelle -= 4)
+        text += kHex[(c >> stelle) & 0xF];
     return text;
 }
 
 std::optional<std::string> textPruefen(const std::string& text, const char* feld) {
     const auto c = erstesFremdzeichen(text);
     if (!c) return std::nullopt;
-    return std::string("the data files cannot hold the character ") + zeichenName(*c) + " of the " + feld +
-           " (Windows-1252 characters only, no tabs or line breaks)";
+    return std::string("the data files cannot hold the character ") + zeichenName(*c) + " of the " +
+           feld + " (Windows-1252 characters only, no tabs or line breaks)";
 }
 
 const std::string kZuHoch = "above the largest amount a field takes (290000,00)";
 
 }  // namespace
 
-int eingebenBefehl(const std::vector<std::string>& argumente, std::ostream& aus, std::ostream& fehler) {
+int eingebenBefehl(const std::vector<std::string>& argumente, std::ostream& aus,
+                   std::ostream& fehler) {
     std::string problem;
-    const auto optionen = optionenLesen(argumente, {{"--dir", "--jahr", "--fall", "--monat"}, {"--json", "--blau"}},
-                                        kFaelle, problem);
+    const auto optionen =
+        optionenLesen(argumente, {{"--dir", "--jahr", "--fall", "--monat"}, {"--json", "--blau"}},
+                      kFaelle, problem);
     if (!optionen) {
         fehler << "brelvanostik-cli eingeben: " << problem << "\n";
         return kFalscherAufruf;
@@ -85,12 +90,15 @@ int eingebenBefehl(const std::vector<std::string>& argumente, std::ostream& aus,
 
     std::ostringstream meldungen;  // messages of accepted actions, shown only when all succeed
     const auto betrag = [&](int zeile) {
-        return [&, zeile](Sitzung& s, Seite seite, const std::vector<std::string>& p) -> std::optional<std::string> {
-            return ergebnis(s.betragEingeben(seite, zeile, p[0]), meldungen, "'" + p[0] + "' is " + kZuHoch);
+        return [&, zeile](Sitzung& s, Seite seite,
+                          const std::vector<std::string>& p) -> std::optional<std::string> {
+            return ergebnis(s.betragEingeben(seite, zeile, p[0]), meldungen,
+                            "'" + p[0] + "' is " + kZuHoch);
         };
     };
     const auto mitZeile = [&](auto handlung) {
-        return [&, handlung](Sitzung& s, Seite seite, const std::vector<std::string>& p) -> std::optional<std::string> {
+        return [&, handlung](Sitzung& s, Seite seite,
+                             const std::vector<std::string>& p) -> std::optional<std::string> {
             const auto zeile = zeileLesen(p[0]);
             if (!zeile) return "row '" + p[0] + "' does not exist";
             return handlung(s, seite, *zeile, p);
@@ -163,7 +171,11 @@ int eingebenBefehl(const std::vector<std::string>& argumente, std::ostream& aus,
     };
 
     // Check the whole list of actions before anything is loaded or changed.
-    struct Geplant { const Aktion* aktion; std::string name; std::vector<std::string> parameter; };
+    struct Geplant {
+        const Aktion* aktion;
+        std::string name;
+        std::vector<std::string> parameter;
+    };
     std::vector<Geplant> plan;
     for (std::size_t i = 0; i < optionen->rest.size();) {
         const auto gefunden = aktionen.find(optionen->rest[i]);
@@ -173,12 +185,14 @@ int eingebenBefehl(const std::vector<std::string>& argumente, std::ostream& aus,
         }
         const auto n = static_cast<std::size_t>(gefunden->second.parameter);
         if (i + n >= optionen->rest.size()) {
-            fehler << "brelvanostik-cli eingeben: action '" << gefunden->first << "' needs " << n << " value(s)\n";
+            fehler << "brelvanostik-cli eingeben: action '" << gefunden->first << "' needs " << n
+                   << " value(s)\n";
             return kFalscherAufruf;
         }
-        plan.push_back({&gefunden->second, gefunden->first,
-                        std::vector<std::string>(optionen->rest.begin() + static_cast<long>(i) + 1,
-                                                 optionen->rest.begin() + static_cast<long>(i + 1 + n))});
+        plan.push_back(
+            {&gefunden->second, gefunden->first,
+             std::vector<std::string>(optionen->rest.begin() + static_cast<long>(i) + 1,
+                                      optionen->rest.begin() + static_cast<long>(i + 1 + n))});
         i += 1 + n;
     }
 
@@ -197,7 +211,8 @@ int eingebenBefehl(const std::vector<std::string>& argumente, std::ostream& aus,
     auswahl.Fall = *optionen->fall;
     auswahl.Monat = *optionen->monat;
     Sitzung sitzung(std::move(geladen.arbeitsbereich), auswahl);
-    for (const Meldung& m : sitzung.startmeldungen()) meldungen << "brelvanostik-cli: " << einzeilig(m) << "\n";
+    for (const Meldung& m : sitzung.startmeldungen())
+        meldungen << "brelvanostik-cli: " << einzeilig(m) << "\n";
     const Seite seite = optionen->blau ? Seite::Blau : Seite::Gruen;
     for (const Geplant& g : plan) {
         if (const auto abgelehnt = g.aktion->ausfuehren(sitzung, seite, g.parameter)) {
@@ -212,7 +227,8 @@ int eingebenBefehl(const std::vector<std::string>& argumente, std::ostream& aus,
         return kFalscherAufruf;
     }
     if (const auto fehlertext = speichern(verzeichnis, sitzung.arbeitsbereich(), gelesen)) {
-        fehler << "brelvanostik-cli eingeben: " << speicherfehlerText(optionen->verzeichnis) << "\n";
+        fehler << "brelvanostik-cli eingeben: " << speicherfehlerText(optionen->verzeichnis)
+               << "\n";
         return kFalscherAufruf;
     }
     hinweiseMelden(geladen.hinweise, fehler);
@@ -223,7 +239,8 @@ int eingebenBefehl(const std::vector<std::string>& argumente, std::ostream& aus,
         json.feldAnfang("berechnungen");
         json.arrayAnfang();
         berechnungSchreiben(json, sitzung.arbeitsbereich(), *optionen->jahr, *optionen->fall - 1);
-        berechnungSchreiben(json, sitzung.arbeitsbereich(), *optionen->jahr, zwilling(*optionen->fall - 1));
+        berechnungSchreiben(json, sitzung.arbeitsbereich(), *optionen->jahr,
+                            zwilling(*optionen->fall - 1));
         json.arrayEnde();
         json.objektEnde();
         aus << json.text() << "\n";

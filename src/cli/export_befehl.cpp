@@ -32,9 +32,12 @@ bool istDatendatei(const std::filesystem::path& csv, const std::filesystem::path
 int exportBefehl(const std::vector<std::string>& argumente, std::ostream&, std::ostream& fehler) {
     std::string problem;
     const auto optionen =
-        optionenLesen(argumente, {{"--dir", "--jahr", "--fall", "--csv"}, {"--blau", "--beide"}}, kFaelle, problem);
+        optionenLesen(argumente, {{"--dir", "--jahr", "--fall", "--csv"}, {"--blau", "--beide"}},
+                      kFaelle, problem);
     if (!optionen || !optionen->rest.empty()) {
-        fehler << kName << (optionen ? "unexpected argument '" + optionen->rest.front() + "'" : problem) << "\n";
+        fehler << kName
+               << (optionen ? "unexpected argument '" + optionen->rest.front() + "'" : problem)
+               << "\n";
         return kFalscherAufruf;
     }
     const auto csv = optionen->werte.find("--csv");
@@ -49,7 +52,8 @@ int exportBefehl(const std::vector<std::string>& argumente, std::ostream&, std::
     }
     const std::filesystem::path ziel(csv->second);
     if (csv->second.empty() || istDatendatei(ziel, optionen->verzeichnis)) {
-        fehler << kName << "--csv needs a file name other than the data files', not '" << csv->second << "'\n";
+        fehler << kName << "--csv needs a file name other than the data files', not '"
+               << csv->second << "'\n";
         return kFalscherAufruf;
     }
 
@@ -60,8 +64,9 @@ int exportBefehl(const std::vector<std::string>& argumente, std::ostream&, std::
     }
     hinweiseMelden(geladen.hinweise, fehler);
 
-    const std::string text = alleMonateCsv(geladen.arbeitsbereich, *optionen->jahr, *optionen->fall - 1,
-                                           beide || !optionen->blau, beide || optionen->blau);
+    const std::string text =
+        alleMonateCsv(geladen.arbeitsbereich, *optionen->jahr, *optionen->fall - 1,
+                      beide || !optionen->blau, beide || optionen->blau);
     const auto* anfang = reinterpret_cast<const std::uint8_t*>(text.data());
     if (const auto fehlertext = sicheresSchreiben(ziel, std::span(anfang, text.size()))) {
         fehler << kName << *fehlertext << "\n";

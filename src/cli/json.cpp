@@ -62,7 +62,8 @@ void JsonSchreiber::wert(float zahl) {
         return;
     }
     char puffer[64];
-    const auto ergebnis = std::to_chars(puffer, puffer + sizeof puffer, zahl, std::chars_format::fixed);
+    const auto ergebnis =
+        std::to_chars(puffer, puffer + sizeof puffer, zahl, std::chars_format::fixed);
     text_.append(puffer, ergebnis.ptr);
 }
 
@@ -81,11 +82,21 @@ std::string jsonText(std::string_view text) {
     for (const char c : text) {
         const auto u = static_cast<unsigned char>(c);
         switch (c) {
-            case '"': s += "\\\""; break;
-            case '\\': s += "\\\\"; break;
-            case '\n': s += "\\n"; break;
-            case '\r': s += "\\r"; break;
-            case '\t': s += "\\t"; break;
+            case '"':
+                s += "\\\"";
+                break;
+            case '\\':
+                s += "\\\\";
+                break;
+            case '\n':
+                s += "\\n";
+                break;
+            case '\r':
+                s += "\\r";
+                break;
+            case '\t':
+                s += "\\t";
+                break;
             default:
                 if (u < 0x20) {
                     char esc[8];

@@ -12,7 +12,7 @@ namespace brelvanostik::cli {
 /// that a reader gets the exact value back (Money with at most four decimals and no
 /// exponent, single-precision values with the shortest digits that read back the same).
 class JsonSchreiber {
-public:
+  public:
     void objektAnfang();
     void objektEnde();
     void feldAnfang(std::string_view name);  ///< a key inside an object; the value follows
@@ -34,7 +34,7 @@ public:
 
     const std::string& text() const { return text_; }
 
-private:
+  private:
     void trenner();
     std::string text_;
     bool ersterEintrag_ = true;

@@ -25,9 +25,13 @@ struct Eingabe {
 };
 
 template <int Lohnsteuerrechner::*Feld>
-void setzeGanz(Lohnsteuerrechner& e, Money m) { e.*Feld = static_cast<int>(m.units() / Money::kScale); }
+void setzeGanz(Lohnsteuerrechner& e, Money m) {
+    e.*Feld = static_cast<int>(m.units() / Money::kScale);
+}
 template <Money Lohnsteuerrechner::*Feld>
-void setzeBetrag(Lohnsteuerrechner& e, Money m) { e.*Feld = m; }
+void setzeBetrag(Lohnsteuerrechner& e, Money m) {
+    e.*Feld = m;
+}
 
 const std::vector<Eingabe>& eingaben() {
     constexpr std::int64_t i16min = -32768, i16max = 32767;
@@ -54,7 +58,8 @@ const std::vector<Eingabe>& eingaben() {
 
 bool gleichOhneGross(std::string_view a, std::string_view b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::toupper(static_cast<unsigned char>(x)) == std::toupper(static_cast<unsigned char>(y));
+               return std::toupper(static_cast<unsigned char>(x)) ==
+                      std::toupper(static_cast<unsigned char>(y));
            });
 }
 
@@ -127,31 +132,36 @@ std::string json(const Lohnsteuerrechner& e) {
 
 }  // namespace
 
-int lohnsteuerBefehl(const std::vector<std::string>& argumente, std::ostream& aus, std::ostream& fehler) {
+int lohnsteuerBefehl(const std::vector<std::string>& argumente, std::ostream& aus,
+                     std::ostream& fehler) {
     Lohnsteuerrechner engine;
     for (const std::string& argument : argumente) {
         const auto gleich = argument.find('=');
         if (gleich == std::string::npos) {
-            fehler << "brelvanostik-cli lohnsteuer: expected NAME=VALUE, got '" << argument << "'\n";
+            fehler << "brelvanostik-cli lohnsteuer: expected NAME=VALUE, got '" << argument
+                   << "'\n";
             return kFalscherAufruf;
         }
         const std::string_view name = std::string_view(argument).substr(0, gleich);
         const std::string_view text = std::string_view(argument).substr(gleich + 1);
-        const auto eintrag = std::find_if(eingaben().begin(), eingaben().end(),
-                                          [&](const Eingabe& e) { return gleichOhneGross(e.name, name); });
+        const auto eintrag =
+            std::find_if(eingaben().begin(), eingaben().end(),
+                         [&](const Eingabe& e) { return gleichOhneGross(e.name, name); });
         if (eintrag == eingaben().end()) {
             fehler << "brelvanostik-cli lohnsteuer: unknown variable '" << name << "'\n";
             return kFalscherAufruf;
         }
         const auto wert = eintrag->betrag ? leseBetrag(text) : leseBetrag(text, 0);
         if (!wert) {
-            fehler << "brelvanostik-cli lohnsteuer: " << eintrag->name << ": malformed number '" << text
-                   << "' (" << (eintrag->betrag ? "up to four decimals" : "a whole number") << ")\n";
+            fehler << "brelvanostik-cli lohnsteuer: " << eintrag->name << ": malformed number '"
+                   << text << "' (" << (eintrag->betrag ? "up to four decimals" : "a whole number")
+                   << ")\n";
             return kFalscherAufruf;
         }
         if (*wert < Money::whole(eintrag->min) || *wert > Money::whole(eintrag->max)) {
             fehler << "brelvanostik-cli lohnsteuer: " << eintrag->name << "=" << text
-                   << " is out of range: the limit is " << eintrag->min << " to " << eintrag->max << "\n";
+                   << " is out of range: the limit is " << eintrag->min << " to " << eintrag->max
+                   << "\n";
             return kFalscherAufruf;
         }
         eintrag->setzen(engine, *wert);

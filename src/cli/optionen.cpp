@@ -6,8 +6,9 @@
 
 namespace brelvanostik::cli {
 
-std::optional<Optionen> optionenLesen(const std::vector<std::string>& argumente, const Optionsliste& erlaubt,
-                                      int hoechsterFall, std::string& fehler) {
+std::optional<Optionen> optionenLesen(const std::vector<std::string>& argumente,
+                                      const Optionsliste& erlaubt, int hoechsterFall,
+                                      std::string& fehler) {
     Optionen o;
     auto enthaelt = [](const std::vector<std::string>& liste, const std::string& name) {
         return std::find(liste.begin(), liste.end(), name) != liste.end();
@@ -41,12 +42,17 @@ std::optional<Optionen> optionenLesen(const std::vector<std::string>& argumente,
             o.verzeichnis = wert;
             continue;
         }
-        struct Bereich { const char* name; int min, max; std::optional<int>* ziel; };
+        struct Bereich {
+            const char* name;
+            int min, max;
+            std::optional<int>* ziel;
+        };
         const Bereich bereiche[] = {{"--jahr", 2004, 2007, &o.jahr},
                                     {"--fall", 1, hoechsterFall, &o.fall},
                                     {"--monat", 1, 12, &o.monat},
                                     {"--ab", 1, 12, &o.ab}};
-        if (std::none_of(std::begin(bereiche), std::end(bereiche), [&](const Bereich& b) { return a == b.name; })) {
+        if (std::none_of(std::begin(bereiche), std::end(bereiche),
+                         [&](const Bereich& b) { return a == b.name; })) {
             o.werte[a] = wert;
             continue;
         }

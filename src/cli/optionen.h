@@ -30,7 +30,8 @@ struct Optionsliste {
 
 /// Reads the options; on a fault returns nothing and sets `fehler` to a one-line message.
 /// Numeric options are checked against their ranges (--jahr 2004-2007, --fall, --monat, --ab).
-std::optional<Optionen> optionenLesen(const std::vector<std::string>& argumente, const Optionsliste& erlaubt,
-                                      int hoechsterFall, std::string& fehler);
+std::optional<Optionen> optionenLesen(const std::vector<std::string>& argumente,
+                                      const Optionsliste& erlaubt, int hoechsterFall,
+                                      std::string& fehler);
 
 }  // namespace brelvanostik::cli

@@ -13,7 +13,8 @@ namespace brelvanostik::cli {
 namespace {
 
 QGuiApplication& anwendung() {
-    if (auto* vorhanden = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) return *vorhanden;
+    if (auto* vorhanden = qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        return *vorhanden;
     // A command-line tool must not depend on a display being there.
     if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 0);
     static int argc = 1;
@@ -25,7 +26,8 @@ QGuiApplication& anwendung() {
 
 }  // namespace
 
-int pdfSchreiben(const druck::Dokument& dokument, const std::filesystem::path& datei, std::ostream& fehler) {
+int pdfSchreiben(const druck::Dokument& dokument, const std::filesystem::path& datei,
+                 std::ostream& fehler) {
     anwendung();
     std::string text;
     if (!druck::alsPdfSchreiben(dokument, datei, text)) {

@@ -7,7 +7,8 @@
 
 namespace brelvanostik::cli {
 
-int rechnerBefehl(const std::vector<std::string>& argumente, std::ostream& aus, std::ostream& fehler) {
+int rechnerBefehl(const std::vector<std::string>& argumente, std::ostream& aus,
+                  std::ostream& fehler) {
     // Every key is checked before the first is pressed: a call with an unknown key does nothing.
     std::vector<Taste> tasten;
     for (const std::string& name : argumente) {

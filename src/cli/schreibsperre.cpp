@@ -2,8 +2,8 @@
 
 namespace brelvanostik::cli {
 
-std::unique_ptr<Verzeichnissperre> sperreNehmen(const std::string& verzeichnis, std::string_view befehl,
-                                                std::ostream& fehler) {
+std::unique_ptr<Verzeichnissperre> sperreNehmen(const std::string& verzeichnis,
+                                                std::string_view befehl, std::ostream& fehler) {
     auto sperre = std::make_unique<Verzeichnissperre>(verzeichnis);
     switch (sperre->zustand()) {
         case Verzeichnissperre::Zustand::Gehalten:
@@ -28,7 +28,8 @@ std::string lesefehlerText(const std::string& verzeichnis) {
 
 std::string speicherfehlerText(const std::string& verzeichnis) {
     return "the data files in '" + verzeichnis +
-           "' cannot be written (write-protected, not a plain file, or the disk is full); the previous files are "
+           "' cannot be written (write-protected, not a plain file, or the disk is full); the "
+           "previous files are "
            "unchanged";
 }
 

@@ -12,8 +12,8 @@ namespace brelvanostik::cli {
 /// Takes the lock of the data directory for a command that saves, the same lock the desktop
 /// program holds while its window is open. When another process holds it, or the directory
 /// cannot be locked, writes the one-line message for `befehl` and returns nothing.
-std::unique_ptr<Verzeichnissperre> sperreNehmen(const std::string& verzeichnis, std::string_view befehl,
-                                                std::ostream& fehler);
+std::unique_ptr<Verzeichnissperre> sperreNehmen(const std::string& verzeichnis,
+                                                std::string_view befehl, std::ostream& fehler);
 
 /// The one-line messages of a data directory whose files cannot be read, or not saved.
 std::string lesefehlerText(const std::string& verzeichnis);

@@ -54,19 +54,21 @@ std::string klartext(const Steuerschritte& fenster) {
     std::string text;
     for (int i = 0; i < kSchrittzeilen; ++i) {
         const Schrittzeile& z = fenster.liste().zeilen[static_cast<std::size_t>(i)];
-        text += std::to_string(i + 1) + '\t' + fenster.gliederung().markierung(i) + '\t' + z.name + '\t' + z.text +
-                '\t' + z.wert + '\t' + z.ergebnis + '\n';
+        text += std::to_string(i + 1) + '\t' + fenster.gliederung().markierung(i) + '\t' + z.name +
+                '\t' + z.text + '\t' + z.wert + '\t' + z.ergebnis + '\n';
     }
     return text;
 }
 
 }  // namespace
 
-int schritteBefehl(const std::vector<std::string>& argumente, std::ostream& aus, std::ostream& fehler) {
+int schritteBefehl(const std::vector<std::string>& argumente, std::ostream& aus,
+                   std::ostream& fehler) {
     const std::string vorsatz = "brelvanostik-cli schritte: ";
     static const std::vector<std::string> mitWert = {
-        "--jahr",      "--zeitraum",     "--klasse", "--kinder", "--kirche",     "--geburt",        "--erstbezug",
-        "--bezugsmonate", "--brutto",    "--karte",  "--versorgung", "--monatsbezug", "--sonderzahlung", "--pdf"};
+        "--jahr",       "--zeitraum",    "--klasse",        "--kinder", "--kirche",
+        "--geburt",     "--erstbezug",   "--bezugsmonate",  "--brutto", "--karte",
+        "--versorgung", "--monatsbezug", "--sonderzahlung", "--pdf"};
     std::map<std::string, std::string> werte;
     bool json_ = false, rvFrei = false;
     for (std::size_t i = 0; i < argumente.size(); ++i) {
@@ -94,8 +96,8 @@ int schritteBefehl(const std::vector<std::string>& argumente, std::ostream& aus,
         if (it == werte.end()) return std::nullopt;
         const auto n = leseGanzzahl(it->second);
         if (!n || *n < min || *n > max) {
-            problem = name + " " + it->second + ": expected a whole number from " + std::to_string(min) + " to " +
-                      std::to_string(max);
+            problem = name + " " + it->second + ": expected a whole number from " +
+                      std::to_string(min) + " to " + std::to_string(max);
             return std::nullopt;
         }
         return static_cast<int>(*n);
@@ -105,14 +107,18 @@ int schritteBefehl(const std::vector<std::string>& argumente, std::ostream& aus,
     if (auto j = ganz("--jahr", 2004, 2008)) fenster.jahrVorgeben(*j);
     if (werte.count("--zeitraum")) {
         const std::string& z = werte["--zeitraum"];
-        if (z != "jahr" && z != "monat") problem = "--zeitraum " + z + ": expected jahr or monat";
-        else fenster.waehlen(Liste::Zeitraum, z == "jahr" ? 0 : 1);
+        if (z != "jahr" && z != "monat")
+            problem = "--zeitraum " + z + ": expected jahr or monat";
+        else
+            fenster.waehlen(Liste::Zeitraum, z == "jahr" ? 0 : 1);
     }
     if (auto k = ganz("--klasse", 1, 4)) fenster.waehlen(Liste::Klasse, *k - 1);
     if (auto k = ganz("--kinder", 0, 12)) fenster.waehlen(Liste::Kinder, *k);
     if (auto k = ganz("--kirche", 0, 9)) {
-        if (*k != 0 && *k != 8 && *k != 9) problem = "--kirche " + werte["--kirche"] + ": expected 0, 8 or 9";
-        else fenster.waehlen(Liste::Kisatz, *k == 0 ? 0 : *k == 8 ? 1 : 2);
+        if (*k != 0 && *k != 8 && *k != 9)
+            problem = "--kirche " + werte["--kirche"] + ": expected 0, 8 or 9";
+        else
+            fenster.waehlen(Liste::Kisatz, *k == 0 ? 0 : *k == 8 ? 1 : 2);
     }
     if (auto g = ganz("--geburt", 0, 4)) fenster.waehlen(Liste::Geburt, *g);
     if (auto e = ganz("--erstbezug", 2005, 2008)) fenster.waehlen(Liste::Erstbezugsjahr, *e - 2005);
@@ -122,14 +128,18 @@ int schritteBefehl(const std::vector<std::string>& argumente, std::ostream& aus,
         }
     }
     if (rvFrei) fenster.rvPflichtSetzen(false);
-    const std::array<std::pair<const char*, int>, 5> felder = {
-        {{"--brutto", 0}, {"--karte", 1}, {"--versorgung", 2}, {"--monatsbezug", 3}, {"--sonderzahlung", 4}}};
+    const std::array<std::pair<const char*, int>, 5> felder = {{{"--brutto", 0},
+                                                                {"--karte", 1},
+                                                                {"--versorgung", 2},
+                                                                {"--monatsbezug", 3},
+                                                                {"--sonderzahlung", 4}}};
     for (const auto& [name, feld] : felder) {
         const auto it = werte.find(name);
         if (it == werte.end() || !problem.empty()) continue;
         const auto betrag = leseBetrag(it->second, 2);
         if (!betrag || (feld != 1 && *betrag < Money())) {
-            problem = std::string(name) + " " + it->second + ": expected an amount in euros with at most two decimals" +
+            problem = std::string(name) + " " + it->second +
+                      ": expected an amount in euros with at most two decimals" +
                       (feld != 1 ? ", not negative" : "");
             continue;
         }
@@ -141,7 +151,8 @@ int schritteBefehl(const std::vector<std::string>& argumente, std::ostream& aus,
     }
 
     if (werte.count("--pdf")) {
-        const int status = pdfSchreiben(druck::steuerschritteDrucken(fenster.liste()), werte["--pdf"], fehler);
+        const int status =
+            pdfSchreiben(druck::steuerschritteDrucken(fenster.liste()), werte["--pdf"], fehler);
         if (status != kErfolg) return status;
     }
     aus << (json_ ? json(fenster) : klartext(fenster));

@@ -54,21 +54,22 @@ std::string json(const Schrittvergleich& v) {
 std::string linksbuendig(const std::string& text, int breite) {
     int zeichen = 0;
     for (char c : text) zeichen += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
-    return zeichen >= breite ? text : text + std::string(static_cast<std::size_t>(breite - zeichen), ' ');
+    return zeichen >= breite ? text
+                             : text + std::string(static_cast<std::size_t>(breite - zeichen), ' ');
 }
 
 std::string klartext(const Schrittvergleich& v, const std::string& ueberschrift) {
     constexpr int kBreite = 20;
     std::string text = "Lohnsteuerberechnung: Grün und Blau im Vergleich\n" + ueberschrift + "\n\n";
     text += "Zeile   " + linksbuendig("Name", 10) + zahltext::rechtsbuendig("Grün", kBreite) +
-            zahltext::rechtsbuendig("Blau", kBreite) + zahltext::rechtsbuendig("Blau - Grün", kBreite) +
-            "  Erläuterung\n";
+            zahltext::rechtsbuendig("Blau", kBreite) +
+            zahltext::rechtsbuendig("Blau - Grün", kBreite) + "  Erläuterung\n";
     for (int r = 0; r < kSchrittzeilen; ++r) {
         const Vergleichszeile& z = v.zeilen[static_cast<std::size_t>(r)];
         text += zahltext::rechtsbuendig(std::to_string(r + 1), 5) + (z.abweichend ? " * " : "   ") +
                 linksbuendig(z.name, 10) + zahltext::rechtsbuendig(z.gruen, kBreite) +
-                zahltext::rechtsbuendig(z.blau, kBreite) + zahltext::rechtsbuendig(z.differenz, kBreite) + "  " +
-                z.text;
+                zahltext::rechtsbuendig(z.blau, kBreite) +
+                zahltext::rechtsbuendig(z.differenz, kBreite) + "  " + z.text;
         while (!text.empty() && text.back() == ' ') text.pop_back();
         text += '\n';
     }
@@ -77,12 +78,16 @@ std::string klartext(const Schrittvergleich& v, const std::string& ueberschrift)
 
 }  // namespace
 
-int vergleichenBefehl(const std::vector<std::string>& argumente, std::ostream& aus, std::ostream& fehler) {
+int vergleichenBefehl(const std::vector<std::string>& argumente, std::ostream& aus,
+                      std::ostream& fehler) {
     std::string problem;
     const auto optionen =
-        optionenLesen(argumente, {{"--dir", "--jahr", "--fall", "--monat", "--pdf"}, {"--json"}}, kFaelle, problem);
+        optionenLesen(argumente, {{"--dir", "--jahr", "--fall", "--monat", "--pdf"}, {"--json"}},
+                      kFaelle, problem);
     if (!optionen || !optionen->rest.empty()) {
-        fehler << kName << (optionen ? "unexpected argument '" + optionen->rest.front() + "'" : problem) << "\n";
+        fehler << kName
+               << (optionen ? "unexpected argument '" + optionen->rest.front() + "'" : problem)
+               << "\n";
         return kFalscherAufruf;
     }
     if (!optionen->jahr || !optionen->fall || !optionen->monat) {
@@ -112,7 +117,8 @@ int vergleichenBefehl(const std::vector<std::string>& argumente, std::ostream& a
     const std::string ueberschrift = vergleichsueberschrift(sitzung);
 
     if (pdf != optionen->werte.end()) {
-        const int status = pdfSchreiben(druck::schrittvergleichDrucken(vergleich, ueberschrift), pdf->second, fehler);
+        const int status = pdfSchreiben(druck::schrittvergleichDrucken(vergleich, ueberschrift),
+                                        pdf->second, fehler);
         if (status != kErfolg) return status;
     }
     aus << (optionen->json ? json(vergleich) : klartext(vergleich, ueberschrift));

@@ -9,8 +9,8 @@ namespace brelvanostik::cli {
 std::optional<Money> leseBetrag(std::string_view text, int nachkommastellen) {
     const auto teile = dezimalZerlegen(text, '.', true);
     if (!teile || teile->ganz.empty()) return std::nullopt;
-    if (teile->mitTrenner &&
-        (teile->bruch.empty() || teile->bruch.size() > static_cast<std::size_t>(nachkommastellen))) {
+    if (teile->mitTrenner && (teile->bruch.empty() ||
+                              teile->bruch.size() > static_cast<std::size_t>(nachkommastellen))) {
         return std::nullopt;
     }
     // Money keeps four decimals; a number too large for it is kept as the largest amount,

@@ -6,10 +6,14 @@ namespace brelvanostik {
 
 namespace {
 
-Money euro(std::int64_t n) { return Money::whole(n); }
+Money euro(std::int64_t n) {
+    return Money::whole(n);
+}
 
 // Single-precision store of a double, as the flowchart keeps Y and the table values.
-float einfach(double wert) { return static_cast<float>(wert); }
+float einfach(double wert) {
+    return static_cast<float>(wert);
+}
 
 }  // namespace
 
@@ -71,8 +75,8 @@ Periodenanteil Lohnsteuerrechner::periodenanteil(Money JAHRESWERT) const {
             break;
     }
     const Money ab = q.abgeschnitten();
-    const std::int64_t nachkomma = (q * Money::whole(stellen)).abgeschnitten().units() /
-                                   Money::kScale % stellen;
+    const std::int64_t nachkomma =
+        (q * Money::whole(stellen)).abgeschnitten().units() / Money::kScale % stellen;
     return {ab, nachkomma > 0 ? ab + euro(1) : ab};
 }
 
@@ -134,8 +138,8 @@ void Lohnsteuerrechner::mre4() {
                 hoechst = euro(300000);
             } else {
                 HFVB = Money::fromDouble(ZMVB.toDouble() * (static_cast<double>(Tab2) / 12) * 100);
-                ZUSCHLAGVFB =
-                    Money::fromDouble(ZMVB.toDouble() * (static_cast<double>(Tab3) / 12)).aufgerundet();
+                ZUSCHLAGVFB = Money::fromDouble(ZMVB.toDouble() * (static_cast<double>(Tab3) / 12))
+                                  .aufgerundet();
                 hoechst = HFVB;
             }
         } else {

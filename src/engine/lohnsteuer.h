@@ -22,7 +22,7 @@ struct Periodenanteil {
 /// Units: pay-period amounts and the pension and age amounts are cents; everything from
 /// ZRE4 onward (annual wage, allowances, X, ST, JBMG) is euros.
 class Lohnsteuerrechner {
-public:
+  public:
     // Inputs.
     int JAHR = 2007;  ///< tax year 2004..2008
     int LZZ = 2;      ///< pay period: 1 year, 2 month, 3 week, 4 day
@@ -83,7 +83,7 @@ public:
     void klasse56();
     void solz();
 
-private:
+  private:
     Money klasse56Stelle(Money Z);
 };
 

@@ -57,14 +57,20 @@ Money Money::geteilt(std::int64_t n) const {
     return Money(halbGeradeDividiert(units_, n));
 }
 
-Money Money::gerundet() const { return Money(halbGeradeDividiert(units_, kScale) * kScale); }
+Money Money::gerundet() const {
+    return Money(halbGeradeDividiert(units_, kScale) * kScale);
+}
 
-std::int64_t Money::toInt64() const { return halbGeradeDividiert(units_, kScale); }
+std::int64_t Money::toInt64() const {
+    return halbGeradeDividiert(units_, kScale);
+}
 
 std::int32_t Money::toInt32() const {
     const std::int64_t v = toInt64();
-    if (v > std::numeric_limits<std::int32_t>::max()) return std::numeric_limits<std::int32_t>::max();
-    if (v < std::numeric_limits<std::int32_t>::min()) return std::numeric_limits<std::int32_t>::min();
+    if (v > std::numeric_limits<std::int32_t>::max())
+        return std::numeric_limits<std::int32_t>::max();
+    if (v < std::numeric_limits<std::int32_t>::min())
+        return std::numeric_limits<std::int32_t>::min();
     return static_cast<std::int32_t>(v);
 }
 
@@ -83,15 +89,19 @@ Money Money::aufrunden(std::int64_t schritt) const {
     return hundertstel > 0 ? gekuerzt + Money(schritt) : gekuerzt;
 }
 
-Money Money::aufgerundet() const { return aufrunden(kScale); }
+Money Money::aufgerundet() const {
+    return aufrunden(kScale);
+}
 
-Money Money::aufgerundetHundertstel() const { return aufrunden(kScale / 100); }
+Money Money::aufgerundetHundertstel() const {
+    return aufrunden(kScale / 100);
+}
 
 std::string Money::text() const {
     const bool negativ = units_ < 0;
     // Work on the unsigned magnitude so that the smallest value has a magnitude too.
-    const unsigned long long betrag =
-        negativ ? 0ULL - static_cast<unsigned long long>(units_) : static_cast<unsigned long long>(units_);
+    const unsigned long long betrag = negativ ? 0ULL - static_cast<unsigned long long>(units_)
+                                              : static_cast<unsigned long long>(units_);
     std::string s = negativ ? "-" : "";
     s += std::to_string(betrag / kScale);
     unsigned long long bruch = betrag % kScale;
@@ -104,6 +114,8 @@ std::string Money::text() const {
     return s;
 }
 
-std::ostream& operator<<(std::ostream& aus, Money betrag) { return aus << betrag.text(); }
+std::ostream& operator<<(std::ostream& aus, Money betrag) {
+    return aus << betrag.text();
+}
 
 }  // namespace brelvanostik

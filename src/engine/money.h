@@ -16,7 +16,7 @@ namespace brelvanostik {
 /// Rounding to whole cents or euros only happens where a rule says so, through
 /// the named helpers below.
 class Money {
-public:
+  public:
     static constexpr std::int64_t kScale = 10000;
 
     constexpr Money() = default;
@@ -35,8 +35,14 @@ public:
     constexpr Money operator+(Money o) const { return Money(units_ + o.units_); }
     constexpr Money operator-(Money o) const { return Money(units_ - o.units_); }
     constexpr Money operator-() const { return Money(-units_); }
-    constexpr Money& operator+=(Money o) { units_ += o.units_; return *this; }
-    constexpr Money& operator-=(Money o) { units_ -= o.units_; return *this; }
+    constexpr Money& operator+=(Money o) {
+        units_ += o.units_;
+        return *this;
+    }
+    constexpr Money& operator-=(Money o) {
+        units_ -= o.units_;
+        return *this;
+    }
     /// Exact product with a whole number.
     constexpr Money operator*(std::int64_t n) const { return Money(units_ * n); }
     /// Product of two amounts, exact before it is rounded half to even at four decimals.
@@ -72,7 +78,7 @@ public:
     /// Locale-free text: "-1234.5", "10283" (at most four decimals, no exponent).
     std::string text() const;
 
-private:
+  private:
     constexpr explicit Money(std::int64_t units) : units_(units) {}
     Money aufrunden(std::int64_t schritt) const;
     std::int64_t units_ = 0;

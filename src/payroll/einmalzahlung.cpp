@@ -74,7 +74,8 @@ void Monatsberechnung::einmalSteuern(int m) {
     const Money versorgung = s[1] + s[3];
     const Jahressteuer vorher = jahreslauf(ohne, versorgung);
     const Jahressteuer nachher = jahreslauf(mit, versorgung + einmalVersorgung);
-    const std::array<std::int64_t, 3> differenz{nachher.lohnsteuer - vorher.lohnsteuer, nachher.soli - vorher.soli,
+    const std::array<std::int64_t, 3> differenz{nachher.lohnsteuer - vorher.lohnsteuer,
+                                                nachher.soli - vorher.soli,
                                                 nachher.kirchensteuer - vorher.kirchensteuer};
     for (int z = 0; z < 3; ++z) {
         satz.Betrag[17 + z] = gesaettigt(satz.Betrag[17 + z] + differenz[z]);

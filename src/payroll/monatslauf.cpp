@@ -6,7 +6,8 @@
 
 namespace brelvanostik {
 
-Lohnsteuerrechner monatslaufVorbereiten(const Arbeitsbereich& bereich, int jahr, int berechnung, int monat) {
+Lohnsteuerrechner monatslaufVorbereiten(const Arbeitsbereich& bereich, int jahr, int berechnung,
+                                        int monat) {
     Lohnsteuerrechner vorbereitet;
     if (jahr < kErstesJahr || jahr >= kErstesJahr + kJahre || berechnung < 0 ||
         berechnung >= kBerechnungen || monat < 0 || monat >= kMonate) {

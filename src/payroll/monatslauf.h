@@ -10,6 +10,7 @@ namespace brelvanostik {
 /// set as its own recalculation of the year sets it, not yet run. The workspace stays
 /// untouched (the year is recalculated on a copy). Arguments outside their ranges give a
 /// fresh engine.
-Lohnsteuerrechner monatslaufVorbereiten(const Arbeitsbereich& bereich, int jahr, int berechnung, int monat);
+Lohnsteuerrechner monatslaufVorbereiten(const Arbeitsbereich& bereich, int jahr, int berechnung,
+                                        int monat);
 
 }  // namespace brelvanostik

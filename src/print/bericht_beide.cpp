@@ -17,10 +17,14 @@ constexpr int kBetragsbreite = 14;
 constexpr int kTextbreite = 15;
 
 class Beide {
-public:
+  public:
     explicit Beide(const Sitzung& s)
-        : s_(s), jahr_(s.jahresmodus()), gruen_(s.anzeige(Seite::Gruen)), blau_(s.anzeige(Seite::Blau)),
-          gelb_(s.gelbeSpalte()), seite_(jahr_ ? "Jahresbericht" : "Monatsbericht", false),
+        : s_(s),
+          jahr_(s.jahresmodus()),
+          gruen_(s.anzeige(Seite::Gruen)),
+          blau_(s.anzeige(Seite::Blau)),
+          gelb_(s.gelbeSpalte()),
+          seite_(jahr_ ? "Jahresbericht" : "Monatsbericht", false),
           gelbX_(jahr_ ? 9300 : 9500) {}
 
     Dokument bauen(const std::string& adresse) {
@@ -28,13 +32,16 @@ public:
         d.leerzeilen(3);
         d.schrift(kArial).groesse(12).fett(true);
         if (jahr_) {
-            d.bei(3500, "G e s e t z l i c h e   A b z ü g e   " + std::to_string(s_.jahr())).zeilenende();
+            d.bei(3500, "G e s e t z l i c h e   A b z ü g e   " + std::to_string(s_.jahr()))
+                .zeilenende();
         } else {
             d.bei(4300, "G e s e t z l i c h e   A b z ü g e").zeilenende();
             d.bei(kGruen, periodenzeile(s_, gruen_)).zeilenende();
         }
         d.leerzeilen(1);
-        d.text(gruen_.zeilen[0].beschriftung).bei(kZweiteBeschriftung, blau_.zeilen[0].beschriftung).zeilenende();
+        d.text(gruen_.zeilen[0].beschriftung)
+            .bei(kZweiteBeschriftung, blau_.zeilen[0].beschriftung)
+            .zeilenende();
         regel();
         d.leerzeilen(1);
         d.bei(4000, "Berechnungsgrundlagen:").zeilenende();
@@ -46,7 +53,8 @@ public:
         }
         for (int r = 13; r <= 16; ++r) {
             d.schrift(kArial).text(abgeschnitten(beschriftung(gruen_.zeilen[r]), 27));
-            d.schrift(kFest).bei(kGruen, zahltext::rechtsbuendig(feldtext(gruen_.zeilen[r], r, jahr_), kTextbreite));
+            d.schrift(kFest).bei(
+                kGruen, zahltext::rechtsbuendig(feldtext(gruen_.zeilen[r], r, jahr_), kTextbreite));
             d.bei(kBlau, zahltext::rechtsbuendig(feldtext(blau_.zeilen[r], r, jahr_), kTextbreite));
             d.schrift(kArial).bei(kZweiteBeschriftung, beschriftung(blau_.zeilen[r])).zeilenende();
         }
@@ -64,14 +72,17 @@ public:
         d.leerzeilen(1);
         d.fett(false);
 
-        const char* einkommen[] = {"Arbeitsentgelt", "Versorgungsbezüge", "Einmaliger Bezug", "Einm.Versorg.Bezug"};
+        const char* einkommen[] = {"Arbeitsentgelt", "Versorgungsbezüge", "Einmaliger Bezug",
+                                   "Einm.Versorg.Bezug"};
         for (int r = 5; r <= 8; ++r) {
             const std::string label = einkommen[r - 5];
             if (jahr_) {
-                zeile(kArial, label, label, zahltext::rechtsbuendig(feldtext(gruen_.zeilen[r], r, true), kTextbreite),
+                zeile(kArial, label, label,
+                      zahltext::rechtsbuendig(feldtext(gruen_.zeilen[r], r, true), kTextbreite),
                       zahltext::rechtsbuendig(feldtext(blau_.zeilen[r], r, true), kTextbreite), r);
             } else {
-                zeile(kArial, label, label, betragsfeld(monatssatz(s_, Seite::Gruen).tagesanteil(r), kBetragsbreite),
+                zeile(kArial, label, label,
+                      betragsfeld(monatssatz(s_, Seite::Gruen).tagesanteil(r), kBetragsbreite),
                       betragsfeld(monatssatz(s_, Seite::Blau).tagesanteil(r), kBetragsbreite), r);
             }
         }
@@ -86,11 +97,13 @@ public:
 
         for (int r = 17; r <= 19; ++r) {
             const char* schrift = r == 19 ? kSchmal : kArial;
-            ergebniszeile(schrift, beschriftung(gruen_.zeilen[r]), beschriftung(blau_.zeilen[r]), r);
+            ergebniszeile(schrift, beschriftung(gruen_.zeilen[r]), beschriftung(blau_.zeilen[r]),
+                          r);
         }
         d.leerzeilen(1);
         for (int r = 20; r <= 24; ++r) {
-            ergebniszeile(kSchmal, satztext(gruen_, r, jahr_) + " " + beschriftung(gruen_.zeilen[r]),
+            ergebniszeile(kSchmal,
+                          satztext(gruen_, r, jahr_) + " " + beschriftung(gruen_.zeilen[r]),
                           satztext(blau_, r, jahr_) + " " + beschriftung(blau_.zeilen[r]), r);
         }
         regel();
@@ -101,12 +114,15 @@ public:
             summeGruen += gruen_.zeilen[r].betrag;
             summeBlau += blau_.zeilen[r].betrag;
         }
-        const std::int64_t summeGelb = gelb_.gemeinsam ? summeGruen + summeBlau : summeBlau - summeGruen;
+        const std::int64_t summeGelb =
+            gelb_.gemeinsam ? summeGruen + summeBlau : summeBlau - summeGruen;
         d.leerzeilen(1);
         const int breite = jahr_ ? 13 : kBetragsbreite;
         d.fett(true);
         d.schrift(kArial).text("A B Z Ü G E");
-        d.schrift(kFest).bei(kGruen, betragsfeld(summeGruen, breite)).bei(kBlau, betragsfeld(summeBlau, breite));
+        d.schrift(kFest)
+            .bei(kGruen, betragsfeld(summeGruen, breite))
+            .bei(kBlau, betragsfeld(summeBlau, breite));
         d.schrift(kArial).bei(kZweiteBeschriftung, "A B Z Ü G E");
         d.schrift(kFest).bei(gelbX_ - 450, betragsfeld(summeGelb, breite)).zeilenende();
         d.fett(false);
@@ -125,7 +141,7 @@ public:
         return d.fertig();
     }
 
-private:
+  private:
     void regel() { seite_.schrift(kArial).text(std::string(95, '_')).zeilenende(); }
 
     static std::string abgeschnitten(const std::string& text, int zeichen) {
@@ -138,7 +154,9 @@ private:
 
     void grenzzeile(const std::string& label, std::int64_t gruen, std::int64_t blau) {
         seite_.schrift(kArial).text(label);
-        seite_.schrift(kFest).bei(kGruen, betragsfeld(gruen, kBetragsbreite)).bei(kBlau, betragsfeld(blau, kBetragsbreite));
+        seite_.schrift(kFest)
+            .bei(kGruen, betragsfeld(gruen, kBetragsbreite))
+            .bei(kBlau, betragsfeld(blau, kBetragsbreite));
         seite_.schrift(kArial).bei(kZweiteBeschriftung, label).zeilenende();
     }
 
@@ -148,14 +166,18 @@ private:
         seite_.schrift(schrift).text(gruenLabel);
         seite_.schrift(kFest).bei(kGruen, gruen).bei(kBlau, blau);
         seite_.schrift(schrift).bei(kZweiteBeschriftung, blauLabel);
-        seite_.schrift(kFest).bei(gelbX_, zahltext::rechtsbuendig(gelbtext(gelb_, r, jahr_), kTextbreite)).zeilenende();
+        seite_.schrift(kFest)
+            .bei(gelbX_, zahltext::rechtsbuendig(gelbtext(gelb_, r, jahr_), kTextbreite))
+            .zeilenende();
     }
 
     // Result rows: the stored amounts of the month, or the result labels' year totals.
-    void ergebniszeile(const char* schrift, const std::string& gruenLabel, const std::string& blauLabel, int r) {
+    void ergebniszeile(const char* schrift, const std::string& gruenLabel,
+                       const std::string& blauLabel, int r) {
         const auto betrag = [&](const Seitenanzeige& a) {
             if (!jahr_) return betragsfeld(a.zeilen[r].betrag, kBetragsbreite);
-            const std::string text = r == 25 ? feldtext(a.zeilen[r], r, true) : ergebnistext(a.zeilen[r]);
+            const std::string text =
+                r == 25 ? feldtext(a.zeilen[r], r, true) : ergebnistext(a.zeilen[r]);
             return zahltext::rechtsbuendig(text, kTextbreite);
         };
         zeile(schrift, gruenLabel, blauLabel, betrag(gruen_), betrag(blau_), r);
@@ -171,6 +193,8 @@ private:
 
 }  // namespace
 
-Dokument berichtBeide(const Sitzung& sitzung, const std::string& adresse) { return Beide(sitzung).bauen(adresse); }
+Dokument berichtBeide(const Sitzung& sitzung, const std::string& adresse) {
+    return Beide(sitzung).bauen(adresse);
+}
 
 }  // namespace brelvanostik::druck

@@ -27,9 +27,12 @@ std::string getrimmt(const std::string& text) {
 }
 
 class Einzeln {
-public:
+  public:
     Einzeln(const Sitzung& s, Seite seite)
-        : s_(s), a_(s.anzeige(seite)), satz_(monatssatz(s, seite)), w_(interneWerte(s, seite)),
+        : s_(s),
+          a_(s.anzeige(seite)),
+          satz_(monatssatz(s, seite)),
+          w_(interneWerte(s, seite)),
           d_(seite == Seite::Gruen ? "Grüne Berechnung" : "Blaue Berechnung") {}
 
     Dokument bauen(const std::string& adresse) {
@@ -52,34 +55,44 @@ public:
             d_.schrift(kFest).bei(kGesamt, feld(r + 12)).zeilenende();
         }
         const Obergrenzen grenzen = obergrenzen(s_.jahr(), satz_.Auswahl[2]);
-        d_.schrift(kTimes).bei(kLabel, beschriftung(a_.zeilen[17])).bei(kZweiteBeschriftung, " Beitragsbemessungsgrenze KV");
+        d_.schrift(kTimes)
+            .bei(kLabel, beschriftung(a_.zeilen[17]))
+            .bei(kZweiteBeschriftung, " Beitragsbemessungsgrenze KV");
         d_.schrift(kFest).bei(kGesamt, betragsfeld(grenzen.kvpv, kBetragsbreite)).zeilenende();
-        d_.schrift(kTimes).bei(kLabel, beschriftung(a_.zeilen[28])).bei(kZweiteBeschriftung, " Beitragsbemessungsgrenze RV");
+        d_.schrift(kTimes)
+            .bei(kLabel, beschriftung(a_.zeilen[28]))
+            .bei(kZweiteBeschriftung, " Beitragsbemessungsgrenze RV");
         d_.schrift(kFest).bei(kGesamt, betragsfeld(grenzen.rvav, kBetragsbreite)).zeilenende();
 
         d_.fett(true);
         regel();
-        d_.schrift(kTimes).bei(kLaufend + 1000, " Laufend").bei(kEinmalig + 1000, " Einmalig").bei(kGesamt + 1000, " Gesamt");
+        d_.schrift(kTimes)
+            .bei(kLaufend + 1000, " Laufend")
+            .bei(kEinmalig + 1000, " Einmalig")
+            .bei(kGesamt + 1000, " Gesamt");
         d_.zeilenende();
         regel();
         d_.leerzeilen(1);
         d_.fett(false);
 
         const std::int64_t gehalt = satz_.tagesanteil(5), einmal = satz_.tagesanteil(7);
-        const std::int64_t versorgung = satz_.tagesanteil(6), einmalVersorgung = satz_.tagesanteil(8);
+        const std::int64_t versorgung = satz_.tagesanteil(6),
+                           einmalVersorgung = satz_.tagesanteil(8);
         const std::int64_t mehrjaehrig = satz_.tagesanteil(9);
-        betraege("Arbeitsentgelt", betragsfeld(gehalt, kBetragsbreite), einmal, betragsfeld(gehalt + einmal, kBetragsbreite));
+        betraege("Arbeitsentgelt", betragsfeld(gehalt, kBetragsbreite), einmal,
+                 betragsfeld(gehalt + einmal, kBetragsbreite));
         betraege("Versorgungsbezüge", betragsfeld(versorgung, kBetragsbreite), einmalVersorgung,
                  betragsfeld(versorgung + einmalVersorgung, kBetragsbreite));
-        betraege("Vergütung f. mehrjährige Tätigkeit", "", mehrjaehrig, betragsfeld(mehrjaehrig, kBetragsbreite));
+        betraege("Vergütung f. mehrjährige Tätigkeit", "", mehrjaehrig,
+                 betragsfeld(mehrjaehrig, kBetragsbreite));
 
         d_.fett(true);
         regel();
         d_.leerzeilen(1);
         const std::int64_t laufendBrutto = gehalt + versorgung;
         const std::int64_t einmaligBrutto = einmal + einmalVersorgung + mehrjaehrig;
-        betraege("G E S A M T - B R U T T O", betragsfeld(laufendBrutto, kBetragsbreite), einmaligBrutto,
-                 betragsfeld(laufendBrutto + einmaligBrutto, kBetragsbreite));
+        betraege("G E S A M T - B R U T T O", betragsfeld(laufendBrutto, kBetragsbreite),
+                 einmaligBrutto, betragsfeld(laufendBrutto + einmaligBrutto, kBetragsbreite));
         regel();
         d_.leerzeilen(1);
         d_.fett(false);
@@ -89,14 +102,14 @@ public:
         betraege(beschriftung(a_.zeilen[19]), betragsfeld(k[5], kBetragsbreite), k[8], feld(19));
         d_.leerzeilen(1);
         for (int r = 20; r <= 24; ++r) {
-            betraege(satztext(a_, r, false) + " " + beschriftung(a_.zeilen[r]), betragsfeld(k[r - 11], kBetragsbreite),
-                     k[r - 6], feld(r));
+            betraege(satztext(a_, r, false) + " " + beschriftung(a_.zeilen[r]),
+                     betragsfeld(k[r - 11], kBetragsbreite), k[r - 6], feld(r));
         }
         regel();
         d_.leerzeilen(1);
         d_.fett(true);
-        betraege("A B Z Ü G E   insgesamt", betragsfeld(w_.summeLaufend, kBetragsbreite), w_.summeEinmalig,
-                 betragsfeld(w_.summeLaufend + w_.summeEinmalig, kBetragsbreite));
+        betraege("A B Z Ü G E   insgesamt", betragsfeld(w_.summeLaufend, kBetragsbreite),
+                 w_.summeEinmalig, betragsfeld(w_.summeLaufend + w_.summeEinmalig, kBetragsbreite));
         d_.fett(false);
         regel();
         d_.leerzeilen(1);
@@ -127,16 +140,18 @@ public:
         return d_.fertig();
     }
 
-private:
+  private:
     void regel() { d_.schrift(kTimes).text(std::string(80, '_')).zeilenende(); }
 
     // The text of the side's amount field or result label of a row, as the window shows it.
     std::string feld(int r) const {
         const Zeilenanzeige& z = a_.zeilen[static_cast<std::size_t>(r)];
-        return zahltext::rechtsbuendig(z.istEingabe ? feldtext(z, r, false) : ergebnistext(z), kTextbreite);
+        return zahltext::rechtsbuendig(z.istEingabe ? feldtext(z, r, false) : ergebnistext(z),
+                                       kTextbreite);
     }
 
-    void betraege(const std::string& label, const std::string& laufend, std::int64_t einmalig, const std::string& gesamt) {
+    void betraege(const std::string& label, const std::string& laufend, std::int64_t einmalig,
+                  const std::string& gesamt) {
         d_.schrift(kTimes).bei(kLabel, label);
         d_.schrift(kFest);
         if (!laufend.empty()) d_.bei(kLaufend, laufend);

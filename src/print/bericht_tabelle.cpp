@@ -13,17 +13,22 @@ constexpr int kRechterTeil = 70;
 constexpr int kSummenspalte = 155;
 constexpr int kBreite = 11;
 
-int monatsspalte(int monat) { return 11 * monat + 21; }
+int monatsspalte(int monat) {
+    return 11 * monat + 21;
+}
 
 }  // namespace
 
-Dokument berichtTabelle(const Sitzung& sitzung, Seite seite, const std::string& datum, const std::string& adresse) {
+Dokument berichtTabelle(const Sitzung& sitzung, Seite seite, const std::string& datum,
+                        const std::string& adresse) {
     const Seitenanzeige a = sitzung.anzeige(seite);
     const AlleMonate tabelle = alleMonate(sitzung, seite);
     const auto label = [&](int r) { return beschriftung(a.zeilen[static_cast<std::size_t>(r)]); };
 
     // The table is wider than a portrait page.
-    Seitenaufbau d(seite == Seite::Gruen ? "Grüne Berechnung alle Monate" : "Blaue Berechnung alle Monate", true);
+    Seitenaufbau d(
+        seite == Seite::Gruen ? "Grüne Berechnung alle Monate" : "Blaue Berechnung alle Monate",
+        true);
     d.leerzeilen(3);
     d.schrift(kTimes).groesse(12).fett(false);
     const auto kopfzeile = [&](const std::string& links, const std::string& rechts) {
@@ -39,7 +44,8 @@ Dokument berichtTabelle(const Sitzung& sitzung, Seite seite, const std::string& 
     d.schrift(kFest).groesse(8);
     regel();
     d.leerzeilen(1);
-    for (int m = 0; m < kMonate; ++m) d.beiSpalte(11 * m + 26, std::string(AlleMonate::spaltenkopf(m)));
+    for (int m = 0; m < kMonate; ++m)
+        d.beiSpalte(11 * m + 26, std::string(AlleMonate::spaltenkopf(m)));
     d.beiSpalte(161, std::string(AlleMonate::spaltenkopf(AlleMonate::kSumme))).zeilenende();
     regel();
 
@@ -54,7 +60,8 @@ Dokument berichtTabelle(const Sitzung& sitzung, Seite seite, const std::string& 
             regel();
             d.leerzeilen(1);
         }
-        d.text(z == 18 ? std::string("A U S Z A H L U N G") : std::string(AlleMonate::beschriftung(z)));
+        d.text(z == 18 ? std::string("A U S Z A H L U N G")
+                       : std::string(AlleMonate::beschriftung(z)));
         for (int m = 0; m < kMonate; ++m) betrag(monatsspalte(m), tabelle.wert(z, m));
         betrag(kSummenspalte, tabelle.wert(z, AlleMonate::kSumme));
         d.zeilenende();

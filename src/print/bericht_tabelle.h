@@ -11,6 +11,7 @@ namespace brelvanostik::druck {
 /// then one line per row of the all-months table with the twelve months and the year's sum.
 /// `datum` is the day of printing in the short date form ("06.12.2026"), `adresse` the
 /// footer's web address.
-Dokument berichtTabelle(const Sitzung& sitzung, Seite seite, const std::string& datum, const std::string& adresse);
+Dokument berichtTabelle(const Sitzung& sitzung, Seite seite, const std::string& datum,
+                        const std::string& adresse);
 
 }  // namespace brelvanostik::druck

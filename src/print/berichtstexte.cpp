@@ -15,14 +15,16 @@ std::string ohneGruppierung(std::int64_t hundertstel) {
 }
 
 int zeichen(const std::string& text) {
-    return static_cast<int>(std::count_if(text.begin(), text.end(),
-                                          [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+    return static_cast<int>(std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
 }
 
 }  // namespace
 
 std::string beschriftung(const Zeilenanzeige& zeile) {
-    std::string text = zeile.beschriftungSatz ? ohneGruppierung(*zeile.beschriftungSatz) : std::string();
+    std::string text =
+        zeile.beschriftungSatz ? ohneGruppierung(*zeile.beschriftungSatz) : std::string();
     return text + zeile.beschriftung;
 }
 
@@ -30,10 +32,13 @@ std::string feldtext(const Zeilenanzeige& zeile, int nummer, bool jahresmodus) {
     return zahltext::betrag(zeile.betrag) + (jahresmodus && nummer >= 5 ? " " : "");
 }
 
-std::string ergebnistext(const Zeilenanzeige& zeile) { return zahltext::betrag(zeile.betrag) + " "; }
+std::string ergebnistext(const Zeilenanzeige& zeile) {
+    return zahltext::betrag(zeile.betrag) + " ";
+}
 
 std::string gelbtext(const GelbeSpalte& gelb, int zeile, bool jahresmodus) {
-    return zahltext::betrag(gelb.werte.at(static_cast<std::size_t>(zeile))) + (jahresmodus ? " " : "   ");
+    return zahltext::betrag(gelb.werte.at(static_cast<std::size_t>(zeile))) +
+           (jahresmodus ? " " : "   ");
 }
 
 std::string satztext(const Seitenanzeige& seite, int zeile, bool jahresmodus) {
@@ -44,9 +49,11 @@ std::string satztext(const Seitenanzeige& seite, int zeile, bool jahresmodus) {
 }
 
 std::string periodenzeile(const Sitzung& sitzung, const Seitenanzeige& seite) {
-    const std::string monat(Sitzung::monatsknopfTexte().at(static_cast<std::size_t>(sitzung.monat())));
-    return "im " + monat + " " + std::to_string(sitzung.jahr()) + " (" + feldtext(seite.zeilen[3], 3, false) +
-           " Tage von normal " + " " + feldtext(seite.zeilen[2], 2, false) + " Tagen)";
+    const std::string monat(
+        Sitzung::monatsknopfTexte().at(static_cast<std::size_t>(sitzung.monat())));
+    return "im " + monat + " " + std::to_string(sitzung.jahr()) + " (" +
+           feldtext(seite.zeilen[3], 3, false) + " Tage von normal " + " " +
+           feldtext(seite.zeilen[2], 2, false) + " Tagen)";
 }
 
 std::string betragsfeld(std::int64_t hundertstel, int breite) {
@@ -55,16 +62,20 @@ std::string betragsfeld(std::int64_t hundertstel, int breite) {
     return zahltext::rechtsbuendig(text, std::max(breite, zeichen(text)));
 }
 
-int ueberstand(const std::string& text, int breite) { return std::max(0, zeichen(text) - breite); }
+int ueberstand(const std::string& text, int breite) {
+    return std::max(0, zeichen(text) - breite);
+}
 
 Obergrenzen obergrenzen(int jahr, int landcode) {
     const Parameter& p = parameter();
     const auto index = static_cast<std::size_t>(Parameter::tabellenindex(jahr, landcode));
-    return {std::llround(static_cast<double>(p.kvbbg.at(index))), std::llround(static_cast<double>(p.rvbbg.at(index)))};
+    return {std::llround(static_cast<double>(p.kvbbg.at(index))),
+            std::llround(static_cast<double>(p.rvbbg.at(index)))};
 }
 
 const Monatssatz& monatssatz(const Sitzung& sitzung, Seite seite) {
-    return sitzung.arbeitsbereich().monat(sitzung.jahr() - kErstesJahr, sitzung.berechnung(seite), sitzung.monat());
+    return sitzung.arbeitsbereich().monat(sitzung.jahr() - kErstesJahr, sitzung.berechnung(seite),
+                                          sitzung.monat());
 }
 
 }  // namespace brelvanostik::druck

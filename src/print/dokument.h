@@ -46,15 +46,24 @@ struct Dokument {
 /// Builds a document the way a report is written to a printer: set the font, move to a
 /// position, print text, end the line.
 class Seitenaufbau {
-public:
+  public:
     explicit Seitenaufbau(std::string titel = {}, bool quer = false) {
         dokument_.titel = std::move(titel);
         dokument_.quer = quer;
     }
 
-    Seitenaufbau& schrift(std::string name) { schrift_.name = std::move(name); return *this; }
-    Seitenaufbau& groesse(double punkte) { schrift_.punkte = punkte; return *this; }
-    Seitenaufbau& fett(bool an) { schrift_.fett = an; return *this; }
+    Seitenaufbau& schrift(std::string name) {
+        schrift_.name = std::move(name);
+        return *this;
+    }
+    Seitenaufbau& groesse(double punkte) {
+        schrift_.punkte = punkte;
+        return *this;
+    }
+    Seitenaufbau& fett(bool an) {
+        schrift_.fett = an;
+        return *this;
+    }
     const Schrift& aktuelleSchrift() const { return schrift_; }
 
     /// Text at a position in twips.
@@ -71,7 +80,7 @@ public:
     /// The finished document; a line still open is ended first.
     Dokument fertig();
 
-private:
+  private:
     Dokument dokument_;
     Druckzeile zeile_;
     Schrift schrift_;

@@ -28,14 +28,19 @@ std::string gekuerzt(const std::string& text, std::size_t zeichen) {
 
 Dokument schrittvergleichDrucken(const Schrittvergleich& v, const std::string& ueberschrift) {
     Seitenaufbau aufbau("Lohnsteuervergleich", true);
-    aufbau.schrift("Arial").groesse(12).fett(true).text("Lohnsteuerberechnung: Grün und Blau im Vergleich").zeilenende();
+    aufbau.schrift("Arial")
+        .groesse(12)
+        .fett(true)
+        .text("Lohnsteuerberechnung: Grün und Blau im Vergleich")
+        .zeilenende();
     aufbau.groesse(kPunkte).fett(false).text(ueberschrift).zeilenende().leerzeilen(1);
     aufbau.schrift("Courier New").fett(true);
     aufbau.bei(kGruen, zahltext::rechtsbuendig("Grün", kWertbreite));
     aufbau.bei(kBlau, zahltext::rechtsbuendig("Blau", kWertbreite));
     aufbau.bei(kDifferenz, zahltext::rechtsbuendig("Blau - Grün", kWertbreite)).zeilenende();
     for (int zeile = 0; zeile < kSchrittzeilen; ++zeile) {
-        if (!steuerschrittGedruckt(zeile, v.gruen) && !steuerschrittGedruckt(zeile, v.blau)) continue;
+        if (!steuerschrittGedruckt(zeile, v.gruen) && !steuerschrittGedruckt(zeile, v.blau))
+            continue;
         const Vergleichszeile& z = v.zeilen[static_cast<std::size_t>(zeile)];
         aufbau.schrift("Arial").fett(z.kopf);
         aufbau.bei(0, (z.abweichend ? "*" : " ") + std::to_string(zeile + 1));
@@ -44,7 +49,8 @@ Dokument schrittvergleichDrucken(const Schrittvergleich& v, const std::string& u
         aufbau.schrift("Courier New").fett(z.kopf || z.abweichend);
         if (!z.gruen.empty()) aufbau.bei(kGruen, zahltext::rechtsbuendig(z.gruen, kWertbreite));
         if (!z.blau.empty()) aufbau.bei(kBlau, zahltext::rechtsbuendig(z.blau, kWertbreite));
-        if (!z.differenz.empty()) aufbau.bei(kDifferenz, zahltext::rechtsbuendig(z.differenz, kWertbreite));
+        if (!z.differenz.empty())
+            aufbau.bei(kDifferenz, zahltext::rechtsbuendig(z.differenz, kWertbreite));
         aufbau.schrift("Arial").fett(false).zeilenende();
     }
     return aufbau.fertig();

@@ -11,6 +11,7 @@ namespace brelvanostik::druck {
 /// `ueberschrift` (case and month), then the lines the single listing prints for either
 /// side, each with the green and the blue value and their difference; differing lines are
 /// marked with "*" and their values printed bold.
-Dokument schrittvergleichDrucken(const Schrittvergleich& vergleich, const std::string& ueberschrift);
+Dokument schrittvergleichDrucken(const Schrittvergleich& vergleich,
+                                 const std::string& ueberschrift);
 
 }  // namespace brelvanostik::druck

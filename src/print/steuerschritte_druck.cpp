@@ -28,7 +28,11 @@ bool steuerschrittGedruckt(int zeile, const Schrittliste& liste) {
 
 Dokument steuerschritteDrucken(const Schrittliste& liste) {
     Seitenaufbau aufbau("Lohnsteuerberechnung", true);
-    aufbau.schrift("Arial").groesse(12).fett(true).text(std::string(kSchritteDruckTitel)).zeilenende();
+    aufbau.schrift("Arial")
+        .groesse(12)
+        .fett(true)
+        .text(std::string(kSchritteDruckTitel))
+        .zeilenende();
     aufbau.groesse(kPunkte).fett(false).leerzeilen(1);
     for (int zeile = 0; zeile <= kLetzteZeile; ++zeile) {
         if (!steuerschrittGedruckt(zeile, liste)) continue;
@@ -40,7 +44,8 @@ Dokument steuerschritteDrucken(const Schrittliste& liste) {
         if (!z.text.empty()) aufbau.bei(kErklaerung, z.text);
         aufbau.schrift("Courier New");
         if (!z.wert.empty()) aufbau.bei(kWert, zahltext::rechtsbuendig(z.wert, kWertbreite));
-        if (!z.ergebnis.empty()) aufbau.bei(kErgebnis, zahltext::rechtsbuendig(z.ergebnis, kWertbreite));
+        if (!z.ergebnis.empty())
+            aufbau.bei(kErgebnis, zahltext::rechtsbuendig(z.ergebnis, kWertbreite));
         aufbau.schrift("Arial").zeilenende();
     }
     aufbau.fett(false);

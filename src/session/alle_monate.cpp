@@ -7,27 +7,39 @@ namespace brelvanostik {
 namespace {
 
 constexpr std::array<std::string_view, AlleMonate::kZeilen + 1> kBeschriftungen = {
-    "Gehalt",          "lfd. Gehalt",     "Versorg.Bezug",    "Einmal. Bezug",
-    "Einm.Versorg.B.", "Vergüt.f.mehrj.T.", "B R U T T O",    "Lohnsteuer",
-    "Soli-Zuschlag",   "Kirchensteuer",   "Krankenversich.",  "Pflegeversich.",
-    "Rentenversich.",  "Arbeitsl.Versich.", "SV-Zusatzbeitr.", "Su. A B Z Ü G E",
-    "N E T T O",       "Sparleistung",    "AUSZAHLUNG",       "Steuerpflichtig",
-    " +/- Lt. Lohnst.Karte", "SV-pflichtig", "KV-verbeitragt", "RV-verbeitragt",
+    "Gehalt",          "lfd. Gehalt",       "Versorg.Bezug",
+    "Einmal. Bezug",   "Einm.Versorg.B.",   "Vergüt.f.mehrj.T.",
+    "B R U T T O",     "Lohnsteuer",        "Soli-Zuschlag",
+    "Kirchensteuer",   "Krankenversich.",   "Pflegeversich.",
+    "Rentenversich.",  "Arbeitsl.Versich.", "SV-Zusatzbeitr.",
+    "Su. A B Z Ü G E", "N E T T O",         "Sparleistung",
+    "AUSZAHLUNG",      "Steuerpflichtig",   " +/- Lt. Lohnst.Karte",
+    "SV-pflichtig",    "KV-verbeitragt",    "RV-verbeitragt",
 };
 
 // The stored value behind a table row that is read straight from the month record.
 std::int64_t gespeichert(const Monatssatz& s, int tabellenzeile) {
     if (tabellenzeile <= 5) return s.tagesanteil(tabellenzeile + 4);  // income rows 5..9
     switch (tabellenzeile) {
-        case 6: return s.Betrag[12];
-        case 17: return s.Betrag[25];
-        case 18: return s.Betrag[26];
-        case 19: return s.Kennwert[29];
-        case 20: return static_cast<std::int64_t>(s.Betrag[14]) - s.Betrag[13];
-        case 21: return s.Kennwert[26];
-        case 22: return s.Kennwert[27];
-        case 23: return s.Kennwert[28];
-        default: return s.Betrag[static_cast<std::size_t>(tabellenzeile + 10)];  // rows 7..14: deductions 17..24
+        case 6:
+            return s.Betrag[12];
+        case 17:
+            return s.Betrag[25];
+        case 18:
+            return s.Betrag[26];
+        case 19:
+            return s.Kennwert[29];
+        case 20:
+            return static_cast<std::int64_t>(s.Betrag[14]) - s.Betrag[13];
+        case 21:
+            return s.Kennwert[26];
+        case 22:
+            return s.Kennwert[27];
+        case 23:
+            return s.Kennwert[28];
+        default:
+            return s.Betrag[static_cast<std::size_t>(tabellenzeile +
+                                                     10)];  // rows 7..14: deductions 17..24
     }
 }
 
@@ -38,7 +50,8 @@ std::string_view AlleMonate::beschriftung(int tabellenzeile) {
 }
 
 std::string_view AlleMonate::spaltenkopf(int spalte) {
-    return spalte == kSumme ? std::string_view("Summe") : Sitzung::monatsknopfTexte().at(static_cast<std::size_t>(spalte));
+    return spalte == kSumme ? std::string_view("Summe")
+                            : Sitzung::monatsknopfTexte().at(static_cast<std::size_t>(spalte));
 }
 
 AlleMonate alleMonate(const Arbeitsbereich& bereich, int jahrIndex, int berechnung) {
@@ -65,7 +78,8 @@ AlleMonate alleMonate(const Arbeitsbereich& bereich, int jahrIndex, int berechnu
 }
 
 AlleMonate alleMonate(const Sitzung& sitzung, Seite seite) {
-    return alleMonate(sitzung.arbeitsbereich(), sitzung.jahr() - kErstesJahr, sitzung.berechnung(seite));
+    return alleMonate(sitzung.arbeitsbereich(), sitzung.jahr() - kErstesJahr,
+                      sitzung.berechnung(seite));
 }
 
 }  // namespace brelvanostik

@@ -16,15 +16,16 @@ enum class Seite;
 /// read it; the values are what the month calculation stored, only the row sums, the two
 /// derived rows and the year sums are formed here.
 struct AlleMonate {
-    static constexpr int kZeilen = 23;  ///< table rows 1..23 (row 0 is the heading)
-    static constexpr int kSpalten = 13; ///< months 0..11, then the year's sum
+    static constexpr int kZeilen = 23;   ///< table rows 1..23 (row 0 is the heading)
+    static constexpr int kSpalten = 13;  ///< months 0..11, then the year's sum
     static constexpr int kSumme = 12;
 
     /// Amounts in hundredths: [table row - 1][month 0..11 or kSumme].
     std::array<std::array<std::int64_t, kSpalten>, kZeilen> werte{};
 
     std::int64_t wert(int tabellenzeile, int spalte) const {
-        return werte.at(static_cast<std::size_t>(tabellenzeile - 1)).at(static_cast<std::size_t>(spalte));
+        return werte.at(static_cast<std::size_t>(tabellenzeile - 1))
+            .at(static_cast<std::size_t>(spalte));
     }
 
     /// Caption of a table row 0..23 (row 0 "Gehalt", the heading of the caption column).

@@ -13,6 +13,7 @@ Betragstabelle betragstabelle(const AlleMonate& tabelle);
 
 /// The CSV file of the all-months table of green calculation `fallIndex` (0..4) of tax year
 /// `jahr`: its own table (`gruen`), its blue twin's (`blau`), or both, green first.
-std::string alleMonateCsv(const Arbeitsbereich& bereich, int jahr, int fallIndex, bool gruen, bool blau);
+std::string alleMonateCsv(const Arbeitsbereich& bereich, int jahr, int fallIndex, bool gruen,
+                          bool blau);
 
 }  // namespace brelvanostik

@@ -46,7 +46,7 @@ struct Zeilenanzeige {
 /// The deduction share bars of one side: shares truncated to thousandths of a percent.
 struct Balken {
     std::int64_t steuer = 0, sozial = 0, netto = 0, brutto = 1;  ///< hundredths
-    float anteilSteuer = 0, anteilSozial = 0, anteilNetto = 0;  ///< 0..1
+    float anteilSteuer = 0, anteilSozial = 0, anteilNetto = 0;   ///< 0..1
     /// Percent x 1000, truncated (23456 is shown as "23,456").
     std::int64_t promilleSteuer = 0, promilleSozial = 0, promilleNetto = 0;
 };

@@ -57,7 +57,8 @@ std::optional<std::int64_t> skaliert(const Dezimalteile& teile, int stellen) {
     for (int i = 0; i < stellen; ++i) {
         const std::size_t stelle = static_cast<std::size_t>(i);
         const int ziffer = stelle < teile.bruch.size() ? teile.bruch[stelle] - '0' : 0;
-        if (__builtin_mul_overflow(wert, 10, &wert) || __builtin_add_overflow(wert, ziffer, &wert)) {
+        if (__builtin_mul_overflow(wert, 10, &wert) ||
+            __builtin_add_overflow(wert, ziffer, &wert)) {
             return std::nullopt;
         }
     }

@@ -76,10 +76,16 @@ const std::string& Hilfelinks::thema(int index) {
     return merken(basis_ + std::string(kProgrammpfad) + std::string(t->seite));
 }
 
-const std::string& Hilfelinks::startseite() { return merken(basis_); }
+const std::string& Hilfelinks::startseite() {
+    return merken(basis_);
+}
 
-const std::string& Hilfelinks::benachrichtigung() { return merken(basis_ + "/benachrichtigung.htm"); }
+const std::string& Hilfelinks::benachrichtigung() {
+    return merken(basis_ + "/benachrichtigung.htm");
+}
 
-const std::string& Hilfelinks::produktseite() { return merken(basis_ + std::string(kProgrammpfad)); }
+const std::string& Hilfelinks::produktseite() {
+    return merken(basis_ + std::string(kProgrammpfad));
+}
 
 }  // namespace brelvanostik

@@ -26,7 +26,7 @@ std::string hilfeadresseWaehlen(std::string_view eingestellt);
 /// The addresses of the help links, all built on one base address. The current address is
 /// the one last opened: a topic link for a row without a topic opens it again.
 class Hilfelinks {
-public:
+  public:
     explicit Hilfelinks(std::string basis = std::string(kStandardHilfeadresse));
 
     const std::string& basis() const { return basis_; }
@@ -43,7 +43,7 @@ public:
     /// The program's own home page.
     const std::string& produktseite();
 
-private:
+  private:
     const std::string& merken(std::string adresse);
 
     std::string basis_;

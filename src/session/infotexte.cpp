@@ -15,27 +15,35 @@ using Zeilen = std::vector<std::string>;
 constexpr int kErstesJahr = 2004;
 constexpr int kLetztesJahr = 2007;
 
-int steuerjahr(int jahr) { return jahr < kErstesJahr ? kErstesJahr : jahr > kLetztesJahr ? kLetztesJahr : jahr; }
+int steuerjahr(int jahr) {
+    return jahr < kErstesJahr ? kErstesJahr : jahr > kLetztesJahr ? kLetztesJahr : jahr;
+}
 
 /// Compulsory health insurance limit (Versicherungspflichtgrenze), euros a year, 2004-2007.
 /// The month calculation does not need it, so it is not among the payroll tables.
 constexpr std::array<std::int64_t, 4> kVersicherungspflichtgrenze = {46350, 46800, 47250, 47700};
 
 /// A whole number with thousands' dots: 63000 is "63.000".
-std::string ganzzahl(std::int64_t zahl) { return zahltext::zahl(Money::whole(zahl), 0); }
+std::string ganzzahl(std::int64_t zahl) {
+    return zahltext::zahl(Money::whole(zahl), 0);
+}
 
 /// A monthly ceiling of the payroll tables (cents) as whole cents.
-std::int64_t monatsgrenze(float cent) { return static_cast<std::int64_t>(std::lround(cent)); }
+std::int64_t monatsgrenze(float cent) {
+    return static_cast<std::int64_t>(std::lround(cent));
+}
 
 /// "2004 = 46.350 Euro jährlich, 3.862,50 Euro monatl." from a monthly amount in cents.
 std::string grenzzeile(int jahr, std::int64_t monatCent, const char* ende) {
-    return "(" + std::to_string(jahr) + " = " + ganzzahl(monatCent * 12 / 100) + " Euro jährlich, " +
-           zahltext::betrag(monatCent) + " Euro monatl.)" + ende;
+    return "(" + std::to_string(jahr) + " = " + ganzzahl(monatCent * 12 / 100) +
+           " Euro jährlich, " + zahltext::betrag(monatCent) + " Euro monatl.)" + ende;
 }
 
 /// The statutory eastern pension ceiling of 2007 is 4,550.00 euros a month; the payroll
 /// tables keep 4,450.00 for the calculation, but the help text states the law.
-std::int64_t rvGrenzeOst(int jahr, std::int64_t tabelle) { return jahr == 2007 ? 455000 : tabelle; }
+std::int64_t rvGrenzeOst(int jahr, std::int64_t tabelle) {
+    return jahr == 2007 ? 455000 : tabelle;
+}
 
 std::string rvZeile(int jahr, const char* gebiet, std::int64_t monatCent) {
     return std::to_string(jahr) + gebiet + ganzzahl(monatCent * 12 / 100) + " jährlich, " +
@@ -43,15 +51,21 @@ std::string rvZeile(int jahr, const char* gebiet, std::int64_t monatCent) {
 }
 
 /// A rate in percent (Money) with one decimal: 6.5 gives "6,5".
-std::string prozentText(Money satz) { return zahltext::zahl(satz, 1, false); }
+std::string prozentText(Money satz) {
+    return zahltext::zahl(satz, 1, false);
+}
 
 /// Both halves of an employee's share: the whole rate.
-Money gesamtsatz(Money anteil) { return anteil + anteil; }
+Money gesamtsatz(Money anteil) {
+    return anteil + anteil;
+}
 
 /// The pension allowance and age relief shrink with the start year: by 1.6 points a year
 /// up to 2020, by 0.8 points afterwards, down to nothing in 2040. `stufe` is the number of
 /// years after 2005 (0..35); the share is returned in tenths of a percent.
-int anteilZehntelProzent(int stufe) { return stufe < 16 ? 400 - 16 * stufe : 160 - 8 * (stufe - 15); }
+int anteilZehntelProzent(int stufe) {
+    return stufe < 16 ? 400 - 16 * stufe : 160 - 8 * (stufe - 15);
+}
 int hoechstbetrag(int stufe, int start, int schritt) {
     return stufe < 16 ? start - schritt * stufe : start * 2 / 5 - schritt / 2 * (stufe - 15);
 }
@@ -61,7 +75,9 @@ std::string versorgungsfreibetragZeile(int beginn) {
     const int stufe = beginn - 2005;
     const int anteil = anteilZehntelProzent(stufe);
     const int betrag = hoechstbetrag(stufe, 3000, 120);
-    std::string zeile = beginn == 2005 ? "bis 2005" : beginn == 2006 ? "ab  2006" : "      " + std::to_string(beginn);
+    std::string zeile = beginn == 2005   ? "bis 2005"
+                        : beginn == 2006 ? "ab  2006"
+                                         : "      " + std::to_string(beginn);
     zeile += anteil >= 100 ? std::string(20, ' ') : std::string(22, ' ');
     zeile += std::to_string(anteil / 10) + "," + std::to_string(anteil % 10) + " % max.";
     const int stellen = static_cast<int>(std::to_string(betrag).size());
@@ -103,9 +119,9 @@ Zeilen altersentlastung() {
     for (int jahr = 2005; jahr <= kLetztesJahr; ++jahr) {
         const int stufe = jahr - 2005;
         const int anteil = anteilZehntelProzent(stufe);
-        z.push_back("      " + std::to_string(jahr) + "        " + std::to_string(anteil / 10) + "," +
-                    std::to_string(anteil % 10) + " % max. " + std::to_string(hoechstbetrag(stufe, 1900, 76)) +
-                    " Euro");
+        z.push_back("      " + std::to_string(jahr) + "        " + std::to_string(anteil / 10) +
+                    "," + std::to_string(anteil % 10) + " % max. " +
+                    std::to_string(hoechstbetrag(stufe, 1900, 76)) + " Euro");
     }
     z.push_back("Deshalb braucht die Lohnsteuerberechnung den Geburtsjahrgang.");
     return z;
@@ -180,7 +196,8 @@ Zeilen versorgungsbezuege() {
                 "Bis 2004 blieben 40 %, höchstens 3.072 Euro im Jahr, als",
                 "Versorgungsfreibetrag steuerfrei. Ab 2005 richtet sich",
                 "der Freibetrag nach dem Jahr des Versorgungsbeginns:"};
-    for (int beginn = 2005; beginn <= 2040; ++beginn) z.push_back(versorgungsfreibetragZeile(beginn));
+    for (int beginn = 2005; beginn <= 2040; ++beginn)
+        z.push_back(versorgungsfreibetragZeile(beginn));
     z.push_back("Dazu kommt ein Zuschlag zum Versorgungsfreibetrag");
     z.push_back("(900 Euro bei Beginn bis 2005, danach entsprechend weniger).");
     return z;
@@ -290,10 +307,12 @@ Zeilen hinzurechnung() {
             "ein Hinzurechnungsbetrag in gleicher Höhe eingetragen, der",
             "dem Arbeitslohn hinzugerechnet wird.",
             "Zum Vergleich:",
-            "Grundfreibetrag                       " + zahltext::betrag(kGrundfreibetrag * 100) + " Euro jährlich, " +
-                zahltext::betrag((kGrundfreibetrag * 100 + 6) / 12) + " Euro monatlich",
-            "Arbeitnehmer-Pauschbetrag           " + zahltext::betrag(kArbeitnehmerPauschbetrag * 100) +
-                " Euro jährlich, " + zahltext::betrag((kArbeitnehmerPauschbetrag * 100 + 6) / 12) + " Euro monatlich",
+            "Grundfreibetrag                       " + zahltext::betrag(kGrundfreibetrag * 100) +
+                " Euro jährlich, " + zahltext::betrag((kGrundfreibetrag * 100 + 6) / 12) +
+                " Euro monatlich",
+            "Arbeitnehmer-Pauschbetrag           " +
+                zahltext::betrag(kArbeitnehmerPauschbetrag * 100) + " Euro jährlich, " +
+                zahltext::betrag((kArbeitnehmerPauschbetrag * 100 + 6) / 12) + " Euro monatlich",
             "Einzugeben ist der monatliche Hinzurechnungsbetrag."};
 }
 
@@ -362,7 +381,8 @@ Zeilen kirchensteuer() {
 
 Zeilen krankenversicherung(int jahr) {
     const int y = jahr - kErstesJahr;
-    const std::int64_t pflicht = kVersicherungspflichtgrenze[static_cast<std::size_t>(y)] * 100 / 12;
+    const std::int64_t pflicht =
+        kVersicherungspflichtgrenze[static_cast<std::size_t>(y)] * 100 / 12;
     const std::int64_t grenze = monatsgrenze(parameter().kvbbg[static_cast<std::size_t>(y)]);
     return {"Beschäftigte sind krankenversicherungspflichtig,",
             "solange ihr regelmäßiges Jahresarbeitsentgelt die",
@@ -395,21 +415,23 @@ Zeilen pflegeversicherung(int jahr) {
 Zeilen rentenversicherung(int jahr) {
     const Parameter& p = parameter();
     const auto y = static_cast<std::size_t>(jahr - kErstesJahr);
-    return {"Beschäftigte sind rentenversicherungspflichtig,",
-            "unabhängig von der Höhe ihres Entgelts (ausgenommen",
-            "geringfügig Beschäftigte). Beiträge werden höchstens bis",
-            "zur Beitragsbemessungsgrenze erhoben:",
-            rvZeile(jahr, " West = ", monatsgrenze(p.rvbbg[y])),
-            rvZeile(jahr, " Ost   = ", rvGrenzeOst(jahr, monatsgrenze(p.rvbbg[y + Parameter::kJahre]))),
-            "Der Beitragssatz beträgt " + prozentText(gesamtsatz(p.rvsatz[y])) + " %; Arbeitnehmer und",
-            "Arbeitgeber tragen je die Hälfte.",
-            "Dieselben Grenzen gelten für die Arbeitslosenversicherung."};
+    return {
+        "Beschäftigte sind rentenversicherungspflichtig,",
+        "unabhängig von der Höhe ihres Entgelts (ausgenommen",
+        "geringfügig Beschäftigte). Beiträge werden höchstens bis",
+        "zur Beitragsbemessungsgrenze erhoben:",
+        rvZeile(jahr, " West = ", monatsgrenze(p.rvbbg[y])),
+        rvZeile(jahr, " Ost   = ", rvGrenzeOst(jahr, monatsgrenze(p.rvbbg[y + Parameter::kJahre]))),
+        "Der Beitragssatz beträgt " + prozentText(gesamtsatz(p.rvsatz[y])) + " %; Arbeitnehmer und",
+        "Arbeitgeber tragen je die Hälfte.",
+        "Dieselben Grenzen gelten für die Arbeitslosenversicherung."};
 }
 
 Zeilen arbeitslosenversicherung(int jahr) {
     const Parameter& p = parameter();
     const std::string frueher = prozentText(gesamtsatz(p.avsatz[0]));
-    const std::string jetzt = prozentText(gesamtsatz(p.avsatz[static_cast<std::size_t>(jahr - kErstesJahr)]));
+    const std::string jetzt =
+        prozentText(gesamtsatz(p.avsatz[static_cast<std::size_t>(jahr - kErstesJahr)]));
     Zeilen z = {"Die Arbeitslosenversicherung läuft bezüglich",
                 "der Versicherungspflicht und der Beitragsbemessungsgrenze",
                 "parallel zur Rentenversicherung."};
@@ -556,35 +578,64 @@ std::vector<std::string> infotext(int zeile, int jahr, const Versorgungsangaben&
     // fields and explain nothing.
     if (zeile == 57) zeile = 27;
     switch (zeile) {
-        case 0: return spiegelung();
-        case 1: return altersentlastung();
-        case 2: return voreinstellungen();
-        case 3: return svStatus();
-        case 4: return jahresausgleich();
-        case 5: return personalfaelle();
-        case 6: return versorgungsbezuege();
-        case 7: return einmalbezug();
-        case 8: return einmaligeVersorgung();
-        case 9: return mehrjaehrig();
-        case 10: return pfeiltasten();
-        case 11: return teilzeit();
-        case 12: return teilmonat();
-        case 13: return steuerfreibetrag();
-        case 14: return hinzurechnung();
-        case 16: return sachbezug();
-        case 17: return steuerklassen();
-        case 18: return solidaritaetszuschlag();
-        case 19: return kirchensteuer();
-        case 20: return krankenversicherung(jahr);
-        case 21: return pflegeversicherung(jahr);
-        case 22: return rentenversicherung(jahr);
-        case 23: return arbeitslosenversicherung(jahr);
-        case 24: return zusatzbeitrag();
-        case 25: return entgeltumwandlung(jahr);
-        case 26: return auszahlung();
-        case 27: return versorgungsfreibetrag(versorgung);
-        case 28: return kinderfreibetrag();
-        default: return {};
+        case 0:
+            return spiegelung();
+        case 1:
+            return altersentlastung();
+        case 2:
+            return voreinstellungen();
+        case 3:
+            return svStatus();
+        case 4:
+            return jahresausgleich();
+        case 5:
+            return personalfaelle();
+        case 6:
+            return versorgungsbezuege();
+        case 7:
+            return einmalbezug();
+        case 8:
+            return einmaligeVersorgung();
+        case 9:
+            return mehrjaehrig();
+        case 10:
+            return pfeiltasten();
+        case 11:
+            return teilzeit();
+        case 12:
+            return teilmonat();
+        case 13:
+            return steuerfreibetrag();
+        case 14:
+            return hinzurechnung();
+        case 16:
+            return sachbezug();
+        case 17:
+            return steuerklassen();
+        case 18:
+            return solidaritaetszuschlag();
+        case 19:
+            return kirchensteuer();
+        case 20:
+            return krankenversicherung(jahr);
+        case 21:
+            return pflegeversicherung(jahr);
+        case 22:
+            return rentenversicherung(jahr);
+        case 23:
+            return arbeitslosenversicherung(jahr);
+        case 24:
+            return zusatzbeitrag();
+        case 25:
+            return entgeltumwandlung(jahr);
+        case 26:
+            return auszahlung();
+        case 27:
+            return versorgungsfreibetrag(versorgung);
+        case 28:
+            return kinderfreibetrag();
+        default:
+            return {};
     }
 }
 
@@ -603,19 +654,33 @@ bool infotextGesperrt(int zeile, int versicherungsstatus) {
 
 std::string_view befehlstipp(int knopf) {
     switch (knopf) {
-        case 0: return "Sendet die grüne Gehaltsberechnung direkt zum Standarddrucker.";
-        case 30: return "Sendet die blaue Gehaltsberechnung direkt zum Standarddrucker.";
-        case 8: return "Sendet die grüne und die blaue Gehaltsberechnung gemeinsam direkt zum Standarddrucker.";
-        case 6: return "Zeigt einige interne Berechnungswerte für die grüne Berechnung an.";
-        case 5: return "Zeigt einige interne Berechnungswerte für die blaue Berechnung an.";
+        case 0:
+            return "Sendet die grüne Gehaltsberechnung direkt zum Standarddrucker.";
+        case 30:
+            return "Sendet die blaue Gehaltsberechnung direkt zum Standarddrucker.";
+        case 8:
+            return "Sendet die grüne und die blaue Gehaltsberechnung gemeinsam direkt zum "
+                   "Standarddrucker.";
+        case 6:
+            return "Zeigt einige interne Berechnungswerte für die grüne Berechnung an.";
+        case 5:
+            return "Zeigt einige interne Berechnungswerte für die blaue Berechnung an.";
         case 9:
-        case 10: return "Notwendige Zusatzangaben bei Versorgungsbezügen zur Berechnung des Versorgungsfreibetrags";
-        case 2: return " ";
-        case 3: return "Verlinkt ins Internet zu den dortigen Hilfetexten.";
-        case 4: return "Zeigt die Programminformationen an";
-        case 1: return "Verkleinert das Bild auf die Standardgröße.";
-        case 31: return "Vergrößert das Programmfenster auf Bildschirmgröße.";
-        default: return {};
+        case 10:
+            return "Notwendige Zusatzangaben bei Versorgungsbezügen zur Berechnung des "
+                   "Versorgungsfreibetrags";
+        case 2:
+            return " ";
+        case 3:
+            return "Verlinkt ins Internet zu den dortigen Hilfetexten.";
+        case 4:
+            return "Zeigt die Programminformationen an";
+        case 1:
+            return "Verkleinert das Bild auf die Standardgröße.";
+        case 31:
+            return "Vergrößert das Programmfenster auf Bildschirmgröße.";
+        default:
+            return {};
     }
 }
 

@@ -40,7 +40,8 @@ std::string_view befehlstipp(int knopf);
 
 /// Tip line text of the command that shows or hides the pocket calculator.
 inline constexpr std::string_view kRechnerBefehlTipp =
-    "Taschenrechner. Das berechnete Ergebnis wird in die Gehaltsberechnung übernommen, wenn Sie dort ein "
+    "Taschenrechner. Das berechnete Ergebnis wird in die Gehaltsberechnung übernommen, wenn Sie "
+    "dort ein "
     "Betragsfeld anklicken.";
 
 /// Tip line text over the pocket calculator.

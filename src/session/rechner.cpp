@@ -19,12 +19,14 @@ Meldung rechnermeldung(std::string text) {
 }
 
 Meldung keineZahlMeldung(std::string_view text) {
-    return rechnermeldung("„" + std::string(text) +
-                          "“ ist keine Zahl. Die Taste wurde nicht ausgeführt; bitte geben Sie eine Zahl ein.");
+    return rechnermeldung(
+        "„" + std::string(text) +
+        "“ ist keine Zahl. Die Taste wurde nicht ausgeführt; bitte geben Sie eine Zahl ein.");
 }
 
 Meldung zuGrossMeldung() {
-    return rechnermeldung("Die Zahl ist zu groß für den Rechner. Die Taste wurde nicht ausgeführt.");
+    return rechnermeldung(
+        "Die Zahl ist zu groß für den Rechner. Die Taste wurde nicht ausgeführt.");
 }
 
 /// A calculator text read as a number, locale-free.
@@ -88,8 +90,8 @@ Gelesen lesen(std::string_view text) {
 std::string zahlText(double zahl) {
     if (zahl == 0.0) return "0";  // also for -0
     std::array<char, 64> puffer{};
-    const auto ergebnis =
-        std::to_chars(puffer.data(), puffer.data() + puffer.size(), zahl, std::chars_format::general, 15);
+    const auto ergebnis = std::to_chars(puffer.data(), puffer.data() + puffer.size(), zahl,
+                                        std::chars_format::general, 15);
     std::string text(puffer.data(), ergebnis.ptr);
     for (char& c : text) {
         if (c == '.') c = ',';
@@ -98,7 +100,9 @@ std::string zahlText(double zahl) {
     return text;
 }
 
-std::string operandText(const auto& operand) { return operand.istText ? operand.text : zahlText(operand.zahl); }
+std::string operandText(const auto& operand) {
+    return operand.istText ? operand.text : zahlText(operand.zahl);
+}
 
 std::string ohneEndkomma(std::string text) {
     if (!text.empty() && text.back() == ',') text.pop_back();
@@ -107,7 +111,9 @@ std::string ohneEndkomma(std::string text) {
 
 }  // namespace
 
-Taste zifferntaste(int ziffer) { return static_cast<Taste>(std::clamp(ziffer, 0, 9)); }
+Taste zifferntaste(int ziffer) {
+    return static_cast<Taste>(std::clamp(ziffer, 0, 9));
+}
 
 std::optional<Taste> tasteLesen(std::string_view name) {
     if (name.size() == 1 && name[0] >= '0' && name[0] <= '9') return zifferntaste(name[0] - '0');
@@ -126,17 +132,32 @@ std::optional<Taste> tasteLesen(std::string_view name) {
 
 std::optional<Meldung> Rechner::druecken(Taste taste) {
     switch (taste) {
-        case Taste::Komma: komma(); return std::nullopt;
-        case Taste::Geteilt: return operatorTaste(Operation::Geteilt);
-        case Taste::Plus: return operatorTaste(Operation::Plus);
-        case Taste::Mal: return operatorTaste(Operation::Mal);
-        case Taste::Minus: return operatorTaste(Operation::Minus);
-        case Taste::Gleich: return operatorTaste(Operation::Gleich);
-        case Taste::Vorzeichen: return operatorTaste(Operation::Vorzeichen);
-        case Taste::Prozent: return prozent();
-        case Taste::Loeschen: loeschen(); return std::nullopt;
-        case Taste::Ende: schliessen(); return std::nullopt;
-        default: ziffer(static_cast<int>(taste)); return std::nullopt;
+        case Taste::Komma:
+            komma();
+            return std::nullopt;
+        case Taste::Geteilt:
+            return operatorTaste(Operation::Geteilt);
+        case Taste::Plus:
+            return operatorTaste(Operation::Plus);
+        case Taste::Mal:
+            return operatorTaste(Operation::Mal);
+        case Taste::Minus:
+            return operatorTaste(Operation::Minus);
+        case Taste::Gleich:
+            return operatorTaste(Operation::Gleich);
+        case Taste::Vorzeichen:
+            return operatorTaste(Operation::Vorzeichen);
+        case Taste::Prozent:
+            return prozent();
+        case Taste::Loeschen:
+            loeschen();
+            return std::nullopt;
+        case Taste::Ende:
+            schliessen();
+            return std::nullopt;
+        default:
+            ziffer(static_cast<int>(taste));
+            return std::nullopt;
     }
 }
 
@@ -166,7 +187,9 @@ void Rechner::komma() {
     z_.eingabe = Eingabe::Ziffern;
 }
 
-void Rechner::operandZaehlen() { z_.operanden = std::min(z_.operanden + 1, kHoechsteOperandenzahl); }
+void Rechner::operandZaehlen() {
+    z_.operanden = std::min(z_.operanden + 1, kHoechsteOperandenzahl);
+}
 
 std::optional<Meldung> Rechner::operatorTaste(Operation op) {
     const Zustand vorher = z_;
@@ -188,7 +211,8 @@ std::optional<Meldung> Rechner::operatorTaste(Operation op) {
         case 1:
             z_.erster = Operand{true, z_.anzeige, 0.0};
             // After an operator the minus key starts a negative number.
-            if (op == Operation::Minus && z_.eingabe != Eingabe::Ziffern && z_.offen != Operation::Gleich) {
+            if (op == Operation::Minus && z_.eingabe != Eingabe::Ziffern &&
+                z_.offen != Operation::Gleich) {
                 z_.anzeige = "-";
                 z_.eingabe = Eingabe::Negativ;
             }

@@ -10,7 +10,16 @@ namespace brelvanostik {
 
 /// The keys of the pocket calculator. The ten digit keys carry their digit as value.
 enum class Taste {
-    Ziffer0, Ziffer1, Ziffer2, Ziffer3, Ziffer4, Ziffer5, Ziffer6, Ziffer7, Ziffer8, Ziffer9,
+    Ziffer0,
+    Ziffer1,
+    Ziffer2,
+    Ziffer3,
+    Ziffer4,
+    Ziffer5,
+    Ziffer6,
+    Ziffer7,
+    Ziffer8,
+    Ziffer9,
     Komma,       ///< ","
     Geteilt,     ///< "/"
     Plus,        ///< "+"
@@ -44,7 +53,7 @@ inline constexpr std::string_view kRechnerTitel = "Rechner";
 /// A key that cannot be carried out (an operand that is no number, a result too large for
 /// the calculator) leaves everything as it was before the key and says why.
 class Rechner {
-public:
+  public:
     /// Presses a key. Returns the message box the key raises, if any.
     std::optional<Meldung> druecken(Taste taste);
 
@@ -54,7 +63,7 @@ public:
     /// carriage return.
     const std::string& verlauf() const { return z_.verlauf; }
 
-private:
+  private:
     enum class Eingabe { Keine, Ziffern, Negativ, Operator };
     enum class Operation { Keine, Geteilt, Plus, Mal, Minus, Gleich, Prozent, Vorzeichen };
 
@@ -67,13 +76,13 @@ private:
 
     struct Zustand {
         std::string anzeige = "0,";
-        Operand erster;           ///< left operand, later the result
-        Operand zweiter;          ///< right operand of the pending operation
+        Operand erster;   ///< left operand, later the result
+        Operand zweiter;  ///< right operand of the pending operation
         bool kommaGetippt = false;
-        int operanden = 0;        ///< operands collected for the pending operation
+        int operanden = 0;  ///< operands collected for the pending operation
         Eingabe eingabe = Eingabe::Keine;
         Operation offen = Operation::Keine;
-        std::string eingegeben;   ///< the display when the last operator key was pressed
+        std::string eingegeben;  ///< the display when the last operator key was pressed
         std::string verlauf;
     };
 

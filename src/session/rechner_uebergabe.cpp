@@ -13,12 +13,14 @@ namespace {
 constexpr std::string_view kTitel = "Betrag übernehmen";
 
 Uebergabe abgelehnt(std::string text) {
-    return {std::nullopt, Meldung{std::string(kTitel), std::move(text), Meldung::Symbol::Ausrufezeichen}};
+    return {std::nullopt,
+            Meldung{std::string(kTitel), std::move(text), Meldung::Symbol::Ausrufezeichen}};
 }
 
 Uebergabe zuHoch() {
-    return abgelehnt("Der Betrag des Rechners ist zu hoch: ein Betragsfeld nimmt höchstens 290.000,00 Euro "
-                     "auf.\nEs wurde nichts übernommen.");
+    return abgelehnt(
+        "Der Betrag des Rechners ist zu hoch: ein Betragsfeld nimmt höchstens 290.000,00 Euro "
+        "auf.\nEs wurde nichts übernommen.");
 }
 
 }  // namespace
@@ -61,17 +63,22 @@ Uebergabe rechnerUebergabe(std::string_view anzeige, int zeile) {
         mantisse.remove_prefix(erste == std::string_view::npos ? mantisse.size() : erste);
         const auto komma = mantisse.find(',');
         if ((komma == std::string_view::npos ? mantisse.size() : komma) > 12) return zuHoch();
-        const auto wert = hundertstel(mantisse.empty() || mantisse.front() == ',' ? "0" + std::string(mantisse)
-                                                                                   : std::string(mantisse));
-        if (!wert) return abgelehnt("Die Anzeige des Rechners ist kein Betrag. Es wurde nichts übernommen.");
+        const auto wert =
+            hundertstel(mantisse.empty() || mantisse.front() == ',' ? "0" + std::string(mantisse)
+                                                                    : std::string(mantisse));
+        if (!wert)
+            return abgelehnt(
+                "Die Anzeige des Rechners ist kein Betrag. Es wurde nichts übernommen.");
         cent = *wert;
     }
     if (cent > kMaxBetragHundertstel) return zuHoch();
     if (negativ && cent != 0 && zeile != zeile::Abzug) {
-        return abgelehnt("Ein negativer Betrag kann nur als Sparbetrag übernommen werden.\n"
-                         "Es wurde nichts übernommen.");
+        return abgelehnt(
+            "Ein negativer Betrag kann nur als Sparbetrag übernommen werden.\n"
+            "Es wurde nichts übernommen.");
     }
-    return {std::to_string(cent / 100) + ',' + (cent % 100 < 10 ? "0" : "") + std::to_string(cent % 100),
+    return {std::to_string(cent / 100) + ',' + (cent % 100 < 10 ? "0" : "") +
+                std::to_string(cent % 100),
             std::nullopt};
 }
 

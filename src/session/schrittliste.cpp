@@ -61,16 +61,28 @@ namespace {
 using zahltext::zahl;
 
 // Amounts the engine keeps in euros.
-std::string euro(Money betrag) { return zahl(betrag, 2); }
+std::string euro(Money betrag) {
+    return zahl(betrag, 2);
+}
 // Amounts the engine keeps in cents, shown in euros.
-std::string euroAusCent(Money cent) { return zahl(cent.geteilt(100), 2); }
+std::string euroAusCent(Money cent) {
+    return zahl(cent.geteilt(100), 2);
+}
 // Years, counts and codes: the number and a blank.
-std::string ganz(long long n) { return std::to_string(n) + " "; }
+std::string ganz(long long n) {
+    return std::to_string(n) + " ";
+}
 // A count the engine keeps as an amount (child allowances may be halves).
-std::string anzahl(Money n) { return zahltext::dezimal(n) + " "; }
-std::string anzahlText(Money n) { return zahltext::dezimal(n); }
+std::string anzahl(Money n) {
+    return zahltext::dezimal(n) + " ";
+}
+std::string anzahlText(Money n) {
+    return zahltext::dezimal(n);
+}
 // Table shares with three decimals ("0,384").
-std::string anteil(double wert) { return zahl(Money::fromDouble(wert), 3, false); }
+std::string anteil(double wert) {
+    return zahl(Money::fromDouble(wert), 3, false);
+}
 
 // The annual amount in euros of a period amount in cents, as the engine converts it.
 Money aufsJahr(int LZZ, Money betrag) {
@@ -87,10 +99,12 @@ Money aufsJahr(int LZZ, Money betrag) {
 }
 
 // Monthly amount of an annual euro amount: a twelfth, cut to whole cents.
-Money monatsbetrag(Money jahr) { return jahr.geteilt(12).abgeschnittenHundertstel(); }
+Money monatsbetrag(Money jahr) {
+    return jahr.geteilt(12).abgeschnittenHundertstel();
+}
 
 class Schreiber {
-public:
+  public:
     explicit Schreiber(std::array<Schrittzeile, kSchrittzeilen>& z) : z_(z) {}
     void operator()(int zeile, std::string name, std::string text, std::string wert = {}) {
         Schrittzeile& s = z_[static_cast<std::size_t>(zeile)];
@@ -98,10 +112,14 @@ public:
         s.text = std::move(text);
         s.wert = std::move(wert);
     }
-    void ergebnis(int zeile, std::string wert) { z_[static_cast<std::size_t>(zeile)].ergebnis = std::move(wert); }
-    void wert(int zeile, std::string wert) { z_[static_cast<std::size_t>(zeile)].wert = std::move(wert); }
+    void ergebnis(int zeile, std::string wert) {
+        z_[static_cast<std::size_t>(zeile)].ergebnis = std::move(wert);
+    }
+    void wert(int zeile, std::string wert) {
+        z_[static_cast<std::size_t>(zeile)].wert = std::move(wert);
+    }
 
-private:
+  private:
     std::array<Schrittzeile, kSchrittzeilen>& z_;
 };
 
@@ -110,18 +128,21 @@ void eingabezeilen(Schreiber& s, const Lohnsteuerrechner& e, const Listenangaben
     s.ergebnis(0, euroAusCent(e.RE4));
     s(1, "STJAHR", "Steuerjahr", ganz(e.JAHR));
     s(2, "LZZ",
-      a.monatsmodus ? "Lohnzahlungszeitraum = Monat; berechnungsintern wird mit Jahresbeträgen gerechnet"
-                    : "Lohnzahlungszeitraum = Jahr",
+      a.monatsmodus
+          ? "Lohnzahlungszeitraum = Monat; berechnungsintern wird mit Jahresbeträgen gerechnet"
+          : "Lohnzahlungszeitraum = Jahr",
       ganz(e.LZZ));
     s(3, "AJAHR", "Auf die Vollendung des 64. Lj. folgendes Kalenderjahr", ganz(e.AJAHR));
-    s(4, "Alter1", "wenn das 64. Lj. im Vorjahr vollendet war/wurde = 1, sonst = 0", ganz(e.Alter1));
+    s(4, "Alter1", "wenn das 64. Lj. im Vorjahr vollendet war/wurde = 1, sonst = 0",
+      ganz(e.Alter1));
     s(5, "HINZUR", "Hinzurechnungsbetrag", euroAusCent(e.HINZUR));
     s(6, "WFundF", "Freibetrag", euroAusCent(e.WFundF));
     s(7, "RE4", "Steuerpflichtiger Arbeitslohn", euroAusCent(e.RE4));
     s(8, "VBEZ", "Versorgungsbezüge in RE4", euroAusCent(e.VBEZ));
     s(9, "ZMVB", "Anzahl der Monate mit Versorgungsbezügen", anzahl(e.ZMVB));
     s(10, "VJAHR", "Erstbezugsjahr der Versorgungsbezüge", ganz(e.VJAHR));
-    s(11, "VBEZM", "erster voller Monatsbezug der Versorgung im Erstbezugsjahr", euroAusCent(e.VBEZM));
+    s(11, "VBEZM", "erster voller Monatsbezug der Versorgung im Erstbezugsjahr",
+      euroAusCent(e.VBEZM));
     s(12, "VBEZS", "Versorgungs-Sonderzahlung im Erstbezugsjahr", euroAusCent(e.VBEZS));
     s(13, "STKL", "Steuerklasse", ganz(e.STKL));
     s(14, "ZKF", "Anzahl der Kinderfreibeträge", anzahl(e.ZKF));
@@ -149,8 +170,9 @@ void versorgungsfreibetrag(Schreiber& s, const Lohnsteuerrechner& e) {
     }
     const Money vbezb = e.VBEZB;
     if (e.VBEZ == Money() || vbezb == Money()) {
-        s(27, "", e.VBEZ == Money() ? "kein Freibetrag, weil keine Versorgungsbezüge im lfd. Jahr"
-                                    : "kein Freibetrag, weil keine Versorgungsbezüge im Erstbezugsjahr");
+        s(27, "",
+          e.VBEZ == Money() ? "kein Freibetrag, weil keine Versorgungsbezüge im lfd. Jahr"
+                            : "kein Freibetrag, weil keine Versorgungsbezüge im Erstbezugsjahr");
         return;
     }
     s(19, "Tab1", "Anrechnungsquote bei Versorgungsbeginn 2005 oder früher", "0,400");
@@ -158,12 +180,14 @@ void versorgungsfreibetrag(Schreiber& s, const Lohnsteuerrechner& e) {
     s(21, "Tab1", "Anrechnungsquote bei Versorgungsbeginn 2007", "0,368");
     s(22, "Tab1", "Anrechnungsquote bei Versorgungsbeginn 2008", "0,352");
     s(23, "VBEZB",
-      monateGezaehlt ? "Maßgebliche Versorgungsbezüge im Erstbezugsjahr= VBEZM * " + anzahlText(e.ZMVB) + " + VBEZS"
+      monateGezaehlt ? "Maßgebliche Versorgungsbezüge im Erstbezugsjahr= VBEZM * " +
+                           anzahlText(e.ZMVB) + " + VBEZS"
                      : "Maßgebliche Versorgungsbezüge im Erstbezugsjahr= VBEZM * 12 + VBEZS",
       euroAusCent(vbezb));
     // 2005 caps the allowance at a fixed 3,000 euros; the engine keeps that cap apart.
     const Money hfvb = e.JAHR >= 2006 ? e.HFVB : e.periodenanteil(Money::whole(300000)).ANTEILAUF;
-    s(24, "HFVB", "Höchstbetrag des Versorgungsfreibetrags = 7500 * " + anteil(tab1) + " / 12 * Bezugsmonate",
+    s(24, "HFVB",
+      "Höchstbetrag des Versorgungsfreibetrags = 7500 * " + anteil(tab1) + " / 12 * Bezugsmonate",
       euroAusCent(hfvb));
     s(25, "FVB", euroAusCent(vbezb) + " * " + anteil(tab1) + ", maximal HFVB", euroAusCent(e.FVB));
 }
@@ -179,8 +203,10 @@ void altersentlastung(Schreiber& s, const Lohnsteuerrechner& e) {
     if (e.JAHR == 2004) {
         // 2004: 40 % of the wage without pensions, at most 1,908 euros a year.
         s(34, "BMG", "Bemessungsgrundlage = RE4 - VBEZ", euroAusCent(bmg));
-        s(35, "HAEB", "Höchstbetrag = 1908,00 Euro", euroAusCent(e.periodenanteil(Money::whole(190800)).ANTEILAUF));
-        s(36, "ALTE", "Altersentlastungsbetrag = " + euroAusCent(bmg) + " * 0,400, maximal HAEB", euroAusCent(e.ALTE));
+        s(35, "HAEB", "Höchstbetrag = 1908,00 Euro",
+          euroAusCent(e.periodenanteil(Money::whole(190800)).ANTEILAUF));
+        s(36, "ALTE", "Altersentlastungsbetrag = " + euroAusCent(bmg) + " * 0,400, maximal HAEB",
+          euroAusCent(e.ALTE));
         return;
     }
     const double tab4 = e.JAHR >= 2006 ? static_cast<double>(e.Tab4) : 0.4;
@@ -192,19 +218,24 @@ void altersentlastung(Schreiber& s, const Lohnsteuerrechner& e) {
     s(34, "BMG", "Bemessungsgrundlage = RE4 - VBEZ", euroAusCent(bmg));
     const Money haeb = Money::fromDouble(std::round(tab4 * 4750 * 100) / 100);
     s(35, "HAEB", "Höchstbetrag = 4750,00 Euro * " + anteil(tab4), euro(haeb));
-    s(36, "ALTE", "Altersentlastungsbetrag = " + euroAusCent(bmg) + " * " + anteil(tab4) + ", maximal HAEB",
+    s(36, "ALTE",
+      "Altersentlastungsbetrag = " + euroAusCent(bmg) + " * " + anteil(tab4) + ", maximal HAEB",
       euroAusCent(e.ALTE));
 }
 
 void jahreslohn(Schreiber& s, const Lohnsteuerrechner& e) {
     s(38, "MRE4", "Maßgeblicher Arbeitslohn für die Jahreslohnsteuertabelle");
     s.ergebnis(38, euro(e.ZRE4));
-    s(39, "RE4LZZ", "Lohn - Versorg.FB - AltersEB - Freibetrag + Hinzurechnungsbetrag", euroAusCent(e.RE4LZZ));
-    s(40, "RE4LZZV", "Lohn - Versorgungsfreibetrag - Altersentlastungsbetrag", euroAusCent(e.RE4LZZV));
+    s(39, "RE4LZZ", "Lohn - Versorg.FB - AltersEB - Freibetrag + Hinzurechnungsbetrag",
+      euroAusCent(e.RE4LZZ));
+    s(40, "RE4LZZV", "Lohn - Versorgungsfreibetrag - Altersentlastungsbetrag",
+      euroAusCent(e.RE4LZZV));
     s(41, "ZRE4", "Jahreslohn in Euro = " + euro(aufsJahr(e.LZZ, e.RE4LZZ)), euro(e.ZRE4));
-    s(42, "ZRE4VP", "Jahreslohn für die Vorsorgepauschale in Euro = " + euro(aufsJahr(e.LZZ, e.RE4LZZV)),
+    s(42, "ZRE4VP",
+      "Jahreslohn für die Vorsorgepauschale in Euro = " + euro(aufsJahr(e.LZZ, e.RE4LZZV)),
       euro(e.ZRE4VP));
-    s(43, "ZVBEZ", "Jahresversorgungsbezüge in Euro = " + euroAusCent(e.VBEZ) + " - " + euroAusCent(e.FVB),
+    s(43, "ZVBEZ",
+      "Jahresversorgungsbezüge in Euro = " + euroAusCent(e.VBEZ) + " - " + euroAusCent(e.FVB),
       euro(e.ZVBEZ));
 }
 
@@ -227,8 +258,11 @@ void pauschbetraege(Schreiber& s, const Lohnsteuerrechner& e) {
 
     s(45, "MZTABFB", "Werbungskosten-Pauschbetrag");
     s.ergebnis(45, euro(e.ANP));
-    s(46, "ANP", "a) Pauschbetrag für Versorgungsbezüge = " + euro(grundlageA) + ", maximal 102 Euro", euro(teilA));
-    s(47, "ANP", "b) Pauschbetrag für aktiven Arbeitslohn = " + euro(grundlageB) + ", maximal 920 Euro",
+    s(46, "ANP",
+      "a) Pauschbetrag für Versorgungsbezüge = " + euro(grundlageA) + ", maximal 102 Euro",
+      euro(teilA));
+    s(47, "ANP",
+      "b) Pauschbetrag für aktiven Arbeitslohn = " + euro(grundlageB) + ", maximal 920 Euro",
       euro(teilB));
 
     s(49, "MZTABFB", "Entlastungsbetrag für Alleinerziehende");
@@ -243,11 +277,13 @@ void pauschbetraege(Schreiber& s, const Lohnsteuerrechner& e) {
     s.ergebnis(55, euro(e.KFB));
     const Money gesamt = e.ZKF * 5808;
     s(56, "KFB",
-      e.STKL == 4 ? anzahlText(e.ZKF) + " * 5808 Euro = " + euro(gesamt) + ", also je Ehegatte = " + euro(e.KFB)
+      e.STKL == 4 ? anzahlText(e.ZKF) + " * 5808 Euro = " + euro(gesamt) +
+                        ", also je Ehegatte = " + euro(e.KFB)
                   : anzahlText(e.ZKF) + " * 5808 = " + euro(gesamt) +
                         " Euro; wirkt nur auf Soli-Zuschlag und Kirchensteuer",
       euro(e.KFB));
-    s(57, "", "Bei der Lohnsteuer wird vorläufig statt der Kinderfreibeträge das Kindergeld gewährt.");
+    s(57, "",
+      "Bei der Lohnsteuer wird vorläufig statt der Kinderfreibeträge das Kindergeld gewährt.");
 }
 
 // The percentage rule's result before the comparison with VSBN, as the engine rounds it.
@@ -257,18 +293,21 @@ Money prozentregel(const Lohnsteuerrechner& e, Money betrag) {
 
 void vorsorgepauschale(Schreiber& s, const Lohnsteuerrechner& e, const Schrittliste& liste) {
     const bool klasse3 = e.SPLITFAKTOR == Money::whole(2);
-    const std::string vsp2Text = std::string("Teilbetrag für Kranken- und Pflegeversicherung = 11 % des Jahreslohns ") +
-                                 "ZRE4VP, höchstens" + (klasse3 ? " 3.000 Euro" : " 1.500 Euro");
+    const std::string vsp2Text =
+        std::string("Teilbetrag für Kranken- und Pflegeversicherung = 11 % des Jahreslohns ") +
+        "ZRE4VP, höchstens" + (klasse3 ? " 3.000 Euro" : " 1.500 Euro");
     const auto wert = [&](int zeile, Money betrag) {
         return liste.fremderBlock(zeile) ? std::string() : euro(betrag);
     };
 
     s(58, "UPEVP",
-      e.KRV == 1 ? "Vorsorgepauschale bei RV-Versicherungsfreiheit" : "Vorsorgepauschale bei RV-Versicherungspflicht");
+      e.KRV == 1 ? "Vorsorgepauschale bei RV-Versicherungsfreiheit"
+                 : "Vorsorgepauschale bei RV-Versicherungspflicht");
     s.ergebnis(58, euro(e.VSP));
 
     // Without pension insurance: VSP2 against the short maximum.
-    s(59, "VSP1", "VSP1 für Rentenversicherungsbeiträge entfällt, deshalb VSP1 = 0", wert(59, e.VSP1));
+    s(59, "VSP1", "VSP1 für Rentenversicherungsbeiträge entfällt, deshalb VSP1 = 0",
+      wert(59, e.VSP1));
     s(60, "VSP2", vsp2Text, wert(60, e.VSP2));
     s(61, "VSBN", "Vorsorgepauschale = VSP1 + VSP2, auf ganze Euro aufgerundet", wert(61, e.VSBN));
     s(63, "MVSP", "G ü n s t i g e r p r ü f u n g :");
@@ -278,17 +317,21 @@ void vorsorgepauschale(Schreiber& s, const Lohnsteuerrechner& e, const Schrittli
         // Line 62 is VSBN, line 65 VSPO, line 66 the maximum that caps it.
         const Money kurz = prozentregel(e, std::min(e.VSPO, e.VSPKURZ));
         const char* quelle = e.VSBN > kurz ? "62" : e.VSPO <= e.VSPKURZ ? "65" : "66";
-        s(67, "", std::string("Der maßgebliche Betrag für die VSP ergibt sich aus Zeile ") + quelle, euro(e.VSP));
+        s(67, "", std::string("Der maßgebliche Betrag für die VSP ergibt sich aus Zeile ") + quelle,
+          euro(e.VSP));
     }
 
     // With pension insurance.
-    const char* faktoren = e.JAHR >= 2007 ? "0,0995 * 0,28" : e.JAHR == 2006 ? "0,0975 * 0,24" : "0,0975 * 0,2";
+    const char* faktoren = e.JAHR >= 2007   ? "0,0995 * 0,28"
+                           : e.JAHR == 2006 ? "0,0975 * 0,24"
+                                            : "0,0975 * 0,2";
     s(78, "VSP1", std::string("VSP für SV-Beiträge = Jahreslohn ZRE4VP in Zeile 43 * ") + faktoren,
       wert(78, e.VSP1));
     s(79, "VSP2", vsp2Text, wert(79, e.VSP2));
     s(80, "VSBN", "Vorsorgepauschale = VSP1 + VSP2, auf ganze Euro aufgerundet", wert(80, e.VSBN));
     s(82, "MVSP", "G ü n s t i g e r p r ü f u n g :");
-    s(83, "VSPO", "VSPO = 20 % des Lohns, soweit Alternativbetrag in Zeile 88 nicht geringer", wert(83, e.VSPO));
+    s(83, "VSPO", "VSPO = 20 % des Lohns, soweit Alternativbetrag in Zeile 88 nicht geringer",
+      wert(83, e.VSPO));
     s(84, "VSPVOR",
       klasse3 ? "Grundbetrag = 6136 Euro abzügl. 16 % des Arbeitslohns (ZRE4VP) ="
               : "Grundbetrag = 3068 Euro abzügl. 16 % des Arbeitslohns (ZRE4VP) =",
@@ -299,13 +342,15 @@ void vorsorgepauschale(Schreiber& s, const Lohnsteuerrechner& e, const Schrittli
     if (rest > Money()) {
         if (rest > e.VSPMAX1) {
             aufschlag1 = e.VSPMAX1;
-            aufschlag2 = std::min((rest - e.VSPMAX1).geteilt(2).aufgerundetHundertstel(), e.VSPMAX2);
+            aufschlag2 =
+                std::min((rest - e.VSPMAX1).geteilt(2).aufgerundetHundertstel(), e.VSPMAX2);
         } else {
             aufschlag1 = rest;
         }
     }
     s(85, "VSPMAX1",
-      klasse3 ? "Aufschlag1 = VSPO - Grundbetrag, maximal 2668 Euro" : "Aufschlag1 = VSPO - Grundbetrag, maximal 1334 Euro",
+      klasse3 ? "Aufschlag1 = VSPO - Grundbetrag, maximal 2668 Euro"
+              : "Aufschlag1 = VSPO - Grundbetrag, maximal 1334 Euro",
       wert(85, aufschlag1));
     s(86, "VSPMAX2",
       klasse3 ? "Aufschlag2 = Hälfte von VSPO - Grundbetrag - Aufschlag1, maximal 1334 Euro"
@@ -316,7 +361,8 @@ void vorsorgepauschale(Schreiber& s, const Lohnsteuerrechner& e, const Schrittli
     if (!liste.fremderBlock(88)) {
         // Line 81 is VSBN, line 84 VSPO (when it stays below the basic amount), line 88 the
         // alternative amount.
-        const Money regel = e.VSPO <= e.VSPVOR ? e.VSPO.abgeschnitten() : prozentregel(e, alternativ);
+        const Money regel =
+            e.VSPO <= e.VSPVOR ? e.VSPO.abgeschnitten() : prozentregel(e, alternativ);
         const char* quelle = e.VSBN > regel ? "81" : e.VSPO <= e.VSPVOR ? "84" : "88";
         s(88, "",
           std::string("Der maßgebliche Betrag für die VSP ergibt sich aus Zeile ") + quelle +
@@ -332,7 +378,8 @@ void lohnsteuerzeilen(Schreiber& s, const Lohnsteuerrechner& e) {
     const bool alt = e.JAHR == 2004;
     s(89, "X", "Zu versteuerndes Jahreseinkommen lt. Einkommensteuertabelle");
     s.ergebnis(89, euro(e.X));
-    s(90, "UPTAB0" + std::to_string(e.JAHR % 10), "L O H N S T E U E R" + std::string(80, ' ') + "Monat / Jahr");
+    s(90, "UPTAB0" + std::to_string(e.JAHR % 10),
+      "L O H N S T E U E R" + std::string(80, ' ') + "Monat / Jahr");
     s.ergebnis(90, euro(e.ST));
     s(91, "x",
       "Zu versteuerndes Jahreseinkommen im Jahr " + std::to_string(e.JAHR) +
@@ -340,13 +387,17 @@ void lohnsteuerzeilen(Schreiber& s, const Lohnsteuerrechner& e) {
       euro(e.X));
 
     const std::string jahresText =
-        klasse3 ? "Doppelter Jahresbetrag zum Ausgleich der Halbierung in Zeile 92" : "Jahresbetrag der Lohnsteuer";
+        klasse3 ? "Doppelter Jahresbetrag zum Ausgleich der Halbierung in Zeile 92"
+                : "Jahresbetrag der Lohnsteuer";
     const std::string monat = euro(monatsbetrag(e.ST));
     const Money einfach = split > 0 ? e.ST.geteilt(split) : e.ST;
-    const auto rw1 = [&](double faktor) { return Money::fromDouble(static_cast<double>(e.Y) * faktor); };
+    const auto rw1 = [&](double faktor) {
+        return Money::fromDouble(static_cast<double>(e.Y) * faktor);
+    };
 
     if (e.STKL >= 5) {
-        s(97, "ST", "Lohnsteuer nach der Sonderregel der Steuerklassen V und VI, abgerundet auf volle Euro",
+        s(97, "ST",
+          "Lohnsteuer nach der Sonderregel der Steuerklassen V und VI, abgerundet auf volle Euro",
           euro(e.ST));
         s(98, "ST", jahresText, euro(e.ST));
         s(99, "", "Monatssteuer = Jahressteuer / 12, abgerundet auf 2 Dezimalstellen =", monat);
@@ -356,7 +407,8 @@ void lohnsteuerzeilen(Schreiber& s, const Lohnsteuerrechner& e) {
         const double a = alt ? 793.1 : 883.74;
         const int b = alt ? 1600 : 1500;
         s(94, "Y", "Y = (X - 7664) / 10000 =", zahltext::dezimal(e.Y));
-        s(95, "RW", "RW = Y * " + zahl(Money::fromDouble(a), 2, false) + " =", zahltext::dezimal(rw1(a)));
+        s(95, "RW", "RW = Y * " + zahl(Money::fromDouble(a), 2, false) + " =",
+          zahltext::dezimal(rw1(a)));
         s(96, "RW", "RW = RW + " + std::to_string(b), zahltext::dezimal(e.RW));
         s(97, "ST", "St = RW * Y, abgerundet auf volle Euro", euro(einfach));
         s(98, "ST", jahresText, euro(e.ST));
@@ -368,16 +420,19 @@ void lohnsteuerzeilen(Schreiber& s, const Lohnsteuerrechner& e) {
             const int f = alt ? 1016 : 989;
             const Money rw2 = rw1(c) + Money::whole(d);
             s(93, "Y", "Y = (X - 12739) / 10000", zahltext::dezimal(e.Y));
-            s(94, "RW", "RW = y * " + zahl(Money::fromDouble(c), 2, false), zahltext::dezimal(rw1(c)));
+            s(94, "RW", "RW = y * " + zahl(Money::fromDouble(c), 2, false),
+              zahltext::dezimal(rw1(c)));
             s(95, "RW", "RW = RW + " + std::to_string(d), zahltext::dezimal(rw2));
             s(96, "RW", "RW = RW * Y", zahltext::dezimal(e.RW));
-            s(97, "ST", "ST = RW + " + std::to_string(f) + ", abgerundet auf volle Euro", euro(einfach));
+            s(97, "ST", "ST = RW + " + std::to_string(f) + ", abgerundet auf volle Euro",
+              euro(einfach));
         } else if (alt) {
             s(97, "ST", "ST = X * 0,45 - 8845, abgerundet auf volle Euro", euro(einfach));
         } else if (e.JAHR < 2007 || e.X < Money::whole(250001)) {
             s(97, "ST", "ST = X * 0,42 - 7914, abgerundet auf volle Euro", euro(einfach));
         } else {
-            s(97, "ST", "ST = X * 0,45 - 15414, abgerundet auf volle Euro (sog. Reichensteuer)", euro(einfach));
+            s(97, "ST", "ST = X * 0,45 - 15414, abgerundet auf volle Euro (sog. Reichensteuer)",
+              euro(einfach));
         }
         s(98, "ST", jahresText, euro(e.ST));
         s(99, "", "Monatssteuer = Jahressteuer / 12, abgerundet auf 2 Dezimalstellen =", monat);
@@ -387,10 +442,12 @@ void lohnsteuerzeilen(Schreiber& s, const Lohnsteuerrechner& e) {
 // Surcharge and church tax: the run with child allowances.
 void zuschlagzeilen(Schreiber& s, const Lohnsteuerrechner& e, const Listenangaben& a) {
     const std::string jbmgText =
-        "Jahreslohnsteuer unter Berücksichtigung der Kinderfreibeträge von " + euro(e.KFB) + " Euro";
+        "Jahreslohnsteuer unter Berücksichtigung der Kinderfreibeträge von " + euro(e.KFB) +
+        " Euro";
     const Money soliJahr = e.JBMG > e.SOLZGRENZE ? e.SOLZJ : Money();
     const Money soliMonat = monatsbetrag(soliJahr);
-    s(101, "MSOLZ", "S O L I D A R I T Ä T S Z U S C H L A G" + std::string(60, ' ') + "Monat / Jahr",
+    s(101, "MSOLZ",
+      "S O L I D A R I T Ä T S Z U S C H L A G" + std::string(60, ' ') + "Monat / Jahr",
       euro(soliMonat));
     s.ergebnis(101, euro(soliJahr));
     s(102, "JBMG", jbmgText, euro(e.JBMG));
@@ -398,17 +455,22 @@ void zuschlagzeilen(Schreiber& s, const Lohnsteuerrechner& e, const Listenangabe
       "wenn JBMG > " + zahltext::dezimal(e.SOLZGRENZE) +
           " Euro, dann SOLZJ = 5,5 % von JBMG, sonst SOLZJ = Null",
       euro(e.SOLZJ));
-    s(104, "SOLZMIN", "jedoch höchstens 20 % von " + euro(e.JBMG - e.SOLZGRENZE) + " (Jahressteuer abzüglich Freibetrag)",
+    s(104, "SOLZMIN",
+      "jedoch höchstens 20 % von " + euro(e.JBMG - e.SOLZGRENZE) +
+          " (Jahressteuer abzüglich Freibetrag)",
       euro(e.SOLZMIN));
     s(105, "SOLZLZZ", "Somit beträgt der Jahresbetrag des Solidaritätszuschlags", euro(soliJahr));
-    s(106, "SOLZLZZ", "Monatsbetrag = Jahresbetrag / 12, abgerundet auf 2 Dezimalstellen", euro(soliMonat));
+    s(106, "SOLZLZZ", "Monatsbetrag = Jahresbetrag / 12, abgerundet auf 2 Dezimalstellen",
+      euro(soliMonat));
 
     // The church tax base is the surcharge base; without church membership there is none.
     const int satz = e.R < 1 ? 0 : a.kirchensatz;
     const Money basisMonat = e.R < 1 ? Money() : monatsbetrag(e.JBMG);
     const Money kircheMonat = (basisMonat * satz).geteilt(100).abgeschnittenHundertstel();
-    const Money kircheJahr = e.R < 1 ? Money() : (e.JBMG * satz).geteilt(100).abgeschnittenHundertstel();
-    s(108, "MSOLZ", "K I R C H E N S T E U E R" + std::string(74, ' ') + "Monat / Jahr", euro(kircheMonat));
+    const Money kircheJahr =
+        e.R < 1 ? Money() : (e.JBMG * satz).geteilt(100).abgeschnittenHundertstel();
+    s(108, "MSOLZ", "K I R C H E N S T E U E R" + std::string(74, ' ') + "Monat / Jahr",
+      euro(kircheMonat));
     s.ergebnis(108, euro(kircheJahr));
     s(109, "JBMG", jbmgText, euro(e.JBMG));
     s(110, "BK", "Monatsbetrag abgerundet auf 2 Dezimalstellen", euro(basisMonat));
@@ -417,7 +479,8 @@ void zuschlagzeilen(Schreiber& s, const Lohnsteuerrechner& e, const Listenangabe
     // Where wage tax is due but the church tax of a month stays below 30 cents, some states
     // levy a minimum church tax instead; the listing does not compute it.
     if (e.R >= 1 && e.JAHRESLST > Money() && kircheMonat < Money::whole(30).geteilt(100)) {
-        s(112, "", "Die in einigen Bundesländern erhobene Mindestkirchensteuer ist hier nicht dargestellt.");
+        s(112, "",
+          "Die in einigen Bundesländern erhobene Mindestkirchensteuer ist hier nicht dargestellt.");
     }
 }
 

@@ -38,7 +38,8 @@ struct Listenangaben {
 
 inline constexpr int kSchrittzeilen = 113;
 /// The heading lines (row indexes): each opens the section up to the next heading.
-inline constexpr std::array<int, 13> kKopfzeilen = {0, 18, 28, 38, 45, 49, 52, 55, 58, 89, 90, 101, 108};
+inline constexpr std::array<int, 13> kKopfzeilen = {0,  18, 28, 38, 45,  49, 52,
+                                                    55, 58, 89, 90, 101, 108};
 /// The two provision allowance blocks: without pension insurance (KRV = 1) and with it.
 inline constexpr int kBlockRvFreiAnfang = 59, kBlockRvFreiEnde = 67;
 inline constexpr int kBlockRvPflichtAnfang = 78, kBlockRvPflichtEnde = 88;

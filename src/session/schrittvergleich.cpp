@@ -60,13 +60,16 @@ std::string zeilenwert(const Schrittzeile& z) {
 
 std::string differenzText(const Schrittzeile& g, const Schrittzeile& b) {
     if (!g.wert.empty() && !g.ergebnis.empty() && !b.wert.empty() && !b.ergebnis.empty()) {
-        const std::string monat = wertdifferenz(g.wert, b.wert), jahr = wertdifferenz(g.ergebnis, b.ergebnis);
+        const std::string monat = wertdifferenz(g.wert, b.wert),
+                          jahr = wertdifferenz(g.ergebnis, b.ergebnis);
         return monat.empty() || jahr.empty() ? std::string() : monat + " / " + jahr;
     }
     return wertdifferenz(zeilenwert(g), zeilenwert(b));
 }
 
-int kirchensatz(int code) { return code == 1 ? 8 : code == 2 ? 9 : 0; }
+int kirchensatz(int code) {
+    return code == 1 ? 8 : code == 2 ? 9 : 0;
+}
 
 }  // namespace
 
@@ -88,8 +91,12 @@ Schrittvergleich schritteVergleichen(Schrittliste gruen, Schrittliste blau) {
         const Schrittzeile& b = blau.zeilen[static_cast<std::size_t>(r)];
         Vergleichszeile& z = v.zeilen[static_cast<std::size_t>(r)];
         z.kopf = g.kopf;
-        z.name = g.name == b.name || b.name.empty() ? g.name : g.name.empty() ? b.name : g.name + " / " + b.name;
-        z.text = g.text == b.text || b.text.empty() ? g.text : g.text.empty() ? b.text : g.text + " | Blau: " + b.text;
+        z.name = g.name == b.name || b.name.empty() ? g.name
+                 : g.name.empty()                   ? b.name
+                                                    : g.name + " / " + b.name;
+        z.text = g.text == b.text || b.text.empty() ? g.text
+                 : g.text.empty()                   ? b.text
+                                                    : g.text + " | Blau: " + b.text;
         z.gruen = zeilenwert(g);
         z.blau = zeilenwert(b);
         z.abweichend = g.wert != b.wert || g.ergebnis != b.ergebnis;
@@ -98,7 +105,8 @@ Schrittvergleich schritteVergleichen(Schrittliste gruen, Schrittliste blau) {
         if (istKopfzeile(r)) kopf = r;
         if (!z.abweichend) continue;
         if (!v.ersteAbweichung) v.ersteAbweichung = r;
-        if (v.abweichendeKoepfe.empty() || v.abweichendeKoepfe.back() != kopf) v.abweichendeKoepfe.push_back(kopf);
+        if (v.abweichendeKoepfe.empty() || v.abweichendeKoepfe.back() != kopf)
+            v.abweichendeKoepfe.push_back(kopf);
     }
     v.gruen = std::move(gruen);
     v.blau = std::move(blau);
@@ -115,7 +123,9 @@ int kopfzeileVon(int zeile) {
     return kopf;
 }
 
-bool gueltig(int zeile) { return zeile >= 0 && zeile < kSchrittzeilen; }
+bool gueltig(int zeile) {
+    return zeile >= 0 && zeile < kSchrittzeilen;
+}
 
 }  // namespace
 
@@ -133,7 +143,8 @@ bool Vergleichsgliederung::klicken(int zeile) {
 }
 
 bool Vergleichsgliederung::offen(int kopfzeile) const {
-    return gueltig(kopfzeile) && istKopfzeile(kopfzeile) && offen_[static_cast<std::size_t>(kopfzeile)];
+    return gueltig(kopfzeile) && istKopfzeile(kopfzeile) &&
+           offen_[static_cast<std::size_t>(kopfzeile)];
 }
 
 std::string Vergleichsgliederung::markierung(int zeile) const {
@@ -150,32 +161,39 @@ bool Vergleichsgliederung::sichtbar(int zeile) const {
 Schrittliste monatslaufListe(const Arbeitsbereich& bereich, int jahr, int berechnung, int monat) {
     const Lohnsteuerrechner vorbereitet = monatslaufVorbereiten(bereich, jahr, berechnung, monat);
     int code = 0;
-    if (jahr >= kErstesJahr && jahr < kErstesJahr + kJahre && berechnung >= 0 && berechnung < kBerechnungen &&
-        monat >= 0 && monat < kMonate) {
+    if (jahr >= kErstesJahr && jahr < kErstesJahr + kJahre && berechnung >= 0 &&
+        berechnung < kBerechnungen && monat >= 0 && monat < kMonate) {
         code = bereich.monat(jahr - kErstesJahr, berechnung, monat).Auswahl[19];
     }
     // The month calculation always runs with church membership; its church tax follows the
     // rate of the month's church code (the minimum church tax is not a rate).
-    return schrittlisteBerechnen(Steuereingaben::aus(vorbereitet), Listenangaben{true, kirchensatz(code)});
+    return schrittlisteBerechnen(Steuereingaben::aus(vorbereitet),
+                                 Listenangaben{true, kirchensatz(code)});
 }
 
-Schrittvergleich monatslaeufeVergleichen(const Arbeitsbereich& bereich, int jahr, int fallIndex, int monat) {
+Schrittvergleich monatslaeufeVergleichen(const Arbeitsbereich& bereich, int jahr, int fallIndex,
+                                         int monat) {
     return schritteVergleichen(monatslaufListe(bereich, jahr, fallIndex, monat),
                                monatslaufListe(bereich, jahr, zwilling(fallIndex), monat));
 }
 
 Schrittvergleich monatslaeufeVergleichen(const Sitzung& sitzung) {
-    return monatslaeufeVergleichen(sitzung.arbeitsbereich(), sitzung.jahr(), sitzung.fallIndex(), sitzung.monat());
+    return monatslaeufeVergleichen(sitzung.arbeitsbereich(), sitzung.jahr(), sitzung.fallIndex(),
+                                   sitzung.monat());
 }
 
 std::string vergleichsueberschrift(const Sitzung& sitzung) {
     const auto name = [&](Seite seite) {
-        return "„" + sitzung.arbeitsbereich().kopf(sitzung.jahr() - kErstesJahr, sitzung.berechnung(seite)).Fallname + "“";
+        return "„" +
+               sitzung.arbeitsbereich()
+                   .kopf(sitzung.jahr() - kErstesJahr, sitzung.berechnung(seite))
+                   .Fallname +
+               "“";
     };
     return "Fall " + std::to_string(sitzung.fallIndex() + 1) + ", " +
-           std::string(Sitzung::monatsknopfTexte().at(static_cast<std::size_t>(sitzung.monat()))) + " " +
-           std::to_string(sitzung.jahr()) + ": " + name(Seite::Gruen) + " (grün) und " + name(Seite::Blau) +
-           " (blau)";
+           std::string(Sitzung::monatsknopfTexte().at(static_cast<std::size_t>(sitzung.monat()))) +
+           " " + std::to_string(sitzung.jahr()) + ": " + name(Seite::Gruen) + " (grün) und " +
+           name(Seite::Blau) + " (blau)";
 }
 
 }  // namespace brelvanostik

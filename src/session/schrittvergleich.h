@@ -15,9 +15,9 @@ class Sitzung;
 /// One line of the comparison of two tax steps listings.
 struct Vergleichszeile {
     bool kopf = false;
-    std::string name;       ///< the flowchart name (both names when the two differ)
-    std::string text;       ///< the green explanation; the blue one added when it differs
-    std::string gruen;      ///< the line's value; on headings the section's result
+    std::string name;   ///< the flowchart name (both names when the two differ)
+    std::string text;   ///< the green explanation; the blue one added when it differs
+    std::string gruen;  ///< the line's value; on headings the section's result
     std::string blau;
     std::string differenz;  ///< blue minus green where both are amounts or shares, else empty
     bool abweichend = false;
@@ -41,7 +41,7 @@ Schrittvergleich schritteVergleichen(Schrittliste gruen, Schrittliste blau);
 /// the two provision allowance blocks, those shown are the ones that carry values on
 /// either side.
 class Vergleichsgliederung {
-public:
+  public:
     explicit Vergleichsgliederung(const Schrittvergleich& vergleich);
 
     /// A click on a line; only heading lines react. True when something changed.
@@ -51,7 +51,7 @@ public:
     std::string markierung(int zeile) const;
     bool sichtbar(int zeile) const;
 
-private:
+  private:
     std::array<bool, kSchrittzeilen> offen_{};
     std::array<bool, kSchrittzeilen> ohneWerte_{};  // a block that carries no values on either side
 };
@@ -62,7 +62,8 @@ Schrittliste monatslaufListe(const Arbeitsbereich& bereich, int jahr, int berech
 
 /// The green calculation of case `fallIndex` (0..4) against its blue twin, each with its
 /// month calculation's own run of month `monat`.
-Schrittvergleich monatslaeufeVergleichen(const Arbeitsbereich& bereich, int jahr, int fallIndex, int monat);
+Schrittvergleich monatslaeufeVergleichen(const Arbeitsbereich& bereich, int jahr, int fallIndex,
+                                         int monat);
 
 /// The same for the case and month the session shows.
 Schrittvergleich monatslaeufeVergleichen(const Sitzung& sitzung);

@@ -24,8 +24,9 @@ Meldung hoechstbetragMeldung() {
 // Names and comments are kept in Windows-1252 fields; anything else would come back as "?".
 Meldung fremdzeichenMeldung(const char* feld) {
     return {"Ungültiges Zeichen",
-            std::string(feld) + ": Nur Buchstaben, Ziffern und Zeichen des westeuropäischen "
-                                "Zeichensatzes, ohne Tabulator und Zeilenumbruch.",
+            std::string(feld) +
+                ": Nur Buchstaben, Ziffern und Zeichen des westeuropäischen "
+                "Zeichensatzes, ohne Tabulator und Zeilenumbruch.",
             Meldung::Symbol::Ausrufezeichen};
 }
 
@@ -48,7 +49,8 @@ Sitzung::Sitzung(Arbeitsbereich bereich, const Einstellungen& einstellungen)
     jahr_ = std::clamp<int>(einstellungen.Jahr, kErstesJahr, kErstesJahr + kJahre - 1);
     int fall = einstellungen.Fall > kFaelle ? einstellungen.Fall - kFaelle : einstellungen.Fall;
     gruen_ = std::clamp(fall, 1, kFaelle) - 1;
-    monat_ = einstellungen.Monat >= 1 && einstellungen.Monat <= kMonate ? einstellungen.Monat - 1 : 0;
+    monat_ =
+        einstellungen.Monat >= 1 && einstellungen.Monat <= kMonate ? einstellungen.Monat - 1 : 0;
     monatsknopf_ = monat_;
     namenTrimmen();
     startmeldungen_ = berechnungAusloesen().meldungen;
@@ -91,7 +93,8 @@ Rueckmeldung Sitzung::berechnungAusloesen() {
                 if (!text.empty()) text += '\n';
                 text += zeile;
             }
-            r.meldungen.push_back({std::string(kAusgleichAbgelehntTitel), text, Meldung::Symbol::Information});
+            r.meldungen.push_back(
+                {std::string(kAusgleichAbgelehntTitel), text, Meldung::Symbol::Information});
         }
     }
     return r;
@@ -113,7 +116,8 @@ Rueckmeldung Sitzung::betragEingeben(Seite s, int zeile, std::string_view text) 
     const Zeilenregel regel = zeilenregel(zeile);
     if (zeile == zeile::Abzug) {
         // Deductions are stored negative; only the retention is paid out.
-        const bool auszahlung = satz(berechnung, monat_).Auswahl[zeile::Abzug] == wahl::abzug::Einbehalt;
+        const bool auszahlung =
+            satz(berechnung, monat_).Auswahl[zeile::Abzug] == wahl::abzug::Einbehalt;
         if (!auszahlung && wert > 0) wert = -wert;
     }
     if (regel.hoechstwert > 0 && wert > regel.hoechstwert) {
@@ -190,7 +194,8 @@ void Sitzung::abhaengigeAuswahl(int c, int m, int zeile, int code) {
             break;
         case zeile::Abzug: {
             std::int32_t& betrag = ms.Betrag[zeile::Abzug];
-            if ((code < wahl::abzug::Einbehalt && betrag > 0) || (code == wahl::abzug::Einbehalt && betrag < 0)) {
+            if ((code < wahl::abzug::Einbehalt && betrag > 0) ||
+                (code == wahl::abzug::Einbehalt && betrag < 0)) {
                 betrag = -betrag;
             }
             break;
@@ -199,10 +204,9 @@ void Sitzung::abhaengigeAuswahl(int c, int m, int zeile, int code) {
             break;
     }
     // A sliding-zone entry in one insurance puts all four into the sliding zone.
-    const bool gleitzone =
-        (zeile >= zeile::Krankenversicherung && zeile <= zeile::Rentenversicherung &&
-         code == v::Gleitzone) ||
-        (zeile == zeile::Arbeitslosenversicherung && code == av::Gleitzone);
+    const bool gleitzone = (zeile >= zeile::Krankenversicherung &&
+                            zeile <= zeile::Rentenversicherung && code == v::Gleitzone) ||
+                           (zeile == zeile::Arbeitslosenversicherung && code == av::Gleitzone);
     if (gleitzone) {
         kv = pv = rv = v::Gleitzone;
         alv = av::Gleitzone;
@@ -219,7 +223,8 @@ Rueckmeldung Sitzung::auswahlTreffen(Seite s, int zeile, int code) {
     if (zeile == zeile::Fall) return fallWaehlen(code >= kFaelle ? code - kFaelle : code);
     if (zeile == zeile::Versorgungsbeginn) {
         if (code < 0 || code > 2) return abgelehnt();
-        for (const int c : empfaenger(s)) kopf(c).Versorgungsbeginn = static_cast<std::int16_t>(code);
+        for (const int c : empfaenger(s))
+            kopf(c).Versorgungsbeginn = static_cast<std::int16_t>(code);
         return berechnungAusloesen();
     }
     if (!istAuswahlzeile(zeile) || code < 0 || code >= auswahlAnzahl(zeile)) return abgelehnt();
@@ -250,15 +255,20 @@ Rueckmeldung Sitzung::quoteUmschalten(Seite s, int zeile, bool tage) {
     return berechnungAusloesen();
 }
 
-Rueckmeldung Sitzung::tagesquoteUmschalten(Seite s, int zeile) { return quoteUmschalten(s, zeile, true); }
-Rueckmeldung Sitzung::stundenquoteUmschalten(Seite s, int zeile) { return quoteUmschalten(s, zeile, false); }
+Rueckmeldung Sitzung::tagesquoteUmschalten(Seite s, int zeile) {
+    return quoteUmschalten(s, zeile, true);
+}
+Rueckmeldung Sitzung::stundenquoteUmschalten(Seite s, int zeile) {
+    return quoteUmschalten(s, zeile, false);
+}
 
 Rueckmeldung Sitzung::pfeilAuf(Seite s, int zeile) {
     if (jahresmodus_) return jahresmodusAblehnen();
     if (!zeilenregel(zeile).pfeile) return abgelehnt();
     std::int32_t& betrag = satz(berechnung(s), monat_).Betrag[zeile];
     // The salary rises; the deduction (stored negative) grows by one euro.
-    const std::int64_t neu = zeile == zeile::Gehalt ? std::int64_t{betrag} + 100 : std::int64_t{betrag} - 100;
+    const std::int64_t neu =
+        zeile == zeile::Gehalt ? std::int64_t{betrag} + 100 : std::int64_t{betrag} - 100;
     if (neu > kMaxBetragHundertstel || neu < -kMaxBetragHundertstel) {
         return abgelehnt(hoechstbetragMeldung());
     }
@@ -300,7 +310,8 @@ Rueckmeldung Sitzung::kommentarSetzen(Seite s, std::string_view text) {
 }
 
 void Sitzung::namenTrimmen() {
-    for (const int c : {gruen_, zwilling(gruen_)}) kopf(c).Fallname = ohneEndblanks(kopf(c).Fallname);
+    for (const int c : {gruen_, zwilling(gruen_)})
+        kopf(c).Fallname = ohneEndblanks(kopf(c).Fallname);
 }
 
 void Sitzung::monatsknopfKlicken(int knopf) {
@@ -331,13 +342,14 @@ Rueckmeldung Sitzung::fallWaehlen(int gruenIndex) {
 
 std::string Sitzung::periodentext() const {
     if (monatsknopf_ >= kMonate) return "Jahresgehalt " + std::to_string(jahr_);
-    return "Monatsgehalt " + std::string(monatsknopfTexte()[monatsknopf_]) + " " + std::to_string(jahr_);
+    return "Monatsgehalt " + std::string(monatsknopfTexte()[monatsknopf_]) + " " +
+           std::to_string(jahr_);
 }
 
 const std::array<std::string_view, 15>& Sitzung::monatsknopfTexte() {
     static const std::array<std::string_view, 15> texte = {
-        "JAN.", "FEB.", "MRZ.", "APR.", "MAI", "JUNI", "JULI", "AUG.", "SEP.", "OKT.", "NOV.", "DEZ.",
-        "Jahresgehalt", "Alle Monate", "Alle Monate"};
+        "JAN.", "FEB.", "MRZ.", "APR.", "MAI",          "JUNI",        "JULI",       "AUG.",
+        "SEP.", "OKT.", "NOV.", "DEZ.", "Jahresgehalt", "Alle Monate", "Alle Monate"};
     return texte;
 }
 

@@ -59,7 +59,7 @@ inline constexpr std::array<std::string_view, 3> kAusgleichAbgelehntZeilen{
 /// recalculated. The window forwards what the user did and draws what the session says;
 /// the command-line tool drives the same object.
 class Sitzung {
-public:
+  public:
     /// Takes over the loaded workspace and restores the selection from the settings record.
     /// Runs the recalculation of the restored case once, as the program does at start.
     Sitzung(Arbeitsbereich bereich, const Einstellungen& einstellungen);
@@ -133,13 +133,17 @@ public:
     /// Captions of the fifteen month buttons.
     static const std::array<std::string_view, 15>& monatsknopfTexte();
 
-private:
-    Monatssatz& satz(int berechnung, int m) { return bereich_.monat(jahr_ - kErstesJahr, berechnung, m); }
+  private:
+    Monatssatz& satz(int berechnung, int m) {
+        return bereich_.monat(jahr_ - kErstesJahr, berechnung, m);
+    }
     const Monatssatz& satz(int berechnung, int m) const {
         return bereich_.monat(jahr_ - kErstesJahr, berechnung, m);
     }
     Fallkopf& kopf(int berechnung) { return bereich_.kopf(jahr_ - kErstesJahr, berechnung); }
-    const Fallkopf& kopf(int berechnung) const { return bereich_.kopf(jahr_ - kErstesJahr, berechnung); }
+    const Fallkopf& kopf(int berechnung) const {
+        return bereich_.kopf(jahr_ - kErstesJahr, berechnung);
+    }
     /// Calculations an edit of a side reaches: green also reaches its blue twin.
     std::vector<int> empfaenger(Seite s) const;
     Rueckmeldung jahresmodusAblehnen() const;

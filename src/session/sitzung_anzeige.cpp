@@ -13,16 +13,23 @@ namespace brelvanostik {
 namespace {
 
 // Percent x 100 of a Money percentage, doubled (employee share to the whole rate).
-std::int64_t ganzerSatz(Money anteil) { return (anteil * 2).units() / 100; }
+std::int64_t ganzerSatz(Money anteil) {
+    return (anteil * 2).units() / 100;
+}
 
 // The surcharge rates of row 24 by code, percent x 100.
 std::optional<std::int64_t> zusatzSatz(int code) {
     switch (code) {
-        case 0: return 0;
-        case 1: return 90;
-        case 2: return 25;
-        case 3: return 115;
-        default: return std::nullopt;
+        case 0:
+            return 0;
+        case 1:
+            return 90;
+        case 2:
+            return 25;
+        case 3:
+            return 115;
+        default:
+            return std::nullopt;
     }
 }
 
@@ -90,7 +97,8 @@ Seitenanzeige Sitzung::anzeige(Seite s) const {
     a.tage = ms.Betrag[zeile::Tage];
     a.wochenstunden = ms.Betrag[zeile::Wochenstunden];
     if (a.tage > 0 && a.wochenstunden > 0) {
-        const double woche = static_cast<double>(a.auszahlung) * 7.0 / (static_cast<double>(a.tage) / 100.0);
+        const double woche =
+            static_cast<double>(a.auszahlung) * 7.0 / (static_cast<double>(a.tage) / 100.0);
         const double stunde = woche / (static_cast<double>(a.wochenstunden) / 100.0);
         a.wochenlohn = std::llround(woche);
         a.stundenlohn = std::llround(stunde);
@@ -99,8 +107,10 @@ Seitenanzeige Sitzung::anzeige(Seite s) const {
     // Bars: the month's deductions as positive amounts, or the year's sums negated.
     const auto& z = a.zeilen;
     std::int64_t steuer = 0, sozial = 0;
-    for (int r = zeile::Lohnsteuer; r <= zeile::Kirchensteuer; ++r) steuer += jahresmodus_ ? -z[r].betrag : std::llabs(z[r].betrag);
-    for (int r = zeile::Krankenversicherung; r <= zeile::Zusatzbeitrag; ++r) sozial += jahresmodus_ ? -z[r].betrag : std::llabs(z[r].betrag);
+    for (int r = zeile::Lohnsteuer; r <= zeile::Kirchensteuer; ++r)
+        steuer += jahresmodus_ ? -z[r].betrag : std::llabs(z[r].betrag);
+    for (int r = zeile::Krankenversicherung; r <= zeile::Zusatzbeitrag; ++r)
+        sozial += jahresmodus_ ? -z[r].betrag : std::llabs(z[r].betrag);
     a.balken = balkenBerechnen(steuer, sozial, z[zeile::Brutto].betrag);
 
     if (s == Seite::Blau) {
@@ -111,15 +121,19 @@ Seitenanzeige Sitzung::anzeige(Seite s) const {
             Zeilenanzeige& zb = a.zeilen[r];
             const Zeilenanzeige& zg = gruen.zeilen[r];
             const Zeilenregel regel = kZeilenregeln[static_cast<std::size_t>(r)];
-            if (regel.auswahl && (zb.beschriftung != zg.beschriftung || zb.beschriftungSatz != zg.beschriftungSatz)) {
+            if (regel.auswahl && (zb.beschriftung != zg.beschriftung ||
+                                  zb.beschriftungSatz != zg.beschriftungSatz)) {
                 zb.beschriftungHintergrund = Farbe::Hellgelb;
             }
-            if (!jahresmodus_ && regel.betrag == Betragsart::Eingabe && ms.Betrag[r] != g.Betrag[r]) {
+            if (!jahresmodus_ && regel.betrag == Betragsart::Eingabe &&
+                ms.Betrag[r] != g.Betrag[r]) {
                 zb.feldHintergrund = Farbe::Hellgelb;
             }
             if (regel.quotenMarkiert) {
-                if (k.inTagesquote(r, monat_) != gk.inTagesquote(r, monat_)) zb.bruHintergrund = Farbe::Hellgelb;
-                if (k.inStundenquote(r, monat_) != gk.inStundenquote(r, monat_)) zb.teiHintergrund = Farbe::Hellgelb;
+                if (k.inTagesquote(r, monat_) != gk.inTagesquote(r, monat_))
+                    zb.bruHintergrund = Farbe::Hellgelb;
+                if (k.inStundenquote(r, monat_) != gk.inStundenquote(r, monat_))
+                    zb.teiHintergrund = Farbe::Hellgelb;
             }
         }
         a.versorgungAbweichend = k.ErsterVollerMonatsbezug != gk.ErsterVollerMonatsbezug ||

@@ -42,7 +42,9 @@ bool Schrittgliederung::sichtbar(int zeile, const Schrittliste& liste) const {
 
 namespace {
 
-constexpr std::size_t nr(Steuerschritte::Liste l) { return static_cast<std::size_t>(l); }
+constexpr std::size_t nr(Steuerschritte::Liste l) {
+    return static_cast<std::size_t>(l);
+}
 
 std::vector<std::string> kinderEintraege() {
     std::vector<std::string> e;
@@ -106,7 +108,9 @@ void Steuerschritte::vorbelegen(const Sitzung& sitzung) {
     const Monatssatz& satz = sitzung.arbeitsbereich().monat(jahrIndex, fall, sitzung.monat());
     const Fallkopf& kopf = sitzung.arbeitsbereich().kopf(jahrIndex, fall);
     const auto& wahl = satz.Auswahl;
-    const auto im = [](int wert, int anzahl, int sonst) { return wert >= 0 && wert < anzahl ? wert : sonst; };
+    const auto im = [](int wert, int anzahl, int sonst) {
+        return wert >= 0 && wert < anzahl ? wert : sonst;
+    };
 
     index_[nr(Liste::Geburt)] = im(wahl[1], 5, 4);
     index_[nr(Liste::Zeitraum)] = 1;
@@ -141,7 +145,9 @@ void Steuerschritte::jahrVorgeben(int jahr) {
     darstellen();
 }
 
-int Steuerschritte::index(Liste liste) const { return index_[nr(liste)]; }
+int Steuerschritte::index(Liste liste) const {
+    return index_[nr(liste)];
+}
 
 std::optional<Meldung> Steuerschritte::waehlen(Liste liste, int index) {
     const int anzahl = static_cast<int>(eintraege(liste).size());
@@ -198,7 +204,9 @@ bool Steuerschritte::feldAendern(int feld, std::int64_t hundertstel) {
     return korrigiert;
 }
 
-std::string Steuerschritte::feld0Beschriftung() const { return monatsmodus() ? "Monatsbrutto" : "Jahresbrutto"; }
+std::string Steuerschritte::feld0Beschriftung() const {
+    return monatsmodus() ? "Monatsbrutto" : "Jahresbrutto";
+}
 
 Steuereingaben Steuerschritte::eingaben() const {
     Steuereingaben e;
@@ -231,9 +239,12 @@ Steuereingaben Steuerschritte::eingaben() const {
 
 Listenangaben Steuerschritte::angaben() const {
     static constexpr std::array<int, 3> saetze = {0, 8, 9};
-    return {monatsmodus(), saetze[static_cast<std::size_t>(std::clamp(index(Liste::Kisatz), 0, 2))]};
+    return {monatsmodus(),
+            saetze[static_cast<std::size_t>(std::clamp(index(Liste::Kisatz), 0, 2))]};
 }
 
-void Steuerschritte::darstellen() { liste_ = schrittlisteBerechnen(eingaben(), angaben(), engine_); }
+void Steuerschritte::darstellen() {
+    liste_ = schrittlisteBerechnen(eingaben(), angaben(), engine_);
+}
 
 }  // namespace brelvanostik

@@ -32,7 +32,7 @@ inline constexpr std::int64_t kHoechstMonatsbrutto = 2'500'000;
 /// closed heading opens its section (and closes the others), a click on the open one
 /// closes it.
 class Schrittgliederung {
-public:
+  public:
     /// A click on a line; only heading lines react. True when something changed.
     bool klicken(int zeile);
     /// Opens the section of a heading (closing the others), whatever its state was.
@@ -45,7 +45,7 @@ public:
     /// carries the values (the one of `liste`'s pension insurance case) is shown.
     bool sichtbar(int zeile, const Schrittliste& liste) const;
 
-private:
+  private:
     int offen_ = -1;
 };
 
@@ -53,8 +53,17 @@ private:
 /// main window's case, the events that recompute, and the listing. It runs its own engine,
 /// so nothing it sets reaches the payroll calculation of the stored cases.
 class Steuerschritte {
-public:
-    enum class Liste { Jahr, Zeitraum, Klasse, Kinder, Kisatz, Geburt, Erstbezugsjahr, Bezugsmonate };
+  public:
+    enum class Liste {
+        Jahr,
+        Zeitraum,
+        Klasse,
+        Kinder,
+        Kisatz,
+        Geburt,
+        Erstbezugsjahr,
+        Bezugsmonate
+    };
 
     /// The items of a list, as the window shows them.
     static const std::vector<std::string>& eintraege(Liste liste);
@@ -107,7 +116,7 @@ public:
     const Schrittgliederung& gliederung() const { return gliederung_; }
     Schrittgliederung& gliederung() { return gliederung_; }
 
-private:
+  private:
     void darstellen();
     bool begrenzen();
 

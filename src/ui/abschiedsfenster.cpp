@@ -31,17 +31,22 @@ Abschiedsfenster::Abschiedsfenster(Hilfelinks& links, Adressoeffner& oeffner, QW
     spalte->setSpacing(6);
     spalte->addWidget(zeile(QStringLiteral("Wenn das Programm für Sie nützlich war,"), this));
     spalte->addWidget(zeile(
-        QStringLiteral("können sicher auch Ihre Arbeitskolleginnen und Arbeitskollegen damit etwas anfangen."), this));
+        QStringLiteral(
+            "können sicher auch Ihre Arbeitskolleginnen und Arbeitskollegen damit etwas anfangen."),
+        this));
     spalte->addWidget(zeile(QStringLiteral("Empfehlen Sie ihnen einfach die Internetseite"), this));
-    auto* produkt = new Linkfeld(QString::fromStdString(links_.basis()) + QStringLiteral("/Brelvanostik/"),
-                                 linkfarben::kRot, false, this);
+    auto* produkt =
+        new Linkfeld(QString::fromStdString(links_.basis()) + QStringLiteral("/Brelvanostik/"),
+                     linkfarben::kRot, false, this);
     produkt->setObjectName(QStringLiteral("produktseite"));
     produkt->setMinimumHeight(produkt->sizeHint().height() + 6);
     spalte->addWidget(produkt);
     spalte->addSpacing(8);
-    spalte->addWidget(zeile(QStringLiteral("Wenn Sie ein noch leistungsfähigeres Programm benötigen,"), this));
+    spalte->addWidget(
+        zeile(QStringLiteral("Wenn Sie ein noch leistungsfähigeres Programm benötigen,"), this));
     spalte->addWidget(zeile(QStringLiteral(" finden Sie es auf der Seite "), this));
-    auto* start = new Linkfeld(QString::fromStdString(links_.basis()), linkfarben::kRot, false, this);
+    auto* start =
+        new Linkfeld(QString::fromStdString(links_.basis()), linkfarben::kRot, false, this);
     start->setObjectName(QStringLiteral("startseite"));
     start->setMinimumHeight(start->sizeHint().height() + 6);
     spalte->addWidget(start);

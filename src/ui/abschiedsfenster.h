@@ -12,13 +12,13 @@ class Hilfelinks;
 /// when it is closed ("Schließen" or the close box).
 class Abschiedsfenster : public QWidget {
     Q_OBJECT
-public:
+  public:
     Abschiedsfenster(Hilfelinks& links, Adressoeffner& oeffner, QWidget* eltern = nullptr);
 
     /// Shows the window in the middle of the screen.
     void zeigen();
 
-private:
+  private:
     Hilfelinks& links_;
     Adressoeffner& oeffner_;
 };

@@ -22,8 +22,12 @@ void AlleMonateModell::setzen(const AlleMonate& tabelle, Seite seite) {
     endResetModel();
 }
 
-int AlleMonateModell::rowCount(const QModelIndex& eltern) const { return eltern.isValid() ? 0 : kRasterzeilen; }
-int AlleMonateModell::columnCount(const QModelIndex& eltern) const { return eltern.isValid() ? 0 : kRasterspalten; }
+int AlleMonateModell::rowCount(const QModelIndex& eltern) const {
+    return eltern.isValid() ? 0 : kRasterzeilen;
+}
+int AlleMonateModell::columnCount(const QModelIndex& eltern) const {
+    return eltern.isValid() ? 0 : kRasterspalten;
+}
 
 QVariant AlleMonateModell::data(const QModelIndex& index, int rolle) const {
     if (!index.isValid()) return {};
@@ -32,25 +36,28 @@ QVariant AlleMonateModell::data(const QModelIndex& index, int rolle) const {
     const bool summe = spalte == kRasterspalten - 1;
     const QColor seitenfarbe = seite_ == Seite::Gruen ? farben::kHellgruen : farben::kHellcyan;
     switch (rolle) {
-    case Qt::DisplayRole:
-        if (spalte == 0) return QString::fromUtf8(AlleMonate::beschriftung(zeile).data(),
-                                                  static_cast<qsizetype>(AlleMonate::beschriftung(zeile).size()));
-        if (zeile == 0) {
-            const auto kopf = AlleMonate::spaltenkopf(spalte - 1);
-            return QString::fromUtf8(kopf.data(), static_cast<qsizetype>(kopf.size()));
-        }
-        return zahlenformat::betrag(tabelle_.wert(zeile, spalte - 1)) + (summe ? QStringLiteral(" ") : QString());
-    case Qt::TextAlignmentRole:
-        if (spalte == 0) return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
-        if (zeile == 0) return QVariant::fromValue(Qt::AlignCenter);
-        return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
-    case Qt::BackgroundRole:
-        return fest || summe ? seitenfarbe : farben::kWeiss;
-    case Qt::ForegroundRole:
-        if (fest) return farben::kSchwarz;
-        return tabelle_.wert(zeile, spalte - 1) < 0 ? farben::kHellrot : farben::kSchwarz;
-    default:
-        return {};
+        case Qt::DisplayRole:
+            if (spalte == 0)
+                return QString::fromUtf8(
+                    AlleMonate::beschriftung(zeile).data(),
+                    static_cast<qsizetype>(AlleMonate::beschriftung(zeile).size()));
+            if (zeile == 0) {
+                const auto kopf = AlleMonate::spaltenkopf(spalte - 1);
+                return QString::fromUtf8(kopf.data(), static_cast<qsizetype>(kopf.size()));
+            }
+            return zahlenformat::betrag(tabelle_.wert(zeile, spalte - 1)) +
+                   (summe ? QStringLiteral(" ") : QString());
+        case Qt::TextAlignmentRole:
+            if (spalte == 0) return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
+            if (zeile == 0) return QVariant::fromValue(Qt::AlignCenter);
+            return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+        case Qt::BackgroundRole:
+            return fest || summe ? seitenfarbe : farben::kWeiss;
+        case Qt::ForegroundRole:
+            if (fest) return farben::kSchwarz;
+            return tabelle_.wert(zeile, spalte - 1) < 0 ? farben::kHellrot : farben::kSchwarz;
+        default:
+            return {};
     }
 }
 

@@ -13,7 +13,7 @@ namespace brelvanostik {
 /// side's colour with a blank at the right edge.
 class AlleMonateModell : public QAbstractTableModel {
     Q_OBJECT
-public:
+  public:
     using QAbstractTableModel::QAbstractTableModel;
 
     void setzen(const AlleMonate& tabelle, Seite seite);
@@ -23,7 +23,7 @@ public:
     int columnCount(const QModelIndex& eltern = {}) const override;
     QVariant data(const QModelIndex& index, int rolle = Qt::DisplayRole) const override;
 
-private:
+  private:
     AlleMonate tabelle_;
     Seite seite_ = Seite::Gruen;
 };
@@ -31,22 +31,22 @@ private:
 /// The table of all twelve months of one calculation, laid over the calculation area.
 class AlleMonateTabelle : public QTableView {
     Q_OBJECT
-public:
+  public:
     explicit AlleMonateTabelle(QWidget* eltern);
 
     /// Fills the table with the calculation of `seite` and shows it over its parent.
     void zeigen(const Sitzung& sitzung, Seite seite);
     const AlleMonateModell& modell() const { return modell_; }
 
-signals:
+  signals:
     /// The context menu's "Als CSV speichern …" (the shown side) or "Beide Seiten als CSV
     /// speichern …".
     void csvSpeichernVerlangt(bool beide);
 
-protected:
+  protected:
     void resizeEvent(QResizeEvent* ereignis) override;
 
-private:
+  private:
     void spaltenAnpassen();
     AlleMonateModell modell_;
 };

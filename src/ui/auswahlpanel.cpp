@@ -30,10 +30,12 @@ Auswahlpanel::Auswahlpanel(QWidget* eltern) : QFrame(eltern) {
     liste_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     liste_->setSelectionMode(QAbstractItemView::NoSelection);
     spalte->addWidget(liste_);
-    connect(liste_, &QListWidget::clicked, this,
-            [this](const QModelIndex& eintrag) { emit eintragGewaehlt(seite_, zeile_, eintrag.row()); });
-    connect(liste_, &QListWidget::activated, this,
-            [this](const QModelIndex& eintrag) { emit eintragGewaehlt(seite_, zeile_, eintrag.row()); });
+    connect(liste_, &QListWidget::clicked, this, [this](const QModelIndex& eintrag) {
+        emit eintragGewaehlt(seite_, zeile_, eintrag.row());
+    });
+    connect(liste_, &QListWidget::activated, this, [this](const QModelIndex& eintrag) {
+        emit eintragGewaehlt(seite_, zeile_, eintrag.row());
+    });
 
     versorgung_ = new QWidget(this);
     auto* raster = new QGridLayout(versorgung_);
@@ -62,13 +64,16 @@ Auswahlpanel::Auswahlpanel(QWidget* eltern) : QFrame(eltern) {
     hide();
 }
 
-bool Auswahlpanel::fuerVersorgung() const { return zeile_ == zeile::Versorgungsbeginn; }
+bool Auswahlpanel::fuerVersorgung() const {
+    return zeile_ == zeile::Versorgungsbeginn;
+}
 
 void Auswahlpanel::oeffnen(Seite seite, int zeile, const std::vector<std::string>& eintraege,
                            int aktuell, const QRect& neben) {
     seite_ = seite;
     zeile_ = zeile;
-    farben::setzen(this, QPalette::Window, seite == Seite::Gruen ? farben::kHellgruen : farben::kHellcyan);
+    farben::setzen(this, QPalette::Window,
+                   seite == Seite::Gruen ? farben::kHellgruen : farben::kHellcyan);
     liste_->clear();
     for (const std::string& eintrag : eintraege) liste_->addItem(QString::fromStdString(eintrag));
     aktuell_ = -1;
@@ -87,10 +92,12 @@ void Auswahlpanel::aktuellSetzen(int aktuell) {
     for (int i = 0; i < liste_->count(); ++i) {
         liste_->item(i)->setBackground(i == aktuell ? seitenfarbe : farben::kWeiss);
     }
-    if (aktuell >= 0 && aktuell < liste_->count()) liste_->setCurrentRow(aktuell, QItemSelectionModel::NoUpdate);
+    if (aktuell >= 0 && aktuell < liste_->count())
+        liste_->setCurrentRow(aktuell, QItemSelectionModel::NoUpdate);
 }
 
-void Auswahlpanel::versorgungZeigen(int beginn, std::int64_t ersterBezug, std::int64_t sonderzahlung) {
+void Auswahlpanel::versorgungZeigen(int beginn, std::int64_t ersterBezug,
+                                    std::int64_t sonderzahlung) {
     const QString jahr = QString::number(2005 + beginn);
     ersterText_->setText(QStringLiteral("erster voller Monatsbezug ") + jahr + QLatin1Char(':'));
     sonderText_->setText(QStringLiteral("Versorgungs-Sonderzahlung ") + jahr + QLatin1Char(':'));
@@ -102,12 +109,15 @@ void Auswahlpanel::versorgungZeigen(int beginn, std::int64_t ersterBezug, std::i
 
 void Auswahlpanel::platzieren(const QRect& neben) {
     const QWidget* flaeche = parentWidget();
-    const int zeilenhoehe = liste_->sizeHintForRow(0) > 0 ? liste_->sizeHintForRow(0) : fontMetrics().height() + 2;
-    const int listenhoehe = zeilenhoehe * std::max(1, liste_->count()) + 2 * liste_->frameWidth() + 2;
+    const int zeilenhoehe =
+        liste_->sizeHintForRow(0) > 0 ? liste_->sizeHintForRow(0) : fontMetrics().height() + 2;
+    const int listenhoehe =
+        zeilenhoehe * std::max(1, liste_->count()) + 2 * liste_->frameWidth() + 2;
     liste_->setFixedHeight(listenhoehe);
     const int textbreite = liste_->sizeHintForColumn(0) + 2 * liste_->frameWidth() + 8;
     int breite = std::max(neben.width(), textbreite) + 12;
-    if (versorgung_->isVisibleTo(this)) breite = std::max(breite, versorgung_->sizeHint().width() + 12);
+    if (versorgung_->isVisibleTo(this))
+        breite = std::max(breite, versorgung_->sizeHint().width() + 12);
     int hoehe = sizeHint().height();
     breite = std::min(breite, flaeche->width());
     hoehe = std::min(hoehe, flaeche->height());

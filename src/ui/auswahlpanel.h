@@ -22,7 +22,7 @@ class Betragsfeld;
 /// side the panel was opened for.
 class Auswahlpanel : public QFrame {
     Q_OBJECT
-public:
+  public:
     explicit Auswahlpanel(QWidget* eltern);
 
     /// Opens the panel for `zeile` of `seite` beside `neben` (the label's rectangle in the
@@ -38,7 +38,7 @@ public:
     int zeile() const { return zeile_; }
     bool fuerVersorgung() const;
 
-signals:
+  signals:
     void eintragGewaehlt(Seite seite, int zeile, int code);
     /// The free area of the panel (or its close button) was clicked.
     void freiGeklickt();
@@ -46,11 +46,11 @@ signals:
     void versorgungsbetragAuswerten(Seite seite, int feld, const QString& text);
     void versorgungsbetragGeklickt(Seite seite, int feld);
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* ereignis) override;
     void keyPressEvent(QKeyEvent* ereignis) override;
 
-private:
+  private:
     void platzieren(const QRect& neben);
 
     Seite seite_ = Seite::Gruen;

@@ -37,9 +37,12 @@ void Balkenanzeige::darstellen(const Balken& balken) {
         for (double& a : anteile) a /= summe;
     }
     std::array<QString, 3> texte = {
-        QStringLiteral("Steuer = ") + zahlenformat::prozent(balken.promilleSteuer) + QStringLiteral(" %"),
-        QStringLiteral("Soz.V. = ") + zahlenformat::prozent(balken.promilleSozial) + QStringLiteral(" %"),
-        QStringLiteral("Netto = ") + zahlenformat::prozent(balken.promilleNetto) + QStringLiteral(" %"),
+        QStringLiteral("Steuer = ") + zahlenformat::prozent(balken.promilleSteuer) +
+            QStringLiteral(" %"),
+        QStringLiteral("Soz.V. = ") + zahlenformat::prozent(balken.promilleSozial) +
+            QStringLiteral(" %"),
+        QStringLiteral("Netto = ") + zahlenformat::prozent(balken.promilleNetto) +
+            QStringLiteral(" %"),
     };
     if (anteile == anteile_ && texte == texte_) return;
     anteile_ = anteile;
@@ -74,8 +77,10 @@ void Balkenanzeige::paintEvent(QPaintEvent*) {
     auto passt = [&] {
         const int marke = masse.height() / 2 + 3;
         int breiteste = 0;
-        for (const QString& text : texte_) breiteste = std::max(breiteste, masse.horizontalAdvance(text));
-        return links + marke + breiteste <= flaeche.right() && 3 * masse.height() <= flaeche.height();
+        for (const QString& text : texte_)
+            breiteste = std::max(breiteste, masse.horizontalAdvance(text));
+        return links + marke + breiteste <= flaeche.right() &&
+               3 * masse.height() <= flaeche.height();
     };
     while (!passt() && schrift.pointSizeF() > 5.0) {
         schrift.setPointSizeF(schrift.pointSizeF() - 0.5);

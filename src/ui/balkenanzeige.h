@@ -11,7 +11,7 @@ namespace brelvanostik {
 /// with its truncated percentage ("Steuer = 23,456 %").
 class Balkenanzeige : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit Balkenanzeige(QWidget* eltern);
 
     void darstellen(const Balken& balken);
@@ -20,10 +20,10 @@ public:
     QString sozialText() const { return texte_[1]; }
     QString nettoText() const { return texte_[2]; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* ereignis) override;
 
-private:
+  private:
     std::array<double, 3> anteile_{};
     std::array<QString, 3> texte_;
 };

@@ -12,17 +12,17 @@ namespace brelvanostik {
 /// in the event loop.
 class Beendigungssignale : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit Beendigungssignale(QObject* eltern = nullptr);
     ~Beendigungssignale() override;
 
     /// False when the pipe could not be set up (the signals then keep their default).
     bool aktiv() const { return notifier_ != nullptr; }
 
-signals:
+  signals:
     void beendenVerlangt();
 
-private:
+  private:
     void lesen();
 
     QSocketNotifier* notifier_ = nullptr;

@@ -39,7 +39,7 @@ struct Befehl {
     const char* symbol;   ///< freedesktop icon name
     const char* zeichen;  ///< the program's own picture when the theme has none
     QColor platte;
-    const char* name;     ///< accessible name and caption
+    const char* name;  ///< accessible name and caption
     bool mitText;
 };
 
@@ -49,14 +49,17 @@ Befehlsleiste::Befehlsleiste(Tippzeile* tipp, QWidget* eltern) : QWidget(eltern)
     setObjectName(QStringLiteral("befehlsleiste"));
     const Befehl links[] = {
         {0, "document-print", "G", farben::kHellgruen, "Grüne Berechnung drucken", false},
-        {6, "dialog-information", "i", farben::kHellgruen, "Interne Werte der grünen Berechnung", false},
+        {6, "dialog-information", "i", farben::kHellgruen, "Interne Werte der grünen Berechnung",
+         false},
         {9, "", "", farben::kHellgruen, "Versorgungsbezüge", true},
     };
     const Befehl rechts[] = {
         {10, "", "", farben::kHellcyan, "Versorgungsbezüge", true},
-        {5, "dialog-information", "i", farben::kHellcyan, "Interne Werte der blauen Berechnung", false},
+        {5, "dialog-information", "i", farben::kHellcyan, "Interne Werte der blauen Berechnung",
+         false},
         {30, "document-print", "B", farben::kHellcyan, "Blaue Berechnung drucken", false},
-        {8, "document-print-preview", "GB", farben::kGelbeSpalte, "Beide Berechnungen drucken", false},
+        {8, "document-print-preview", "GB", farben::kGelbeSpalte, "Beide Berechnungen drucken",
+         false},
         {2, "accessories-calculator", "=", farben::kWeiss, "Taschenrechner", false},
         {3, "help-contents", "?", farben::kWeiss, "Lohnsteuer Schritt für Schritt", false},
         {4, "help-about", "!", farben::kWeiss, "Programminformationen", false},
@@ -96,7 +99,8 @@ Befehlsleiste::Befehlsleiste(Tippzeile* tipp, QWidget* eltern) : QWidget(eltern)
         }
         farben::setzen(knopf, QPalette::Button, b.platte);
         const auto tippText = befehlstipp(b.nummer);
-        tipp->anmelden(knopf, QString::fromUtf8(tippText.data(), static_cast<qsizetype>(tippText.size())));
+        tipp->anmelden(knopf,
+                       QString::fromUtf8(tippText.data(), static_cast<qsizetype>(tippText.size())));
         const auto aktion = aktionen.at(b.nummer);
         connect(knopf, &QPushButton::clicked, this, [this, aktion] {
             emit befehlBeginnt();

@@ -19,7 +19,7 @@ class Tippzeile;
 /// `befehlBeginnt` (the window closes whatever lies over it), then reports what was asked.
 class Befehlsleiste : public QWidget {
     Q_OBJECT
-public:
+  public:
     Befehlsleiste(Tippzeile* tipp, QWidget* eltern);
 
     /// A command button by its number (0, 1, 2, 3, 4, 5, 6, 8, 9, 10, 30, 31).
@@ -28,7 +28,7 @@ public:
     /// standard size for a maximised one.
     void groesseZeigen(bool maximiert);
 
-signals:
+  signals:
     void befehlBeginnt();
     void druckenGeklickt(Seite seite);
     void beideDruckenGeklickt();
@@ -40,7 +40,7 @@ signals:
     void standardgroesseGeklickt();
     void bildschirmgroesseGeklickt();
 
-private:
+  private:
     std::map<int, QPushButton*> knoepfe_;
 };
 

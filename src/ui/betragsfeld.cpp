@@ -15,7 +15,7 @@ namespace {
 /// pass for the field to decide, and the field takes nothing but digits and one comma.
 /// Whatever is pasted or dropped is judged the same way.
 class Feldpruefer final : public QValidator {
-public:
+  public:
     using QValidator::QValidator;
     State validate(QString& text, int&) const override {
         for (const QChar zeichen : text) {
@@ -95,8 +95,8 @@ void Betragsfeld::keyPressEvent(QKeyEvent* ereignis) {
     const bool eingabetaste = taste == Qt::Key_Return || taste == Qt::Key_Enter;
     const bool kuerzel = (ereignis->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) != 0;
     if (gesperrt_) {
-        const bool aendernd = eingabetaste || taste == Qt::Key_Backspace || taste == Qt::Key_Delete ||
-                              (!kuerzel && !ereignis->text().isEmpty());
+        const bool aendernd = eingabetaste || taste == Qt::Key_Backspace ||
+                              taste == Qt::Key_Delete || (!kuerzel && !ereignis->text().isEmpty());
         if (aendernd) {
             emit gesperrtBedient(index_);
             return;
@@ -139,7 +139,8 @@ void Betragsfeld::focusOutEvent(QFocusEvent* ereignis) {
     QLineEdit::focusOutEvent(ereignis);
     auswahlNachKlick_ = false;
     // Switching to another program or opening a menu is no leaving of the field.
-    if (ereignis->reason() == Qt::ActiveWindowFocusReason || ereignis->reason() == Qt::PopupFocusReason) {
+    if (ereignis->reason() == Qt::ActiveWindowFocusReason ||
+        ereignis->reason() == Qt::PopupFocusReason) {
         return;
     }
     if (!gesperrt_ && isModified()) {

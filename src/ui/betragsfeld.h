@@ -12,7 +12,7 @@ namespace brelvanostik {
 /// over for storing. The field stores nothing itself.
 class Betragsfeld : public QLineEdit {
     Q_OBJECT
-public:
+  public:
     /// `index` is the control index: the row, plus 30 on the blue side.
     Betragsfeld(int index, QWidget* eltern);
 
@@ -27,7 +27,7 @@ public:
     /// Hands over a text the user typed but has not yet confirmed (the window closes).
     void offeneEingabeAuswerten();
 
-signals:
+  signals:
     /// Enter, Tab or leaving the field after a change: `text` is what the user typed.
     void auswerten(int index, const QString& text);
     /// A key that would change the text was pressed while the field is locked.
@@ -35,7 +35,7 @@ signals:
     /// The field was clicked with the left mouse button (the calculator hands its result over).
     void geklickt(int index);
 
-protected:
+  protected:
     bool event(QEvent* ereignis) override;
     void keyPressEvent(QKeyEvent* ereignis) override;
     void focusInEvent(QFocusEvent* ereignis) override;
@@ -43,7 +43,7 @@ protected:
     void mousePressEvent(QMouseEvent* ereignis) override;
     void mouseReleaseEvent(QMouseEvent* ereignis) override;
 
-private:
+  private:
     void auswertenSenden();
     void textSetzen(const QString& text);
     /// The text the field shows for its amount in its present state.

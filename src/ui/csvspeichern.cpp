@@ -9,21 +9,25 @@
 
 namespace brelvanostik {
 
-std::optional<std::string> alleMonateAlsCsvSpeichern(const Sitzung& sitzung, bool beide, Meldungsanzeige& meldungen) {
+std::optional<std::string> alleMonateAlsCsvSpeichern(const Sitzung& sitzung, bool beide,
+                                                     Meldungsanzeige& meldungen) {
     const bool blau = sitzung.alleMonateSeite() == Seite::Blau;
     const QString vorschlag = QStringLiteral("Brelvanostik-%1-Fall-%2-%3.csv")
                                   .arg(sitzung.jahr())
                                   .arg(sitzung.fallIndex() + 1)
-                                  .arg(beide ? QStringLiteral("gruen-blau") : blau ? QStringLiteral("blau") : QStringLiteral("gruen"));
+                                  .arg(beide  ? QStringLiteral("gruen-blau")
+                                       : blau ? QStringLiteral("blau")
+                                              : QStringLiteral("gruen"));
     const auto ziel = meldungen.csvDateiWaehlen(vorschlag);
     if (!ziel) return std::nullopt;
 
-    const std::string text = alleMonateCsv(sitzung.arbeitsbereich(), sitzung.jahr(), sitzung.fallIndex(),
-                                           beide || !blau, beide || blau);
+    const std::string text = alleMonateCsv(sitzung.arbeitsbereich(), sitzung.jahr(),
+                                           sitzung.fallIndex(), beide || !blau, beide || blau);
     const QString name = QString::fromStdString(ziel->string());
     QSaveFile datei(name);
     if (datei.open(QIODevice::WriteOnly) &&
-        datei.write(text.data(), static_cast<qint64>(text.size())) == static_cast<qint64>(text.size()) &&
+        datei.write(text.data(), static_cast<qint64>(text.size())) ==
+            static_cast<qint64>(text.size()) &&
         datei.commit()) {
         return ziel->string();
     }

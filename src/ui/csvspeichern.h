@@ -12,6 +12,7 @@ class Sitzung;
 /// the side the table shows (or of both sides, green first) for a spreadsheet. A file that
 /// cannot be written is reported; the previous file then stays as it was. Returns the
 /// written file's name, nothing when abandoned or failed.
-std::optional<std::string> alleMonateAlsCsvSpeichern(const Sitzung& sitzung, bool beide, Meldungsanzeige& meldungen);
+std::optional<std::string> alleMonateAlsCsvSpeichern(const Sitzung& sitzung, bool beide,
+                                                     Meldungsanzeige& meldungen);
 
 }  // namespace brelvanostik

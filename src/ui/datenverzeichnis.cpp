@@ -6,7 +6,8 @@
 
 namespace brelvanostik {
 
-std::optional<std::filesystem::path> datenverzeichnis(const QStringList& argumente, QString& fehler) {
+std::optional<std::filesystem::path> datenverzeichnis(const QStringList& argumente,
+                                                      QString& fehler) {
     std::error_code code;
     if (!argumente.contains(QString::fromLatin1(kMenueArgument))) {
         std::filesystem::path arbeitsverzeichnis = std::filesystem::current_path(code);
@@ -16,9 +17,10 @@ std::optional<std::filesystem::path> datenverzeichnis(const QStringList& argumen
         std::filesystem::path(QDir::homePath().toStdString()) / kMenueVerzeichnisName;
     std::filesystem::create_directories(ziel, code);
     if (code || !std::filesystem::is_directory(ziel, code)) {
-        fehler = QStringLiteral("Das Datenverzeichnis „%1“ kann nicht angelegt werden: %2")
-                     .arg(QString::fromStdString(ziel.string()),
-                          QString::fromLocal8Bit(code ? code.message().c_str() : "kein Verzeichnis"));
+        fehler =
+            QStringLiteral("Das Datenverzeichnis „%1“ kann nicht angelegt werden: %2")
+                .arg(QString::fromStdString(ziel.string()),
+                     QString::fromLocal8Bit(code ? code.message().c_str() : "kein Verzeichnis"));
         return std::nullopt;
     }
     return ziel;

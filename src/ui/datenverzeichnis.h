@@ -19,6 +19,7 @@ inline constexpr const char* kMenueVerzeichnisName = "Brelvanostik";
 /// Where the program keeps its data files: the working directory when started from a
 /// terminal; with `--menue` the folder ~/Brelvanostik, created when missing. Empty when that
 /// folder cannot be created; `fehler` then says why, in German.
-std::optional<std::filesystem::path> datenverzeichnis(const QStringList& argumente, QString& fehler);
+std::optional<std::filesystem::path> datenverzeichnis(const QStringList& argumente,
+                                                      QString& fehler);
 
 }  // namespace brelvanostik

@@ -14,19 +14,21 @@ constexpr const char* kTitel = "Drucken";
 void druckenOderPdfAnbieten(const druck::Dokument& dokument, Meldungsanzeige& meldungen) {
     std::string fehler;
     switch (druck::aufStandarddrucker(dokument, fehler)) {
-    case druck::Druckergebnis::Gedruckt: return;
-    case druck::Druckergebnis::Fehler:
-        meldungen.zeigen({kTitel, fehler, Meldung::Symbol::Fehler});
-        return;
-    case druck::Druckergebnis::KeinDrucker: break;
+        case druck::Druckergebnis::Gedruckt:
+            return;
+        case druck::Druckergebnis::Fehler:
+            meldungen.zeigen({kTitel, fehler, Meldung::Symbol::Fehler});
+            return;
+        case druck::Druckergebnis::KeinDrucker:
+            break;
     }
     if (!meldungen.bestaetigen(QString::fromUtf8(kTitel),
                                QStringLiteral("Auf diesem Rechner ist kein Drucker eingerichtet.\n"
                                               "Möchten Sie den Ausdruck als PDF-Datei speichern?")))
         return;
-    const QString vorschlag =
-        QDir::current().filePath(QString::fromStdString(dokument.titel.empty() ? "Ausdruck" : dokument.titel) +
-                                 QStringLiteral(".pdf"));
+    const QString vorschlag = QDir::current().filePath(
+        QString::fromStdString(dokument.titel.empty() ? "Ausdruck" : dokument.titel) +
+        QStringLiteral(".pdf"));
     const auto datei = meldungen.pdfDateiWaehlen(vorschlag);
     if (!datei) return;
     if (!druck::alsPdfSchreiben(dokument, *datei, fehler))

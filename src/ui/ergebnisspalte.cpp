@@ -46,9 +46,9 @@ Ergebnisspalte::Ergebnisspalte(QGridLayout* raster, int spalte, QWidget* flaeche
     modus_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     modus_->setMinimumSize(0, 0);
     modus_->setFocusPolicy(Qt::ClickFocus);
-    tipp->anmelden(modus_, QStringLiteral(
-        "Bestimmt, ob in der gelben Spalte die Summe der grünen und blauen Berechnung oder deren "
-        "Unterschied angezeigt wird."));
+    tipp->anmelden(modus_, QStringLiteral("Bestimmt, ob in der gelben Spalte die Summe der grünen "
+                                          "und blauen Berechnung oder deren "
+                                          "Unterschied angezeigt wird."));
     raster->addWidget(modus_, raster::zeileImRaster(kErsteZeile - 1), spalte);
     connect(modus_, &QPushButton::clicked, this, &Ergebnisspalte::modusGeklickt);
 }

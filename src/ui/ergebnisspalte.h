@@ -19,16 +19,16 @@ class Tippzeile;
 /// green and blue, and the "Gemeinsam"/"Unterschied" button that switches between them.
 class Ergebnisspalte : public QObject {
     Q_OBJECT
-public:
+  public:
     Ergebnisspalte(QGridLayout* raster, int spalte, QWidget* flaeche, Tippzeile* tipp);
 
     void darstellen(const GelbeSpalte& spalte, bool jahresmodus);
     QPushButton* modusknopf() const { return modus_; }
 
-signals:
+  signals:
     void modusGeklickt();
 
-private:
+  private:
     std::array<QLabel*, kZeilen> werte_{};  ///< rows 5-26
     QPushButton* modus_ = nullptr;
 };

@@ -6,12 +6,18 @@ namespace brelvanostik::farben {
 
 QColor farbe(Farbe f) {
     switch (f) {
-        case Farbe::Schwarz: return kSchwarz;
-        case Farbe::Hellrot: return kHellrot;
-        case Farbe::Hellgelb: return kHellgelb;
-        case Farbe::Weiss: return kWeiss;
-        case Farbe::Hellgruen: return kHellgruen;
-        case Farbe::Hellcyan: return kHellcyan;
+        case Farbe::Schwarz:
+            return kSchwarz;
+        case Farbe::Hellrot:
+            return kHellrot;
+        case Farbe::Hellgelb:
+            return kHellgelb;
+        case Farbe::Weiss:
+            return kWeiss;
+        case Farbe::Hellgruen:
+            return kHellgruen;
+        case Farbe::Hellcyan:
+            return kHellcyan;
     }
     return kWeiss;
 }

@@ -13,13 +13,13 @@ namespace brelvanostik {
 /// has always used, and the panel colours of the two sides.
 namespace farben {
 
-inline const QColor kSchwarz{0, 0, 0};             ///< palette 0
-inline const QColor kHellrot{255, 0, 0};           ///< palette 12: negatives, "Unterschied"
-inline const QColor kHellgelb{255, 255, 0};        ///< palette 14: blue differs from green
-inline const QColor kWeiss{255, 255, 255};         ///< palette 15
-inline const QColor kHellgruen{192, 255, 192};     ///< the green side's panels
-inline const QColor kHellcyan{192, 255, 255};      ///< the blue side's panels
-inline const QColor kGelbeSpalte{255, 255, 176};   ///< background of the yellow column
+inline const QColor kSchwarz{0, 0, 0};            ///< palette 0
+inline const QColor kHellrot{255, 0, 0};          ///< palette 12: negatives, "Unterschied"
+inline const QColor kHellgelb{255, 255, 0};       ///< palette 14: blue differs from green
+inline const QColor kWeiss{255, 255, 255};        ///< palette 15
+inline const QColor kHellgruen{192, 255, 192};    ///< the green side's panels
+inline const QColor kHellcyan{192, 255, 255};     ///< the blue side's panels
+inline const QColor kGelbeSpalte{255, 255, 176};  ///< background of the yellow column
 
 QColor farbe(Farbe f);
 

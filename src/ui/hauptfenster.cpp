@@ -61,8 +61,10 @@ constexpr int kMindesthoehe = 680;
 constexpr double kTwipsJeZoll = 1440.0;
 
 double twipsJePixel(const QWidget* fenster) {
-    const QScreen* schirm = fenster->screen() != nullptr ? fenster->screen() : QGuiApplication::primaryScreen();
-    const double dpi = schirm != nullptr && schirm->logicalDotsPerInch() > 0 ? schirm->logicalDotsPerInch() : 96.0;
+    const QScreen* schirm =
+        fenster->screen() != nullptr ? fenster->screen() : QGuiApplication::primaryScreen();
+    const double dpi =
+        schirm != nullptr && schirm->logicalDotsPerInch() > 0 ? schirm->logicalDotsPerInch() : 96.0;
     return kTwipsJeZoll / dpi;
 }
 
@@ -147,20 +149,24 @@ void Hauptfenster::aufbauen() {
         connect(seite, &Seitenpanel::zeileGeklickt, this, &Hauptfenster::zeileGeklickt);
         connect(seite, &Seitenpanel::zeileRechtsGeklickt, this, &Hauptfenster::zeileRechtsGeklickt);
         connect(seite, &Seitenpanel::betragAuswerten, this, &Hauptfenster::betragAuswerten);
-        connect(seite, &Seitenpanel::betragGeklickt, this,
-                [this, seite](Seite s, int zeile) { betragGeklickt(s, zeile, seite->feld(zeile)); });
+        connect(seite, &Seitenpanel::betragGeklickt, this, [this, seite](Seite s, int zeile) {
+            betragGeklickt(s, zeile, seite->feld(zeile));
+        });
         connect(seite, &Seitenpanel::gesperrtBedient, this, &Hauptfenster::jahresmodusMelden);
-        connect(seite, &Seitenpanel::tagesquoteGeklickt, this,
-                [this](Seite s, int zeile) { zeilenaktion(&Sitzung::tagesquoteUmschalten, s, zeile); });
-        connect(seite, &Seitenpanel::stundenquoteGeklickt, this,
-                [this](Seite s, int zeile) { zeilenaktion(&Sitzung::stundenquoteUmschalten, s, zeile); });
+        connect(seite, &Seitenpanel::tagesquoteGeklickt, this, [this](Seite s, int zeile) {
+            zeilenaktion(&Sitzung::tagesquoteUmschalten, s, zeile);
+        });
+        connect(seite, &Seitenpanel::stundenquoteGeklickt, this, [this](Seite s, int zeile) {
+            zeilenaktion(&Sitzung::stundenquoteUmschalten, s, zeile);
+        });
         connect(seite, &Seitenpanel::pfeilAufGeklickt, this,
                 [this](Seite s, int zeile) { zeilenaktion(&Sitzung::pfeilAuf, s, zeile); });
         connect(seite, &Seitenpanel::pfeilAbGeklickt, this,
                 [this](Seite s, int zeile) { zeilenaktion(&Sitzung::pfeilAb, s, zeile); });
-        connect(seite, &Seitenpanel::kommentarGeaendert, this, [this](Seite s, const QString& text) {
-            sitzung_.kommentarSetzen(s, text.toStdString());
-        });
+        connect(seite, &Seitenpanel::kommentarGeaendert, this,
+                [this](Seite s, const QString& text) {
+                    sitzung_.kommentarSetzen(s, text.toStdString());
+                });
     }
     connect(gelb_, &Ergebnisspalte::modusGeklickt, this, [this] {
         ueberlagerungenSchliessen();
@@ -188,23 +194,30 @@ void Hauptfenster::aufbauen() {
     });
 
     tabelle_ = new AlleMonateTabelle(flaeche_);
-    connect(tabelle_, &AlleMonateTabelle::csvSpeichernVerlangt, this, &Hauptfenster::alleMonateAlsCsvSpeichern);
+    connect(tabelle_, &AlleMonateTabelle::csvSpeichernVerlangt, this,
+            &Hauptfenster::alleMonateAlsCsvSpeichern);
     interne_ = new InterneWerteTabelle(flaeche_);
 
     // Foot: the command buttons around the tip line.
     befehle_ = new Befehlsleiste(tipp_, this);
     befehle_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     versorgungBlau_ = befehle_->knopf(10);
-    connect(befehle_, &Befehlsleiste::befehlBeginnt, this, &Hauptfenster::ueberlagerungenSchliessen);
+    connect(befehle_, &Befehlsleiste::befehlBeginnt, this,
+            &Hauptfenster::ueberlagerungenSchliessen);
     connect(befehle_, &Befehlsleiste::druckenGeklickt, this, &Hauptfenster::drucken);
     connect(befehle_, &Befehlsleiste::beideDruckenGeklickt, this, &Hauptfenster::beideDrucken);
-    connect(befehle_, &Befehlsleiste::interneWerteGeklickt, this, &Hauptfenster::interneWerteZeigen);
+    connect(befehle_, &Befehlsleiste::interneWerteGeklickt, this,
+            &Hauptfenster::interneWerteZeigen);
     connect(befehle_, &Befehlsleiste::versorgungGeklickt, this, &Hauptfenster::versorgungOeffnen);
     connect(befehle_, &Befehlsleiste::rechnerGeklickt, this, &Hauptfenster::rechnerUmschalten);
-    connect(befehle_, &Befehlsleiste::programminfoGeklickt, this, &Hauptfenster::programminfoZeigen);
-    connect(befehle_, &Befehlsleiste::steuerschritteGeklickt, this, &Hauptfenster::steuerschritteOeffnen);
-    connect(befehle_, &Befehlsleiste::standardgroesseGeklickt, this, &Hauptfenster::standardgroesse);
-    connect(befehle_, &Befehlsleiste::bildschirmgroesseGeklickt, this, &Hauptfenster::bildschirmgroesse);
+    connect(befehle_, &Befehlsleiste::programminfoGeklickt, this,
+            &Hauptfenster::programminfoZeigen);
+    connect(befehle_, &Befehlsleiste::steuerschritteGeklickt, this,
+            &Hauptfenster::steuerschritteOeffnen);
+    connect(befehle_, &Befehlsleiste::standardgroesseGeklickt, this,
+            &Hauptfenster::standardgroesse);
+    connect(befehle_, &Befehlsleiste::bildschirmgroesseGeklickt, this,
+            &Hauptfenster::bildschirmgroesse);
     hilfeAufbauen(spalte);
     spalte->addWidget(befehle_, 2 * 20);
 }
@@ -216,12 +229,14 @@ void Hauptfenster::hilfeAufbauen(QVBoxLayout* spalte) {
     info_->leerflaecheAnmelden(this);
     info_->leerflaecheAnmelden(flaeche_);
     for (const char* name : {"seite_0", "seite_30"}) {
-        if (auto* panel = flaeche_->findChild<QWidget*>(QString::fromLatin1(name))) info_->leerflaecheAnmelden(panel);
+        if (auto* panel = flaeche_->findChild<QWidget*>(QString::fromLatin1(name)))
+            info_->leerflaecheAnmelden(panel);
     }
     // A click into an amount field records the field as the row the help is about.
     for (Seitenpanel* seite : {gruen_, blau_}) {
         for (int zeile = 0; zeile < kZeilen; ++zeile) {
-            if (Betragsfeld* feld = seite->feld(zeile)) beiKlick(feld, [this, feld] { gemerkt_ = feld->index(); });
+            if (Betragsfeld* feld = seite->feld(zeile))
+                beiKlick(feld, [this, feld] { gemerkt_ = feld->index(); });
         }
     }
     programminfo_ = new Programminfo(this);
@@ -237,13 +252,16 @@ void Hauptfenster::hilfeAufbauen(QVBoxLayout* spalte) {
     themaZeile->setContentsMargins(2, 1, 2, 1);
     auto* themaText = new QLabel(QStringLiteral("Hilfe im Internet:"), themaPanel);
     themaText->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
-    themaLink_ = new Linkfeld(QString::fromUtf8(hilfethema(gemerkt_)->titel), linkfarben::kMagenta, true, themaPanel);
+    themaLink_ = new Linkfeld(QString::fromUtf8(hilfethema(gemerkt_)->titel), linkfarben::kMagenta,
+                              true, themaPanel);
     themaLink_->setObjectName(QStringLiteral("themalink"));
     themaZeile->addWidget(themaText, 1);
     themaZeile->addWidget(themaLink_, 3);  // the link takes three quarters of its panel
-    startLink_ = new Linkfeld(QString::fromStdString(hilfelinks_.basis()), linkfarben::kRot, false, this);
+    startLink_ =
+        new Linkfeld(QString::fromStdString(hilfelinks_.basis()), linkfarben::kRot, false, this);
     startLink_->setObjectName(QStringLiteral("startlink"));
-    hinweisLink_ = new Linkfeld(QStringLiteral("Benachrichtigung über neue Versionen"), linkfarben::kRot, false, this);
+    hinweisLink_ = new Linkfeld(QStringLiteral("Benachrichtigung über neue Versionen"),
+                                linkfarben::kRot, false, this);
     hinweisLink_->setObjectName(QStringLiteral("hinweislink"));
     connect(themaLink_, &Linkfeld::geklickt, this, &Hauptfenster::hilfethemaOeffnen);
     connect(startLink_, &Linkfeld::geklickt, this, &Hauptfenster::startseiteOeffnen);
@@ -263,7 +281,9 @@ void Hauptfenster::hilfethemaOeffnen() {
     if (!adresse.empty()) oeffner_->oeffnen(QString::fromStdString(adresse));
 }
 
-void Hauptfenster::startseiteOeffnen() { oeffner_->oeffnen(QString::fromStdString(hilfelinks_.startseite())); }
+void Hauptfenster::startseiteOeffnen() {
+    oeffner_->oeffnen(QString::fromStdString(hilfelinks_.startseite()));
+}
 
 void Hauptfenster::benachrichtigungOeffnen() {
     oeffner_->oeffnen(QString::fromStdString(hilfelinks_.benachrichtigung()));
@@ -276,7 +296,8 @@ void Hauptfenster::programminfoZeigen() {
 
 QRect Hauptfenster::seitenflaeche(Seite seite) const {
     const int versatz = (seite == Seite::Gruen ? gruen_ : blau_)->versatz();
-    const QWidget* hintergrund = flaeche_->findChild<QWidget*>(QStringLiteral("seite_%1").arg(versatz));
+    const QWidget* hintergrund =
+        flaeche_->findChild<QWidget*>(QStringLiteral("seite_%1").arg(versatz));
     return hintergrund != nullptr ? hintergrund->geometry() : flaeche_->rect();
 }
 
@@ -290,21 +311,25 @@ QRect Hauptfenster::infoflaeche(Seite seite, int zeile) const {
     // The pension inputs open beside row 6, so their text goes below as well.
     const bool unten = zeile < kTrennzeile || zeile == zeile::Versorgungsbeginn;
     return unten ? QRect(QPoint(ganz.left(), mitte), ganz.bottomRight())
-                               : QRect(ganz.topLeft(), QPoint(ganz.right(), mitte));
+                 : QRect(ganz.topLeft(), QPoint(ganz.right(), mitte));
 }
 
 void Hauptfenster::zeileErklaeren(Seite seite, int zeile) {
     const int berechnung = sitzung_.berechnung(seite);
-    const int status =
-        sitzung_.arbeitsbereich().monat(sitzung_.jahr() - kErstesJahr, berechnung, sitzung_.monat()).Auswahl[3];
+    const int status = sitzung_.arbeitsbereich()
+                           .monat(sitzung_.jahr() - kErstesJahr, berechnung, sitzung_.monat())
+                           .Auswahl[3];
     if (infotextGesperrt(zeile, status)) return;
     const Seitenanzeige a = sitzung_.anzeige(seite);
-    const std::string text = infotextAlsText(zeile, sitzung_.jahr(),
-                                             Versorgungsangaben{a.ersterVollerMonatsbezug, a.versorgungsSonderzahlung});
+    const std::string text =
+        infotextAlsText(zeile, sitzung_.jahr(),
+                        Versorgungsangaben{a.ersterVollerMonatsbezug, a.versorgungsSonderzahlung});
     if (text.empty()) return;  // the area keeps what it shows, the topic stays
-    info_->zeigen(seite, QString::fromStdString(text), infoflaeche(seite, zeile), seitenflaeche(seite));
+    info_->zeigen(seite, QString::fromStdString(text), infoflaeche(seite, zeile),
+                  seitenflaeche(seite));
     if (const std::optional<Hilfethema> thema = hilfethema(zeile)) {
-        const QString titel = QString::fromUtf8(thema->titel.data(), static_cast<qsizetype>(thema->titel.size()));
+        const QString titel =
+            QString::fromUtf8(thema->titel.data(), static_cast<qsizetype>(thema->titel.size()));
         if (themaLink_->text() != titel) themaLink_->setText(titel);
     }
 }
@@ -322,7 +347,8 @@ void Hauptfenster::darstellen() {
                    blau.versorgungAbweichend ? farben::kHellgelb : farben::kHellcyan);
     if (auswahl_->isVisible() && auswahl_->fuerVersorgung()) {
         const Seitenanzeige& a = auswahl_->seite() == Seite::Gruen ? gruen : blau;
-        auswahl_->versorgungZeigen(a.versorgungsbeginn, a.ersterVollerMonatsbezug, a.versorgungsSonderzahlung);
+        auswahl_->versorgungZeigen(a.versorgungsbeginn, a.ersterVollerMonatsbezug,
+                                   a.versorgungsSonderzahlung);
     }
 }
 
@@ -357,13 +383,17 @@ void Hauptfenster::alleMonateZeigen() {
 void Hauptfenster::drucken(Seite seite) {
     const druck::Dokument dokument =
         sitzung_.jahresmodus()
-            ? druck::berichtTabelle(sitzung_, seite, QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")).toStdString(),
-                                    hilfelinks_.basis())
+            ? druck::berichtTabelle(
+                  sitzung_, seite,
+                  QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")).toStdString(),
+                  hilfelinks_.basis())
             : druck::berichtEinzeln(sitzung_, seite, hilfelinks_.basis());
     druckenOderPdfAnbieten(dokument, meldungen_);
 }
 
-void Hauptfenster::beideDrucken() { druckenOderPdfAnbieten(druck::berichtBeide(sitzung_, hilfelinks_.basis()), meldungen_); }
+void Hauptfenster::beideDrucken() {
+    druckenOderPdfAnbieten(druck::berichtBeide(sitzung_, hilfelinks_.basis()), meldungen_);
+}
 
 void Hauptfenster::interneWerteZeigen(Seite seite) {
     // Laid over the side's half, from the top of its bar panel down.
@@ -393,14 +423,15 @@ void Hauptfenster::zeileGeklickt(Seite seite, int zeile) {
     // Rows without a list, and the insurance rows while the status excludes insurance,
     // open nothing.
     if (!sitzung_.auswahlMoeglich(seite, zeile)) return;
-    const std::vector<std::string> eintraege = auswahlliste(zeile, sitzung_.arbeitsbereich(), sitzung_.jahr());
+    const std::vector<std::string> eintraege =
+        auswahlliste(zeile, sitzung_.arbeitsbereich(), sitzung_.jahr());
     if (eintraege.empty()) return;
     const int berechnung = sitzung_.berechnung(seite);
-    const int aktuell =
-        zeile == zeile::Fall ? berechnung
-                   : sitzung_.arbeitsbereich()
-                         .monat(sitzung_.jahr() - kErstesJahr, berechnung, sitzung_.monat())
-                         .Auswahl[static_cast<std::size_t>(zeile)];
+    const int aktuell = zeile == zeile::Fall ? berechnung
+                                             : sitzung_.arbeitsbereich()
+                                                   .monat(sitzung_.jahr() - kErstesJahr, berechnung,
+                                                          sitzung_.monat())
+                                                   .Auswahl[static_cast<std::size_t>(zeile)];
     auswahl_->oeffnen(seite, zeile, eintraege, aktuell, rechteckDerZeile(seite, zeile));
 }
 
@@ -418,7 +449,8 @@ void Hauptfenster::eintragGewaehlt(Seite seite, int zeile, int code) {
     } else {
         auswahl_->hide();
         // Row 0 lists green and blue names; either name of a pair shows that case.
-        r = zeile == zeile::Fall ? sitzung_.fallWaehlen(code % kFaelle) : sitzung_.auswahlTreffen(seite, zeile, code);
+        r = zeile == zeile::Fall ? sitzung_.fallWaehlen(code % kFaelle)
+                                 : sitzung_.auswahlTreffen(seite, zeile, code);
     }
     darstellen();
     melden(r);
@@ -476,7 +508,8 @@ void Hauptfenster::rechnerPlatzieren() {
     // Over the yellow column in the lower half, where it hides no amount field.
     const int breite = std::max(150, flaeche_->width() * 22 / 100);
     const int hoehe = std::max(130, flaeche_->height() * 32 / 100);
-    rechnerpanel_->setGeometry((flaeche_->width() - breite) / 2, flaeche_->height() - hoehe, breite, hoehe);
+    rechnerpanel_->setGeometry((flaeche_->width() - breite) / 2, flaeche_->height() - hoehe, breite,
+                               hoehe);
 }
 
 void Hauptfenster::versorgungOeffnen(Seite seite) {
@@ -485,9 +518,10 @@ void Hauptfenster::versorgungOeffnen(Seite seite) {
     zeileErklaeren(seite, zeile::Versorgungsbeginn);
     const Seitenanzeige a = sitzung_.anzeige(seite);
     // The panel opens beside the row of the current pension payments.
-    auswahl_->oeffnen(seite, zeile::Versorgungsbeginn, versorgungsbeginnliste(), a.versorgungsbeginn,
-                      rechteckDerZeile(seite, 6));
-    auswahl_->versorgungZeigen(a.versorgungsbeginn, a.ersterVollerMonatsbezug, a.versorgungsSonderzahlung);
+    auswahl_->oeffnen(seite, zeile::Versorgungsbeginn, versorgungsbeginnliste(),
+                      a.versorgungsbeginn, rechteckDerZeile(seite, 6));
+    auswahl_->versorgungZeigen(a.versorgungsbeginn, a.ersterVollerMonatsbezug,
+                               a.versorgungsSonderzahlung);
 }
 
 void Hauptfenster::monatGeklickt(int knopf) {
@@ -526,14 +560,19 @@ void Hauptfenster::geometrieHerstellen(const Einstellungen& einstellungen) {
                inPixel(einstellungen.Breite, faktor), inPixel(einstellungen.Hoehe, faktor));
     const QScreen* schirm = QGuiApplication::screenAt(ziel.center());
     if (schirm == nullptr) schirm = QGuiApplication::primaryScreen();
-    const QRect verfuegbar = schirm != nullptr ? schirm->availableGeometry() : QRect(0, 0, 1024, 768);
+    const QRect verfuegbar =
+        schirm != nullptr ? schirm->availableGeometry() : QRect(0, 0, 1024, 768);
     // A window stored at the size of the whole screen was maximised.
-    const bool maximiert = ziel.width() >= verfuegbar.width() && ziel.height() >= verfuegbar.height();
-    ziel.setWidth(std::clamp(ziel.width(), minimumWidth(), std::max(minimumWidth(), verfuegbar.width())));
-    ziel.setHeight(std::clamp(ziel.height(), minimumHeight(), std::max(minimumHeight(), verfuegbar.height())));
+    const bool maximiert =
+        ziel.width() >= verfuegbar.width() && ziel.height() >= verfuegbar.height();
+    ziel.setWidth(
+        std::clamp(ziel.width(), minimumWidth(), std::max(minimumWidth(), verfuegbar.width())));
+    ziel.setHeight(
+        std::clamp(ziel.height(), minimumHeight(), std::max(minimumHeight(), verfuegbar.height())));
     if (!verfuegbar.intersects(ziel) || !verfuegbar.contains(ziel.topLeft())) {
         ziel.moveCenter(verfuegbar.center());
-        ziel.moveTopLeft(QPoint(std::max(verfuegbar.left(), ziel.left()), std::max(verfuegbar.top(), ziel.top())));
+        ziel.moveTopLeft(QPoint(std::max(verfuegbar.left(), ziel.left()),
+                                std::max(verfuegbar.top(), ziel.top())));
     }
     move(ziel.topLeft());
     resize(ziel.size());
@@ -557,7 +596,8 @@ void Hauptfenster::geometrieMerken() {
 
 void Hauptfenster::closeEvent(QCloseEvent* ereignis) {
     // What the user was still typing belongs to the work that is saved.
-    if (auto* feld = qobject_cast<Betragsfeld*>(QApplication::focusWidget())) feld->offeneEingabeAuswerten();
+    if (auto* feld = qobject_cast<Betragsfeld*>(QApplication::focusWidget()))
+        feld->offeneEingabeAuswerten();
     geometrieMerken();
     if (schliessenPruefen_ && !schliessenPruefen_()) {
         ereignis->ignore();

@@ -41,7 +41,7 @@ class Tippzeile;
 /// shows. It computes nothing itself.
 class Hauptfenster : public QWidget {
     Q_OBJECT
-public:
+  public:
     static constexpr const char* kTitel =
         "    B R E L V A N O S T I K     -    Berechnung der gesetzlichen Abzüge         "
         "Stand :  04. Mai 2007";
@@ -51,7 +51,9 @@ public:
 
     /// Asked when the window is about to close; false keeps it open. The program's exit
     /// (saving) is done here, after the window has stored what the user was still typing.
-    void schliessenPruefenSetzen(std::function<bool()> pruefen) { schliessenPruefen_ = std::move(pruefen); }
+    void schliessenPruefenSetzen(std::function<bool()> pruefen) {
+        schliessenPruefen_ = std::move(pruefen);
+    }
 
     /// Places and sizes the window as the settings record says (twips), kept on a screen.
     void geometrieHerstellen(const Einstellungen& einstellungen);
@@ -84,11 +86,11 @@ public:
     /// The row index last clicked: a row label's row (0-29) or an amount field's index (0-59).
     int gemerkteZeile() const { return gemerkt_; }
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* ereignis) override;
     void resizeEvent(QResizeEvent* ereignis) override;
 
-private:
+  private:
     void aufbauen();
     QRect rechteckDerZeile(Seite seite, int zeile) const;
     void melden(const Rueckmeldung& rueckmeldung);

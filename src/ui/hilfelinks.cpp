@@ -16,7 +16,8 @@ void Desktopoeffner::oeffnen(const QString& adresse) {
 
 QString eingestellteHilfeadresse() {
     const QByteArray wert = qgetenv(kHilfeadresseVariable);
-    return QString::fromStdString(hilfeadresseWaehlen(std::string_view(wert.constData(), static_cast<std::size_t>(wert.size()))));
+    return QString::fromStdString(hilfeadresseWaehlen(
+        std::string_view(wert.constData(), static_cast<std::size_t>(wert.size()))));
 }
 
 Linkfeld::Linkfeld(const QString& text, const QColor& ruhefarbe, bool nurFarbe, QWidget* eltern)
@@ -29,7 +30,9 @@ Linkfeld::Linkfeld(const QString& text, const QColor& ruhefarbe, bool nurFarbe, 
     textfarbe(ruhefarbe_);
 }
 
-void Linkfeld::textfarbe(const QColor& farbe) { farben::setzen(this, QPalette::WindowText, farbe); }
+void Linkfeld::textfarbe(const QColor& farbe) {
+    farben::setzen(this, QPalette::WindowText, farbe);
+}
 
 void Linkfeld::enterEvent(QEnterEvent* ereignis) {
     textfarbe(linkfarben::kHellblau);
@@ -42,7 +45,9 @@ void Linkfeld::leaveEvent(QEvent* ereignis) {
     QLabel::leaveEvent(ereignis);
 }
 
-void Linkfeld::mousePressEvent(QMouseEvent* ereignis) { ereignis->accept(); }
+void Linkfeld::mousePressEvent(QMouseEvent* ereignis) {
+    ereignis->accept();
+}
 
 void Linkfeld::mouseReleaseEvent(QMouseEvent* ereignis) {
     ereignis->accept();

@@ -8,7 +8,7 @@ namespace brelvanostik {
 
 /// Opens a web address in the user's browser. The window holds one; tests put in their own.
 class Adressoeffner {
-public:
+  public:
     virtual ~Adressoeffner() = default;
     /// Opens `adresse`. Whether the browser came up is not reported: a failure (no browser,
     /// no network) leaves the program as it is.
@@ -17,7 +17,7 @@ public:
 
 /// Opens addresses through the desktop's "open" operation.
 class Desktopoeffner final : public Adressoeffner {
-public:
+  public:
     void oeffnen(const QString& adresse) override;
 };
 
@@ -33,19 +33,19 @@ QString eingestellteHilfeadresse();
 /// and gives the text its resting colour again.
 class Linkfeld : public QLabel {
     Q_OBJECT
-public:
+  public:
     Linkfeld(const QString& text, const QColor& ruhefarbe, bool nurFarbe, QWidget* eltern);
 
-signals:
+  signals:
     void geklickt();
 
-protected:
+  protected:
     void enterEvent(QEnterEvent* ereignis) override;
     void leaveEvent(QEvent* ereignis) override;
     void mousePressEvent(QMouseEvent* ereignis) override;
     void mouseReleaseEvent(QMouseEvent* ereignis) override;
 
-private:
+  private:
     void textfarbe(const QColor& farbe);
 
     QColor ruhefarbe_;

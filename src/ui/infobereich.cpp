@@ -15,12 +15,13 @@ namespace {
 constexpr double kKleinstePunkte = 5.0;
 
 class Klickbeobachter final : public QObject {
-public:
-    Klickbeobachter(QWidget* widget, std::function<void()> aktion) : QObject(widget), aktion_(std::move(aktion)) {
+  public:
+    Klickbeobachter(QWidget* widget, std::function<void()> aktion)
+        : QObject(widget), aktion_(std::move(aktion)) {
         widget->installEventFilter(this);
     }
 
-protected:
+  protected:
     bool eventFilter(QObject*, QEvent* ereignis) override {
         if (ereignis->type() == QEvent::MouseButtonPress &&
             static_cast<QMouseEvent*>(ereignis)->button() == Qt::LeftButton) {
@@ -29,13 +30,15 @@ protected:
         return false;
     }
 
-private:
+  private:
     std::function<void()> aktion_;
 };
 
 }  // namespace
 
-void beiKlick(QWidget* widget, std::function<void()> aktion) { new Klickbeobachter(widget, std::move(aktion)); }
+void beiKlick(QWidget* widget, std::function<void()> aktion) {
+    new Klickbeobachter(widget, std::move(aktion));
+}
 
 Infobereich::Infobereich(QWidget* eltern) : QLabel(eltern) {
     setObjectName(QStringLiteral("infobereich"));
@@ -48,9 +51,11 @@ Infobereich::Infobereich(QWidget* eltern) : QLabel(eltern) {
     hide();
 }
 
-void Infobereich::zeigen(Seite seite, const QString& text, const QRect& ueber, const QRect& ganzeSeite) {
+void Infobereich::zeigen(Seite seite, const QString& text, const QRect& ueber,
+                         const QRect& ganzeSeite) {
     seite_ = seite;
-    farben::setzen(this, QPalette::Window, seite == Seite::Gruen ? farben::kHellgruen : farben::kHellcyan);
+    farben::setzen(this, QPalette::Window,
+                   seite == Seite::Gruen ? farben::kHellgruen : farben::kHellcyan);
     setFont(QFont());  // the window's font again
     setText(text);
     // As high as the text needs: in the space given, else over the whole side, and a long
@@ -59,13 +64,15 @@ void Infobereich::zeigen(Seite seite, const QString& text, const QRect& ueber, c
     if (heightForWidth(ueber.width()) > ueber.height()) {
         ziel = ganzeSeite;
         QFont kleiner = font();
-        while (heightForWidth(ziel.width()) > ziel.height() && kleiner.pointSizeF() > kKleinstePunkte) {
+        while (heightForWidth(ziel.width()) > ziel.height() &&
+               kleiner.pointSizeF() > kKleinstePunkte) {
             kleiner.setPointSizeF(kleiner.pointSizeF() - 0.5);
             setFont(kleiner);
         }
     }
     const int noetig = heightForWidth(ziel.width());
-    setGeometry(ziel.x(), ziel.y(), ziel.width(), noetig > 0 ? std::min(noetig, ziel.height()) : ziel.height());
+    setGeometry(ziel.x(), ziel.y(), ziel.width(),
+                noetig > 0 ? std::min(noetig, ziel.height()) : ziel.height());
     show();
     raise();
 }

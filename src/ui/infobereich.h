@@ -14,7 +14,7 @@ namespace brelvanostik {
 /// the area itself.
 class Infobereich : public QLabel {
     Q_OBJECT
-public:
+  public:
     explicit Infobereich(QWidget* eltern);
 
     /// Shows `text` in the colour of `seite`, placed on `ueber` (in the parent's coordinates);
@@ -27,11 +27,11 @@ public:
     /// Pointer movement over `flaeche` itself (not over its controls) empties the area.
     void leerflaecheAnmelden(QWidget* flaeche);
 
-protected:
+  protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
     void mousePressEvent(QMouseEvent* ereignis) override;
 
-private:
+  private:
     Seite seite_ = Seite::Gruen;
 };
 

@@ -36,7 +36,8 @@ void InterneWerteTabelle::zeigen(const Sitzung& sitzung, Seite seite, const QRec
     modell_.clear();
     modell_.setRowCount(26);
     modell_.setColumnCount(4);
-    const auto text = [&](int zeile, int spalte, const QString& inhalt, Qt::Alignment ausrichtung, bool fett = false) {
+    const auto text = [&](int zeile, int spalte, const QString& inhalt, Qt::Alignment ausrichtung,
+                          bool fett = false) {
         auto* eintrag = new QStandardItem(inhalt);
         eintrag->setTextAlignment(ausrichtung | Qt::AlignVCenter);
         if (fett) {
@@ -48,13 +49,15 @@ void InterneWerteTabelle::zeigen(const Sitzung& sitzung, Seite seite, const QRec
         return eintrag;
     };
     const auto wert = [&](int zeile, int spalte, std::int64_t betrag, bool fett = false) {
-        text(zeile, spalte, zahlenformat::betrag(betrag) + QLatin1Char(' '), Qt::AlignRight, fett)->setBackground(farbe);
+        text(zeile, spalte, zahlenformat::betrag(betrag) + QLatin1Char(' '), Qt::AlignRight, fett)
+            ->setBackground(farbe);
     };
     for (int z = 0; z < InterneWerte::kOben; ++z) {
         const auto zz = static_cast<std::size_t>(z);
         if (w.monatsbetraege[zz]) wert(z, 0, *w.monatsbetraege[zz]);
         const auto label = InterneWerte::beschriftung(z);
-        text(z, 2, QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size())), Qt::AlignRight);
+        text(z, 2, QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size())),
+             Qt::AlignRight);
         wert(z, 3, w.zwischenwerte[zz]);
     }
     text(13, 0, QStringLiteral("laufend"), Qt::AlignRight, true);
@@ -73,7 +76,8 @@ void InterneWerteTabelle::zeigen(const Sitzung& sitzung, Seite seite, const QRec
     setGeometry(bereich);
     // All 26 rows in view, as far as the area allows.
     verticalHeader()->setMinimumSectionSize(1);
-    verticalHeader()->setDefaultSectionSize(std::max(fontMetrics().height(), viewport()->height() / 26));
+    verticalHeader()->setDefaultSectionSize(
+        std::max(fontMetrics().height(), viewport()->height() / 26));
     resizeColumnsToContents();
     show();
     raise();

@@ -12,7 +12,7 @@ namespace brelvanostik {
 /// current pay and from one-time payments below. Laid over the calculation area.
 class InterneWerteTabelle : public QTableView {
     Q_OBJECT
-public:
+  public:
     explicit InterneWerteTabelle(QWidget* eltern);
 
     /// Fills the table for `seite` and shows it at `bereich` of its parent.
@@ -21,7 +21,7 @@ public:
     /// The text of a cell, as shown.
     QString zelle(int zeile, int spalte) const;
 
-private:
+  private:
     QStandardItemModel modell_{26, 4};
     Seite seite_ = Seite::Gruen;
 };

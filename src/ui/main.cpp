@@ -20,8 +20,10 @@ int main(int argc, char* argv[]) {
     // keeps it, else the copy installed beside the program (share/brelvanostik/translations).
     QTranslator qtDeutsch;
     const QString programmeigene =
-        QDir(QApplication::applicationDirPath()).filePath(QStringLiteral("../share/brelvanostik/translations"));
-    for (const QString& ort : {QLibraryInfo::path(QLibraryInfo::TranslationsPath), programmeigene}) {
+        QDir(QApplication::applicationDirPath())
+            .filePath(QStringLiteral("../share/brelvanostik/translations"));
+    for (const QString& ort :
+         {QLibraryInfo::path(QLibraryInfo::TranslationsPath), programmeigene}) {
         if (qtDeutsch.load(QStringLiteral("qtbase_de"), ort)) {
             QApplication::installTranslator(&qtDeutsch);
             break;
@@ -36,7 +38,8 @@ int main(int argc, char* argv[]) {
     const std::optional<std::filesystem::path> verzeichnis =
         brelvanostik::datenverzeichnis(QApplication::arguments(), fehler);
     if (!verzeichnis) {
-        meldungen.zeigen({"Brelvanostik", fehler.toStdString(), brelvanostik::Meldung::Symbol::Fehler});
+        meldungen.zeigen(
+            {"Brelvanostik", fehler.toStdString(), brelvanostik::Meldung::Symbol::Fehler});
         return 1;
     }
     brelvanostik::Programm programm(*verzeichnis, meldungen);

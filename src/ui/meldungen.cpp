@@ -9,9 +9,15 @@ namespace brelvanostik {
 void Meldungsfenster::zeigen(const Meldung& meldung) {
     QMessageBox box(eltern_);
     switch (meldung.symbol) {
-        case Meldung::Symbol::Information: box.setIcon(QMessageBox::Information); break;
-        case Meldung::Symbol::Ausrufezeichen: box.setIcon(QMessageBox::Warning); break;
-        case Meldung::Symbol::Fehler: box.setIcon(QMessageBox::Critical); break;
+        case Meldung::Symbol::Information:
+            box.setIcon(QMessageBox::Information);
+            break;
+        case Meldung::Symbol::Ausrufezeichen:
+            box.setIcon(QMessageBox::Warning);
+            break;
+        case Meldung::Symbol::Fehler:
+            box.setIcon(QMessageBox::Critical);
+            break;
     }
     box.setWindowTitle(QString::fromStdString(meldung.titel));
     box.setText(QString::fromStdString(meldung.text));
@@ -25,13 +31,13 @@ Meldungsanzeige::Entscheidung Meldungsfenster::speicherproblem(const QString& te
     box.setIcon(QMessageBox::Warning);
     box.setWindowTitle(QStringLiteral("Speichern nicht möglich"));
     box.setText(text);
-    box.setInformativeText(QStringLiteral(
-        "Ihre Eingaben sind noch nicht gespeichert. Wie soll es weitergehen?"));
+    box.setInformativeText(
+        QStringLiteral("Ihre Eingaben sind noch nicht gespeichert. Wie soll es weitergehen?"));
     QPushButton* wiederholen =
         wiederholbar ? box.addButton(QStringLiteral("Erneut versuchen"), QMessageBox::AcceptRole)
                      : nullptr;
-    QPushButton* anderes =
-        box.addButton(QStringLiteral("In anderem Verzeichnis speichern …"), QMessageBox::ActionRole);
+    QPushButton* anderes = box.addButton(QStringLiteral("In anderem Verzeichnis speichern …"),
+                                         QMessageBox::ActionRole);
     QPushButton* verwerfen =
         box.addButton(QStringLiteral("Beenden ohne zu speichern"), QMessageBox::DestructiveRole);
     QPushButton* zurueck =
@@ -59,15 +65,17 @@ bool Meldungsfenster::bestaetigen(const QString& titel, const QString& text) {
 }
 
 std::optional<std::filesystem::path> Meldungsfenster::pdfDateiWaehlen(const QString& vorschlag) {
-    const QString datei = QFileDialog::getSaveFileName(eltern_, QStringLiteral("Ausdruck als PDF-Datei speichern"),
-                                                       vorschlag, QStringLiteral("PDF-Dateien (*.pdf)"));
+    const QString datei =
+        QFileDialog::getSaveFileName(eltern_, QStringLiteral("Ausdruck als PDF-Datei speichern"),
+                                     vorschlag, QStringLiteral("PDF-Dateien (*.pdf)"));
     if (datei.isEmpty()) return std::nullopt;
     return std::filesystem::path(datei.toStdString());
 }
 
 std::optional<std::filesystem::path> Meldungsfenster::csvDateiWaehlen(const QString& vorschlag) {
-    const QString datei = QFileDialog::getSaveFileName(eltern_, QStringLiteral("Alle Monate als CSV-Datei speichern"),
-                                                       vorschlag, QStringLiteral("CSV-Dateien (*.csv)"));
+    const QString datei =
+        QFileDialog::getSaveFileName(eltern_, QStringLiteral("Alle Monate als CSV-Datei speichern"),
+                                     vorschlag, QStringLiteral("CSV-Dateien (*.csv)"));
     if (datei.isEmpty()) return std::nullopt;
     return std::filesystem::path(datei.toStdString());
 }

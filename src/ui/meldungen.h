@@ -15,7 +15,7 @@ namespace brelvanostik {
 /// the start and exit code speak only to this interface, so that the tests answer in
 /// place of the user instead of blocking on a modal dialog.
 class Meldungsanzeige {
-public:
+  public:
     /// What becomes of the user's work when it could not be saved at exit.
     enum class Entscheidung {
         Wiederholen,         ///< try the working directory once more
@@ -39,12 +39,14 @@ public:
     /// when the user abandons it.
     virtual std::optional<std::filesystem::path> pdfDateiWaehlen(const QString& vorschlag) = 0;
     /// The file the all-months table is saved to as CSV; nothing when abandoned.
-    virtual std::optional<std::filesystem::path> csvDateiWaehlen(const QString&) { return std::nullopt; }
+    virtual std::optional<std::filesystem::path> csvDateiWaehlen(const QString&) {
+        return std::nullopt;
+    }
 };
 
 /// The real dialogs: QMessageBox and QFileDialog, in German through Qt's own translations.
 class Meldungsfenster final : public Meldungsanzeige {
-public:
+  public:
     /// `eltern` is the window the dialogs belong to; it may change (see elternSetzen).
     explicit Meldungsfenster(QWidget* eltern = nullptr) : eltern_(eltern) {}
     void elternSetzen(QWidget* eltern) { eltern_ = eltern; }
@@ -56,7 +58,7 @@ public:
     std::optional<std::filesystem::path> pdfDateiWaehlen(const QString& vorschlag) override;
     std::optional<std::filesystem::path> csvDateiWaehlen(const QString& vorschlag) override;
 
-private:
+  private:
     QWidget* eltern_;
 };
 

@@ -35,11 +35,13 @@ Namenspanel::Namenspanel(QWidget* eltern) : QFrame(eltern) {
 
 void Namenspanel::oeffnen(Seite seite, const QString& name, const QRect& neben) {
     seite_ = seite;
-    farben::setzen(this, QPalette::Window, seite == Seite::Gruen ? farben::kHellgruen : farben::kHellcyan);
+    farben::setzen(this, QPalette::Window,
+                   seite == Seite::Gruen ? farben::kHellgruen : farben::kHellcyan);
     feld_->setText(name.trimmed());
     zaehlerZeigen();
     const QWidget* flaeche = parentWidget();
-    const int breite = std::min(flaeche->width(), std::max(neben.width() * 2, fontMetrics().averageCharWidth() * 70));
+    const int breite = std::min(flaeche->width(),
+                                std::max(neben.width() * 2, fontMetrics().averageCharWidth() * 70));
     const int hoehe = sizeHint().height();
     int x = neben.left();
     if (x + breite > flaeche->width()) x = std::max(0, flaeche->width() - breite);

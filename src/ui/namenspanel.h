@@ -13,7 +13,7 @@ namespace brelvanostik {
 /// a counter of its characters, Enter to confirm. Leaving the field closes the panel.
 class Namenspanel : public QFrame {
     Q_OBJECT
-public:
+  public:
     explicit Namenspanel(QWidget* eltern);
 
     /// Opens beside `neben` (the name row's rectangle in the parent's coordinates) with the
@@ -21,13 +21,13 @@ public:
     void oeffnen(Seite seite, const QString& name, const QRect& neben);
     Seite seite() const { return seite_; }
 
-signals:
+  signals:
     void umbenannt(Seite seite, const QString& name);
 
-protected:
+  protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
-private:
+  private:
     void zaehlerZeigen();
 
     Seite seite_ = Seite::Gruen;

@@ -34,18 +34,21 @@ Navigationsleiste::Navigationsleiste(Tippzeile* tipp, QWidget* eltern) : QWidget
     zeile->setSpacing(2);
     const auto& texte = Sitzung::monatsknopfTexte();
     for (int i = 0; i < 15; ++i) {
-        const QString text = QString::fromUtf8(texte[static_cast<std::size_t>(i)].data(),
-                                               static_cast<qsizetype>(texte[static_cast<std::size_t>(i)].size()));
+        const QString text =
+            QString::fromUtf8(texte[static_cast<std::size_t>(i)].data(),
+                              static_cast<qsizetype>(texte[static_cast<std::size_t>(i)].size()));
         QPushButton* knopf = knopfAnlegen(text, QStringLiteral("monat_%1").arg(i), this);
         QString tippText;
         if (i < 12) {
-            tippText = QStringLiteral("Ruft die Berechnung des Monats ") + text + QStringLiteral(" auf.");
+            tippText =
+                QStringLiteral("Ruft die Berechnung des Monats ") + text + QStringLiteral(" auf.");
         } else if (i == 12) {
             tippText = QStringLiteral(
                 "Zeigt in den Betragsfeldern die Summe aller 12 Monate an. Änderungen können in "
                 "diesem Modus nicht vorgenommen werden.");
         } else {
-            tippText = QStringLiteral("Listet die Berechnungen für alle 12 Monate in einer Tabelle auf");
+            tippText =
+                QStringLiteral("Listet die Berechnungen für alle 12 Monate in einer Tabelle auf");
         }
         tipp->anmelden(knopf, tippText);
         beimUeberfahrenHervorheben(knopf, Hervorhebung::Hintergrund);
@@ -57,8 +60,8 @@ Navigationsleiste::Navigationsleiste(Tippzeile* tipp, QWidget* eltern) : QWidget
     for (int i = 0; i < 4; ++i) {
         const QString text = QString::number(kErstesJahr + i);
         QPushButton* knopf = knopfAnlegen(text, QStringLiteral("jahr_%1").arg(i), this);
-        tipp->anmelden(knopf, QStringLiteral("  Ruft die entsprechende Berechnung des Jahres ") + text +
-                                  QStringLiteral(" auf, falls vorhanden."));
+        tipp->anmelden(knopf, QStringLiteral("  Ruft die entsprechende Berechnung des Jahres ") +
+                                  text + QStringLiteral(" auf, falls vorhanden."));
         beimUeberfahrenHervorheben(knopf, Hervorhebung::Fett);
         zeile->addWidget(knopf, 3);
         connect(knopf, &QPushButton::clicked, this, [this, i] { emit jahrGeklickt(i); });

@@ -15,19 +15,21 @@ class Tippzeile;
 /// blue calculation.
 class Navigationsleiste : public QWidget {
     Q_OBJECT
-public:
+  public:
     Navigationsleiste(Tippzeile* tipp, QWidget* eltern);
 
     /// Shows the selected month button (0-14) and year button (0-3) pressed and bold.
     void darstellen(int monatsknopf, int jahresknopf);
-    QPushButton* monatsknopf(int knopf) const { return monate_.at(static_cast<std::size_t>(knopf)); }
+    QPushButton* monatsknopf(int knopf) const {
+        return monate_.at(static_cast<std::size_t>(knopf));
+    }
     QPushButton* jahresknopf(int knopf) const { return jahre_.at(static_cast<std::size_t>(knopf)); }
 
-signals:
+  signals:
     void monatGeklickt(int knopf);
     void jahrGeklickt(int knopf);
 
-private:
+  private:
     std::array<QPushButton*, 15> monate_{};
     std::array<QPushButton*, 4> jahre_{};
 };

@@ -15,7 +15,9 @@ namespace brelvanostik {
 
 namespace {
 
-QString pfadText(const std::filesystem::path& pfad) { return QString::fromStdString(pfad.string()); }
+QString pfadText(const std::filesystem::path& pfad) {
+    return QString::fromStdString(pfad.string());
+}
 
 Meldung meldung(const char* titel, const QString& text, Meldung::Symbol symbol) {
     return Meldung{titel, text.toStdString(), symbol};
@@ -56,14 +58,16 @@ bool Programm::starten() {
             text += QString::fromStdString(hinweis);
         }
         if (lesefehler_) {
-            text += QStringLiteral("\n\nBeim Beenden werden die Datendateien in „%1“ nicht "
-                                   "überschrieben; Sie können Ihre Arbeit dann in einem anderen "
-                                   "Verzeichnis speichern.")
+            text += QStringLiteral(
+                        "\n\nBeim Beenden werden die Datendateien in „%1“ nicht "
+                        "überschrieben; Sie können Ihre Arbeit dann in einem anderen "
+                        "Verzeichnis speichern.")
                         .arg(pfadText(verzeichnis_));
         }
         const bool ernst = lesefehler_.has_value() || !geladen.sicherungskopien.empty();
-        meldungen_.zeigen(meldung("Datendateien", text,
-                                  ernst ? Meldung::Symbol::Ausrufezeichen : Meldung::Symbol::Information));
+        meldungen_.zeigen(
+            meldung("Datendateien", text,
+                    ernst ? Meldung::Symbol::Ausrufezeichen : Meldung::Symbol::Information));
     }
 
     sitzung_ = std::make_unique<Sitzung>(std::move(geladen.arbeitsbereich), geladen.einstellungen);
@@ -105,7 +109,8 @@ bool Programm::beenden() {
     imBeenden_ = false;
     // The farewell follows a save that worked, once the user has settled a failed one.
     if (beendet && gespeichert_ && !ohneAbschied_) {
-        abschied_ = std::make_unique<Abschiedsfenster>(fenster_->hilfelinks(), fenster_->adressoeffner());
+        abschied_ =
+            std::make_unique<Abschiedsfenster>(fenster_->hilfelinks(), fenster_->adressoeffner());
         abschied_->zeigen();
     }
     return beendet;
@@ -121,8 +126,9 @@ bool Programm::beendenFragen() {
     QString fehler;
     bool wiederholbar = !lesefehler_.has_value();
     if (lesefehler_) {
-        fehler = QStringLiteral("Die Datendateien in „%1“ konnten beim Start nicht gelesen werden "
-                                "und werden deshalb nicht überschrieben.")
+        fehler = QStringLiteral(
+                     "Die Datendateien in „%1“ konnten beim Start nicht gelesen werden "
+                     "und werden deshalb nicht überschrieben.")
                      .arg(pfadText(verzeichnis_));
     } else if (speichernNach(verzeichnis_, fehler)) {
         gespeichert_ = true;

@@ -21,7 +21,7 @@ class Sitzung;
 /// out: when it fails the user decides whether to retry, to save elsewhere or, knowingly,
 /// to end without saving.
 class Programm {
-public:
+  public:
     static constexpr const char* kSperrdateiName = Verzeichnissperre::kDateiName;
 
     Programm(std::filesystem::path verzeichnis, Meldungsanzeige& meldungen);
@@ -41,7 +41,7 @@ public:
     void aufSignalBeenden();
     Sitzung* sitzung() const { return sitzung_.get(); }
 
-private:
+  private:
     /// Saves at exit; false keeps the window open.
     bool beenden();
     bool beendenFragen();

@@ -35,23 +35,27 @@ Programminfo::Programminfo(QWidget* eltern) : QFrame(eltern) {
     spalte->addWidget(zeile(QStringLiteral("Programminformationen"), this, true));
     spalte->addSpacing(6);
     spalte->addWidget(zeile(QStringLiteral("B R E L V A N O S T I K"), this, true));
-    spalte->addWidget(zeile(QStringLiteral("Berechnung der gesetzlichen Abzüge 2004 bis 2007"), this));
+    spalte->addWidget(
+        zeile(QStringLiteral("Berechnung der gesetzlichen Abzüge 2004 bis 2007"), this));
     spalte->addWidget(zeile(QStringLiteral("Software-Entwicklung"), this));
     spalte->addWidget(zeile(QStringLiteral("Version vom 4. Mai 2007"), this));
     spalte->addSpacing(6);
     spalte->addWidget(zeile(QStringLiteral("Autor dieses Programm ist"), this, true));
     spalte->addWidget(zeile(QStringLiteral("das Entwicklerteam von Brelvanostik."), this));
     spalte->addSpacing(6);
-    spalte->addWidget(zeile(QStringLiteral("Das Programm wird auf der Internetseite des Herstellers kostenlos "
-                                           "zur Verfügung gestellt."),
-                            this));
-    spalte->addWidget(zeile(QStringLiteral("Im Gegenzug verzichtet der Programmbenutzer auf alle Ansprüche gegen "
-                                           "den Softwarehersteller."),
-                            this));
+    spalte->addWidget(
+        zeile(QStringLiteral("Das Programm wird auf der Internetseite des Herstellers kostenlos "
+                             "zur Verfügung gestellt."),
+              this));
+    spalte->addWidget(
+        zeile(QStringLiteral("Im Gegenzug verzichtet der Programmbenutzer auf alle Ansprüche gegen "
+                             "den Softwarehersteller."),
+              this));
     spalte->addSpacing(6);
-    spalte->addWidget(zeile(QStringLiteral("Bitte prüfen Sie wichtige Ergebnisse mit dem interaktiven "
-                                           "Steuerrechner des Bundesministeriums der Finanzen im Internet."),
-                            this));
+    spalte->addWidget(
+        zeile(QStringLiteral("Bitte prüfen Sie wichtige Ergebnisse mit dem interaktiven "
+                             "Steuerrechner des Bundesministeriums der Finanzen im Internet."),
+              this));
     spalte->addSpacing(6);
     spalte->addWidget(zeile(QStringLiteral("(Ein Klick auf diese Tafel schließt sie.)"), this));
     hide();
@@ -60,7 +64,8 @@ Programminfo::Programminfo(QWidget* eltern) : QFrame(eltern) {
 void Programminfo::zeigen() {
     const QWidget* eltern = parentWidget();
     const int breite = std::min(eltern->width(), std::max(420, eltern->width() / 2));
-    const int hoehe = std::min(eltern->height(), std::max(heightForWidth(breite), sizeHint().height()));
+    const int hoehe =
+        std::min(eltern->height(), std::max(heightForWidth(breite), sizeHint().height()));
     setGeometry((eltern->width() - breite) / 2, (eltern->height() - hoehe) / 2, breite, hoehe);
     show();
     raise();

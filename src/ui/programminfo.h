@@ -8,13 +8,13 @@ namespace brelvanostik {
 /// is offered. It lies over the window's middle; a click anywhere on it hides it again.
 class Programminfo : public QFrame {
     Q_OBJECT
-public:
+  public:
     explicit Programminfo(QWidget* eltern);
 
     /// Shows the panel in the middle of its parent.
     void zeigen();
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* ereignis) override;
 };
 

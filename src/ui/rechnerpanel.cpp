@@ -29,14 +29,16 @@ QPushButton* knopf(QWidget* eltern, const QString& name) {
 
 }  // namespace
 
-Rechnerpanel::Rechnerpanel(Rechner& rechner, Meldungsanzeige& meldungen, Tippzeile* tipp, QWidget* eltern)
+Rechnerpanel::Rechnerpanel(Rechner& rechner, Meldungsanzeige& meldungen, Tippzeile* tipp,
+                           QWidget* eltern)
     : QFrame(eltern), rechner_(rechner), meldungen_(meldungen) {
     setObjectName(QStringLiteral("rechner"));
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     setLineWidth(2);
     setAutoFillBackground(true);
     setFocusPolicy(Qt::StrongFocus);
-    tipp->anmelden(this, QString::fromUtf8(kRechnerTipp.data(), static_cast<qsizetype>(kRechnerTipp.size())));
+    tipp->anmelden(
+        this, QString::fromUtf8(kRechnerTipp.data(), static_cast<qsizetype>(kRechnerTipp.size())));
 
     auto* raster = new QGridLayout(this);
     raster->setContentsMargins(4, 4, 4, 4);
@@ -51,22 +53,33 @@ Rechnerpanel::Rechnerpanel(Rechner& rechner, Meldungsanzeige& meldungen, Tippzei
     anzeige_->setBackgroundRole(QPalette::Base);
     anzeige_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     raster->addWidget(anzeige_, 0, 0, 1, 3);
-    raster->addWidget(taste(QStringLiteral("C"), Taste::Loeschen, QStringLiteral("rechner_C")), 0, 3);
-    raster->addWidget(taste(QStringLiteral("%"), Taste::Prozent, QStringLiteral("rechner_prozent")), 0, 4);
+    raster->addWidget(taste(QStringLiteral("C"), Taste::Loeschen, QStringLiteral("rechner_C")), 0,
+                      3);
+    raster->addWidget(taste(QStringLiteral("%"), Taste::Prozent, QStringLiteral("rechner_prozent")),
+                      0, 4);
 
     // Digits 7 8 9 / 4 5 6 / 1 2 3 in rows 1 to 3, 0 two columns wide below.
     for (int d = 1; d <= 9; ++d) {
-        raster->addWidget(taste(QString::number(d), zifferntaste(d), QStringLiteral("rechner_%1").arg(d)),
-                          3 - (d - 1) / 3, (d - 1) % 3);
+        raster->addWidget(
+            taste(QString::number(d), zifferntaste(d), QStringLiteral("rechner_%1").arg(d)),
+            3 - (d - 1) / 3, (d - 1) % 3);
     }
-    raster->addWidget(taste(QStringLiteral("0"), Taste::Ziffer0, QStringLiteral("rechner_0")), 4, 0, 1, 2);
-    raster->addWidget(taste(QStringLiteral(","), Taste::Komma, QStringLiteral("rechner_komma")), 4, 2);
-    raster->addWidget(taste(QStringLiteral("="), Taste::Gleich, QStringLiteral("rechner_gleich")), 4, 3);
-    raster->addWidget(taste(QStringLiteral("+/-"), Taste::Vorzeichen, QStringLiteral("rechner_vorzeichen")), 4, 4);
-    raster->addWidget(taste(QStringLiteral("+"), Taste::Plus, QStringLiteral("rechner_plus")), 2, 3);
+    raster->addWidget(taste(QStringLiteral("0"), Taste::Ziffer0, QStringLiteral("rechner_0")), 4, 0,
+                      1, 2);
+    raster->addWidget(taste(QStringLiteral(","), Taste::Komma, QStringLiteral("rechner_komma")), 4,
+                      2);
+    raster->addWidget(taste(QStringLiteral("="), Taste::Gleich, QStringLiteral("rechner_gleich")),
+                      4, 3);
+    raster->addWidget(
+        taste(QStringLiteral("+/-"), Taste::Vorzeichen, QStringLiteral("rechner_vorzeichen")), 4,
+        4);
+    raster->addWidget(taste(QStringLiteral("+"), Taste::Plus, QStringLiteral("rechner_plus")), 2,
+                      3);
     raster->addWidget(taste(QStringLiteral("X"), Taste::Mal, QStringLiteral("rechner_mal")), 2, 4);
-    raster->addWidget(taste(QStringLiteral("-"), Taste::Minus, QStringLiteral("rechner_minus")), 3, 3);
-    raster->addWidget(taste(QStringLiteral("/"), Taste::Geteilt, QStringLiteral("rechner_geteilt")), 3, 4);
+    raster->addWidget(taste(QStringLiteral("-"), Taste::Minus, QStringLiteral("rechner_minus")), 3,
+                      3);
+    raster->addWidget(taste(QStringLiteral("/"), Taste::Geteilt, QStringLiteral("rechner_geteilt")),
+                      3, 4);
 
     // Beside 7 8 9: the tape and the close key, as pictures.
     QPushButton* verlauf = knopf(this, QStringLiteral("rechner_verlauf"));
@@ -112,7 +125,9 @@ void Rechnerpanel::verlaufZeigen() {
     meldungen_.zeigen(Meldung{"Verlauf", verlauf.toStdString(), Meldung::Symbol::Information});
 }
 
-QString Rechnerpanel::anzeige() const { return anzeige_->text(); }
+QString Rechnerpanel::anzeige() const {
+    return anzeige_->text();
+}
 
 void Rechnerpanel::keyPressEvent(QKeyEvent* ereignis) {
     const int k = ereignis->key();

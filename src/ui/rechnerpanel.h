@@ -19,7 +19,7 @@ class Tippzeile;
 /// digits, comma, + - * / %, Enter for "=" and Escape for "C".
 class Rechnerpanel : public QFrame {
     Q_OBJECT
-public:
+  public:
     Rechnerpanel(Rechner& rechner, Meldungsanzeige& meldungen, Tippzeile* tipp, QWidget* eltern);
 
     /// Presses a key as a click on it does.
@@ -29,10 +29,10 @@ public:
     /// The display as shown.
     QString anzeige() const;
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* ereignis) override;
 
-private:
+  private:
     QAbstractButton* taste(const QString& beschriftung, Taste taste, const QString& name);
 
     Rechner& rechner_;

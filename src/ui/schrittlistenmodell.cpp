@@ -16,7 +16,9 @@ int Schrittlistenmodell::rowCount(const QModelIndex& eltern) const {
     return eltern.isValid() ? 0 : kSchrittzeilen;
 }
 
-int Schrittlistenmodell::columnCount(const QModelIndex& eltern) const { return eltern.isValid() ? 0 : 6; }
+int Schrittlistenmodell::columnCount(const QModelIndex& eltern) const {
+    return eltern.isValid() ? 0 : 6;
+}
 
 QVariant Schrittlistenmodell::data(const QModelIndex& index, int rolle) const {
     if (!index.isValid() || index.row() < 0 || index.row() >= kSchrittzeilen) return {};
@@ -25,13 +27,20 @@ QVariant Schrittlistenmodell::data(const QModelIndex& index, int rolle) const {
     switch (rolle) {
         case Qt::DisplayRole:
             switch (index.column()) {
-                case 0: return zeile + 1;
-                case 1: return QString::fromStdString(schritte_.gliederung().markierung(zeile));
-                case 2: return QString::fromStdString(z.name);
-                case 3: return QString::fromStdString(z.text);
-                case 4: return QString::fromStdString(z.wert);
-                case 5: return QString::fromStdString(z.ergebnis);
-                default: return {};
+                case 0:
+                    return zeile + 1;
+                case 1:
+                    return QString::fromStdString(schritte_.gliederung().markierung(zeile));
+                case 2:
+                    return QString::fromStdString(z.name);
+                case 3:
+                    return QString::fromStdString(z.text);
+                case 4:
+                    return QString::fromStdString(z.wert);
+                case 5:
+                    return QString::fromStdString(z.ergebnis);
+                default:
+                    return {};
             }
         case Qt::FontRole:
             if (z.kopf) {
@@ -45,7 +54,8 @@ QVariant Schrittlistenmodell::data(const QModelIndex& index, int rolle) const {
         case Qt::TextAlignmentRole:
             return index.column() == 0 || index.column() >= 4
                        ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
-                       : QVariant(index.column() == 1 ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
+                       : QVariant(index.column() == 1 ? Qt::AlignCenter
+                                                      : Qt::AlignLeft | Qt::AlignVCenter);
         default:
             return {};
     }

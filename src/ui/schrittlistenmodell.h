@@ -10,7 +10,7 @@ class Steuerschritte;
 /// explanation, value and the section result; headings bold on light blue.
 class Schrittlistenmodell final : public QAbstractTableModel {
     Q_OBJECT
-public:
+  public:
     explicit Schrittlistenmodell(const Steuerschritte& schritte, QObject* eltern = nullptr)
         : QAbstractTableModel(eltern), schritte_(schritte) {}
 
@@ -22,7 +22,7 @@ public:
     /// The listing was recomputed or the outline changed.
     void aktualisieren();
 
-private:
+  private:
     const Steuerschritte& schritte_;
 };
 

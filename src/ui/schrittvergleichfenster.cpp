@@ -25,36 +25,51 @@ constexpr int kWertspalte = 4;  // green, blue, difference follow
 
 }  // namespace
 
-void Vergleichsmodell::setzen(const Schrittvergleich* vergleich, const Vergleichsgliederung* gliederung) {
+void Vergleichsmodell::setzen(const Schrittvergleich* vergleich,
+                              const Vergleichsgliederung* gliederung) {
     beginResetModel();
     vergleich_ = vergleich;
     gliederung_ = gliederung;
     endResetModel();
 }
 
-void Vergleichsmodell::aktualisieren() { emit dataChanged(index(0, 0), index(kSchrittzeilen - 1, kSpalten - 1)); }
+void Vergleichsmodell::aktualisieren() {
+    emit dataChanged(index(0, 0), index(kSchrittzeilen - 1, kSpalten - 1));
+}
 
 int Vergleichsmodell::rowCount(const QModelIndex& eltern) const {
     return eltern.isValid() || vergleich_ == nullptr ? 0 : kSchrittzeilen;
 }
 
-int Vergleichsmodell::columnCount(const QModelIndex& eltern) const { return eltern.isValid() ? 0 : kSpalten; }
+int Vergleichsmodell::columnCount(const QModelIndex& eltern) const {
+    return eltern.isValid() ? 0 : kSpalten;
+}
 
 QVariant Vergleichsmodell::data(const QModelIndex& index, int rolle) const {
-    if (!index.isValid() || vergleich_ == nullptr || index.row() < 0 || index.row() >= kSchrittzeilen) return {};
+    if (!index.isValid() || vergleich_ == nullptr || index.row() < 0 ||
+        index.row() >= kSchrittzeilen)
+        return {};
     const int zeile = index.row(), spalte = index.column();
     const Vergleichszeile& z = vergleich_->zeilen[static_cast<std::size_t>(zeile)];
     switch (rolle) {
         case Qt::DisplayRole:
             switch (spalte) {
-                case 0: return zeile + 1;
-                case 1: return QString::fromStdString(gliederung_->markierung(zeile));
-                case 2: return QString::fromStdString(z.name);
-                case 3: return QString::fromStdString(z.text);
-                case 4: return QString::fromStdString(z.gruen);
-                case 5: return QString::fromStdString(z.blau);
-                case 6: return QString::fromStdString(z.differenz);
-                default: return {};
+                case 0:
+                    return zeile + 1;
+                case 1:
+                    return QString::fromStdString(gliederung_->markierung(zeile));
+                case 2:
+                    return QString::fromStdString(z.name);
+                case 3:
+                    return QString::fromStdString(z.text);
+                case 4:
+                    return QString::fromStdString(z.gruen);
+                case 5:
+                    return QString::fromStdString(z.blau);
+                case 6:
+                    return QString::fromStdString(z.differenz);
+                default:
+                    return {};
             }
         case Qt::ToolTipRole:
             return spalte == 3 ? QVariant(QString::fromStdString(z.text)) : QVariant();
@@ -81,7 +96,8 @@ QVariant Vergleichsmodell::data(const QModelIndex& index, int rolle) const {
 
 QVariant Vergleichsmodell::headerData(int abschnitt, Qt::Orientation richtung, int rolle) const {
     if (rolle != Qt::DisplayRole || richtung != Qt::Horizontal) return {};
-    static const char* const titel[] = {"Zeile", "", "Name", "Erläuterung", "Grün", "Blau", "Blau − Grün"};
+    static const char* const titel[] = {"Zeile", "",     "Name",       "Erläuterung",
+                                        "Grün",  "Blau", "Blau − Grün"};
     return abschnitt >= 0 && abschnitt < kSpalten ? QString::fromUtf8(titel[abschnitt]) : QString();
 }
 
@@ -128,17 +144,18 @@ void SchrittvergleichFenster::zeigen(const Sitzung& sitzung) {
     vergleich_ = std::make_unique<Schrittvergleich>(monatslaeufeVergleichen(sitzung));
     gliederung_ = std::make_unique<Vergleichsgliederung>(*vergleich_);
     ueberschrift_ = vergleichsueberschrift(sitzung);
-    const QString befund = vergleich_->ersteAbweichung
-                               ? QStringLiteral("Erste Abweichung in Zeile %1").arg(*vergleich_->ersteAbweichung + 1)
-                               : QStringLiteral("Keine Abweichung: beide Seiten rechnen die Lohnsteuer gleich");
+    const QString befund =
+        vergleich_->ersteAbweichung
+            ? QStringLiteral("Erste Abweichung in Zeile %1").arg(*vergleich_->ersteAbweichung + 1)
+            : QStringLiteral("Keine Abweichung: beide Seiten rechnen die Lohnsteuer gleich");
     kopf_->setText(QString::fromStdString(ueberschrift_) + QStringLiteral("\n") + befund);
     modell_->setzen(vergleich_.get(), gliederung_.get());
     gliederungAnzeigen();
     tabelle_->clearSelection();
     if (vergleich_->ersteAbweichung) {
         const QModelIndex erste = modell_->index(*vergleich_->ersteAbweichung, 0);
-        tabelle_->selectionModel()->setCurrentIndex(erste, QItemSelectionModel::ClearAndSelect |
-                                                               QItemSelectionModel::Rows);
+        tabelle_->selectionModel()->setCurrentIndex(
+            erste, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
         tabelle_->scrollTo(erste, QAbstractItemView::PositionAtCenter);
     }
     show();
@@ -155,7 +172,8 @@ void SchrittvergleichFenster::zeileGeklickt(const QModelIndex& index) {
 }
 
 void SchrittvergleichFenster::gliederungAnzeigen() {
-    for (int zeile = 0; zeile < kSchrittzeilen; ++zeile) tabelle_->setRowHidden(zeile, !gliederung_->sichtbar(zeile));
+    for (int zeile = 0; zeile < kSchrittzeilen; ++zeile)
+        tabelle_->setRowHidden(zeile, !gliederung_->sichtbar(zeile));
 }
 
 void SchrittvergleichFenster::drucken() {

@@ -20,7 +20,7 @@ class Sitzung;
 /// yellow, as the main window marks blue values that differ from green.
 class Vergleichsmodell final : public QAbstractTableModel {
     Q_OBJECT
-public:
+  public:
     using QAbstractTableModel::QAbstractTableModel;
 
     void setzen(const Schrittvergleich* vergleich, const Vergleichsgliederung* gliederung);
@@ -29,9 +29,10 @@ public:
     int rowCount(const QModelIndex& eltern = {}) const override;
     int columnCount(const QModelIndex& eltern = {}) const override;
     QVariant data(const QModelIndex& index, int rolle = Qt::DisplayRole) const override;
-    QVariant headerData(int abschnitt, Qt::Orientation richtung, int rolle = Qt::DisplayRole) const override;
+    QVariant headerData(int abschnitt, Qt::Orientation richtung,
+                        int rolle = Qt::DisplayRole) const override;
 
-private:
+  private:
     const Schrittvergleich* vergleich_ = nullptr;
     const Vergleichsgliederung* gliederung_ = nullptr;
 };
@@ -42,7 +43,7 @@ private:
 /// selected; a click on a heading opens or closes its section; "Drucken" prints it.
 class SchrittvergleichFenster final : public QWidget {
     Q_OBJECT
-public:
+  public:
     SchrittvergleichFenster(Meldungsanzeige& meldungen, QWidget* eltern = nullptr);
     ~SchrittvergleichFenster() override;
 
@@ -54,7 +55,7 @@ public:
     QTableView* tabelle() const { return tabelle_; }
     void drucken();
 
-private:
+  private:
     void zeileGeklickt(const QModelIndex& index);
     void gliederungAnzeigen();
 

@@ -30,11 +30,18 @@ namespace {
 
 enum Spalte { kBeschriftung = 0, kBetrag = 1, kSatz = 2, kBru = 3, kTei = 4, kAb = 5, kAuf = 6 };
 
-bool hatErgebnis(int zeile) { return zeilenregel(zeile).betrag == Betragsart::Ergebnis; }
-bool hatKnopf(int zeile) { return zeile != zeile::Versorgungsbeginn && zeile <= zeile::Stundenlohn; }
-bool hatSatz(int zeile) { return zeile >= zeile::Pflegeversicherung && zeile <= zeile::Zusatzbeitrag; }
+bool hatErgebnis(int zeile) {
+    return zeilenregel(zeile).betrag == Betragsart::Ergebnis;
+}
+bool hatKnopf(int zeile) {
+    return zeile != zeile::Versorgungsbeginn && zeile <= zeile::Stundenlohn;
+}
+bool hatSatz(int zeile) {
+    return zeile >= zeile::Pflegeversicherung && zeile <= zeile::Zusatzbeitrag;
+}
 
-const QString kTippAb = QStringLiteral("Damit kann der Betrag in 1-Euro-Schritten vermindert werden.");
+const QString kTippAb =
+    QStringLiteral("Damit kann der Betrag in 1-Euro-Schritten vermindert werden.");
 const QString kTippAuf = QStringLiteral("Damit kann der Betrag in 1-Euro-Schritten erhöht werden.");
 const QString kTippBru = QStringLiteral(
     "Damit wird bestimmt, ob der Betrag in das Kürzungsverhältnis in der Zeile \"xx Tage von "
@@ -85,12 +92,15 @@ Seitenpanel::Seitenpanel(Seite seite, QGridLayout* raster, int ersteSpalte, QWid
     auto* hintergrund = new QFrame(flaeche);
     hintergrund->setObjectName(QStringLiteral("seite_%1").arg(nr));
     hintergrund->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    farben::hintergrund(hintergrund, seite == Seite::Gruen ? farben::kHellgruen : farben::kHellcyan);
+    farben::hintergrund(hintergrund,
+                        seite == Seite::Gruen ? farben::kHellgruen : farben::kHellcyan);
     skalierbar(hintergrund);
-    raster->addWidget(hintergrund, 0, ersteSpalte, raster::kKommentarZeile + 1, raster::kSpaltenJeSeite);
+    raster->addWidget(hintergrund, 0, ersteSpalte, raster::kKommentarZeile + 1,
+                      raster::kSpaltenJeSeite);
     tipp->leerflaecheAnmelden(hintergrund);
 
-    for (int zeile = 0; zeile < kZeilen; ++zeile) zeileAnlegen(zeile, raster, ersteSpalte, flaeche, tipp);
+    for (int zeile = 0; zeile < kZeilen; ++zeile)
+        zeileAnlegen(zeile, raster, ersteSpalte, flaeche, tipp);
 
     balken_ = new Balkenanzeige(flaeche);
     balken_->setObjectName(QStringLiteral("balken_%1").arg(nr));
@@ -117,7 +127,8 @@ void Seitenpanel::zeileAnlegen(int zeile, QGridLayout* raster, int spalte, QWidg
         farben::hintergrund(knopf, farben::kWeiss);
         knopf->setToolTip(QString::fromUtf8(zeilentipp(zeile)));
         raster->addWidget(knopf, r, spalte + kBeschriftung);
-        connect(knopf, &Zeilenknopf::geklickt, this, [this, zeile] { emit zeileGeklickt(seite_, zeile); });
+        connect(knopf, &Zeilenknopf::geklickt, this,
+                [this, zeile] { emit zeileGeklickt(seite_, zeile); });
         connect(knopf, &Zeilenknopf::rechtsGeklickt, this,
                 [this, zeile] { emit zeileRechtsGeklickt(seite_, zeile); });
         knoepfe_[static_cast<std::size_t>(zeile)] = knopf;
@@ -125,10 +136,12 @@ void Seitenpanel::zeileAnlegen(int zeile, QGridLayout* raster, int spalte, QWidg
     if (hatBetragsfeld(zeile)) {
         auto* feld = new Betragsfeld(idx, flaeche);
         raster->addWidget(feld, r, spalte + kBetrag);
-        connect(feld, &Betragsfeld::auswerten, this,
-                [this, zeile](int, const QString& text) { emit betragAuswerten(seite_, zeile, text); });
+        connect(feld, &Betragsfeld::auswerten, this, [this, zeile](int, const QString& text) {
+            emit betragAuswerten(seite_, zeile, text);
+        });
         connect(feld, &Betragsfeld::gesperrtBedient, this, &Seitenpanel::gesperrtBedient);
-        connect(feld, &Betragsfeld::geklickt, this, [this, zeile] { emit betragGeklickt(seite_, zeile); });
+        connect(feld, &Betragsfeld::geklickt, this,
+                [this, zeile] { emit betragGeklickt(seite_, zeile); });
         felder_[static_cast<std::size_t>(zeile)] = feld;
     }
     if (hatErgebnis(zeile)) {
@@ -156,8 +169,10 @@ void Seitenpanel::zeileAnlegen(int zeile, QGridLayout* raster, int spalte, QWidg
         raster->addWidget(tei, r, spalte + kTei);
         tipp->anmelden(bru, kTippBru);
         tipp->anmelden(tei, kTippTei);
-        connect(bru, &QPushButton::clicked, this, [this, zeile] { emit tagesquoteGeklickt(seite_, zeile); });
-        connect(tei, &QPushButton::clicked, this, [this, zeile] { emit stundenquoteGeklickt(seite_, zeile); });
+        connect(bru, &QPushButton::clicked, this,
+                [this, zeile] { emit tagesquoteGeklickt(seite_, zeile); });
+        connect(tei, &QPushButton::clicked, this,
+                [this, zeile] { emit stundenquoteGeklickt(seite_, zeile); });
         bru_[static_cast<std::size_t>(zeile - kErsteAnteilZeile)] = bru;
         tei_[static_cast<std::size_t>(zeile - kErsteAnteilZeile)] = tei;
     }
@@ -168,8 +183,10 @@ void Seitenpanel::zeileAnlegen(int zeile, QGridLayout* raster, int spalte, QWidg
         raster->addWidget(auf, r, spalte + kAuf);
         tipp->anmelden(ab, kTippAb);
         tipp->anmelden(auf, kTippAuf);
-        connect(ab, &QToolButton::clicked, this, [this, zeile] { emit pfeilAbGeklickt(seite_, zeile); });
-        connect(auf, &QToolButton::clicked, this, [this, zeile] { emit pfeilAufGeklickt(seite_, zeile); });
+        connect(ab, &QToolButton::clicked, this,
+                [this, zeile] { emit pfeilAbGeklickt(seite_, zeile); });
+        connect(auf, &QToolButton::clicked, this,
+                [this, zeile] { emit pfeilAufGeklickt(seite_, zeile); });
     }
 }
 
@@ -181,7 +198,8 @@ Betragsfeld* Seitenpanel::feld(int zeile) const {
     return zeile >= 0 && zeile < kZeilen ? felder_[static_cast<std::size_t>(zeile)] : nullptr;
 }
 
-void Seitenpanel::darstellen(const Seitenanzeige& anzeige, const QString& periode, bool jahresmodus) {
+void Seitenpanel::darstellen(const Seitenanzeige& anzeige, const QString& periode,
+                             bool jahresmodus) {
     for (int zeile = 0; zeile < kZeilen; ++zeile) {
         const Zeilenanzeige& z = anzeige.zeilen[static_cast<std::size_t>(zeile)];
         if (Zeilenknopf* knopf = knoepfe_[static_cast<std::size_t>(zeile)]) {
@@ -208,7 +226,8 @@ void Seitenpanel::darstellen(const Seitenanzeige& anzeige, const QString& period
             farben::setzen(feld, QPalette::Text, farben::farbe(z.textFarbe));
         }
         if (QLabel* label = ergebnisse_[static_cast<std::size_t>(zeile)]) {
-            textSetzen(label, z.hatBetrag ? zahlenformat::betrag(z.betrag) + QLatin1Char(' ') : QString());
+            textSetzen(label,
+                       z.hatBetrag ? zahlenformat::betrag(z.betrag) + QLatin1Char(' ') : QString());
             farben::setzen(label, QPalette::WindowText, farben::farbe(z.textFarbe));
         }
         if (zeilenregel(zeile).quoten) {
@@ -236,16 +255,14 @@ void Seitenpanel::darstellen(const Seitenanzeige& anzeige, const QString& period
 
 void Seitenpanel::stundenzeileDarstellen(const Seitenanzeige& a) {
     Zeilenknopf* knopf = knoepfe_[zeile::Stundenlohn];
-    textSetzen(knopf, QStringLiteral("(pro Std. = ") + zahlenformat::ohneGruppierung(a.stundenlohn) +
-                          QLatin1Char(')'));
-    const QString erklaerung = zahlenformat::betragKurz(a.auszahlung) + QStringLiteral(" geteilt durch ") +
-                               zahlenformat::ganz(a.tage, true) + QStringLiteral(" Tage * 7 = ") +
-                               zahlenformat::betrag(a.wochenlohn) +
-                               QStringLiteral(" Euro Wochenlohn geteilt durch ") +
-                               zahlenformat::ganz(a.wochenstunden, false) +
-                               QStringLiteral(" Wochenstunden = ") +
-                               zahlenformat::ohneGruppierung(a.stundenlohn) +
-                               QStringLiteral(" Euro pro Stunde.");
+    textSetzen(knopf, QStringLiteral("(pro Std. = ") +
+                          zahlenformat::ohneGruppierung(a.stundenlohn) + QLatin1Char(')'));
+    const QString erklaerung =
+        zahlenformat::betragKurz(a.auszahlung) + QStringLiteral(" geteilt durch ") +
+        zahlenformat::ganz(a.tage, true) + QStringLiteral(" Tage * 7 = ") +
+        zahlenformat::betrag(a.wochenlohn) + QStringLiteral(" Euro Wochenlohn geteilt durch ") +
+        zahlenformat::ganz(a.wochenstunden, false) + QStringLiteral(" Wochenstunden = ") +
+        zahlenformat::ohneGruppierung(a.stundenlohn) + QStringLiteral(" Euro pro Stunde.");
     if (knopf->toolTip() != erklaerung) knopf->setToolTip(erklaerung);
 }
 

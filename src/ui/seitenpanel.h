@@ -37,9 +37,10 @@ int zeileImRaster(int zeile);
 /// user did and draws what it is given; it keeps no data of its own.
 class Seitenpanel : public QObject {
     Q_OBJECT
-public:
+  public:
     /// Places the side's controls into `raster` from column `ersteSpalte` on.
-    Seitenpanel(Seite seite, QGridLayout* raster, int ersteSpalte, QWidget* flaeche, Tippzeile* tipp);
+    Seitenpanel(Seite seite, QGridLayout* raster, int ersteSpalte, QWidget* flaeche,
+                Tippzeile* tipp);
 
     Seite seite() const { return seite_; }
     /// The blue side's controls are numbered from 30 on: row + 30.
@@ -52,7 +53,7 @@ public:
     Betragsfeld* feld(int zeile) const;
     QLineEdit* kommentar() const { return kommentar_; }
 
-signals:
+  signals:
     void zeileGeklickt(Seite seite, int zeile);
     void zeileRechtsGeklickt(Seite seite, int zeile);
     void betragAuswerten(Seite seite, int zeile, const QString& text);
@@ -64,9 +65,10 @@ signals:
     void pfeilAbGeklickt(Seite seite, int zeile);
     void kommentarGeaendert(Seite seite, const QString& text);
 
-private:
+  private:
     int index(int zeile) const { return zeile + versatz(); }
-    void zeileAnlegen(int zeile, QGridLayout* raster, int spalte, QWidget* flaeche, Tippzeile* tipp);
+    void zeileAnlegen(int zeile, QGridLayout* raster, int spalte, QWidget* flaeche,
+                      Tippzeile* tipp);
     void stundenzeileDarstellen(const Seitenanzeige& anzeige);
 
     Seite seite_;

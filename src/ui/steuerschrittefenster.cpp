@@ -29,11 +29,13 @@ namespace {
 
 using Liste = Steuerschritte::Liste;
 
-constexpr std::array<const char*, 8> kListenNamen = {"jahr",   "zeitraum", "klasse",         "kinder",
-                                                     "kisatz", "geburt",   "erstbezugsjahr", "bezugsmonate"};
+constexpr std::array<const char*, 8> kListenNamen = {
+    "jahr", "zeitraum", "klasse", "kinder", "kisatz", "geburt", "erstbezugsjahr", "bezugsmonate"};
 constexpr int kKopfhoehePixel = 23;  // 350 twips at 96 dpi
 
-QString text(std::string_view t) { return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size())); }
+QString text(std::string_view t) {
+    return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
+}
 
 }  // namespace
 
@@ -56,8 +58,10 @@ void SteuerschritteFenster::aufbauen() {
     const auto liste = [&](Liste l) {
         auto* box = new QComboBox(this);
         box->setObjectName(QString::fromLatin1(kListenNamen[static_cast<std::size_t>(l)]));
-        for (const std::string& eintrag : Steuerschritte::eintraege(l)) box->addItem(QString::fromStdString(eintrag));
-        connect(box, &QComboBox::activated, this, [this, l](int index) { listeGewaehlt(l, index); });
+        for (const std::string& eintrag : Steuerschritte::eintraege(l))
+            box->addItem(QString::fromStdString(eintrag));
+        connect(box, &QComboBox::activated, this,
+                [this, l](int index) { listeGewaehlt(l, index); });
         listen_[static_cast<std::size_t>(l)] = box;
         return box;
     };
@@ -69,7 +73,8 @@ void SteuerschritteFenster::aufbauen() {
 
     // Left: the lists of the engine inputs.
     int reihe = 0;
-    for (Liste l : {Liste::Jahr, Liste::Zeitraum, Liste::Klasse, Liste::Kinder, Liste::Kisatz, Liste::Geburt}) {
+    for (Liste l : {Liste::Jahr, Liste::Zeitraum, Liste::Klasse, Liste::Kinder, Liste::Kisatz,
+                    Liste::Geburt}) {
         QComboBox* box = liste(l);
         oben->addWidget(beschriftung(Steuerschritte::beschriftung(l), box), reihe, 0);
         oben->addWidget(box, reihe, 1);
@@ -102,12 +107,14 @@ void SteuerschritteFenster::aufbauen() {
     feld0Beschriftung_ = beschriftung("Monatsbrutto", felder_[0]);
     feld0Beschriftung_->setObjectName(QStringLiteral("beschriftung_feld_0"));
     for (int f = 0; f < 3; ++f) {
-        oben->addWidget(f == 0 ? feld0Beschriftung_ : beschriftung(Steuerschritte::feldbeschriftung(f), felder_[f]),
+        oben->addWidget(f == 0 ? feld0Beschriftung_
+                               : beschriftung(Steuerschritte::feldbeschriftung(f), felder_[f]),
                         f, 2);
         oben->addWidget(felder_[static_cast<std::size_t>(f)], f, 3);
     }
     QComboBox* monate = liste(Liste::Bezugsmonate);
-    bezugsmonateBeschriftung_ = beschriftung(Steuerschritte::beschriftung(Liste::Bezugsmonate), monate);
+    bezugsmonateBeschriftung_ =
+        beschriftung(Steuerschritte::beschriftung(Liste::Bezugsmonate), monate);
     oben->addWidget(bezugsmonateBeschriftung_, 3, 2);
     oben->addWidget(monate, 3, 3);
     rvPflicht_ = new QCheckBox(QStringLiteral("RV- Pflicht JA"), this);
@@ -124,7 +131,8 @@ void SteuerschritteFenster::aufbauen() {
     auto* rahmen = new QGridLayout(erstbezug_);
     QComboBox* erstjahr = liste(Liste::Erstbezugsjahr);
     erstjahr->setParent(erstbezug_);
-    rahmen->addWidget(beschriftung(Steuerschritte::beschriftung(Liste::Erstbezugsjahr), erstjahr), 0, 0);
+    rahmen->addWidget(beschriftung(Steuerschritte::beschriftung(Liste::Erstbezugsjahr), erstjahr),
+                      0, 0);
     rahmen->addWidget(erstjahr, 0, 1);
     for (int f = 3; f < 5; ++f) {
         felder_[static_cast<std::size_t>(f)]->setParent(erstbezug_);
@@ -141,8 +149,9 @@ void SteuerschritteFenster::aufbauen() {
     connect(schliessen, &QPushButton::clicked, this, &QWidget::close);
     vergleichen_ = new QPushButton(QStringLiteral("Grün und Blau vergleichen"), this);
     vergleichen_->setObjectName(QStringLiteral("vergleichen"));
-    vergleichen_->setToolTip(QStringLiteral("Die Lohnsteuer des angezeigten Monats auf der grünen und der blauen "
-                                            "Seite Schritt für Schritt nebeneinander"));
+    vergleichen_->setToolTip(
+        QStringLiteral("Die Lohnsteuer des angezeigten Monats auf der grünen und der blauen "
+                       "Seite Schritt für Schritt nebeneinander"));
     vergleichen_->setEnabled(false);  // until the window is opened on a case
     connect(vergleichen_, &QPushButton::clicked, this, &SteuerschritteFenster::vergleichen);
     oben->addWidget(drucken, 0, 5);

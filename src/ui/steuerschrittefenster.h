@@ -25,7 +25,7 @@ class SchrittvergleichFenster;
 /// does; it runs its own engine, so the stored cases are never touched.
 class SteuerschritteFenster final : public QWidget {
     Q_OBJECT
-public:
+  public:
     SteuerschritteFenster(Meldungsanzeige& meldungen, QWidget* eltern = nullptr);
     ~SteuerschritteFenster() override;
 
@@ -40,7 +40,7 @@ public:
     void vergleichen();
     SchrittvergleichFenster* vergleichsfenster() const { return vergleich_; }
 
-private:
+  private:
     void aufbauen();
     void anzeigen();
     void listeGewaehlt(Steuerschritte::Liste liste, int index);

@@ -9,12 +9,12 @@ namespace brelvanostik {
 namespace {
 
 class Hervorheber final : public QObject {
-public:
+  public:
     Hervorheber(QWidget* knopf, Hervorhebung art) : QObject(knopf), art_(art) {
         knopf->installEventFilter(this);
     }
 
-protected:
+  protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override {
         auto* knopf = static_cast<QWidget*>(objekt);
         const bool darauf = ereignis->type() == QEvent::Enter;
@@ -28,7 +28,7 @@ protected:
         return false;
     }
 
-private:
+  private:
     Hervorhebung art_;
     QColor normal_;
 };
@@ -46,7 +46,9 @@ void fettSetzen(QWidget* widget, bool fett) {
     widget->setFont(nurFett);
 }
 
-void beimUeberfahrenHervorheben(QWidget* knopf, Hervorhebung art) { new Hervorheber(knopf, art); }
+void beimUeberfahrenHervorheben(QWidget* knopf, Hervorhebung art) {
+    new Hervorheber(knopf, art);
+}
 
 Tippzeile::Tippzeile(QWidget* eltern) : QLabel(eltern) {
     setObjectName(QStringLiteral("tipp"));
@@ -58,12 +60,14 @@ Tippzeile::Tippzeile(QWidget* eltern) : QLabel(eltern) {
 }
 
 void Tippzeile::anmelden(QWidget* widget, const QString& text) {
-    if (!texte_.contains(widget) && !leerflaechen_.contains(widget)) widget->installEventFilter(this);
+    if (!texte_.contains(widget) && !leerflaechen_.contains(widget))
+        widget->installEventFilter(this);
     texte_.insert(widget, text);
 }
 
 void Tippzeile::leerflaecheAnmelden(QWidget* flaeche) {
-    if (!texte_.contains(flaeche) && !leerflaechen_.contains(flaeche)) flaeche->installEventFilter(this);
+    if (!texte_.contains(flaeche) && !leerflaechen_.contains(flaeche))
+        flaeche->installEventFilter(this);
     flaeche->setMouseTracking(true);
     leerflaechen_.insert(flaeche);
 }

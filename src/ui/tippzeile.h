@@ -11,7 +11,7 @@ namespace brelvanostik {
 /// window or a side's panel empties the line.
 class Tippzeile : public QLabel {
     Q_OBJECT
-public:
+  public:
     explicit Tippzeile(QWidget* eltern);
 
     /// The line shows `text` while the pointer rests on `widget`.
@@ -19,10 +19,10 @@ public:
     /// Pointer movement over `flaeche` itself (not over its controls) empties the line.
     void leerflaecheAnmelden(QWidget* flaeche);
 
-protected:
+  protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
-private:
+  private:
     QHash<const QObject*, QString> texte_;
     QSet<const QObject*> leerflaechen_;
 };

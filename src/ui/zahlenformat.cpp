@@ -13,7 +13,8 @@ const QLocale& deutsch() {
 
 /// Magnitude of a signed amount without overflow for the most negative value.
 std::uint64_t betragOhneVorzeichen(std::int64_t wert) {
-    return wert < 0 ? std::uint64_t{0} - static_cast<std::uint64_t>(wert) : static_cast<std::uint64_t>(wert);
+    return wert < 0 ? std::uint64_t{0} - static_cast<std::uint64_t>(wert)
+                    : static_cast<std::uint64_t>(wert);
 }
 
 QString zweiStellen(std::uint64_t wert) {
@@ -36,7 +37,9 @@ QString zweiDezimalen(std::int64_t hundertstel, bool gruppiert) {
 
 }  // namespace
 
-QString betrag(std::int64_t hundertstel) { return zweiDezimalen(hundertstel, true); }
+QString betrag(std::int64_t hundertstel) {
+    return zweiDezimalen(hundertstel, true);
+}
 
 QString eingabe(std::int64_t hundertstel) {
     const std::uint64_t u = betragOhneVorzeichen(hundertstel);
@@ -44,7 +47,9 @@ QString eingabe(std::int64_t hundertstel) {
            zweiStellen(u % 100);
 }
 
-QString ohneGruppierung(std::int64_t hundertstel) { return zweiDezimalen(hundertstel, false); }
+QString ohneGruppierung(std::int64_t hundertstel) {
+    return zweiDezimalen(hundertstel, false);
+}
 
 QString betragKurz(std::int64_t hundertstel) {
     const std::uint64_t u = betragOhneVorzeichen(hundertstel);
@@ -71,7 +76,8 @@ QString prozent(std::int64_t prozentMalTausend) {
     text += QString::number(static_cast<qulonglong>(u / 1000));
     std::uint64_t rest = u % 1000;
     if (rest != 0) {
-        QString stellen = QStringLiteral("%1").arg(static_cast<qulonglong>(rest), 3, 10, QLatin1Char('0'));
+        QString stellen =
+            QStringLiteral("%1").arg(static_cast<qulonglong>(rest), 3, 10, QLatin1Char('0'));
         while (stellen.endsWith(QLatin1Char('0'))) stellen.chop(1);
         text += deutsch().decimalPoint() + stellen;
     }

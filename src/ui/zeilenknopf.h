@@ -9,18 +9,18 @@ namespace brelvanostik {
 /// clicks with the row's control index (row, plus 30 on the blue side).
 class Zeilenknopf : public QLabel {
     Q_OBJECT
-public:
+  public:
     Zeilenknopf(int index, QWidget* eltern);
     int index() const { return index_; }
 
-signals:
+  signals:
     void geklickt(int index);
     void rechtsGeklickt(int index);
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* ereignis) override;
 
-private:
+  private:
     int index_;
 };
 

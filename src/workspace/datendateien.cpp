@@ -275,8 +275,8 @@ void sichernUndAnlegen(const fs::path& verzeichnis, Ladeergebnis& ergebnis) {
         }
         if (ausstehend.neueDateien) neuAnlegen(verzeichnis, ausstehend.alteKopfdatei, ergebnis);
     } catch (const std::exception& e) {
-        ergebnis.hinweise.push_back(std::string("Die Datendateien konnten nicht gesichert werden: ") +
-                                    e.what());
+        ergebnis.hinweise.push_back(
+            std::string("Die Datendateien konnten nicht gesichert werden: ") + e.what());
     }
 }
 

@@ -116,13 +116,15 @@ constexpr const char* kAbschlussEnde = "ende";
 void resteEntfernen(const fs::path& ziel) {
     const std::string praefix = ziel.filename().string() + ".tmp-";
     std::error_code ec;
-    for (fs::directory_iterator it(verzeichnisVon(ziel), ec), ende; !ec && it != ende; it.increment(ec)) {
+    for (fs::directory_iterator it(verzeichnisVon(ziel), ec), ende; !ec && it != ende;
+         it.increment(ec)) {
         const std::string name = it->path().filename().string();
         if (name.rfind(praefix, 0) == 0 && it->is_regular_file(ec)) ::unlink(it->path().c_str());
     }
 }
 
-std::optional<std::string> schreiben(std::span<const Schreibauftrag> eingang, const fs::path& abschluss);
+std::optional<std::string> schreiben(std::span<const Schreibauftrag> eingang,
+                                     const fs::path& abschluss);
 
 void verzeichnisSichern(const fs::path& verzeichnis);
 
@@ -135,7 +137,8 @@ void abschlussVollenden(std::span<const Schreibauftrag> auftraege, const fs::pat
     const std::vector<fs::path> quellen = abschlussLesen(ziele, abschluss);
     bool umbenannt = false;
     for (std::size_t i = 0; i < ziele.size(); ++i) {
-        if (quellen[i] != schreibziel(ziele[i])) umbenannt |= ::rename(quellen[i].c_str(), ziele[i].c_str()) == 0;
+        if (quellen[i] != schreibziel(ziele[i]))
+            umbenannt |= ::rename(quellen[i].c_str(), ziele[i].c_str()) == 0;
     }
     if (umbenannt) verzeichnisSichern(verzeichnisVon(ziele.front()));
     ::unlink(abschluss.c_str());
@@ -148,10 +151,10 @@ void verzeichnisSichern(const fs::path& verzeichnis) {
     if (fd.get() >= 0) ::fsync(fd.get());
 }
 
-
 /// The steps both kinds of safe save share. `abschluss`, when not empty, gets the commit
 /// record between the flush of the temporary files and the first rename.
-std::optional<std::string> schreiben(std::span<const Schreibauftrag> eingang, const fs::path& abschluss) {
+std::optional<std::string> schreiben(std::span<const Schreibauftrag> eingang,
+                                     const fs::path& abschluss) {
     // Writes reach the file a link points to; the link itself stays.
     std::vector<Schreibauftrag> auftraege(eingang.begin(), eingang.end());
     for (Schreibauftrag& a : auftraege) {
@@ -215,8 +218,9 @@ std::optional<std::string> schreiben(std::span<const Schreibauftrag> eingang, co
             std::string text = fehlertext(ziel, grund);
             if (!abschluss.empty() && i > 0) {
                 // The record names the rest; the next load reads the complete new set.
-                return text + " Die neue Fassung ist vollständig und wird beim nächsten Öffnen "
-                              "gelesen.";
+                return text +
+                       " Die neue Fassung ist vollständig und wird beim nächsten Öffnen "
+                       "gelesen.";
             }
             aufraeumen(i);
             if (i > 0) {
@@ -290,8 +294,9 @@ std::vector<fs::path> abschlussLesen(std::span<const fs::path> ziele, const fs::
     if (!vollstaendig) return quellen;
     std::vector<fs::path> neu = quellen;
     for (std::size_t i = 0; i < quellen.size(); ++i) {
-        const auto paar = std::find_if(paare.begin(), paare.end(),
-                                       [&](const auto& p) { return p.first == quellen[i].string(); });
+        const auto paar = std::find_if(paare.begin(), paare.end(), [&](const auto& p) {
+            return p.first == quellen[i].string();
+        });
         // A record that does not name every target, or names a file that is not one of
         // the target's own temporary files, is not one of ours: the targets stand.
         if (paar == paare.end()) return quellen;

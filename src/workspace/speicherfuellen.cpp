@@ -118,7 +118,8 @@ void monatssatzPruefen(Monatssatz& satz, std::span<const std::uint8_t, kMonatssa
     for (int zeile = 0; zeile < kZeilen; ++zeile) {
         const Zeilenregel& regel = kZeilenregeln[static_cast<std::size_t>(zeile)];
         if (regel.betragsgrenze && ausserhalb(betrag[zeile], kMaxBetragHundertstel)) {
-            betrag[zeile] = std::clamp(betrag[zeile], -kMaxBetragHundertstel, kMaxBetragHundertstel);
+            betrag[zeile] =
+                std::clamp(betrag[zeile], -kMaxBetragHundertstel, kMaxBetragHundertstel);
             pruefer.melden(Schadensart::Betrag, "Zeile ", zeile);
         }
     }

@@ -50,7 +50,8 @@ Verzeichnissperre::Verzeichnissperre(const std::filesystem::path& verzeichnis)
             ::close(fd);
             return;
         }
-        struct stat offen {}, benannt {};
+        struct stat offen {
+        }, benannt{};
         if (::fstat(fd, &offen) == 0 && ::stat(pfad_.c_str(), &benannt) == 0 &&
             offen.st_dev == benannt.st_dev && offen.st_ino == benannt.st_ino) {
             fd_ = fd;

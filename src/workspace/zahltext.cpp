@@ -68,7 +68,8 @@ std::string dezimal(Money wert) {
 std::string dezimal(float wert) {
     if (!std::isfinite(wert)) return "0";
     char puffer[64];
-    const auto [ende, fehler] = std::to_chars(puffer, puffer + sizeof puffer, wert, std::chars_format::fixed);
+    const auto [ende, fehler] =
+        std::to_chars(puffer, puffer + sizeof puffer, wert, std::chars_format::fixed);
     if (fehler != std::errc()) return "0";
     std::string text(puffer, ende);
     for (char& c : text) {

@@ -12,11 +12,16 @@ namespace brelvanostik {
 /// different meaning; both names are given.
 namespace zeile {
 enum Zeile : int {
-    Fall = 0, NormalWochenstunden = 0,
-    Geburtsjahrgang = 1, Wochenstunden = 1,
-    Bundesland = 2, NormalTage = 2,
-    SvStatus = 3, Tage = 3,
-    Jahresausgleich = 4, KvSatz = 4,
+    Fall = 0,
+    NormalWochenstunden = 0,
+    Geburtsjahrgang = 1,
+    Wochenstunden = 1,
+    Bundesland = 2,
+    NormalTage = 2,
+    SvStatus = 3,
+    Tage = 3,
+    Jahresausgleich = 4,
+    KvSatz = 4,
     Gehalt = 5,
     Versorgungsbezug = 6,
     EinmaligerBezug = 7,
@@ -29,7 +34,8 @@ enum Zeile : int {
     Hinzurechnung = 14,
     ZusaetzlichSteuerpflichtig = 15,
     ZusaetzlichSvPflichtig = 16,
-    Steuerklasse = 17, Lohnsteuer = 17,
+    Steuerklasse = 17,
+    Lohnsteuer = 17,
     Soli = 18,
     Kirchensteuer = 19,
     Krankenversicherung = 20,
@@ -82,9 +88,22 @@ enum : int { Vor1940 = 0, Im1940, Im1941, Im1942, Nach1942 };
 }
 namespace land {
 enum : int {
-    BadenWuerttemberg = 0, Bayern, Berlin, Brandenburg, Bremen, Hamburg, Hessen,
-    MecklenburgVorpommern, Niedersachsen, NordrheinWestfalen, RheinlandPfalz, Saarland,
-    Sachsen, SachsenAnhalt, SchleswigHolstein, Thueringen,
+    BadenWuerttemberg = 0,
+    Bayern,
+    Berlin,
+    Brandenburg,
+    Bremen,
+    Hamburg,
+    Hessen,
+    MecklenburgVorpommern,
+    Niedersachsen,
+    NordrheinWestfalen,
+    RheinlandPfalz,
+    Saarland,
+    Sachsen,
+    SachsenAnhalt,
+    SchleswigHolstein,
+    Thueringen,
 };
 /// The new states, where the eastern tables apply (Berlin counts as west).
 constexpr bool imOsten(int code) {
@@ -114,7 +133,7 @@ enum : int { Sozialversicherung = 0, Zahnersatz, Kinderlose, KvUndPv };
 namespace abzug {
 /// Codes 0-6 are deductions (stored negative); only the retention is paid out.
 enum : int { Einbehalt = 7 };
-}
+}  // namespace abzug
 }  // namespace wahl
 
 /// Start values of a new workspace that loading also uses to mend a record.
@@ -164,18 +183,28 @@ struct Zeilenregel {
 namespace detail {
 constexpr Zeilenregel eingabe(Geltung geltung, std::int32_t hoechstwert = 0,
                               std::int32_t ersatz = 0) {
-    return {.betrag = Betragsart::Eingabe, .geltung = geltung, .gespiegelt = true,
-            .hoechstwert = hoechstwert, .ersatz = ersatz};
+    return {.betrag = Betragsart::Eingabe,
+            .geltung = geltung,
+            .gespiegelt = true,
+            .hoechstwert = hoechstwert,
+            .ersatz = ersatz};
 }
 constexpr Zeilenregel einkommen(Geltung geltung, bool markiert, const char* text) {
-    return {.betrag = Betragsart::Eingabe, .geltung = geltung, .gespiegelt = true,
-            .betragsgrenze = true, .quoten = true,
-            .quotenBisDezember = geltung == Geltung::BisDezember, .quotenMarkiert = markiert,
+    return {.betrag = Betragsart::Eingabe,
+            .geltung = geltung,
+            .gespiegelt = true,
+            .betragsgrenze = true,
+            .quoten = true,
+            .quotenBisDezember = geltung == Geltung::BisDezember,
+            .quotenMarkiert = markiert,
             .beschriftung = text};
 }
 constexpr Zeilenregel betrag(const char* text) {
-    return {.betrag = Betragsart::Eingabe, .geltung = Geltung::BisDezember, .gespiegelt = true,
-            .betragsgrenze = true, .beschriftung = text};
+    return {.betrag = Betragsart::Eingabe,
+            .geltung = Geltung::BisDezember,
+            .gespiegelt = true,
+            .betragsgrenze = true,
+            .beschriftung = text};
 }
 constexpr Zeilenregel ergebnis(const char* text = nullptr) {
     return {.betrag = Betragsart::Ergebnis, .beschriftung = text};
@@ -234,6 +263,8 @@ constexpr bool hatBetragsfeld(int zeile) {
 }
 
 /// The row's choice is picked by the user from a fixed list.
-constexpr bool istAuswahlzeile(int zeile) { return zeilenregel(zeile).auswahl; }
+constexpr bool istAuswahlzeile(int zeile) {
+    return zeilenregel(zeile).auswahl;
+}
 
 }  // namespace brelvanostik

@@ -20,10 +20,12 @@ struct Lauf {
 };
 
 class DatendateienBefehle : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
-        dir = fs::temp_directory_path() / ("brelvanostik-cli-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                                           "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        dir = fs::temp_directory_path() /
+              ("brelvanostik-cli-" +
+               std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(dir);
         fs::create_directories(dir);
     }
@@ -53,7 +55,8 @@ TEST_F(DatendateienBefehle, BerechnenLegtDateienAnUndGibtAlleBerechnungenAus) {
     for (int jahr = 2004; jahr <= 2007; ++jahr) {
         for (int g = 1; g <= 5; ++g) {
             for (int fall : {g, g + 5}) {
-                const std::string kopf = "{\"jahr\": " + std::to_string(jahr) + ", \"fall\": " + std::to_string(fall) + ",";
+                const std::string kopf = "{\"jahr\": " + std::to_string(jahr) +
+                                         ", \"fall\": " + std::to_string(fall) + ",";
                 pos = l.aus.find(kopf, pos);
                 ASSERT_NE(pos, std::string::npos) << kopf;
                 ++anzahl;
@@ -63,7 +66,8 @@ TEST_F(DatendateienBefehle, BerechnenLegtDateienAnUndGibtAlleBerechnungenAus) {
     EXPECT_EQ(anzahl, 40);
     EXPECT_EQ(l.aus.rfind("{\"berechnungen\": [", 0), 0u);
     EXPECT_NE(l.aus.find("\"Fallname\": \"A L T E R N A T I V E   5\""), std::string::npos);
-    EXPECT_NE(l.aus.find("\"Kommentar\": \"Kommentar zum März-Gehalt\", \"Gemeinsam\": true}"), std::string::npos);
+    EXPECT_NE(l.aus.find("\"Kommentar\": \"Kommentar zum März-Gehalt\", \"Gemeinsam\": true}"),
+              std::string::npos);
     // A second run finds everything current and changes nothing.
     const std::string monate = inhalt("Brelvanostik.da1"), koepfe = inhalt("Brelvanostik.da2");
     ASSERT_EQ(starte({"berechnen"}).status, 0);
@@ -72,8 +76,9 @@ TEST_F(DatendateienBefehle, BerechnenLegtDateienAnUndGibtAlleBerechnungenAus) {
 }
 
 TEST_F(DatendateienBefehle, EingebenSpeichertNachDenRegelnDesHauptfensters) {
-    const Lauf l = starte({"eingeben", "--jahr", "2006", "--fall", "2", "--monat", "3", "--json", "betrag", "5",
-                           "3000", "auswahl", "17", "2", "kommentar", "Gehaltserhöhung"});
+    const Lauf l =
+        starte({"eingeben", "--jahr", "2006", "--fall", "2", "--monat", "3", "--json", "betrag",
+                "5", "3000", "auswahl", "17", "2", "kommentar", "Gehaltserhöhung"});
     ASSERT_EQ(l.status, 0) << l.fehler;
     const auto gruen = l.aus.find("{\"jahr\": 2006, \"fall\": 2,");
     const auto blau = l.aus.find("{\"jahr\": 2006, \"fall\": 7,");
@@ -81,23 +86,31 @@ TEST_F(DatendateienBefehle, EingebenSpeichertNachDenRegelnDesHauptfensters) {
     ASSERT_NE(blau, std::string::npos);
     EXPECT_NE(l.aus.find("\"Kommentar\": \"Gehaltserhöhung\""), std::string::npos);
     // The next call sees what the first one saved: a blue edit reaches blue only.
-    const Lauf b = starte({"eingeben", "--jahr", "2006", "--fall", "2", "--monat", "4", "--blau", "--json", "betrag",
-                           "5", "3500"});
+    const Lauf b = starte({"eingeben", "--jahr", "2006", "--fall", "2", "--monat", "4", "--blau",
+                           "--json", "betrag", "5", "3500"});
     ASSERT_EQ(b.status, 0) << b.fehler;
     const std::string blauTeil = b.aus.substr(b.aus.find("\"fall\": 7,"));
     const std::string gruenTeil = b.aus.substr(0, b.aus.find("\"fall\": 7,"));
-    EXPECT_NE(blauTeil.find("\"Betrag\": [4000, 4000, 3000, 3000, 1390, 350000,"), std::string::npos);
+    EXPECT_NE(blauTeil.find("\"Betrag\": [4000, 4000, 3000, 3000, 1390, 350000,"),
+              std::string::npos);
     EXPECT_EQ(gruenTeil.find("1390, 350000,"), std::string::npos);
-    EXPECT_NE(gruenTeil.find("\"Betrag\": [4000, 4000, 3000, 3000, 1390, 300000,"), std::string::npos);
-    EXPECT_NE(gruenTeil.find("\"Auswahl\": [0, 4, 0, 0, 0, 0, 0, 0, 0, 0, 3, 0, 0, 0, 0, 0, 0, 2,"), std::string::npos);
+    EXPECT_NE(gruenTeil.find("\"Betrag\": [4000, 4000, 3000, 3000, 1390, 300000,"),
+              std::string::npos);
+    EXPECT_NE(gruenTeil.find("\"Auswahl\": [0, 4, 0, 0, 0, 0, 0, 0, 0, 0, 3, 0, 0, 0, 0, 0, 0, 2,"),
+              std::string::npos);
 }
 
 TEST_F(DatendateienBefehle, AbgelehnteAufrufeAendernNichts) {
-    ASSERT_EQ(starte({"eingeben", "--jahr", "2007", "--fall", "1", "--monat", "1", "auswahl", "3", "2"}).status, 0);
+    ASSERT_EQ(
+        starte({"eingeben", "--jahr", "2007", "--fall", "1", "--monat", "1", "auswahl", "3", "2"})
+            .status,
+        0);
     const std::string monate = inhalt("Brelvanostik.da1"), koepfe = inhalt("Brelvanostik.da2");
     const std::vector<std::vector<std::string>> falsch = {
-        {"eingeben", "--jahr", "2007", "--fall", "1", "--monat", "2", "auswahl", "20", "0"},  // Mini-Job
-        {"eingeben", "--jahr", "2007", "--fall", "1", "--monat", "2", "betrag", "5", "100", "betrag", "5", "1.5"},
+        {"eingeben", "--jahr", "2007", "--fall", "1", "--monat", "2", "auswahl", "20",
+         "0"},  // Mini-Job
+        {"eingeben", "--jahr", "2007", "--fall", "1", "--monat", "2", "betrag", "5", "100",
+         "betrag", "5", "1.5"},
         {"eingeben", "--jahr", "2007", "--fall", "1", "--monat", "2", "betrag", "5", "-1"},
         {"eingeben", "--jahr", "2007", "--fall", "1", "--monat", "2", "betrag", "5", "12345678901"},
         {"eingeben", "--jahr", "2007", "--fall", "1", "--monat", "2", "betrag", "5", "300000"},
@@ -129,7 +142,8 @@ TEST_F(DatendateienBefehle, AbgelehnteAufrufeAendernNichts) {
 }
 
 TEST_F(DatendateienBefehle, AbgelehnterAufrufLegtKeineDateienAn) {
-    const Lauf l = starte({"eingeben", "--jahr", "2007", "--fall", "1", "--monat", "2", "bru", "12"});
+    const Lauf l =
+        starte({"eingeben", "--jahr", "2007", "--fall", "1", "--monat", "2", "bru", "12"});
     EXPECT_EQ(l.status, 2);
     EXPECT_FALSE(fs::exists(dir / "Brelvanostik.da1"));
     EXPECT_FALSE(fs::exists(dir / "Brelvanostik.da2"));
@@ -138,13 +152,16 @@ TEST_F(DatendateienBefehle, AbgelehnterAufrufLegtKeineDateienAn) {
 // A refused call on damaged or half-missing files leaves the directory exactly as it was:
 // no copy of a damaged file, no new workspace over an empty month file.
 TEST_F(DatendateienBefehle, AbgelehnterAufrufAufBeschaedigtenDateienSchreibtNichts) {
-    ASSERT_EQ(starte({"eingeben", "--jahr", "2007", "--fall", "1", "--monat", "1", "modus"}).status, 0);
+    ASSERT_EQ(starte({"eingeben", "--jahr", "2007", "--fall", "1", "--monat", "1", "modus"}).status,
+              0);
     std::string monate = inhalt("Brelvanostik.da1");
     monate[4] = '\x7f';  // the state's choice code, outside its list
     for (const std::string& monatsdatei : {monate, std::string()}) {
         std::ofstream(dir / "Brelvanostik.da1", std::ios::binary) << monatsdatei;
         const std::string koepfe = inhalt("Brelvanostik.da2");
-        EXPECT_EQ(starte({"eingeben", "--jahr", "2007", "--fall", "1", "--monat", "2", "bru", "12"}).status, 2);
+        EXPECT_EQ(starte({"eingeben", "--jahr", "2007", "--fall", "1", "--monat", "2", "bru", "12"})
+                      .status,
+                  2);
         EXPECT_TRUE(inhalt("Brelvanostik.da1") == monatsdatei);
         EXPECT_TRUE(inhalt("Brelvanostik.da2") == koepfe);
         EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 2);
@@ -154,18 +171,22 @@ TEST_F(DatendateienBefehle, AbgelehnterAufrufAufBeschaedigtenDateienSchreibtNich
 TEST_F(DatendateienBefehle, NichtSchreibbaresVerzeichnis) {
     std::ofstream(dir / "keinverzeichnis") << "x";
     std::ostringstream aus, fehler;
-    const int status = ausfuehren({"berechnen", "--dir", (dir / "keinverzeichnis").string(), "--json"}, aus, fehler);
+    const int status = ausfuehren(
+        {"berechnen", "--dir", (dir / "keinverzeichnis").string(), "--json"}, aus, fehler);
     EXPECT_EQ(status, 2);
     EXPECT_EQ(aus.str(), "");
     EXPECT_NE(fehler.str(), "");
 }
 
 TEST_F(DatendateienBefehle, AbgelehnterJahresausgleichIstEineZeileAufStderr) {
-    ASSERT_EQ(starte({"eingeben", "--jahr", "2007", "--fall", "1", "--monat", "1", "betrag", "5", "3000", "auswahl",
-                      "4", "1"}).status, 0);
+    ASSERT_EQ(starte({"eingeben", "--jahr", "2007", "--fall", "1", "--monat", "1", "betrag", "5",
+                      "3000", "auswahl", "4", "1"})
+                  .status,
+              0);
     // Days of a month edited by hand in the file would be refused the same way; here a
     // part month is typed and the refusal is reported while the call succeeds.
-    const Lauf l = starte({"eingeben", "--jahr", "2007", "--fall", "1", "--monat", "5", "betrag", "3", "20"});
+    const Lauf l =
+        starte({"eingeben", "--jahr", "2007", "--fall", "1", "--monat", "5", "betrag", "3", "20"});
     EXPECT_EQ(l.status, 0) << l.fehler;
     EXPECT_NE(l.fehler.find("Kein LStAusgleich des AG zulässig"), std::string::npos) << l.fehler;
     const Lauf b = starte({"berechnen", "--jahr", "2007", "--fall", "1", "--json"});
@@ -179,14 +200,16 @@ TEST_F(DatendateienBefehle, GroessteBetraegeInJedemMonatLadenOhneReparatur) {
     // December adjustment and church tax: what the program stores it loads unchanged.
     const std::string max = "290000";
     for (int monat = 1; monat <= 12; ++monat) {
-        std::vector<std::string> aufruf = {"eingeben", "--jahr", "2007", "--fall", "1", "--monat",
-                                           std::to_string(monat)};
+        std::vector<std::string> aufruf = {
+            "eingeben", "--jahr", "2007", "--fall", "1", "--monat", std::to_string(monat)};
         if (monat == 1) {
-            for (const char* zeile : {"5", "6", "13", "14", "15", "16"}) aufruf.insert(aufruf.end(), {"betrag", zeile, max});
-            aufruf.insert(aufruf.end(), {"monatsbezug", max, "sonderzahlung", max, "auswahl", "4", "1", "auswahl", "19",
-                                         "2"});
+            for (const char* zeile : {"5", "6", "13", "14", "15", "16"})
+                aufruf.insert(aufruf.end(), {"betrag", zeile, max});
+            aufruf.insert(aufruf.end(), {"monatsbezug", max, "sonderzahlung", max, "auswahl", "4",
+                                         "1", "auswahl", "19", "2"});
         }
-        for (const char* zeile : {"7", "8", "9"}) aufruf.insert(aufruf.end(), {"betrag", zeile, max});
+        for (const char* zeile : {"7", "8", "9"})
+            aufruf.insert(aufruf.end(), {"betrag", zeile, max});
         const Lauf l = starte(aufruf);
         ASSERT_EQ(l.status, 0) << l.fehler;
     }
@@ -206,16 +229,20 @@ TEST_F(DatendateienBefehle, GroessteBetraegeInJedemMonatLadenOhneReparatur) {
 TEST_F(DatendateienBefehle, AbgelehnteAufrufeNennenWasUndWarum) {
     ASSERT_EQ(starte({"berechnen"}).status, 0);
     const std::string monate = inhalt("Brelvanostik.da1"), koepfe = inhalt("Brelvanostik.da2");
-    const std::vector<std::string> aufruf = {"eingeben", "--jahr", "2007", "--fall", "1", "--monat", "2"};
+    const std::vector<std::string> aufruf = {"eingeben", "--jahr",  "2007", "--fall",
+                                             "1",        "--monat", "2"};
     const std::pair<std::vector<std::string>, std::string> faelle[] = {
         {{"auswahl", "17", "6"}, "auswahl: row 17 has no entry 6"},
         {{"auswahl", "5", "0"}, "auswahl: row 5 has no choice list"},
         {{"bru", "4"}, "bru: row 4 has no days-ratio toggle"},
         {{"auf", "6"}, "auf: row 6 has no 1-euro arrows"},
         {{"ab", "5"}, "ab: the salary cannot go below 0"},
-        {{"betrag", "5", "290000,01"}, "betrag: '290000,01' is above the largest amount a field takes"},
-        {{"name", "Tab\there"}, "name: the data files cannot hold the character U+0009 of the name"},
-        {{"kommentar", "zwei\nZeilen"}, "kommentar: the data files cannot hold the character U+000A"},
+        {{"betrag", "5", "290000,01"},
+         "betrag: '290000,01' is above the largest amount a field takes"},
+        {{"name", "Tab\there"},
+         "name: the data files cannot hold the character U+0009 of the name"},
+        {{"kommentar", "zwei\nZeilen"},
+         "kommentar: the data files cannot hold the character U+000A"},
         {{"name", "\xCE\xA9"}, "U+03A9"},
     };
     for (const auto& [aktion, grund] : faelle) {
@@ -233,8 +260,10 @@ TEST_F(DatendateienBefehle, AbgelehnteAufrufeNennenWasUndWarum) {
 TEST_F(DatendateienBefehle, VersorgungsbezugMitJahresausgleichImDezemberWieImMonat) {
     // 2007, a pension of 1,500.00 a month since 2005 and nothing else, December adjustment
     // on: 58.00 every month, December included, and no surcharge.
-    ASSERT_EQ(starte({"eingeben", "--jahr", "2007", "--fall", "1", "--monat", "1", "betrag", "6", "1500",
-                      "versorgungsbeginn", "0", "monatsbezug", "1500", "auswahl", "4", "1"}).status, 0);
+    ASSERT_EQ(starte({"eingeben", "--jahr", "2007", "--fall", "1", "--monat", "1", "betrag", "6",
+                      "1500", "versorgungsbeginn", "0", "monatsbezug", "1500", "auswahl", "4", "1"})
+                  .status,
+              0);
     ASSERT_EQ(starte({"berechnen", "--jahr", "2007", "--fall", "1"}).status, 0);
     const Ladeergebnis l = laden(dir);
     for (int m = 0; m < 12; ++m) {

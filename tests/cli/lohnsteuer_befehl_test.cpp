@@ -23,13 +23,16 @@ TEST(CliLohnsteuer, JsonMitAllenVariablenInDerVorgegebenenReihenfolge) {
     const Lauf l = starte({"lohnsteuer", "JAHR=2005", "LZZ=2", "STKL=3", "RE4=250000"});
     ASSERT_EQ(l.status, 0) << l.fehler;
     EXPECT_EQ(l.fehler, "");
-    const char* namen[] = {"JAHR", "LZZ", "RE4", "VBEZ", "WFundF", "HINZUR", "STKL", "ZKF", "KRV", "R",
-                           "AJAHR", "Alter1", "VJAHR", "VBEZM", "VBEZS", "ZMVB", "FVB", "ZUSCHLAGVFB",
-                           "VBEZB", "HFVB", "ALTE", "BMG", "Tab1", "Tab2", "Tab3", "Tab4", "Tab5", "RE4LZZ",
-                           "RE4LZZV", "ZRE4", "ZRE4VP", "ZVBEZ", "ANP", "EFA", "SAP", "KFB", "SPLITFAKTOR",
-                           "TABFBSUMME", "VSP", "VSP1", "VSP2", "VSBN", "VSPO", "VSPKURZ", "VSPVOR",
-                           "VSPMAX1", "VSPMAX2", "ZVEINK", "X", "Y", "RW", "ST", "JAHRESLST", "JBMG",
-                           "SOLZGRENZE", "SOLZJ", "SOLZMIN", "LSTPERIODE", "SOLZLZZ", "BK"};
+    const char* namen[] = {
+        "JAHR",    "LZZ",         "RE4",        "VBEZ",        "WFundF",  "HINZUR",     "STKL",
+        "ZKF",     "KRV",         "R",          "AJAHR",       "Alter1",  "VJAHR",      "VBEZM",
+        "VBEZS",   "ZMVB",        "FVB",        "ZUSCHLAGVFB", "VBEZB",   "HFVB",       "ALTE",
+        "BMG",     "Tab1",        "Tab2",       "Tab3",        "Tab4",    "Tab5",       "RE4LZZ",
+        "RE4LZZV", "ZRE4",        "ZRE4VP",     "ZVBEZ",       "ANP",     "EFA",        "SAP",
+        "KFB",     "SPLITFAKTOR", "TABFBSUMME", "VSP",         "VSP1",    "VSP2",       "VSBN",
+        "VSPO",    "VSPKURZ",     "VSPVOR",     "VSPMAX1",     "VSPMAX2", "ZVEINK",     "X",
+        "Y",       "RW",          "ST",         "JAHRESLST",   "JBMG",    "SOLZGRENZE", "SOLZJ",
+        "SOLZMIN", "LSTPERIODE",  "SOLZLZZ",    "BK"};
     std::size_t pos = 0;
     for (const char* name : namen) {
         const auto gefunden = l.aus.find(std::string("\"") + name + "\": ", pos);
@@ -56,15 +59,23 @@ TEST(CliLohnsteuer, VorgabenNamenOhneGrossKleinUndGeaenderteEingaben) {
 
 TEST(CliLohnsteuer, FehlerMitStatusZweiUndLeererAusgabe) {
     const std::vector<std::vector<std::string>> falsch = {
-        {"lohnsteuer", "FOO=1"},           {"lohnsteuer", "RE4"},
-        {"lohnsteuer", "RE4=1,5"},         {"lohnsteuer", "RE4=1e5"},
-        {"lohnsteuer", "RE4=1.23456"},     {"lohnsteuer", "STKL=1.0"},
-        {"lohnsteuer", "STKL=7"},          {"lohnsteuer", "JAHR=2003"},
-        {"lohnsteuer", "LZZ=0"},           {"lohnsteuer", "ZMVB=13"},
-        {"lohnsteuer", "ZKF=-0.5"},        {"lohnsteuer", "RE4=100000000000.01"},
-        {"lohnsteuer", "KRV=40000"},       {"lohnsteuer", "RE4="},
+        {"lohnsteuer", "FOO=1"},
+        {"lohnsteuer", "RE4"},
+        {"lohnsteuer", "RE4=1,5"},
+        {"lohnsteuer", "RE4=1e5"},
+        {"lohnsteuer", "RE4=1.23456"},
+        {"lohnsteuer", "STKL=1.0"},
+        {"lohnsteuer", "STKL=7"},
+        {"lohnsteuer", "JAHR=2003"},
+        {"lohnsteuer", "LZZ=0"},
+        {"lohnsteuer", "ZMVB=13"},
+        {"lohnsteuer", "ZKF=-0.5"},
+        {"lohnsteuer", "RE4=100000000000.01"},
+        {"lohnsteuer", "KRV=40000"},
+        {"lohnsteuer", "RE4="},
         {"lohnsteuer", "RE4=99999999999999999999"},
-        {"rechnen"},                       {},
+        {"rechnen"},
+        {},
     };
     for (const auto& argumente : falsch) {
         const Lauf l = starte(argumente);
@@ -79,13 +90,15 @@ TEST(CliLohnsteuer, FehlerMitStatusZweiUndLeererAusgabe) {
 TEST(CliLohnsteuer, GroessteZulaessigeBetraegeRechnenOhneUeberlauf) {
     for (const char* lzz : {"1", "2", "3", "4"}) {
         for (const char* stkl : {"1", "3", "5", "6"}) {
-            const Lauf l = starte({"lohnsteuer", std::string("LZZ=") + lzz, std::string("STKL=") + stkl,
-                                   "RE4=100000000000", "VBEZ=100000000000", "VBEZM=100000000000",
-                                   "VBEZS=100000000000", "HINZUR=100000000000", "ZKF=100", "ZMVB=12",
-                                   "Alter1=1", "JAHR=2006", "R=1"});
+            const Lauf l =
+                starte({"lohnsteuer", std::string("LZZ=") + lzz, std::string("STKL=") + stkl,
+                        "RE4=100000000000", "VBEZ=100000000000", "VBEZM=100000000000",
+                        "VBEZS=100000000000", "HINZUR=100000000000", "ZKF=100", "ZMVB=12",
+                        "Alter1=1", "JAHR=2006", "R=1"});
             EXPECT_EQ(l.status, 0) << l.fehler;
-            const Lauf n = starte({"lohnsteuer", std::string("LZZ=") + lzz, std::string("STKL=") + stkl,
-                                   "RE4=-100000000000", "WFundF=100000000000", "JAHR=2004"});
+            const Lauf n =
+                starte({"lohnsteuer", std::string("LZZ=") + lzz, std::string("STKL=") + stkl,
+                        "RE4=-100000000000", "WFundF=100000000000", "JAHR=2004"});
             EXPECT_EQ(n.status, 0) << n.fehler;
         }
     }

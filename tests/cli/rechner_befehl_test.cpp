@@ -20,9 +20,11 @@ namespace brelvanostik::cli {
 namespace {
 
 const std::string kDurchNull = "Division durch Null ist nicht möglich";
-const std::string kZuGross = "Die Zahl ist zu groß für den Rechner. Die Taste wurde nicht ausgeführt.";
+const std::string kZuGross =
+    "Die Zahl ist zu groß für den Rechner. Die Taste wurde nicht ausgeführt.";
 std::string keineZahl(const std::string& t) {
-    return "„" + t + "“ ist keine Zahl. Die Taste wurde nicht ausgeführt; bitte geben Sie eine Zahl ein.";
+    return "„" + t +
+           "“ ist keine Zahl. Die Taste wurde nicht ausgeführt; bitte geben Sie eine Zahl ein.";
 }
 
 struct Modell {
@@ -41,7 +43,8 @@ struct Modell {
         return s;
     }
     static std::string text(const Wert& w) {
-        return std::holds_alternative<double>(w) ? text(std::get<double>(w)) : std::get<std::string>(w);
+        return std::holds_alternative<double>(w) ? text(std::get<double>(w))
+                                                 : std::get<std::string>(w);
     }
     // A number, or the message why not.
     static std::variant<double, std::string> zahl(const Wert& w) {
@@ -55,23 +58,34 @@ struct Modell {
         if (std::isinf(d)) return kZuGross;
         return d;
     }
-    static std::string ohneKomma(std::string s) { return !s.empty() && s.back() == ',' ? s.substr(0, s.size() - 1) : s; }
+    static std::string ohneKomma(std::string s) {
+        return !s.empty() && s.back() == ',' ? s.substr(0, s.size() - 1) : s;
+    }
     bool ops() const { return zustand == "OPS" || zustand == "Ops"; }
 
     void taste(const std::string& t) {
         const Modell vorher = *this;
         std::string fehler;
         if (t.size() == 1 && std::isdigit(static_cast<unsigned char>(t[0]))) {
-            if (zustand != "NUMS") { anzeige = ","; komma = false; }
+            if (zustand != "NUMS") {
+                anzeige = ",";
+                komma = false;
+            }
             anzeige = komma ? anzeige + t : anzeige.substr(0, anzeige.find(',')) + t + ",";
             if (zustand == "NEG") anzeige = "-" + anzeige;
             zustand = "NUMS";
         } else if (t == ",") {
-            if (zustand == "NEG") anzeige = "-0,"; else if (zustand != "NUMS") anzeige = "0,";
+            if (zustand == "NEG")
+                anzeige = "-0,";
+            else if (zustand != "NUMS")
+                anzeige = "0,";
             komma = true;
             zustand = "NUMS";
         } else if (t == "C") {
-            anzeige = "0,"; erster = 0.0; zweiter = 0.0; verlauf.clear();
+            anzeige = "0,";
+            erster = 0.0;
+            zweiter = 0.0;
+            verlauf.clear();
         } else if (t == "ende") {
             const std::string band = verlauf;
             const auto m = meldungen;
@@ -86,23 +100,38 @@ struct Modell {
                 const double d = std::get<double>(z);
                 verlauf += "\r" + text(d) + " / 100 = " + text(d / 100);
                 anzeige = text(d / 100);
-                zustand = "Ops"; offen = "%"; ++anzahl; komma = true;
+                zustand = "Ops";
+                offen = "%";
+                ++anzahl;
+                komma = true;
             }
         } else {
-            if (t == "+/-") { offen = "+/-"; zustand = "NUMS"; }
+            if (t == "+/-") {
+                offen = "+/-";
+                zustand = "NUMS";
+            }
             eingegeben = anzeige;
             if (zustand == "NUMS") ++anzahl;
-            if (anzahl == 0 && t == "-" && zustand != "NEG") { anzeige = "-" + anzeige; zustand = "NEG"; }
+            if (anzahl == 0 && t == "-" && zustand != "NEG") {
+                anzeige = "-" + anzeige;
+                zustand = "NEG";
+            }
             if (anzahl == 1) {
                 erster = anzeige;
-                if (t == "-" && zustand != "NUMS" && offen != "=") { anzeige = "-"; zustand = "NEG"; }
+                if (t == "-" && zustand != "NUMS" && offen != "=") {
+                    anzeige = "-";
+                    zustand = "NEG";
+                }
             }
             if (anzahl == 2) {
                 fehler = ausfuehren();
                 anzeige = text(erster);
                 anzahl = 1;
             }
-            if (zustand != "NEG") { zustand = "OPS"; offen = t; }
+            if (zustand != "NEG") {
+                zustand = "OPS";
+                offen = t;
+            }
         }
         if (!fehler.empty() && fehler != kDurchNull) {
             *this = vorher;
@@ -113,7 +142,10 @@ struct Modell {
     std::string ausfuehren() {
         zweiter = eingegeben;
         const std::string l = ohneKomma(text(erster)), r = ohneKomma(text(zweiter));
-        if (offen == "=") { erster = zweiter; return {}; }
+        if (offen == "=") {
+            erster = zweiter;
+            return {};
+        }
         if (offen == " ") return {};
         const auto b = zahl(zweiter);
         if (std::holds_alternative<std::string>(b)) return std::get<std::string>(b);
@@ -132,10 +164,22 @@ struct Modell {
         const double x = std::get<double>(a);
         double e = 0;
         std::string zeichen;
-        if (offen == "+") { e = x + y; zeichen = " + "; }
-        if (offen == "-") { e = x - y; zeichen = " - "; }
-        if (offen == "X" || offen == "%") { e = x * y; zeichen = " x "; }
-        if (offen == "/") { e = x / y; zeichen = " / "; }
+        if (offen == "+") {
+            e = x + y;
+            zeichen = " + ";
+        }
+        if (offen == "-") {
+            e = x - y;
+            zeichen = " - ";
+        }
+        if (offen == "X" || offen == "%") {
+            e = x * y;
+            zeichen = " x ";
+        }
+        if (offen == "/") {
+            e = x / y;
+            zeichen = " / ";
+        }
         if (!std::isfinite(e)) return kZuGross;
         erster = e;
         verlauf += "\r" + l + zeichen + r + " = " + text(erster);
@@ -150,7 +194,8 @@ struct Modell {
         };
         std::string m;
         for (const auto& t : meldungen) m += (m.empty() ? "" : ", ") + j(t);
-        return "{\"anzeige\": " + j(anzeige) + ", \"verlauf\": " + j(verlauf) + ", \"meldungen\": [" + m + "]}\n";
+        return "{\"anzeige\": " + j(anzeige) + ", \"verlauf\": " + j(verlauf) +
+               ", \"meldungen\": [" + m + "]}\n";
     }
 };
 
@@ -177,23 +222,39 @@ std::vector<std::string> folge(const std::string& text) {
 }
 
 TEST(CliRechner, BeispielUndFesteFolgenWieDasModell) {
-    EXPECT_EQ(cli(folge("0 , 1 + 0 , 2 =")), "{\"anzeige\": \"0,3\", \"verlauf\": \"\\r0,1 + 0,2 = 0,3\", \"meldungen\": []}\n");
+    EXPECT_EQ(cli(folge("0 , 1 + 0 , 2 =")),
+              "{\"anzeige\": \"0,3\", \"verlauf\": \"\\r0,1 + 0,2 = 0,3\", \"meldungen\": []}\n");
     EXPECT_EQ(cli(folge("8 / 0 =")),
-              "{\"anzeige\": \"8,\", \"verlauf\": \"\\r8 / 0 = 8,\", \"meldungen\": [\"" + kDurchNull + "\"]}\n");
+              "{\"anzeige\": \"8,\", \"verlauf\": \"\\r8 / 0 = 8,\", \"meldungen\": [\"" +
+                  kDurchNull + "\"]}\n");
     const char* folgen[] = {
-        "1 2 , 5", "- 5", "5 + 3 = =", "2 0 0 X 5 % =", "2 0 0 + 5 % =", "5 + C 3 =", "2 + 3 X 4 =",
-        "5 + 3 +/-", "5 +/- +/-", "1 0 0 - - 5 =", "5 + - + 3 =", "1 2 C 3 + 4 =", "5 % % % = 3 =",
+        "1 2 , 5",
+        "- 5",
+        "5 + 3 = =",
+        "2 0 0 X 5 % =",
+        "2 0 0 + 5 % =",
+        "5 + C 3 =",
+        "2 + 3 X 4 =",
+        "5 + 3 +/-",
+        "5 +/- +/-",
+        "1 0 0 - - 5 =",
+        "5 + - + 3 =",
+        "1 2 C 3 + 4 =",
+        "5 % % % = 3 =",
         "9 9 9 9 9 9 9 9 X = X 9 9 9 9 9 9 9 9 X 9 9 9 9 9 9 9 9 9 9 9 9 X 9 9 9 9 9 9 9 9 9 =",
-        "1 / 3 = X 3 =", "5 + 3 = ende 7 - 9 =", "- - , 0 5 % X 4 =", "+/- +/- +/-",
+        "1 / 3 = X 3 =",
+        "5 + 3 = ende 7 - 9 =",
+        "- - , 0 5 % X 4 =",
+        "+/- +/- +/-",
     };
     for (const char* f : folgen) EXPECT_EQ(cli(folge(f)), modell(folge(f))) << f;
 }
 
 TEST(CliRechner, ZufaelligeFolgenWieDasModell) {
     // Digits come more often, as when someone really types.
-    const std::vector<std::string> tasten = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "1", "2", "5",
-                                             "9", ",", "+", "-", "X", "/", "=", "+/-", "%", "C", "ende",
-                                             "0", "-", "X", "/", "="};
+    const std::vector<std::string> tasten = {"0",   "1", "2", "3",    "4", "5", "6", "7", "8", "9",
+                                             "1",   "2", "5", "9",    ",", "+", "-", "X", "/", "=",
+                                             "+/-", "%", "C", "ende", "0", "-", "X", "/", "="};
     std::mt19937 zufall(20071);
     for (int lauf = 0; lauf < 3000; ++lauf) {
         std::vector<std::string> f(1 + zufall() % 40);

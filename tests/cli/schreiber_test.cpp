@@ -6,8 +6,8 @@
 
 #include <chrono>
 #include <csignal>
-#include <random>
 #include <fstream>
+#include <random>
 #include <sstream>
 
 #include "cli/befehle.h"
@@ -29,7 +29,8 @@ struct Verzeichnis {
     ~Verzeichnis() { fs::remove_all(pfad); }
 };
 
-int starte(const fs::path& dir, std::vector<std::string> argumente, std::string* fehlertext = nullptr) {
+int starte(const fs::path& dir, std::vector<std::string> argumente,
+           std::string* fehlertext = nullptr) {
     argumente.insert(argumente.begin() + 1, {"--dir", dir.string()});
     std::ostringstream aus, fehler;
     const int status = ausfuehren(argumente, aus, fehler);
@@ -39,7 +40,7 @@ int starte(const fs::path& dir, std::vector<std::string> argumente, std::string*
 
 std::vector<std::string> eingabe(int monat, const std::string& betrag, const std::string& name) {
     return {"eingeben", "--jahr", "2007", "--fall", "1", "--monat", std::to_string(monat),
-            "betrag", "5", betrag, "name", name};
+            "betrag",   "5",      betrag, "name",   name};
 }
 
 std::string dateien(const fs::path& dir) {
@@ -72,8 +73,9 @@ TEST(CliSchreiber, VerweigertSolangeEinAndererProzessDieSperreHaelt) {
         std::string fehler;
         EXPECT_EQ(starte(dir.pfad, aufruf, &fehler), 2);
         EXPECT_EQ(fehler.find('\n'), fehler.size() - 1) << fehler;
-        EXPECT_NE(fehler.find("in use by another Brelvanostik (process " + std::to_string(fenster) + ")"),
-                  std::string::npos)
+        EXPECT_NE(
+            fehler.find("in use by another Brelvanostik (process " + std::to_string(fenster) + ")"),
+            std::string::npos)
             << fehler;
     }
     EXPECT_EQ(dateien(dir.pfad), vorher);
@@ -99,8 +101,10 @@ TEST(CliSchreiber, GleichzeitigeEingabenVerlierenNichts) {
                 if (::read(start[0], &c, 1) != 1) ::_exit(1);
                 std::string fehler;
                 // Only the month of the edit differs; green edits carry forward to December.
-                const int status = starte(dir.pfad, eingabe(k == 0 ? 12 : 11, k == 0 ? "1000" : "2000",
-                                                             k == 0 ? "Erster" : "Zweiter"), &fehler);
+                const int status = starte(dir.pfad,
+                                          eingabe(k == 0 ? 12 : 11, k == 0 ? "1000" : "2000",
+                                                  k == 0 ? "Erster" : "Zweiter"),
+                                          &fehler);
                 ::_exit(status);
             }
         }
@@ -122,8 +126,10 @@ TEST(CliSchreiber, GleichzeitigeEingabenVerlierenNichts) {
         EXPECT_TRUE(status[0] == 0 || status[1] == 0);
         if (status[0] == 0 && status[1] == 0) {
             // One after the other: the later one's edits are on top of the earlier one's.
-            EXPECT_TRUE((name == "Erster" && dezember.Betrag[5] == 100000 && november.Betrag[5] == 200000) ||
-                        (name == "Zweiter" && dezember.Betrag[5] == 200000 && november.Betrag[5] == 200000))
+            EXPECT_TRUE(
+                (name == "Erster" && dezember.Betrag[5] == 100000 &&
+                 november.Betrag[5] == 200000) ||
+                (name == "Zweiter" && dezember.Betrag[5] == 200000 && november.Betrag[5] == 200000))
                 << name;
         } else {
             const int k = status[0] == 0 ? 0 : 1;
@@ -137,7 +143,9 @@ TEST(CliSchreiber, AbgebrocheneAufrufeHinterlassenEinGanzesPaar) {
     // `eingeben` killed at random moments: the files load as the state before or after the
     // call, never a mix; the next saving call leaves nothing else behind.
     Verzeichnis dir;
-    ASSERT_EQ(::system((std::string(BRELVANOSTIK_CLI) + " berechnen --dir " + dir.pfad.string()).c_str()), 0);
+    ASSERT_EQ(
+        ::system((std::string(BRELVANOSTIK_CLI) + " berechnen --dir " + dir.pfad.string()).c_str()),
+        0);
     std::mt19937 zufall(20261206);
     std::int32_t betrag = 0;
     std::string name = "O R I G I N A L   1";
@@ -148,9 +156,9 @@ TEST(CliSchreiber, AbgebrocheneAufrufeHinterlassenEinGanzesPaar) {
         const pid_t kind = ::fork();
         if (kind == 0) {
             const std::string d = dir.pfad.string();
-            ::execl(BRELVANOSTIK_CLI, BRELVANOSTIK_CLI, "eingeben", "--dir", d.c_str(), "--jahr", "2007", "--fall",
-                    "1", "--monat", "1", "betrag", "5", neuerBetrag.c_str(), "name", neuerName.c_str(),
-                    static_cast<char*>(nullptr));
+            ::execl(BRELVANOSTIK_CLI, BRELVANOSTIK_CLI, "eingeben", "--dir", d.c_str(), "--jahr",
+                    "2007", "--fall", "1", "--monat", "1", "betrag", "5", neuerBetrag.c_str(),
+                    "name", neuerName.c_str(), static_cast<char*>(nullptr));
             ::_exit(127);
         }
         // A call takes 0.05-0.3 s; every fifth one is left to finish.
@@ -176,7 +184,8 @@ TEST(CliSchreiber, AbgebrocheneAufrufeHinterlassenEinGanzesPaar) {
     EXPECT_GE(fertig, 6);
     ASSERT_EQ(starte(dir.pfad, {"berechnen"}), 0);
     std::vector<std::string> namen;
-    for (const auto& e : fs::directory_iterator(dir.pfad)) namen.push_back(e.path().filename().string());
+    for (const auto& e : fs::directory_iterator(dir.pfad))
+        namen.push_back(e.path().filename().string());
     std::sort(namen.begin(), namen.end());
     EXPECT_EQ(namen, (std::vector<std::string>{kMonatsdateiName, kKopfdateiName}));
     EXPECT_EQ(laden(dir.pfad).arbeitsbereich.kopf(3, 0).Fallname, name);

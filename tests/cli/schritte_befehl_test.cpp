@@ -48,15 +48,18 @@ TEST(CliSchritte, VorgabenEinesNeuenFenstersUndKlartext) {
     EXPECT_EQ(eingabe(l.aus, "AJAHR"), "2008");
     EXPECT_EQ(eingabe(l.aus, "ZMVB"), "12");
     EXPECT_EQ(eingabe(l.aus, "VJAHR"), "2005");
-    EXPECT_NE(l.aus.find("{\"zeile\": 113, \"kopf\": false, \"offen\": \"\", \"name\": \"\", \"text\": \"\","),
-              std::string::npos);
+    EXPECT_NE(
+        l.aus.find(
+            "{\"zeile\": 113, \"kopf\": false, \"offen\": \"\", \"name\": \"\", \"text\": \"\","),
+        std::string::npos);
     EXPECT_NE(l.aus.find("{\"zeile\": 1, \"kopf\": true, \"offen\": \"+\", \"name\": \"LST2007\""),
               std::string::npos);
 
     const Lauf text = starte({"--brutto", "2000"});
     ASSERT_EQ(text.status, 0);
     EXPECT_EQ(std::count(text.aus.begin(), text.aus.end(), '\n'), 113);
-    EXPECT_NE(text.aus.find("8\t\tRE4\tSteuerpflichtiger Arbeitslohn\t24.000,08\t\n"), std::string::npos);
+    EXPECT_NE(text.aus.find("8\t\tRE4\tSteuerpflichtiger Arbeitslohn\t24.000,08\t\n"),
+              std::string::npos);
 }
 
 TEST(CliSchritte, KorrekturenUndAblehnungen) {
@@ -70,10 +73,18 @@ TEST(CliSchritte, KorrekturenUndAblehnungen) {
     l = starte({"--bezugsmonate", "6"});
     EXPECT_EQ(l.status, 2);
     EXPECT_EQ(l.aus, "");
-    EXPECT_NE(l.fehler.find("Die Anzahl der Bezugsmonate ist nur erforderlich, wenn"), std::string::npos);
-    for (std::vector<std::string> falsch : std::vector<std::vector<std::string>>{
-             {"--jahr", "2009"}, {"--klasse", "5"}, {"--kirche", "7"}, {"--brutto", "1,5"},
-             {"--brutto", "-3"}, {"--brutto", "1.234"}, {"--zeitraum", "woche"}, {"--foo"}, {"--kinder"}}) {
+    EXPECT_NE(l.fehler.find("Die Anzahl der Bezugsmonate ist nur erforderlich, wenn"),
+              std::string::npos);
+    for (std::vector<std::string> falsch :
+         std::vector<std::vector<std::string>>{{"--jahr", "2009"},
+                                               {"--klasse", "5"},
+                                               {"--kirche", "7"},
+                                               {"--brutto", "1,5"},
+                                               {"--brutto", "-3"},
+                                               {"--brutto", "1.234"},
+                                               {"--zeitraum", "woche"},
+                                               {"--foo"},
+                                               {"--kinder"}}) {
         l = starte(falsch);
         EXPECT_EQ(l.status, 2) << falsch[0];
         EXPECT_EQ(l.aus, "");
@@ -85,28 +96,52 @@ TEST(CliSchritte, KorrekturenUndAblehnungen) {
 // and the named lines are compared with a fresh engine run on those inputs.
 TEST(CliSchritte, StimmtMitUnabhaengigerRechnungUeberein) {
     std::mt19937 zufall(20070504);
-    const auto wahl = [&](int von, int bis) { return std::uniform_int_distribution<int>(von, bis)(zufall); };
+    const auto wahl = [&](int von, int bis) {
+        return std::uniform_int_distribution<int>(von, bis)(zufall);
+    };
     const auto euro = [](Money m) { return zahltext::zahl(m, 2); };
     for (int runde = 0; runde < 60; ++runde) {
-        const int jahr = wahl(2004, 2008), klasse = wahl(1, 4), kinder = wahl(0, 12), geburt = wahl(0, 4);
+        const int jahr = wahl(2004, 2008), klasse = wahl(1, 4), kinder = wahl(0, 12),
+                  geburt = wahl(0, 4);
         const int erstbezug = wahl(2005, 2008), kirche = std::array{0, 8, 9}[wahl(0, 2)];
         const bool monat = wahl(0, 1) == 1, rvFrei = wahl(0, 1) == 1;
         const int monate = monat ? 12 : wahl(1, 12);
         const std::int64_t brutto = monat ? wahl(0, 1200000) : wahl(0, 15000000);  // hundredths
         const std::int64_t versorgung = wahl(0, 3) == 0 ? wahl(0, static_cast<int>(brutto)) : 0;
-        const std::int64_t karte = wahl(-50000, 50000), monatsbezug = wahl(0, 300000), sonder = wahl(0, 100000);
+        const std::int64_t karte = wahl(-50000, 50000), monatsbezug = wahl(0, 300000),
+                           sonder = wahl(0, 100000);
         // Euros as the command line takes them: "1234.05" from hundredths (not negative).
         const auto text = [](std::int64_t h) {
             const std::string cent = std::to_string(h % 100);
             return std::to_string(h / 100) + "." + (cent.size() < 2 ? "0" : "") + cent;
         };
-        std::vector<std::string> argumente = {
-            "--json", "--jahr", std::to_string(jahr), "--zeitraum", monat ? "monat" : "jahr", "--klasse",
-            std::to_string(klasse), "--kinder", std::to_string(kinder), "--kirche", std::to_string(kirche),
-            "--geburt", std::to_string(geburt), "--erstbezug", std::to_string(erstbezug), "--bezugsmonate",
-            std::to_string(monate), "--brutto", text(brutto), "--versorgung", text(versorgung),
-            "--karte", (karte < 0 ? "-" : "") + text(std::abs(karte)), "--monatsbezug", text(monatsbezug),
-            "--sonderzahlung", text(sonder)};
+        std::vector<std::string> argumente = {"--json",
+                                              "--jahr",
+                                              std::to_string(jahr),
+                                              "--zeitraum",
+                                              monat ? "monat" : "jahr",
+                                              "--klasse",
+                                              std::to_string(klasse),
+                                              "--kinder",
+                                              std::to_string(kinder),
+                                              "--kirche",
+                                              std::to_string(kirche),
+                                              "--geburt",
+                                              std::to_string(geburt),
+                                              "--erstbezug",
+                                              std::to_string(erstbezug),
+                                              "--bezugsmonate",
+                                              std::to_string(monate),
+                                              "--brutto",
+                                              text(brutto),
+                                              "--versorgung",
+                                              text(versorgung),
+                                              "--karte",
+                                              (karte < 0 ? "-" : "") + text(std::abs(karte)),
+                                              "--monatsbezug",
+                                              text(monatsbezug),
+                                              "--sonderzahlung",
+                                              text(sonder)};
         if (rvFrei) argumente.push_back("--rv-frei");
         const Lauf l = starte(argumente);
         ASSERT_EQ(l.status, 0) << l.fehler;
@@ -156,10 +191,13 @@ TEST(CliSchritte, StimmtMitUnabhaengigerRechnungUeberein) {
         EXPECT_EQ(feld(l.aus, 91, "ergebnis"), euro(ohneKinder.ST)) << fall;
         EXPECT_EQ(feld(l.aus, 103, "wert"), euro(r.JBMG)) << fall;
         EXPECT_EQ(feld(l.aus, 102, "ergebnis"), euro(r.SOLZLZZ.geteilt(100))) << fall;
-        EXPECT_EQ(feld(l.aus, 111, "wert"), euro(r.BK.geteilt(1200).abgeschnittenHundertstel())) << fall;
+        EXPECT_EQ(feld(l.aus, 111, "wert"), euro(r.BK.geteilt(1200).abgeschnittenHundertstel()))
+            << fall;
         EXPECT_EQ(feld(l.aus, 15, "text"), "Anzahl der Kinderfreibetr\u00e4ge");
-        EXPECT_EQ(feld(l.aus, 90, "text"), "Zu versteuerndes Jahreseinkommen lt. Einkommensteuertabelle");
-        EXPECT_EQ(feld(l.aus, 112, "text"), "Monats- bzw. Jahresbetrag * " + std::to_string(kirche) + " % =");
+        EXPECT_EQ(feld(l.aus, 90, "text"),
+                  "Zu versteuerndes Jahreseinkommen lt. Einkommensteuertabelle");
+        EXPECT_EQ(feld(l.aus, 112, "text"),
+                  "Monats- bzw. Jahresbetrag * " + std::to_string(kirche) + " % =");
     }
 }
 

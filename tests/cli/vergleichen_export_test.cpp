@@ -24,10 +24,11 @@ struct Lauf {
 };
 
 class VergleichenExport : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
-        dir = fs::temp_directory_path() / ("brelvanostik-extras-" + std::to_string(::getpid()) + "-" +
-                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        dir = fs::temp_directory_path() /
+              ("brelvanostik-extras-" + std::to_string(::getpid()) + "-" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(dir);
         fs::create_directories(dir);
     }
@@ -43,13 +44,21 @@ protected:
         std::ifstream ein(pfad, std::ios::binary);
         return {std::istreambuf_iterator<char>(ein), {}};
     }
-    std::string datendateien() const { return inhalt(dir / kMonatsdateiName) + inhalt(dir / kKopfdateiName); }
+    std::string datendateien() const {
+        return inhalt(dir / kMonatsdateiName) + inhalt(dir / kKopfdateiName);
+    }
     fs::path dir;
 };
 
 TEST_F(VergleichenExport, VergleichBeginntBeiDerSteuerklasse) {
-    ASSERT_EQ(starte({"eingeben", "--jahr", "2006", "--fall", "3", "--monat", "1", "betrag", "5", "4200"}).status, 0);
-    ASSERT_EQ(starte({"eingeben", "--jahr", "2006", "--fall", "3", "--monat", "4", "--blau", "auswahl", "17", "2"}).status, 0);
+    ASSERT_EQ(
+        starte({"eingeben", "--jahr", "2006", "--fall", "3", "--monat", "1", "betrag", "5", "4200"})
+            .status,
+        0);
+    ASSERT_EQ(starte({"eingeben", "--jahr", "2006", "--fall", "3", "--monat", "4", "--blau",
+                      "auswahl", "17", "2"})
+                  .status,
+              0);
     const std::string vorher = datendateien();
 
     const struct {
@@ -57,20 +66,25 @@ TEST_F(VergleichenExport, VergleichBeginntBeiDerSteuerklasse) {
         const char* erste;
     } faelle[] = {{"3", "\"erste_abweichung\": null"}, {"5", "\"erste_abweichung\": 14"}};
     for (const auto& f : faelle) {
-        const Lauf l = starte({"vergleichen", "--jahr", "2006", "--fall", "3", "--monat", f.monat, "--json"});
+        const Lauf l =
+            starte({"vergleichen", "--jahr", "2006", "--fall", "3", "--monat", f.monat, "--json"});
         ASSERT_EQ(l.status, 0) << l.fehler;
         EXPECT_NE(l.aus.find(f.erste), std::string::npos) << f.monat;
         EXPECT_NE(l.aus.find("\"zeile\": 113"), std::string::npos);
     }
-    const Lauf l = starte({"vergleichen", "--jahr", "2006", "--fall", "3", "--monat", "5", "--json"});
-    EXPECT_NE(l.aus.find("\"gruen\": {\"JAHR\": 2006, \"LZZ\": 2, \"RE4\": 420000,"), std::string::npos);
+    const Lauf l =
+        starte({"vergleichen", "--jahr", "2006", "--fall", "3", "--monat", "5", "--json"});
+    EXPECT_NE(l.aus.find("\"gruen\": {\"JAHR\": 2006, \"LZZ\": 2, \"RE4\": 420000,"),
+              std::string::npos);
     EXPECT_NE(l.aus.find("\"STKL\": 3,"), std::string::npos);
-    EXPECT_NE(l.aus.find("{\"zeile\": 14, \"kopf\": false, \"name\": \"STKL\", \"text\": \"Steuerklasse\", \"gruen\": "
+    EXPECT_NE(l.aus.find("{\"zeile\": 14, \"kopf\": false, \"name\": \"STKL\", \"text\": "
+                         "\"Steuerklasse\", \"gruen\": "
                          "\"1 \", \"blau\": \"3 \", \"differenz\": \"\", \"abweichend\": true}"),
               std::string::npos);
     EXPECT_EQ(datendateien(), vorher);
 
-    const Lauf text = starte({"vergleichen", "--jahr", "2006", "--fall", "3", "--monat", "5", "--pdf", (dir / "v.pdf").string()});
+    const Lauf text = starte({"vergleichen", "--jahr", "2006", "--fall", "3", "--monat", "5",
+                              "--pdf", (dir / "v.pdf").string()});
     ASSERT_EQ(text.status, 0) << text.fehler;
     EXPECT_NE(text.aus.find("   14 * STKL"), std::string::npos);
     EXPECT_GT(fs::file_size(dir / "v.pdf"), 1000u);
@@ -79,7 +93,8 @@ TEST_F(VergleichenExport, VergleichBeginntBeiDerSteuerklasse) {
              {"vergleichen", "--jahr", "2006", "--fall", "6", "--monat", "5"},
              {"vergleichen", "--jahr", "2006", "--fall", "3"},
              {"export", "--jahr", "2006", "--fall", "3", "--blau", "--beide", "--csv", "x.csv"},
-             {"export", "--jahr", "2006", "--fall", "3", "--csv", (dir / kMonatsdateiName).string()},
+             {"export", "--jahr", "2006", "--fall", "3", "--csv",
+              (dir / kMonatsdateiName).string()},
              {"export", "--jahr", "2006", "--fall", "3"}}) {
         const Lauf f = starte(falsch);
         EXPECT_EQ(f.status, 2) << falsch.front();
@@ -100,7 +115,8 @@ std::vector<std::vector<std::string>> csvLesen(std::string text) {
         std::string zelle;
         std::istringstream teile(zeile);
         while (std::getline(teile, zelle, ';')) {
-            if (zelle.size() >= 2 && zelle.front() == '"') zelle = zelle.substr(1, zelle.size() - 2);
+            if (zelle.size() >= 2 && zelle.front() == '"')
+                zelle = zelle.substr(1, zelle.size() - 2);
             zellen.push_back(zelle);
         }
         if (!zeile.empty() && zeile.back() == ';') zellen.emplace_back();
@@ -122,17 +138,28 @@ std::int64_t hundertstel(const std::string& zelle) {
 TEST_F(VergleichenExport, CsvEnthaeltJedenGespeichertenMonat) {
     // A year with a raise, a one-time payment, church tax, a tax-card allowance, savings and
     // a December adjustment; blue with class III.
-    ASSERT_EQ(starte({"eingeben", "--jahr", "2005", "--fall", "2", "--monat", "1", "betrag", "5", "3100",
-                      "auswahl", "19", "2", "betrag", "13", "150", "auswahl", "25", "0", "betrag", "25", "80",
-                      "auswahl", "4", "1"}).status, 0);
-    ASSERT_EQ(starte({"eingeben", "--jahr", "2005", "--fall", "2", "--monat", "6", "betrag", "5", "3400",
-                      "betrag", "7", "2500"}).status, 0);
-    ASSERT_EQ(starte({"eingeben", "--jahr", "2005", "--fall", "2", "--monat", "1", "--blau", "auswahl", "17", "2"}).status, 0);
+    ASSERT_EQ(starte({"eingeben", "--jahr",  "2005",    "--fall",  "2",  "--monat", "1",
+                      "betrag",   "5",       "3100",    "auswahl", "19", "2",       "betrag",
+                      "13",       "150",     "auswahl", "25",      "0",  "betrag",  "25",
+                      "80",       "auswahl", "4",       "1"})
+                  .status,
+              0);
+    ASSERT_EQ(starte({"eingeben", "--jahr", "2005", "--fall", "2", "--monat", "6", "betrag", "5",
+                      "3400", "betrag", "7", "2500"})
+                  .status,
+              0);
+    ASSERT_EQ(starte({"eingeben", "--jahr", "2005", "--fall", "2", "--monat", "1", "--blau",
+                      "auswahl", "17", "2"})
+                  .status,
+              0);
     const std::string vorher = datendateien();
     const Ladeergebnis geladen = laden(dir);
 
     const fs::path datei = dir / "jahr.csv";
-    ASSERT_EQ(starte({"export", "--jahr", "2005", "--fall", "2", "--beide", "--csv", datei.string()}).status, 0);
+    ASSERT_EQ(
+        starte({"export", "--jahr", "2005", "--fall", "2", "--beide", "--csv", datei.string()})
+            .status,
+        0);
     EXPECT_EQ(datendateien(), vorher);
     const std::string text = inhalt(datei);
     ASSERT_EQ(text.rfind("\xEF\xBB\xBF;JAN.;FEB.;", 0), 0u);
@@ -158,12 +185,14 @@ TEST_F(VergleichenExport, CsvEnthaeltJedenGespeichertenMonat) {
         {"Rentenversich.", [](const Monatssatz& s) -> std::int64_t { return s.Betrag[22]; }},
         {"Arbeitsl.Versich.", [](const Monatssatz& s) -> std::int64_t { return s.Betrag[23]; }},
         {"SV-Zusatzbeitr.", [](const Monatssatz& s) -> std::int64_t { return s.Betrag[24]; }},
-        {"Su. A B Z Ü G E", [](const Monatssatz& s) -> std::int64_t {
+        {"Su. A B Z Ü G E",
+         [](const Monatssatz& s) -> std::int64_t {
              std::int64_t summe = 0;
              for (int z = 17; z <= 24; ++z) summe += s.Betrag[z];
              return summe;
          }},
-        {"N E T T O", [](const Monatssatz& s) -> std::int64_t {
+        {"N E T T O",
+         [](const Monatssatz& s) -> std::int64_t {
              std::int64_t netto = s.Betrag[12];
              for (int z = 17; z <= 24; ++z) netto += s.Betrag[z];
              return netto;
@@ -171,7 +200,10 @@ TEST_F(VergleichenExport, CsvEnthaeltJedenGespeichertenMonat) {
         {"Sparleistung", [](const Monatssatz& s) -> std::int64_t { return s.Betrag[25]; }},
         {"AUSZAHLUNG", [](const Monatssatz& s) -> std::int64_t { return s.Betrag[26]; }},
         {"Steuerpflichtig", [](const Monatssatz& s) -> std::int64_t { return s.Kennwert[29]; }},
-        {" +/- Lt. Lohnst.Karte", [](const Monatssatz& s) -> std::int64_t { return std::int64_t{s.Betrag[14]} - s.Betrag[13]; }},
+        {" +/- Lt. Lohnst.Karte",
+         [](const Monatssatz& s) -> std::int64_t {
+             return std::int64_t{s.Betrag[14]} - s.Betrag[13];
+         }},
         {"SV-pflichtig", [](const Monatssatz& s) -> std::int64_t { return s.Kennwert[26]; }},
         {"KV-verbeitragt", [](const Monatssatz& s) -> std::int64_t { return s.Kennwert[27]; }},
         {"RV-verbeitragt", [](const Monatssatz& s) -> std::int64_t { return s.Kennwert[28]; }},
@@ -185,8 +217,10 @@ TEST_F(VergleichenExport, CsvEnthaeltJedenGespeichertenMonat) {
             EXPECT_EQ(zellen[0], tabelle[r].first);
             std::int64_t summe = 0;
             for (int m = 0; m < 12; ++m) {
-                const std::int64_t wert = tabelle[r].second(geladen.arbeitsbereich.monat(1, berechnung, m));
-                EXPECT_EQ(hundertstel(zellen[static_cast<std::size_t>(m + 1)]), wert) << tabelle[r].first << " " << m;
+                const std::int64_t wert =
+                    tabelle[r].second(geladen.arbeitsbereich.monat(1, berechnung, m));
+                EXPECT_EQ(hundertstel(zellen[static_cast<std::size_t>(m + 1)]), wert)
+                    << tabelle[r].first << " " << m;
                 summe += wert;
                 ++geprueft;
             }
@@ -196,12 +230,16 @@ TEST_F(VergleichenExport, CsvEnthaeltJedenGespeichertenMonat) {
     EXPECT_EQ(geprueft, 2 * 23 * 12);
     // Something to compare: the one-time payment, the church tax and the blue class show.
     EXPECT_NE(text.find("Einmal. Bezug;0,00;0,00;0,00;0,00;0,00;2500,00;"), std::string::npos);
-    EXPECT_NE(geladen.arbeitsbereich.monat(1, 1, 0).Betrag[17], geladen.arbeitsbereich.monat(1, 6, 0).Betrag[17]);
+    EXPECT_NE(geladen.arbeitsbereich.monat(1, 1, 0).Betrag[17],
+              geladen.arbeitsbereich.monat(1, 6, 0).Betrag[17]);
 
     // Green alone, blue alone.
-    ASSERT_EQ(starte({"export", "--jahr", "2005", "--fall", "2", "--csv", datei.string()}).status, 0);
+    ASSERT_EQ(starte({"export", "--jahr", "2005", "--fall", "2", "--csv", datei.string()}).status,
+              0);
     EXPECT_EQ(csvLesen(inhalt(datei).substr(3)), std::vector(zeilen.begin(), zeilen.begin() + 24));
-    ASSERT_EQ(starte({"export", "--jahr", "2005", "--fall", "2", "--blau", "--csv", datei.string()}).status, 0);
+    ASSERT_EQ(starte({"export", "--jahr", "2005", "--fall", "2", "--blau", "--csv", datei.string()})
+                  .status,
+              0);
     EXPECT_EQ(csvLesen(inhalt(datei).substr(3)), std::vector(zeilen.begin() + 25, zeilen.end()));
 }
 

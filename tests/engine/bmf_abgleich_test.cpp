@@ -35,8 +35,12 @@ std::vector<Fall> lies(const std::string& datei) {
     return faelle;
 }
 
-Money geld(double wert) { return Money::fromDouble(wert); }
-int ganz(double wert) { return static_cast<int>(wert); }
+Money geld(double wert) {
+    return Money::fromDouble(wert);
+}
+int ganz(double wert) {
+    return static_cast<int>(wert);
+}
 
 void pruefeJahr(int jahr, const std::string& datei, const std::vector<int>& ausnahmen) {
     const auto faelle = lies(datei);
@@ -62,23 +66,29 @@ void pruefeJahr(int jahr, const std::string& datei, const std::vector<int>& ausn
         e.VBEZS = geld(f.w[13]);
         e.ZMVB = geld(f.w[14]);
         e.lohnsteuer();
-        const bool gleich = e.LSTPERIODE == geld(f.w[15]) && e.SOLZLZZ == geld(f.w[16]) &&
-                            e.BK == geld(f.w[17]);
-        const bool ausnahme = std::find(ausnahmen.begin(), ausnahmen.end(), f.zeile) != ausnahmen.end();
+        const bool gleich =
+            e.LSTPERIODE == geld(f.w[15]) && e.SOLZLZZ == geld(f.w[16]) && e.BK == geld(f.w[17]);
+        const bool ausnahme =
+            std::find(ausnahmen.begin(), ausnahmen.end(), f.zeile) != ausnahmen.end();
         if (ausnahme) continue;
         if (!gleich) ++abweichungen;
-        EXPECT_TRUE(gleich) << jahr << " row " << f.zeile << ": LST " << e.LSTPERIODE.text() << " vs "
-                            << geld(f.w[15]).text() << ", SOLZ " << e.SOLZLZZ.text() << " vs " << geld(f.w[16]).text() << ", BK "
-                            << e.BK.text() << " vs " << geld(f.w[17]).text();
+        EXPECT_TRUE(gleich) << jahr << " row " << f.zeile << ": LST " << e.LSTPERIODE.text()
+                            << " vs " << geld(f.w[15]).text() << ", SOLZ " << e.SOLZLZZ.text()
+                            << " vs " << geld(f.w[16]).text() << ", BK " << e.BK.text() << " vs "
+                            << geld(f.w[17]).text();
     }
     EXPECT_EQ(abweichungen, 0);
 }
 
-TEST(BmfAbgleich, Jahr2006) { pruefeJahr(2006, "lohnsteuer-bmf-2006.csv", {}); }
+TEST(BmfAbgleich, Jahr2006) {
+    pruefeJahr(2006, "lohnsteuer-bmf-2006.csv", {});
+}
 
 // Rows 29 and 98 are class V with age relief: the ministry's 2007 code rounds the age relief
 // to hundredths of a cent, this program rounds it up to whole cents.
-TEST(BmfAbgleich, Jahr2007) { pruefeJahr(2007, "lohnsteuer-bmf-2007.csv", {29, 98}); }
+TEST(BmfAbgleich, Jahr2007) {
+    pruefeJahr(2007, "lohnsteuer-bmf-2007.csv", {29, 98});
+}
 
 }  // namespace
 }  // namespace brelvanostik

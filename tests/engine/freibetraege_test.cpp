@@ -6,8 +6,12 @@
 namespace brelvanostik {
 namespace {
 
-Money cent(std::int64_t n) { return Money::whole(n); }
-Money euro(std::int64_t n) { return Money::whole(n); }
+Money cent(std::int64_t n) {
+    return Money::whole(n);
+}
+Money euro(std::int64_t n) {
+    return Money::whole(n);
+}
 
 TEST(Versorgungsfreibetrag, JeJahr) {
     struct Fall {
@@ -47,9 +51,13 @@ TEST(Versorgungsfreibetrag, JeJahr) {
 }
 
 TEST(Altersentlastungsbetrag, JeJahr) {
-    struct Fall { int jahr; int ajahr; std::int64_t re4, vbez, bmg, alte; };
+    struct Fall {
+        int jahr;
+        int ajahr;
+        std::int64_t re4, vbez, bmg, alte;
+    };
     const Fall faelle[] = {
-        {2004, 0, 500000, 0, 500000, 15900},     // 200000 capped at 190800 / 12
+        {2004, 0, 500000, 0, 500000, 15900},  // 200000 capped at 190800 / 12
         {2004, 0, 30000, 0, 30000, 12000},
         {2005, 0, 500000, 100000, 400000, 15834},  // 190000 / 12 = 15833.33, rounded up
         {2006, 2006, 30000, 0, 30000, 11520},      // 38.4 %
@@ -73,13 +81,17 @@ TEST(Altersentlastungsbetrag, JeJahr) {
 }
 
 TEST(Tabellenwerte, BeginnjahreUndAnhebungAb2006) {
-    struct Fall { int jahr, vjahr, ajahr, vjahrDanach, ajahrDanach; float tab1, tab2, tab3, tab4, tab5; };
+    struct Fall {
+        int jahr, vjahr, ajahr, vjahrDanach, ajahrDanach;
+        float tab1, tab2, tab3, tab4, tab5;
+    };
     const Fall faelle[] = {
         {2006, 2003, 2000, 2005, 2005, 0.4f, 3000, 900, 0.4f, 1900},
         {2006, 2006, 2006, 2006, 2006, 0.384f, 2880, 864, 0.384f, 1824},
         {2007, 2020, 2020, 2020, 2020, 0.16f, 1200, 360, 0.16f, 760},
         {2007, 2039, 2041, 2039, 2041, 0.008f, 60, 18, 0.0f, 0},
-        {2005, 2003, 2000, 2003, 2000, 0, 0, 0, 0, 0},  // before 2006 nothing is looked up or raised
+        {2005, 2003, 2000, 2003, 2000, 0, 0, 0, 0,
+         0},  // before 2006 nothing is looked up or raised
     };
     for (const Fall& f : faelle) {
         Lohnsteuerrechner e;
@@ -98,12 +110,16 @@ TEST(Tabellenwerte, BeginnjahreUndAnhebungAb2006) {
 }
 
 TEST(Tabellenfreibetraege, NachKlasseUndJahr) {
-    struct Fall { int jahr, stkl; double zkf; std::int64_t anp, efa, sap, kfb, split; };
+    struct Fall {
+        int jahr, stkl;
+        double zkf;
+        std::int64_t anp, efa, sap, kfb, split;
+    };
     const Fall faelle[] = {
-        {2004, 1, 1, 920, 0, 36, 5808, 1},   {2004, 6, 1, 0, 0, 0, 0, 1},
+        {2004, 1, 1, 920, 0, 36, 5808, 1},     {2004, 6, 1, 0, 0, 0, 0, 1},
         {2005, 2, 2, 920, 1308, 36, 11616, 1}, {2005, 6, 0, 0, 0, 0, 0, 1},
-        {2006, 3, 0.5, 920, 0, 72, 2904, 2}, {2006, 6, 1, 0, 0, 0, 0, 1},
-        {2007, 4, 1.5, 920, 0, 36, 4356, 1}, {2007, 5, 1, 920, 0, 0, 0, 1},
+        {2006, 3, 0.5, 920, 0, 72, 2904, 2},   {2006, 6, 1, 0, 0, 0, 0, 1},
+        {2007, 4, 1.5, 920, 0, 36, 4356, 1},   {2007, 5, 1, 920, 0, 0, 0, 1},
         {2007, 6, 1, 0, 0, 0, 0, 1},
     };
     for (const Fall& f : faelle) {
@@ -148,7 +164,10 @@ TEST(Tabellenfreibetraege, ArbeitnehmerPauschbetragInGanzenEuro) {
 
 // The supplement to the pension allowance is capped at ZVBEZ; from 2007 also when ZVBEZ is 0.
 TEST(Tabellenfreibetraege, ZuschlagBeiZvbezNull) {
-    struct Fall { int jahr; std::int64_t zuschlag; };
+    struct Fall {
+        int jahr;
+        std::int64_t zuschlag;
+    };
     for (const Fall& f : {Fall{2006, 864}, Fall{2007, 0}}) {
         Lohnsteuerrechner e;
         e.JAHR = f.jahr;

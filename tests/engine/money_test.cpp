@@ -20,7 +20,10 @@ Money m(const char* text) {
 }
 
 TEST(Money, DoubleWirdHalbZuGeradeAufVierStellenGerundet) {
-    struct Fall { double wert; const char* erwartet; };
+    struct Fall {
+        double wert;
+        const char* erwartet;
+    };
     for (const Fall& f : {Fall{53.515, "53.515"}, Fall{0.00004, "0"}, Fall{0.00016, "0.0002"},
                           Fall{-0.00016, "-0.0002"}, Fall{1500.0884, "1500.0884"},
                           Fall{30000.0804, "30000.0804"}}) {
@@ -32,10 +35,16 @@ TEST(Money, DoubleWirdHalbZuGeradeAufVierStellenGerundet) {
 }
 
 TEST(Money, AbschneidenUndRunden) {
-    struct Fall { const char* wert; const char* ab; const char* abCent; std::int32_t int32; };
-    for (const Fall& f : {Fall{"12.9999", "12", "12.99", 13}, Fall{"-12.9999", "-12", "-12.99", -13},
-                          Fall{"2.5", "2", "2.5", 2}, Fall{"3.5", "3", "3.5", 4}, Fall{"-2.5", "-2", "-2.5", -2},
-                          Fall{"0.0804", "0", "0.08", 0}}) {
+    struct Fall {
+        const char* wert;
+        const char* ab;
+        const char* abCent;
+        std::int32_t int32;
+    };
+    for (const Fall& f :
+         {Fall{"12.9999", "12", "12.99", 13}, Fall{"-12.9999", "-12", "-12.99", -13},
+          Fall{"2.5", "2", "2.5", 2}, Fall{"3.5", "3", "3.5", 4}, Fall{"-2.5", "-2", "-2.5", -2},
+          Fall{"0.0804", "0", "0.08", 0}}) {
         EXPECT_EQ(m(f.wert).abgeschnitten(), m(f.ab)) << f.wert;
         EXPECT_EQ(m(f.wert).abgeschnittenHundertstel(), m(f.abCent)) << f.wert;
         EXPECT_EQ(m(f.wert).toInt32(), f.int32) << f.wert;
@@ -46,12 +55,17 @@ TEST(Money, AbschneidenUndRunden) {
 
 // Rounding up never rounds down: a fraction of 0.995 and more is a fraction too.
 TEST(Money, AufrundenRundetNieAb) {
-    struct Fall { const char* wert; const char* ganz; const char* hundertstel; };
-    for (const Fall& f : {Fall{"12.996", "13", "13"}, Fall{"12.9999", "13", "13"}, Fall{"123.9999", "124", "124"},
-                          Fall{"12.004", "12", "12"}, Fall{"12.005", "12", "12"}, Fall{"12.0051", "13", "12.01"},
-                          Fall{"12.015", "13", "12.02"}, Fall{"123.45", "124", "123.46"},
-                          Fall{"123.455", "124", "123.46"}, Fall{"123", "123", "123"},
-                          Fall{"-12.5", "-12", "-12.5"}, Fall{"30000000.7", "30000001", "30000000.71"}}) {
+    struct Fall {
+        const char* wert;
+        const char* ganz;
+        const char* hundertstel;
+    };
+    for (const Fall& f :
+         {Fall{"12.996", "13", "13"}, Fall{"12.9999", "13", "13"}, Fall{"123.9999", "124", "124"},
+          Fall{"12.004", "12", "12"}, Fall{"12.005", "12", "12"}, Fall{"12.0051", "13", "12.01"},
+          Fall{"12.015", "13", "12.02"}, Fall{"123.45", "124", "123.46"},
+          Fall{"123.455", "124", "123.46"}, Fall{"123", "123", "123"},
+          Fall{"-12.5", "-12", "-12.5"}, Fall{"30000000.7", "30000001", "30000000.71"}}) {
         EXPECT_EQ(m(f.wert).aufgerundet(), m(f.ganz)) << f.wert;
         EXPECT_EQ(m(f.wert).aufgerundetHundertstel(), m(f.hundertstel)) << f.wert;
     }
@@ -69,7 +83,10 @@ TEST(Money, ProdukteUndQuotienten) {
 }
 
 TEST(Money, TextOhneExponentMitHoechstensVierStellen) {
-    struct Fall { const char* wert; const char* text; };
+    struct Fall {
+        const char* wert;
+        const char* text;
+    };
     for (const Fall& f : {Fall{"10283", "10283"}, Fall{"53.515", "53.515"}, Fall{"-0.2", "-0.2"},
                           Fall{"0", "0"}, Fall{"-1234.0001", "-1234.0001"}}) {
         EXPECT_EQ(m(f.wert).text(), f.text);

@@ -6,19 +6,25 @@
 namespace brelvanostik {
 namespace {
 
-Money euro(std::int64_t n) { return Money::whole(n); }
+Money euro(std::int64_t n) {
+    return Money::whole(n);
+}
 
 TEST(Solidaritaetszuschlag, FreigrenzeUndUebergangszone) {
-    struct Fall { int split, lzz; std::int64_t jbmg; Money solzj, solzlzz; };
+    struct Fall {
+        int split, lzz;
+        std::int64_t jbmg;
+        Money solzj, solzlzz;
+    };
     const Fall faelle[] = {
         {1, 2, 972, Money(), Money()},
-        {1, 2, 973, Money::raw(2000), Money::whole(1)},          // 0.20 a year: 1 cent a month
+        {1, 2, 973, Money::raw(2000), Money::whole(1)},  // 0.20 a year: 1 cent a month
         {2, 2, 1944, Money(), Money()},
-        {1, 2, 1340, Money::raw(736000), Money::whole(613)},     // the cap 73.60 < 73.70
-        {1, 2, 1341, Money::raw(737500), Money::whole(614)},     // 73.755 cut to 73.75 < 73.80
-        {1, 1, 1341, Money::raw(737500), Money::whole(7375)},    // a year: whole cents as well
+        {1, 2, 1340, Money::raw(736000), Money::whole(613)},   // the cap 73.60 < 73.70
+        {1, 2, 1341, Money::raw(737500), Money::whole(614)},   // 73.755 cut to 73.75 < 73.80
+        {1, 1, 1341, Money::raw(737500), Money::whole(7375)},  // a year: whole cents as well
         {1, 2, 12000, euro(660), Money::whole(5500)},
-        {2, 2, 2000, Money::raw(112000), Money::whole(93)},      // 20 % of 56 = 11.20
+        {2, 2, 2000, Money::raw(112000), Money::whole(93)},  // 20 % of 56 = 11.20
     };
     for (const Fall& f : faelle) {
         Lohnsteuerrechner e;
@@ -32,9 +38,14 @@ TEST(Solidaritaetszuschlag, FreigrenzeUndUebergangszone) {
 }
 
 TEST(Kirchensteuerbasis, NurFuerKirchenmitglieder) {
-    struct Fall { int r, lzz; std::int64_t jbmg; Money bk; };
-    for (const Fall& f : {Fall{1, 2, 12000, Money::whole(100000)}, Fall{0, 2, 12000, Money()},
-                          Fall{1, 1, 12000, Money::whole(1200000)}, Fall{1, 2, 1001, Money::whole(8341)}}) {
+    struct Fall {
+        int r, lzz;
+        std::int64_t jbmg;
+        Money bk;
+    };
+    for (const Fall& f :
+         {Fall{1, 2, 12000, Money::whole(100000)}, Fall{0, 2, 12000, Money()},
+          Fall{1, 1, 12000, Money::whole(1200000)}, Fall{1, 2, 1001, Money::whole(8341)}}) {
         Lohnsteuerrechner e;
         e.R = f.r;
         e.LZZ = f.lzz;

@@ -6,7 +6,9 @@
 namespace brelvanostik {
 namespace {
 
-Money euro(std::int64_t n) { return Money::whole(n); }
+Money euro(std::int64_t n) {
+    return Money::whole(n);
+}
 
 Money tarifVon(int jahr, Money x, int splitfaktor = 1) {
     Lohnsteuerrechner e;
@@ -18,12 +20,27 @@ Money tarifVon(int jahr, Money x, int splitfaktor = 1) {
 }
 
 TEST(Tarif, Zonengrenzen) {
-    struct Fall { int jahr; std::int64_t x; std::int64_t st; };
+    struct Fall {
+        int jahr;
+        std::int64_t x;
+        std::int64_t st;
+    };
     const Fall faelle[] = {
-        {2004, 7664, 0},     {2004, 7665, 0},     {2004, 52152, 14623},  // 52152 x 0.45 - 8845
-        {2005, 7664, 0},     {2005, 7665, 0},     {2005, 12740, 989},    {2005, 52152, 13989},
-        {2006, 12740, 989},  {2006, 52152, 13989}, {2006, 250001, 97086},  // no top zone before 2007
-        {2007, 12740, 989},  {2007, 52152, 13989}, {2007, 250000, 97086}, {2007, 250001, 97086},
+        {2004, 7664, 0},
+        {2004, 7665, 0},
+        {2004, 52152, 14623},  // 52152 x 0.45 - 8845
+        {2005, 7664, 0},
+        {2005, 7665, 0},
+        {2005, 12740, 989},
+        {2005, 52152, 13989},
+        {2006, 12740, 989},
+        {2006, 52152, 13989},
+        {2006, 250001, 97086},  // no top zone before
+                                // 2007
+        {2007, 12740, 989},
+        {2007, 52152, 13989},
+        {2007, 250000, 97086},
+        {2007, 250001, 97086},
         {2007, 300000, 119586},  // top zone: 300000 x 0.45 - 15414
         {2008, 300000, 119586},
     };
@@ -97,7 +114,8 @@ TEST(KlasseFuenfSechs, ZweiAuswertungsstellenNehmenDenKleinerenWert) {
         const double satz = jahr == 2004 ? 0.45 : 0.42;
         const Money a = euro(20000);
         const Money kappung = klasse56(jahr, euro(untere));  // one point, below or at the bound
-        const Money vergleich = (kappung + Money::fromDouble((20000 - untere) * satz)).abgeschnitten();
+        const Money vergleich =
+            (kappung + Money::fromDouble((20000 - untere) * satz)).abgeschnitten();
         EXPECT_LE(klasse56(jahr, a), vergleich) << jahr;
         EXPECT_GT(klasse56(jahr, a), kappung) << jahr;
     }

@@ -7,8 +7,12 @@
 namespace brelvanostik {
 namespace {
 
-Money euro(std::int64_t n) { return Money::whole(n); }
-Money hundertstel(std::int64_t n) { return Money::raw(n * 100); }
+Money euro(std::int64_t n) {
+    return Money::whole(n);
+}
+Money hundertstel(std::int64_t n) {
+    return Money::raw(n * 100);
+}
 
 struct Fall {
     int jahr, krv, split;
@@ -28,7 +32,8 @@ TEST(Vorsorgepauschale, JahrKlasseUndRentenversicherung) {
         {2004, 1, 2, 10000, Money(), Money(), Money(), euro(2000), euro(10000)},
         {2006, 1, 1, 5001, Money(), hundertstel(55011), euro(551), euro(1001), euro(5001)},
         {2007, 1, 1, 5001, Money(), hundertstel(55011), euro(551), euro(1000), euro(5001)},
-        {2005, 1, 1, 70000, Money(), euro(1500), euro(1500), euro(1500), euro(70000)},  // not capped
+        {2005, 1, 1, 70000, Money(), euro(1500), euro(1500), euro(1500),
+         euro(70000)},                                                           // not capped
         {2004, 0, 1, 10000, Money(), Money(), Money(), euro(2000), euro(10000)}  // 1468 + 532,
     };
     for (const Fall& f : faelle) {

@@ -10,11 +10,27 @@ namespace {
 
 TEST(PayrollMonatslauf, EingabenWiederholenDenGespeichertenLauf) {
     const Fall faelle[] = {
-        {"class III with children and church", {{'A', 17, 2}, {'A', 28, 3}, {'A', 19, 1}}, {}, 2007},
-        {"tax-card amounts and class IV from July", {{'B', 13, 20000}, {'B', 14, 5000}, {'A', 17, 3, 6}}, {}, 2006},
-        {"pension since 2006, born 1940, exempt", {{'B', 6, 90000}, {'V', 1, 900}, {'A', 1, 1}, {'A', 3, 1}}, {}, 2007, 12},
-        {"half of May's days, salary conversion", {{'B', 3, 1500, 4, 4}, {'A', 25, 0}, {'B', 25, -10000}}, {}, 2005},
-        {"one-time payment and December adjustment", {{'B', 7, 250000, 5, 5}, {'A', 4, 1}}, {}, 2004},
+        {"class III with children and church",
+         {{'A', 17, 2}, {'A', 28, 3}, {'A', 19, 1}},
+         {},
+         2007},
+        {"tax-card amounts and class IV from July",
+         {{'B', 13, 20000}, {'B', 14, 5000}, {'A', 17, 3, 6}},
+         {},
+         2006},
+        {"pension since 2006, born 1940, exempt",
+         {{'B', 6, 90000}, {'V', 1, 900}, {'A', 1, 1}, {'A', 3, 1}},
+         {},
+         2007,
+         12},
+        {"half of May's days, salary conversion",
+         {{'B', 3, 1500, 4, 4}, {'A', 25, 0}, {'B', 25, -10000}},
+         {},
+         2005},
+        {"one-time payment and December adjustment",
+         {{'B', 7, 250000, 5, 5}, {'A', 4, 1}},
+         {},
+         2004},
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.was);

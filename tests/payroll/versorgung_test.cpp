@@ -72,7 +72,9 @@ std::int64_t jahreslohnsteuer(int jahr, int klasse, const Fallkopf& kopf, std::i
 /// pension row taken out of the ratio keeps its amount), pension start and amounts.
 Testfall zufallsfall(unsigned saat, bool ausgleich) {
     std::mt19937 zufall(saat);
-    auto wuerfel = [&](int bis) { return static_cast<int>(zufall() % static_cast<unsigned>(bis + 1)); };
+    auto wuerfel = [&](int bis) {
+        return static_cast<int>(zufall() % static_cast<unsigned>(bis + 1));
+    };
     const int jahr = 2005 + wuerfel(2);
     Testfall t(jahr, wuerfel(15), 50000 * wuerfel(8));
     const int rente = 20000 * wuerfel(10);
@@ -135,11 +137,11 @@ TEST(PayrollVersorgung, ZufallsfaelleStimmenMitEigenerRechnungUeberein) {
                     versorgung += reduziert(k, 8);
                 }
             }
-            const std::int64_t ohne = jahreslohnsteuer(t.jahr, s.Auswahl[17] + 1, t.kopf(), lohn,
-                                                       versorgung, monate);
-            const std::int64_t mit = jahreslohnsteuer(
-                t.jahr, s.Auswahl[17] + 1, t.kopf(), lohn + reduziert(m, 7) + reduziert(m, 8),
-                versorgung + reduziert(m, 8), monate);
+            const std::int64_t ohne =
+                jahreslohnsteuer(t.jahr, s.Auswahl[17] + 1, t.kopf(), lohn, versorgung, monate);
+            const std::int64_t mit = jahreslohnsteuer(t.jahr, s.Auswahl[17] + 1, t.kopf(),
+                                                      lohn + reduziert(m, 7) + reduziert(m, 8),
+                                                      versorgung + reduziert(m, 8), monate);
             EXPECT_EQ(s.Kennwert[6], ohne - mit);
         }
         if (ausgleich) {

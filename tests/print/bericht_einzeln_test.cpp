@@ -12,7 +12,7 @@ namespace brelvanostik::druck {
 namespace {
 
 class BerichtEinzeln : public ::testing::Test {
-protected:
+  protected:
     BerichtEinzeln() : s(berichtfall(halter)) {}
     std::unique_ptr<Sitzung> halter;
     Sitzung& s;
@@ -20,33 +20,45 @@ protected:
 
 TEST_F(BerichtEinzeln, BlauerMonatsbericht) {
     s.kommentarSetzen(Seite::Blau, "    ");
-    const std::vector<std::string> z = zeilen(berichtEinzeln(s, Seite::Blau, "https://www.beispiel.de/"));
+    const std::vector<std::string> z =
+        zeilen(berichtEinzeln(s, Seite::Blau, "https://www.beispiel.de/"));
     const std::vector<std::string> anfang = {
-        "", "", "",
+        "",
+        "",
+        "",
         "@1000:A L T E R N A T I V E   1",
         "@1000:G e s e t z l i c h e   A b z ü g e",
         "@1000:im JAN. 2007 (31,00 Tage von normal  31,00 Tagen)",
         "+:" + std::string(80, '_'),  // a comment of blanks prints no line
         "",
         "@1000:Berechnungsgrundlagen:",
-        "@1000:Geburtsjahrgang nach 1942 | @4900: Monatlicher Steuerfreibetrag | @8500:         100,00",
+        "@1000:Geburtsjahrgang nach 1942 | @4900: Monatlicher Steuerfreibetrag | @8500:         "
+        "100,00",
     };
     ASSERT_GE(z.size(), anfang.size());
-    EXPECT_EQ(std::vector<std::string>(z.begin(), z.begin() + static_cast<long>(anfang.size())), anfang);
-    EXPECT_EQ(zeileMit(z, "@1000:Steuerklasse DREI"),
-              "@1000:Steuerklasse DREI | @4900: Beitragsbemessungsgrenze KV | @8500:      3.562,50");
+    EXPECT_EQ(std::vector<std::string>(z.begin(), z.begin() + static_cast<long>(anfang.size())),
+              anfang);
+    EXPECT_EQ(
+        zeileMit(z, "@1000:Steuerklasse DREI"),
+        "@1000:Steuerklasse DREI | @4900: Beitragsbemessungsgrenze KV | @8500:      3.562,50");
     EXPECT_EQ(zeileMit(z, "@5500:"), "@5500: Laufend | @7500: Einmalig | @9500: Gesamt");
     EXPECT_EQ(zeileMit(z, "@1000:Arbeitsentgelt"),
-              "@1000:Arbeitsentgelt | @4500:      3.600,00 | @6500:      1.000,00 | @8500:      4.600,00");
+              "@1000:Arbeitsentgelt | @4500:      3.600,00 | @6500:      1.000,00 | @8500:      "
+              "4.600,00");
     // The remuneration for several years has no current part.
-    EXPECT_EQ(zeileMit(z, "@1000:Vergütung"),
-              "@1000:Vergütung f. mehrjährige Tätigkeit | @6500:          0,00 | @8500:          0,00");
-    EXPECT_EQ(zeileMit(z, "@1000:Lohnsteuer"),
-              "@1000:Lohnsteuer | @4500:       -403,16 | @6500:       -262,00 | @8500:       -665,16 ");
-    EXPECT_EQ(zeileMit(z, "@1000:A U S Z A H L U N G"), "@1000:A U S Z A H L U N G | @8500:      3.066,09 ");
-    EXPECT_EQ(zeileMit(z, "@1000:Verbeitragt"), "@1000:Verbeitragt durch die Einmalzahlung dieses Monats | @8500:          0,00");
+    EXPECT_EQ(
+        zeileMit(z, "@1000:Vergütung"),
+        "@1000:Vergütung f. mehrjährige Tätigkeit | @6500:          0,00 | @8500:          0,00");
+    EXPECT_EQ(
+        zeileMit(z, "@1000:Lohnsteuer"),
+        "@1000:Lohnsteuer | @4500:       -403,16 | @6500:       -262,00 | @8500:       -665,16 ");
+    EXPECT_EQ(zeileMit(z, "@1000:A U S Z A H L U N G"),
+              "@1000:A U S Z A H L U N G | @8500:      3.066,09 ");
+    EXPECT_EQ(zeileMit(z, "@1000:Verbeitragt"),
+              "@1000:Verbeitragt durch die Einmalzahlung dieses Monats | @8500:          0,00");
     EXPECT_EQ(zeileMit(z, "@1000:Verbleibender nichtverbeitragter Betrag unterhalb der RV"),
-              "@1000:Verbleibender nichtverbeitragter Betrag unterhalb der RV-BBGrenze | @8500:        650,00");
+              "@1000:Verbleibender nichtverbeitragter Betrag unterhalb der RV-BBGrenze | @8500:    "
+              "    650,00");
     EXPECT_TRUE(enthaelt(z, "+:" + std::string(71, '=')));
     EXPECT_EQ(z.back(), "+:   https://www.beispiel.de/");
 }
@@ -58,7 +70,8 @@ TEST_F(BerichtEinzeln, KommentarUndOhneEinmalzahlung) {
     EXPECT_EQ(z.at(6), "@1000:Probemonat");  // trimmed at both ends
     // Without a one-time payment: every Einmalig amount 0,00, Gesamt equal to Laufend.
     EXPECT_EQ(zeileMit(z, "@1000:G E S A M T"),
-              "@1000:G E S A M T - B R U T T O | @4500:      3.000,00 | @6500:          0,00 | @8500:      3.000,00");
+              "@1000:G E S A M T - B R U T T O | @4500:      3.000,00 | @6500:          0,00 | "
+              "@8500:      3.000,00");
     const std::string lohnsteuer = zeileMit(z, "@1000:Lohnsteuer");
     EXPECT_NE(lohnsteuer.find("@6500:          0,00"), std::string::npos) << lohnsteuer;
     const auto laufend = lohnsteuer.substr(lohnsteuer.find("@4500:") + 6, 14);
@@ -74,7 +87,8 @@ TEST_F(BerichtEinzeln, TabelleAllerMonate) {
     EXPECT_EQ(z.at(6), "+:Sozialversicherungspflichtig | #70:KV-Beitragssatz 13,90 %");
     std::string kopf;
     for (int m = 0; m < 12; ++m) {
-        kopf += "#" + std::to_string(11 * m + 26) + ":" + std::string(Sitzung::monatsknopfTexte()[m]) + " | ";
+        kopf += "#" + std::to_string(11 * m + 26) + ":" +
+                std::string(Sitzung::monatsknopfTexte()[m]) + " | ";
     }
     EXPECT_EQ(zeileMit(z, "#26:"), kopf + "#161:Summe");
     const std::string lohnsteuer = zeileMit(z, "+:Lohnsteuer");
@@ -84,8 +98,10 @@ TEST_F(BerichtEinzeln, TabelleAllerMonate) {
     EXPECT_EQ(zeileMit(z, "+:Kirchensteuer").substr(0, 33), "+:Kirchensteuer | #21:       0,00");
     // Rules and empty lines before the rows 6, 7, 15, 16 and 19.
     const std::string regel = "+:" + std::string(167, '_');
-    for (const char* zeile : {"+:B R U T T O", "+:Lohnsteuer", "+:Su. A B Z Ü G E", "+:N E T T O", "+:Steuerpflichtig"}) {
-        const auto stelle = std::find_if(z.begin(), z.end(), [&](const std::string& t) { return t.rfind(zeile, 0) == 0; });
+    for (const char* zeile : {"+:B R U T T O", "+:Lohnsteuer", "+:Su. A B Z Ü G E", "+:N E T T O",
+                              "+:Steuerpflichtig"}) {
+        const auto stelle = std::find_if(
+            z.begin(), z.end(), [&](const std::string& t) { return t.rfind(zeile, 0) == 0; });
         ASSERT_NE(stelle, z.end()) << zeile;
         EXPECT_EQ(*(stelle - 1), "");
         EXPECT_EQ(*(stelle - 2), regel);
@@ -101,14 +117,19 @@ TEST_F(BerichtEinzeln, TabelleAllerMonate) {
 }
 
 TEST(Betragsfeld, LangeBetraegeBleibenLesbar) {
-    struct Fall { std::int64_t wert; int breite; const char* text; int ueber; };
+    struct Fall {
+        std::int64_t wert;
+        int breite;
+        const char* text;
+        int ueber;
+    };
     const Fall faelle[] = {
         {0, 11, "       0,00", 0},
         {-84291, 14, "       -842,91", 0},
         {99999999, 11, " 999.999,99", 0},
-        {123456789, 11, " 1234567,89", 0},       // the dots go first
+        {123456789, 11, " 1234567,89", 0},  // the dots go first
         {-123456789, 11, "-1234567,89", 0},
-        {12345678901, 11, "123456789,01", 1},   // then the field widens to the left
+        {12345678901, 11, "123456789,01", 1},  // then the field widens to the left
     };
     for (const Fall& f : faelle) {
         EXPECT_EQ(betragsfeld(f.wert, f.breite), f.text);

@@ -37,9 +37,15 @@ inline std::string zeile(const Druckzeile& z) {
         const Textstueck& t = z.stuecke[i];
         if (i > 0) aus << " | ";
         switch (t.lage) {
-        case Textstueck::Lage::Twips: aus << '@' << t.x; break;
-        case Textstueck::Lage::Spalte: aus << '#' << t.x; break;
-        case Textstueck::Lage::Anschliessend: aus << '+'; break;
+            case Textstueck::Lage::Twips:
+                aus << '@' << t.x;
+                break;
+            case Textstueck::Lage::Spalte:
+                aus << '#' << t.x;
+                break;
+            case Textstueck::Lage::Anschliessend:
+                aus << '+';
+                break;
         }
         aus << ':' << t.text;
     }

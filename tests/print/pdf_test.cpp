@@ -26,7 +26,7 @@ std::string pdfText(const std::filesystem::path& pdf) {
 }
 
 class Pdf : public ::testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() {
         static int argc = 1;
         static char name[] = "print_pdf_test";
@@ -34,8 +34,8 @@ protected:
         if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
         if (!QGuiApplication::instance()) app_ = new QGuiApplication(argc, argv);
     }
-    std::filesystem::path verzeichnis_ = std::filesystem::temp_directory_path() /
-                                         ("brelvanostik-pdf-" + std::to_string(::getpid()));
+    std::filesystem::path verzeichnis_ =
+        std::filesystem::temp_directory_path() / ("brelvanostik-pdf-" + std::to_string(::getpid()));
     void SetUp() override { std::filesystem::create_directories(verzeichnis_); }
     void TearDown() override { std::filesystem::remove_all(verzeichnis_); }
     static inline QGuiApplication* app_ = nullptr;
@@ -45,7 +45,8 @@ TEST_F(Pdf, TextKommtInZeilenfolgeUndSeitenumbruchZurueck) {
     Seitenaufbau aufbau("Probe");
     aufbau.fett(true).bei(4300, "G e s e t z l i c h e   A b z ü g e").zeilenende().fett(false);
     aufbau.text("Arbeitsentgelt").schrift("Courier New").bei(2700, "      3.000,00").zeilenende();
-    for (int i = 0; i < 120; ++i) aufbau.schrift("Arial").text("Zeile " + std::to_string(i)).zeilenende();
+    for (int i = 0; i < 120; ++i)
+        aufbau.schrift("Arial").text("Zeile " + std::to_string(i)).zeilenende();
     const auto datei = verzeichnis_ / "probe.pdf";
     std::string fehler;
     ASSERT_TRUE(alsPdfSchreiben(aufbau.fertig(), datei, fehler)) << fehler;

@@ -102,7 +102,8 @@ TEST(SteuerschritteDruck, PdfEnthaeltTitelUndKopfzeilenInFolge) {
     std::string text = pdfText(datei);
     std::filesystem::remove(datei);
     std::erase(text, ' ');
-    std::size_t pos = text.find("LohnsteuerberechnungnachdemProgrammablaufplandesBundesfinanzministeriums");
+    std::size_t pos =
+        text.find("LohnsteuerberechnungnachdemProgrammablaufplandesBundesfinanzministeriums");
     ASSERT_NE(pos, std::string::npos) << text;
     for (const char* kopf : {"LST2007", "Versorgungsfreibetrag", "Altersentlastungsbetrag", "MRE4",
                              "Werbungskosten-Pauschbetrag", "EntlastungsbetragfürAlleinerziehende",

@@ -15,18 +15,35 @@ TEST(AlleMonate, ZeilenLesenIhreGespeichertenWerte) {
     for (int m = 0; m < kMonate; ++m) {
         Monatssatz& s = b.monat(kJahr, 6, m);
         for (int z = 5; z <= 9; ++z) s.tagesanteil(z) = 100 * z + m;
-        for (int z = 12; z <= 26; ++z) s.Betrag[z] = z <= 14 || z >= 25 ? 1000 * z + m : -(1000 * z + m);
+        for (int z = 12; z <= 26; ++z)
+            s.Betrag[z] = z <= 14 || z >= 25 ? 1000 * z + m : -(1000 * z + m);
         s.Kennwert[26] = 2600 + m;
         s.Kennwert[27] = 2700 + m;
         s.Kennwert[28] = 2800 + m;
         s.Kennwert[29] = 2900 + m;
     }
     const AlleMonate t = alleMonate(b, kJahr, 6);
-    struct Fall { int zeile; std::int64_t maerz; };
+    struct Fall {
+        int zeile;
+        std::int64_t maerz;
+    };
     const Fall faelle[] = {
-        {1, 502}, {2, 602}, {3, 702}, {4, 802}, {5, 902}, {6, 12002},
-        {7, -17002}, {8, -18002}, {14, -24002},
-        {17, 25002}, {18, 26002}, {19, 2902}, {20, 14002 - 13002}, {21, 2602}, {22, 2702}, {23, 2802},
+        {1, 502},
+        {2, 602},
+        {3, 702},
+        {4, 802},
+        {5, 902},
+        {6, 12002},
+        {7, -17002},
+        {8, -18002},
+        {14, -24002},
+        {17, 25002},
+        {18, 26002},
+        {19, 2902},
+        {20, 14002 - 13002},
+        {21, 2602},
+        {22, 2702},
+        {23, 2802},
     };
     for (const Fall& f : faelle) EXPECT_EQ(t.wert(f.zeile, 2), f.maerz) << "Zeile " << f.zeile;
 

@@ -19,8 +19,10 @@ TEST(SessionHilfelinks, ThemaDerZeile) {
         {24, "Sozialversicherung", "https://hilfe.example/Brelvanostik/Sozialversicherung.htm"},
         {6, "Versorgungsbezüge", "https://hilfe.example/Brelvanostik/Versorgungsbezug.htm"},
         {8, "Versorgungsbezüge", "https://hilfe.example/Brelvanostik/Versorgungsbezug.htm"},
-        {27, "Alterseinkünftegesetz", "https://hilfe.example/Brelvanostik/Versorgungsfreibetrag.htm"},
-        {18, "Solidaritätszuschlag", "https://hilfe.example/Brelvanostik/Solidaritaetszuschlag.htm"},
+        {27, "Alterseinkünftegesetz",
+         "https://hilfe.example/Brelvanostik/Versorgungsfreibetrag.htm"},
+        {18, "Solidaritätszuschlag",
+         "https://hilfe.example/Brelvanostik/Solidaritaetszuschlag.htm"},
         {0, "Gehaltsberechnung", "https://hilfe.example/Brelvanostik/Gehaltsberechnung.htm"},
     };
     for (const auto& f : faelle) {
@@ -50,7 +52,8 @@ TEST(SessionHilfelinks, EingestellteBasisadresse) {
         {"https://a b", "https://www.example.org"},
         {"https://x\"y", "https://www.example.org"},
     };
-    for (const auto& [eingestellt, basis] : faelle) EXPECT_EQ(hilfeadresseWaehlen(eingestellt), basis);
+    for (const auto& [eingestellt, basis] : faelle)
+        EXPECT_EQ(hilfeadresseWaehlen(eingestellt), basis);
 }
 
 }  // namespace

@@ -18,10 +18,12 @@ TEST(SessionInfotexte, TooltipsDerZeilen) {
         EXPECT_TRUE(zeilentipp(zeile + 30).empty()) << zeile;
     }
     EXPECT_EQ(zeilentipp(15),
-              "Ist ein Sachbezug gleichzeitig steuer- und SV-Beitragspflichtig, ist er in der Zeile darunter "
+              "Ist ein Sachbezug gleichzeitig steuer- und SV-Beitragspflichtig, ist er in der "
+              "Zeile darunter "
               "einzugeben.");
     EXPECT_EQ(zeilentipp(18), "5,5 % der Lohnsteuer unter Berücksichtigung der Kinderfreibeträge");
-    for (int zeile = 0; zeile < 30; ++zeile) EXPECT_EQ(zeilentipp(zeile), zeilentipp(zeile + 30)) << zeile;
+    for (int zeile = 0; zeile < 30; ++zeile)
+        EXPECT_EQ(zeilentipp(zeile), zeilentipp(zeile + 30)) << zeile;
     for (const int zeile : {-1, 60, 1000}) EXPECT_TRUE(zeilentipp(zeile).empty());
 }
 
@@ -100,9 +102,12 @@ TEST(SessionInfotexte, GrenzenDesAngezeigtenJahres) {
          "(2007 = 42.750 Euro jährlich, 3.562,50 Euro monatl.)."},
         {23, 2006, "Der Beitragssatz beträgt seit dem 1.1.1993 6,5 %.",
          "Arbeitnehmer und Arbeitgeber tragen je die Hälfte."},
-        {23, 2007, "Der Beitragssatz von 6,5 % (seit dem 1.1.1993) wurde", "zum 1.1.2007 auf 4,2 % gesenkt."},
-        {22, 2007, "Der Beitragssatz beträgt 19,9 %; Arbeitnehmer und", "Arbeitgeber tragen je die Hälfte."},
-        {22, 2005, "Der Beitragssatz beträgt 19,5 %; Arbeitnehmer und", "Arbeitgeber tragen je die Hälfte."},
+        {23, 2007, "Der Beitragssatz von 6,5 % (seit dem 1.1.1993) wurde",
+         "zum 1.1.2007 auf 4,2 % gesenkt."},
+        {22, 2007, "Der Beitragssatz beträgt 19,9 %; Arbeitnehmer und",
+         "Arbeitgeber tragen je die Hälfte."},
+        {22, 2005, "Der Beitragssatz beträgt 19,5 %; Arbeitnehmer und",
+         "Arbeitgeber tragen je die Hälfte."},
         {25, 2004, "grenze der Rentenversicherung (West), 2004 also 2.472 Euro.",
          "Für Zusagen nach dem 31.12.2004 kommen 1.800 Euro hinzu."},
         {25, 2007, "grenze der Rentenversicherung (West), 2007 also 2.520 Euro.",
@@ -115,7 +120,8 @@ TEST(SessionInfotexte, GrenzenDesAngezeigtenJahres) {
          "      2040                      0,0 % max.      0 Euro"},
         {6, 2006, "      2020                    16,0 % max. 1200 Euro",
          "      2039                      0,8 % max.    60 Euro"},
-        {1, 2007, "      2006        38,4 % max. 1824 Euro", "      2007        36,8 % max. 1748 Euro"},
+        {1, 2007, "      2006        38,4 % max. 1824 Euro",
+         "      2007        36,8 % max. 1748 Euro"},
     };
     for (const auto& f : faelle) {
         const std::vector<std::string> text = infotext(f.zeile, f.jahr);
@@ -145,7 +151,8 @@ TEST(SessionInfotexte, TippsDerBefehlsknoepfe) {
     EXPECT_EQ(befehlstipp(4), "Zeigt die Programminformationen an");
     EXPECT_EQ(befehlstipp(9), befehlstipp(10));
     EXPECT_EQ(befehlstipp(2), " ");
-    for (const int knopf : {0, 1, 3, 5, 6, 8, 30, 31}) EXPECT_FALSE(befehlstipp(knopf).empty()) << knopf;
+    for (const int knopf : {0, 1, 3, 5, 6, 8, 30, 31})
+        EXPECT_FALSE(befehlstipp(knopf).empty()) << knopf;
     for (const int knopf : {-1, 7, 11, 29, 32}) EXPECT_TRUE(befehlstipp(knopf).empty()) << knopf;
 }
 

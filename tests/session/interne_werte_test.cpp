@@ -31,11 +31,14 @@ TEST(InterneWerte, WerteUndSummenDesMonatssatzes) {
     EXPECT_EQ(w.monatsbetraege[2], 50000);
     EXPECT_EQ(w.monatsbetraege[5], 357000);
     EXPECT_FALSE(w.monatsbetraege[6].has_value());
-    const std::array<std::int64_t, 12> zwischen = {-100, -3000, -200, -300, (2500 - 10000) * 12, -2700,
-                                                   -2000, -2100, -2200, -2300, -2400, -2500};
+    const std::array<std::int64_t, 12> zwischen = {-100,  -3000, -200,  -300,  (2500 - 10000) * 12,
+                                                   -2700, -2000, -2100, -2200, -2300,
+                                                   -2400, -2500};
     EXPECT_EQ(w.zwischenwerte, zwischen);
-    EXPECT_EQ(w.laufend, (std::array<std::int64_t, 8>{-400, -500, -600, -1000, -1100, -1200, -1300, -1400}));
-    EXPECT_EQ(w.einmalig, (std::array<std::int64_t, 8>{-700, -800, -900, -1500, -1600, -1700, -1800, -1900}));
+    EXPECT_EQ(w.laufend,
+              (std::array<std::int64_t, 8>{-400, -500, -600, -1000, -1100, -1200, -1300, -1400}));
+    EXPECT_EQ(w.einmalig,
+              (std::array<std::int64_t, 8>{-700, -800, -900, -1500, -1600, -1700, -1800, -1900}));
     EXPECT_EQ(w.summeLaufend, -7500);
     EXPECT_EQ(w.summeEinmalig, -10900);
     EXPECT_EQ(w.nettoLaufend, 300000 - 7500);

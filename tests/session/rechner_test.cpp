@@ -41,7 +41,12 @@ Ergebnis tippen(const std::string& tasten) {
 }
 
 TEST(Rechner, TastenfolgenZeigenAnzeigeVerlaufUndMeldungen) {
-    struct Fall { const char* tasten; const char* anzeige; const char* verlauf; std::vector<std::string> meldungen; };
+    struct Fall {
+        const char* tasten;
+        const char* anzeige;
+        const char* verlauf;
+        std::vector<std::string> meldungen;
+    };
     const Fall faelle[] = {
         // Entry: the trailing comma while digits are typed, digits after the comma key.
         {"", "0,", "", {}},
@@ -88,9 +93,18 @@ TEST(Rechner, TastenfolgenZeigenAnzeigeVerlaufUndMeldungen) {
         {"5 + ende 2 X 3 =", "6", "\r2 x 3 = 6", {}},
         {"5 + 3 = ende 2 =", "2,", "\r5 + 3 = 8", {}},
         // A lone "-" as operand is no number: refused, the state before the key kept.
-        {"5 + - + 3 =", "-3,", "", {"„-“ ist keine Zahl. Die Taste wurde nicht ausgeführt; bitte geben Sie eine Zahl ein."}},
-        {"5 + - + 3 = ende 1 + 2 =", "3", "\r1 + 2 = 3", {"„-“ ist keine Zahl. Die Taste wurde nicht ausgeführt; bitte geben Sie eine Zahl ein."}},
-        {"5 + - %", "-", "", {"„-“ ist keine Zahl. Die Taste wurde nicht ausgeführt; bitte geben Sie eine Zahl ein."}},
+        {"5 + - + 3 =",
+         "-3,",
+         "",
+         {"„-“ ist keine Zahl. Die Taste wurde nicht ausgeführt; bitte geben Sie eine Zahl ein."}},
+        {"5 + - + 3 = ende 1 + 2 =",
+         "3",
+         "\r1 + 2 = 3",
+         {"„-“ ist keine Zahl. Die Taste wurde nicht ausgeführt; bitte geben Sie eine Zahl ein."}},
+        {"5 + - %",
+         "-",
+         "",
+         {"„-“ ist keine Zahl. Die Taste wurde nicht ausgeführt; bitte geben Sie eine Zahl ein."}},
     };
     for (const Fall& f : faelle) {
         const Ergebnis e = tippen(f.tasten);
@@ -107,7 +121,8 @@ TEST(Rechner, UeberlaufWirdAbgewiesenUndDerZustandBleibt) {
     // 1E+200 x 1E+200 is beyond double range.
     const Ergebnis e = tippen(r, gross + " X " + gross + " =");
     ASSERT_EQ(e.meldungen.size(), 1u);
-    EXPECT_EQ(e.meldungen[0], "Die Zahl ist zu groß für den Rechner. Die Taste wurde nicht ausgeführt.");
+    EXPECT_EQ(e.meldungen[0],
+              "Die Zahl ist zu groß für den Rechner. Die Taste wurde nicht ausgeführt.");
     EXPECT_EQ(e.anzeige, "1" + std::string(200, '0') + ",");
     EXPECT_EQ(e.verlauf, "");
     // Nothing was lost: the operation goes on with a smaller right operand.
@@ -124,7 +139,11 @@ TEST(Rechner, UeberlaufWirdAbgewiesenUndDerZustandBleibt) {
 }
 
 TEST(RechnerUebergabe, BetragInCentOderAblehnung) {
-    struct Fall { const char* anzeige; int zeile; const char* feldtext; };  // nullptr: refused
+    struct Fall {
+        const char* anzeige;
+        int zeile;
+        const char* feldtext;
+    };  // nullptr: refused
     const Fall faelle[] = {
         {"12,", 5, "12,00"},
         {"333,333333333333", 5, "333,33"},
@@ -139,11 +158,11 @@ TEST(RechnerUebergabe, BetragInCentOderAblehnung) {
         {"1E+20", 5, nullptr},
         {"1E-05", 5, "0,00"},
         {"12345678901234567890,", 5, nullptr},
-        {"-5,", 5, nullptr},       // a negative amount fits only the savings row
-        {"-5,", 25, "5,00"},       // there the savings kind decides the sign
+        {"-5,", 5, nullptr},  // a negative amount fits only the savings row
+        {"-5,", 25, "5,00"},  // there the savings kind decides the sign
         {"-290000,01", 25, nullptr},
         {"-", 5, nullptr},
-        {"120,", 0, "120,00"},     // the hours row corrects as for a typed entry
+        {"120,", 0, "120,00"},  // the hours row corrects as for a typed entry
     };
     for (const Fall& f : faelle) {
         const Uebergabe u = rechnerUebergabe(f.anzeige, f.zeile);

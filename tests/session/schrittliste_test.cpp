@@ -19,8 +19,12 @@ Steuereingaben jahreslohn(int jahr, std::int64_t euro) {
     return e;
 }
 
-const Schrittzeile& zeile(const Schrittliste& l, int z) { return l.zeilen[static_cast<std::size_t>(z)]; }
-std::string euro(Money m) { return zahltext::zahl(m, 2); }
+const Schrittzeile& zeile(const Schrittliste& l, int z) {
+    return l.zeilen[static_cast<std::size_t>(z)];
+}
+std::string euro(Money m) {
+    return zahltext::zahl(m, 2);
+}
 
 Lohnsteuerrechner lauf(Steuereingaben e) {
     Lohnsteuerrechner r;
@@ -36,14 +40,19 @@ TEST(Schrittliste, KlasseDreiMitKinderfreibetrag) {
     e.R = 1;
     const Schrittliste l = schrittlisteBerechnen(e, {true, 9});
 
-    EXPECT_EQ(zeile(l, 56).text, "1 * 5808 = 5.808,00 Euro; wirkt nur auf Soli-Zuschlag und Kirchensteuer");
+    EXPECT_EQ(zeile(l, 56).text,
+              "1 * 5808 = 5.808,00 Euro; wirkt nur auf Soli-Zuschlag und Kirchensteuer");
     EXPECT_NE(zeile(l, 79).text.find(" 3.000 Euro"), std::string::npos);
-    EXPECT_EQ(zeile(l, 84).text, "Grundbetrag = 6136 Euro abzügl. 16 % des Arbeitslohns (ZRE4VP) =");
+    EXPECT_EQ(zeile(l, 84).text,
+              "Grundbetrag = 6136 Euro abzügl. 16 % des Arbeitslohns (ZRE4VP) =");
     EXPECT_EQ(zeile(l, 85).text, "Aufschlag1 = VSPO - Grundbetrag, maximal 2668 Euro");
-    EXPECT_EQ(zeile(l, 86).text, "Aufschlag2 = Hälfte von VSPO - Grundbetrag - Aufschlag1, maximal 1334 Euro");
-    EXPECT_EQ(zeile(l, 103).text, "wenn JBMG > 1944 Euro, dann SOLZJ = 5,5 % von JBMG, sonst SOLZJ = Null");
+    EXPECT_EQ(zeile(l, 86).text,
+              "Aufschlag2 = Hälfte von VSPO - Grundbetrag - Aufschlag1, maximal 1334 Euro");
+    EXPECT_EQ(zeile(l, 103).text,
+              "wenn JBMG > 1944 Euro, dann SOLZJ = 5,5 % von JBMG, sonst SOLZJ = Null");
     EXPECT_EQ(zeile(l, 98).text, "Doppelter Jahresbetrag zum Ausgleich der Halbierung in Zeile 92");
-    EXPECT_EQ(zeile(l, 91).text, "Zu versteuerndes Jahreseinkommen im Jahr 2007 in STKL III gesplittet ");
+    EXPECT_EQ(zeile(l, 91).text,
+              "Zu versteuerndes Jahreseinkommen im Jahr 2007 in STKL III gesplittet ");
     EXPECT_EQ(zeile(l, 2).text,
               "Lohnzahlungszeitraum = Monat; berechnungsintern wird mit Jahresbeträgen gerechnet");
 
@@ -75,9 +84,11 @@ TEST(Schrittliste, VersorgungsempfaengerMitAltersentlastung) {
 
     EXPECT_EQ(zeile(l, 18).ergebnis, euro(r.FVB.geteilt(100)));
     EXPECT_EQ(zeile(l, 20).wert, "0,384");
-    EXPECT_EQ(zeile(l, 23).text, "Maßgebliche Versorgungsbezüge im Erstbezugsjahr= VBEZM * 12 + VBEZS");
+    EXPECT_EQ(zeile(l, 23).text,
+              "Maßgebliche Versorgungsbezüge im Erstbezugsjahr= VBEZM * 12 + VBEZS");
     EXPECT_EQ(zeile(l, 23).wert, "18.500,00");
-    EXPECT_EQ(zeile(l, 24).text, "Höchstbetrag des Versorgungsfreibetrags = 7500 * 0,384 / 12 * Bezugsmonate");
+    EXPECT_EQ(zeile(l, 24).text,
+              "Höchstbetrag des Versorgungsfreibetrags = 7500 * 0,384 / 12 * Bezugsmonate");
     EXPECT_EQ(zeile(l, 24).wert, euro(r.HFVB.geteilt(100)));
     EXPECT_EQ(zeile(l, 25).text, "18.500,00 * 0,384, maximal HFVB");
     EXPECT_EQ(zeile(l, 25).wert, euro(r.FVB.geteilt(100)));
@@ -108,7 +119,8 @@ TEST(Schrittliste, OhneVersorgungUndOhneAltersentlastung) {
     for (int z = 19; z <= 25; ++z) EXPECT_EQ(zeile(l, z), Schrittzeile{}) << z;
     for (int z = 29; z <= 36; ++z) EXPECT_EQ(zeile(l, z), Schrittzeile{}) << z;
     EXPECT_EQ(zeile(l, 27).text, "kein Freibetrag, weil keine Versorgungsbezüge im lfd. Jahr");
-    EXPECT_EQ(zeile(l, 37).text, "Kein Freibetrag, weil das 64. Lebensjahr im Vorjahr noch nicht vollendet");
+    EXPECT_EQ(zeile(l, 37).text,
+              "Kein Freibetrag, weil das 64. Lebensjahr im Vorjahr noch nicht vollendet");
     EXPECT_EQ(zeile(l, 18).ergebnis, "0,00");
 
     Steuereingaben ohneErstbezug = jahreslohn(2007, 30000);
@@ -149,8 +161,10 @@ TEST(Schrittliste, TarifzeilenNachZone) {
     }
     // The 2007 top rate begins at 250,001 euros of income.
     EXPECT_EQ(lauf(jahreslohn(2007, 254213)).X, Money::whole(250001));
-    EXPECT_NE(zeile(schrittlisteBerechnen(jahreslohn(2007, 254213), {}), 97).text.find("0,45"), std::string::npos);
-    EXPECT_NE(zeile(schrittlisteBerechnen(jahreslohn(2007, 254212), {}), 97).text.find("0,42"), std::string::npos);
+    EXPECT_NE(zeile(schrittlisteBerechnen(jahreslohn(2007, 254213), {}), 97).text.find("0,45"),
+              std::string::npos);
+    EXPECT_NE(zeile(schrittlisteBerechnen(jahreslohn(2007, 254212), {}), 97).text.find("0,42"),
+              std::string::npos);
 }
 
 TEST(Schrittliste, ZweiBloeckeDerVorsorgepauschale) {
@@ -173,8 +187,9 @@ TEST(Schrittliste, ZweiBloeckeDerVorsorgepauschale) {
     EXPECT_EQ(zeile(pflicht, 78).text,
               "VSP für SV-Beiträge = Jahreslohn ZRE4VP in Zeile 43 * 0,0995 * 0,28");
     EXPECT_EQ(zeile(pflicht, 88).wert, zeile(pflicht, 58).ergebnis);
-    EXPECT_EQ(zeile(pflicht, 88).text,
-              "Der maßgebliche Betrag für die VSP ergibt sich aus Zeile 81, auf ganze Euro abgerundet");
+    EXPECT_EQ(
+        zeile(pflicht, 88).text,
+        "Der maßgebliche Betrag für die VSP ergibt sich aus Zeile 81, auf ganze Euro abgerundet");
     EXPECT_TRUE(frei.fremderBlock(80));
     EXPECT_FALSE(frei.fremderBlock(60));
     EXPECT_TRUE(pflicht.fremderBlock(60));
@@ -183,12 +198,14 @@ TEST(Schrittliste, ZweiBloeckeDerVorsorgepauschale) {
 TEST(Schrittliste, KopfzeilenUndLeereZeilen) {
     const Schrittliste l = schrittlisteBerechnen(jahreslohn(2005, 20000), {});
     for (int z = 0; z < kSchrittzeilen; ++z) EXPECT_EQ(zeile(l, z).kopf, istKopfzeile(z)) << z;
-    for (int z : {17, 44, 48, 51, 54, 62, 66, 68, 77, 81, 107}) EXPECT_EQ(zeile(l, z), Schrittzeile{}) << z;
+    for (int z : {17, 44, 48, 51, 54, 62, 66, 68, 77, 81, 107})
+        EXPECT_EQ(zeile(l, z), Schrittzeile{}) << z;
     EXPECT_EQ(zeile(l, 0).name, "LST2005");
     EXPECT_EQ(zeile(l, 0).ergebnis, "20.000,00");
     EXPECT_EQ(zeile(l, 90).name, "UPTAB05");
     EXPECT_EQ(zeile(l, 1).wert, "2005 ");
-    EXPECT_EQ(zeile(l, 78).text, "VSP für SV-Beiträge = Jahreslohn ZRE4VP in Zeile 43 * 0,0975 * 0,2");
+    EXPECT_EQ(zeile(l, 78).text,
+              "VSP für SV-Beiträge = Jahreslohn ZRE4VP in Zeile 43 * 0,0975 * 0,2");
 }
 
 }  // namespace

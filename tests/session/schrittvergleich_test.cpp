@@ -28,7 +28,8 @@ TEST(Schrittvergleich, NurDieSteuerklasseDesBlauenZwillings) {
     // Rows (0-based) whose values follow the class: STKL, then the tax and surcharge lines;
     // class II adds the single parent's relief, class III the doubled lump sum and provision
     // allowance caps and the splitting.
-    const std::set<int> tarif = vereint({bereich(89, 91), bereich(93, 99), bereich(101, 106), {109, 110}});
+    const std::set<int> tarif =
+        vereint({bereich(89, 91), bereich(93, 99), bereich(101, 106), {109, 110}});
     const struct {
         int klassencode;
         std::set<int> markiert;
@@ -36,7 +37,9 @@ TEST(Schrittvergleich, NurDieSteuerklasseDesBlauenZwillings) {
     } faelle[] = {
         {0, {}, {}},
         {1, vereint({{13, 49, 50}, tarif}), {0, 49, 89, 90, 101, 108}},
-        {2, vereint({{13, 52, 53, 58, 79, 80}, bereich(84, 88), tarif}), {0, 52, 58, 89, 90, 101, 108}},
+        {2,
+         vereint({{13, 52, 53, 58, 79, 80}, bereich(84, 88), tarif}),
+         {0, 52, 58, 89, 90, 101, 108}},
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.klassencode);
@@ -69,7 +72,8 @@ TEST(Schrittvergleich, NurDieSteuerklasseDesBlauenZwillings) {
         }
         EXPECT_EQ(gliederung.sichtbar(13), !f.markiert.empty());
         EXPECT_FALSE(gliederung.sichtbar(19));
-        EXPECT_FALSE(gliederung.sichtbar(60));  // the block without pension insurance carries no values
+        EXPECT_FALSE(
+            gliederung.sichtbar(60));  // the block without pension insurance carries no values
         EXPECT_TRUE(gliederung.klicken(18));
         EXPECT_TRUE(gliederung.sichtbar(19));
         EXPECT_FALSE(gliederung.klicken(19));
@@ -80,13 +84,21 @@ TEST(Schrittvergleich, Differenzen) {
     const struct {
         const char *gruen, *blau, *differenz;
     } faelle[] = {
-        {"6.632,00", "3.242,00", "-3.390,00"}, {"36,00", "72,00", "+36,00"},  {"0,00", "1.308,00", "+1.308,00"},
-        {"1,9802", "0,2576", "-1,7226"},       {"452,951", "58,9234", "-394,0276"},
-        {"0,384", "0,400", "+0,016"},          {"5,00", "5,00", "0,00"},     {"-1,50", "1,50", "+3,00"},
-        {"1 ", "3 ", ""},                      {"", "5,00", ""},             {"5,00", "x", ""},
+        {"6.632,00", "3.242,00", "-3.390,00"},
+        {"36,00", "72,00", "+36,00"},
+        {"0,00", "1.308,00", "+1.308,00"},
+        {"1,9802", "0,2576", "-1,7226"},
+        {"452,951", "58,9234", "-394,0276"},
+        {"0,384", "0,400", "+0,016"},
+        {"5,00", "5,00", "0,00"},
+        {"-1,50", "1,50", "+3,00"},
+        {"1 ", "3 ", ""},
+        {"", "5,00", ""},
+        {"5,00", "x", ""},
         {"1,23456", "1,0", ""},
     };
-    for (const auto& f : faelle) EXPECT_EQ(wertdifferenz(f.gruen, f.blau), f.differenz) << f.gruen << " " << f.blau;
+    for (const auto& f : faelle)
+        EXPECT_EQ(wertdifferenz(f.gruen, f.blau), f.differenz) << f.gruen << " " << f.blau;
 }
 
 }  // namespace

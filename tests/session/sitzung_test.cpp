@@ -11,7 +11,7 @@ namespace {
 constexpr int kMaerz = 2, kApril = 3, kMai = 4, kJuni = 5;
 
 class SitzungTest : public ::testing::Test {
-protected:
+  protected:
     SitzungTest() : sitzung(neuerArbeitsbereich(), einstellungen(2007, 1, 1)) {}
 
     static Einstellungen einstellungen(int jahr, int fall, int monat) {
@@ -27,10 +27,13 @@ protected:
     // Betrag of a row in the twelve months of a calculation.
     static std::vector<std::int32_t> betraege(const Sitzung& s, int berechnung, int zeile) {
         std::vector<std::int32_t> v;
-        for (int m = 0; m < 12; ++m) v.push_back(s.arbeitsbereich().monat(s.jahr() - 2004, berechnung, m).Betrag[zeile]);
+        for (int m = 0; m < 12; ++m)
+            v.push_back(s.arbeitsbereich().monat(s.jahr() - 2004, berechnung, m).Betrag[zeile]);
         return v;
     }
-    std::vector<std::int32_t> betraege(int berechnung, int zeile) const { return betraege(sitzung, berechnung, zeile); }
+    std::vector<std::int32_t> betraege(int berechnung, int zeile) const {
+        return betraege(sitzung, berechnung, zeile);
+    }
     std::vector<std::int16_t> codes(int berechnung, int zeile) const {
         std::vector<std::int16_t> v;
         for (int m = 0; m < 12; ++m) v.push_back(satz(berechnung, m).Auswahl[zeile]);
@@ -45,9 +48,18 @@ protected:
 };
 
 TEST_F(SitzungTest, BetraegeErreichenMonateUndBerechnungenNachIhrerGruppe) {
-    struct Fall { Seite seite; int zeile; const char* text; std::vector<std::int32_t> gruen, blau; };
+    struct Fall {
+        Seite seite;
+        int zeile;
+        const char* text;
+        std::vector<std::int32_t> gruen, blau;
+    };
     const std::vector<std::int32_t> leer(12, 0);
-    auto nurMaerz = [](std::int32_t w) { std::vector<std::int32_t> v(12, 0); v[kMaerz] = w; return v; };
+    auto nurMaerz = [](std::int32_t w) {
+        std::vector<std::int32_t> v(12, 0);
+        v[kMaerz] = w;
+        return v;
+    };
     const Fall faelle[] = {
         {Seite::Gruen, 5, "2500", ab(kMaerz, 0, 250000), ab(kMaerz, 0, 250000)},
         {Seite::Gruen, 7, "1000,5", nurMaerz(100050), nurMaerz(100050)},
@@ -84,10 +96,16 @@ TEST_F(SitzungTest, BlaueAbweichungWirdHellgelbMarkiert) {
 }
 
 TEST_F(SitzungTest, BereichsregelnKorrigierenDenWert) {
-    struct Fall { int zeile; const char* text; std::int32_t gespeichert; const char* feldtext; };
-    for (const Fall& f : {Fall{1, "120", 4000, "40"}, Fall{0, "100,01", 4000, "40"}, Fall{1, "100", 10000, nullptr},
-                          Fall{3, "35", 3000, "30"}, Fall{2, "31", 3100, nullptr}, Fall{4, "17", 1600, "16"},
-                          Fall{4, "15,5", 1550, nullptr}, Fall{5, "", 0, nullptr}}) {
+    struct Fall {
+        int zeile;
+        const char* text;
+        std::int32_t gespeichert;
+        const char* feldtext;
+    };
+    for (const Fall& f :
+         {Fall{1, "120", 4000, "40"}, Fall{0, "100,01", 4000, "40"}, Fall{1, "100", 10000, nullptr},
+          Fall{3, "35", 3000, "30"}, Fall{2, "31", 3100, nullptr}, Fall{4, "17", 1600, "16"},
+          Fall{4, "15,5", 1550, nullptr}, Fall{5, "", 0, nullptr}}) {
         sitzung.monatsknopfKlicken(kMaerz);
         const Rueckmeldung r = sitzung.betragEingeben(Seite::Gruen, f.zeile, f.text);
         EXPECT_TRUE(r.angenommen);
@@ -109,7 +127,9 @@ TEST_F(SitzungTest, UnzulaessigeEingabenWerdenAbgelehnt) {
         EXPECT_FALSE(r.angenommen) << text;
         EXPECT_EQ(r.meldungen.size(), 1u) << text;
     }
-    EXPECT_NE(sitzung.betragEingeben(Seite::Gruen, 7, "290000,01").meldungen.at(0).text.find("290.000,00"),
+    EXPECT_NE(sitzung.betragEingeben(Seite::Gruen, 7, "290000,01")
+                  .meldungen.at(0)
+                  .text.find("290.000,00"),
               std::string::npos);
     EXPECT_TRUE(sitzung.arbeitsbereich() == vorher);
     EXPECT_TRUE(sitzung.betragEingeben(Seite::Gruen, 5, "290000").angenommen);
@@ -162,7 +182,7 @@ TEST_F(SitzungTest, AbhaengigeAuswahlen) {
     sitzung.auswahlTreffen(Seite::Gruen, 2, 1);  // Bayern
     EXPECT_EQ(codes(0, 19), std::vector<std::int16_t>({0, 0, 0, 0, 1, 1, 1, 1, 1, 1, 1, 1}));
     EXPECT_EQ(codes(5, 19), codes(0, 19));
-    EXPECT_EQ(satz(0, kMai).Betrag[4], 1450);  // Bayern 2007: 14.50 %
+    EXPECT_EQ(satz(0, kMai).Betrag[4], 1450);     // Bayern 2007: 14.50 %
     sitzung.auswahlTreffen(Seite::Gruen, 2, 12);  // Sachsen
     EXPECT_EQ(satz(0, kJuni).Auswahl[21], 4);
     EXPECT_EQ(satz(5, kJuni).Auswahl[19], 2);
@@ -176,16 +196,21 @@ TEST_F(SitzungTest, AbhaengigeAuswahlen) {
     EXPECT_EQ(satz(0, kJuni).Auswahl[20], 1);
     EXPECT_EQ(satz(0, kJuni).Auswahl[23], 2);
     sitzung.auswahlTreffen(Seite::Gruen, 23, 1);
-    EXPECT_EQ(std::vector<std::int16_t>(satz(0, kJuni).Auswahl.begin() + 20, satz(0, kJuni).Auswahl.begin() + 24),
+    EXPECT_EQ(std::vector<std::int16_t>(satz(0, kJuni).Auswahl.begin() + 20,
+                                        satz(0, kJuni).Auswahl.begin() + 24),
               std::vector<std::int16_t>({2, 2, 2, 1}));
 }
 
 TEST_F(SitzungTest, StatusSchaltetVersicherungenUm) {
-    struct Fall { int status; std::vector<std::int16_t> versicherung; bool waehlbar; };
+    struct Fall {
+        int status;
+        std::vector<std::int16_t> versicherung;
+        bool waehlbar;
+    };
     const Fall faelle[] = {
         {2, {3, 3, 3, 2, 0}, false},  // Mini-Job: the "Keine" entries
         {1, {3, 3, 3, 2, 0}, false},
-        {3, {2, 2, 2, 1, 0}, true},   // sliding zone (the surcharge keeps its code)
+        {3, {2, 2, 2, 1, 0}, true},  // sliding zone (the surcharge keeps its code)
         {0, {0, 0, 0, 0, 2}, true},
     };
     for (const Fall& f : faelle) {
@@ -210,8 +235,9 @@ TEST_F(SitzungTest, NamenUndKommentareNurMitZeichenDerDatendateien) {
     const struct {
         const char* text;
         bool angenommen;
-    } faelle[] = {{"Müller – 5 € „Zulage“", true}, {"Tab\there", false}, {"zwei\nZeilen", false},
-                  {"Ωmega", false}, {"kaputt \xC3", false}, {"\xF0\x9F\x98\x80", false}};
+    } faelle[] = {{"Müller – 5 € „Zulage“", true}, {"Tab\there", false},
+                  {"zwei\nZeilen", false},         {"Ωmega", false},
+                  {"kaputt \xC3", false},          {"\xF0\x9F\x98\x80", false}};
     for (const auto& f : faelle) {
         const Arbeitsbereich vorher = sitzung.arbeitsbereich();
         const Rueckmeldung name = sitzung.umbenennen(Seite::Gruen, f.text);
@@ -239,7 +265,8 @@ TEST_F(SitzungTest, BlaueAenderungenBleibenBlau) {
     EXPECT_EQ(sitzung.arbeitsbereich().kopf(3, 0).Fallname, "O R I G I N A L   1");
     sitzung.tagesquoteUmschalten(Seite::Blau, 7);
     EXPECT_FALSE(sitzung.arbeitsbereich().kopf(3, 5).inTagesquote(7, kMaerz));
-    EXPECT_TRUE(sitzung.arbeitsbereich().kopf(3, 5).inTagesquote(7, kApril));  // one-time rows: one month
+    EXPECT_TRUE(
+        sitzung.arbeitsbereich().kopf(3, 5).inTagesquote(7, kApril));  // one-time rows: one month
     EXPECT_TRUE(sitzung.arbeitsbereich().kopf(3, 0).inTagesquote(7, kMaerz));
     EXPECT_EQ(sitzung.anzeige(Seite::Blau).zeilen[7].bruHintergrund, Farbe::Hellgelb);
     EXPECT_EQ(sitzung.anzeige(Seite::Blau).zeilen[7].bru, '-');
@@ -291,9 +318,10 @@ TEST_F(SitzungTest, NavigationZeigtGespeicherteWerteOhneNeuberechnung) {
     EXPECT_EQ(sitzung.periodentext(), "Jahresgehalt 2007");
     EXPECT_TRUE(sitzung.jahresmodus());
     // In the annual view nothing can be changed.
-    for (const Rueckmeldung& r : {sitzung.betragEingeben(Seite::Gruen, 5, "1"), sitzung.auswahlTreffen(Seite::Gruen, 17, 1),
-                                  sitzung.pfeilAuf(Seite::Blau, 5), sitzung.tagesquoteUmschalten(Seite::Gruen, 5),
-                                  sitzung.fallWaehlen(2)}) {
+    for (const Rueckmeldung& r :
+         {sitzung.betragEingeben(Seite::Gruen, 5, "1"), sitzung.auswahlTreffen(Seite::Gruen, 17, 1),
+          sitzung.pfeilAuf(Seite::Blau, 5), sitzung.tagesquoteUmschalten(Seite::Gruen, 5),
+          sitzung.fallWaehlen(2)}) {
         EXPECT_FALSE(r.angenommen);
         ASSERT_EQ(r.meldungen.size(), 1u);
         EXPECT_EQ(r.meldungen[0].titel, "Jahresgehalt ändern");
@@ -333,7 +361,8 @@ TEST_F(SitzungTest, AbgelehnterJahresausgleichMeldetSichJeBerechnung) {
     ASSERT_EQ(r.meldungen.size(), 2u);  // green and blue
     EXPECT_EQ(r.meldungen[0].titel, "Kein LStAusgleich des AG zulässig");
     EXPECT_EQ(codes(0, 4), std::vector<std::int16_t>(12, 0));
-    EXPECT_EQ(sitzung.anzeige(Seite::Gruen).zeilen[4].beschriftung, "Im Dez. ohne LSt-Jahresausgl.d. AG");
+    EXPECT_EQ(sitzung.anzeige(Seite::Gruen).zeilen[4].beschriftung,
+              "Im Dez. ohne LSt-Jahresausgl.d. AG");
 }
 
 }  // namespace

@@ -21,7 +21,7 @@ Einstellungen auswahl(int jahr, int fall, int monat) {
 TEST(Steuerschritte, EingabenAusDenFeldernJeZeitraum) {
     struct Fall {
         const char* was;
-        int zeitraum;                      // 0 Jahr, 1 Monat
+        int zeitraum;                        // 0 Jahr, 1 Monat
         std::array<std::int64_t, 5> felder;  // hundredths
         std::int64_t RE4, VBEZ, WFundF, HINZUR, VBEZM, VBEZS;
     };
@@ -29,8 +29,15 @@ TEST(Steuerschritte, EingabenAusDenFeldernJeZeitraum) {
         {"Monat 2.000,00", 1, {200000, 0, 0, 0, 0}, 2400008, 0, 0, 0, 0, 0},
         {"Jahr, Freibetrag -100,00", 0, {5000000, -10000, 0, 0, 0}, 5000000, 0, 10000, 0, 0, 0},
         {"Monat, Hinzurechnung 50,00", 1, {300000, 5000, 0, 0, 0}, 3600008, 0, 0, 60000, 0, 0},
-        {"Monat, Versorgung bleibt Einzelbetrag", 1, {200000, 0, 150000, 140000, 30000},
-         2400008, 1800000, 0, 0, 140000, 30000},
+        {"Monat, Versorgung bleibt Einzelbetrag",
+         1,
+         {200000, 0, 150000, 140000, 30000},
+         2400008,
+         1800000,
+         0,
+         0,
+         140000,
+         30000},
     };
     for (const Fall& f : faelle) {
         Steuerschritte s;

@@ -30,10 +30,14 @@ const Monatssatz& satz(const Sitzung& s, int berechnung, int monat) {
     return s.arbeitsbereich().monat(3, berechnung, monat);
 }
 
-const char* name(Seite s) { return s == Seite::Gruen ? "green" : "blue"; }
+const char* name(Seite s) {
+    return s == Seite::Gruen ? "green" : "blue";
+}
 
 /// The calculations an edit of a side reaches: green reaches its blue twin, blue only itself.
-bool erreicht(Seite seite, int berechnung) { return seite == Seite::Gruen || berechnung == kBlau; }
+bool erreicht(Seite seite, int berechnung) {
+    return seite == Seite::Gruen || berechnung == kBlau;
+}
 
 TEST(Zeilenregeln, EinBetragErreichtDieMonateUndBerechnungenSeinerZeile) {
     for (const Seite seite : {Seite::Gruen, Seite::Blau}) {
@@ -47,7 +51,8 @@ TEST(Zeilenregeln, EinBetragErreichtDieMonateUndBerechnungenSeinerZeile) {
             if (!bisDezember && !kNurMonat.contains(zeile)) {
                 // Rows 11 and 12 are the pension amounts of the header; the rest stores nothing.
                 Arbeitsbereich ohneKopf = s.arbeitsbereich();
-                for (const int c : {kGruen, kBlau}) ohneKopf.kopf(3, c) = vorher.arbeitsbereich().kopf(3, c);
+                for (const int c : {kGruen, kBlau})
+                    ohneKopf.kopf(3, c) = vorher.arbeitsbereich().kopf(3, c);
                 EXPECT_TRUE(ohneKopf == vorher.arbeitsbereich());
                 continue;
             }
@@ -74,8 +79,10 @@ TEST(Zeilenregeln, VersorgungsbetraegeGeltenFuerDasJahrMitDerSeitenregel) {
         for (const int c : {kGruen, kBlau}) {
             const Fallkopf& k = s.arbeitsbereich().kopf(3, c);
             const bool getroffen = erreicht(seite, c);
-            EXPECT_EQ(k.ErsterVollerMonatsbezug, Money::whole(getroffen ? 150000 : 0)) << name(seite);
-            EXPECT_EQ(k.VersorgungsSonderzahlung, Money::whole(getroffen ? 30000 : 0)) << name(seite);
+            EXPECT_EQ(k.ErsterVollerMonatsbezug, Money::whole(getroffen ? 150000 : 0))
+                << name(seite);
+            EXPECT_EQ(k.VersorgungsSonderzahlung, Money::whole(getroffen ? 30000 : 0))
+                << name(seite);
         }
     }
 }
@@ -115,17 +122,21 @@ TEST(Zeilenregeln, QuotenSchalterJeZeileSpeichernUndZeigen) {
                 SCOPED_TRACE(std::string(name(seite)) + (tage ? " bru" : " tei") + " row " +
                              std::to_string(zeile));
                 Sitzung s = imMaerz();
-                const Rueckmeldung r =
-                    tage ? s.tagesquoteUmschalten(seite, zeile) : s.stundenquoteUmschalten(seite, zeile);
+                const Rueckmeldung r = tage ? s.tagesquoteUmschalten(seite, zeile)
+                                            : s.stundenquoteUmschalten(seite, zeile);
                 const bool quote = zeile >= 5 && zeile <= 9;
                 EXPECT_EQ(r.angenommen, quote);
                 for (const Seite gezeigt : {Seite::Gruen, Seite::Blau}) {
                     const Seitenanzeige anzeige = s.anzeige(gezeigt);
                     const Zeilenanzeige& z = anzeige.zeilen[static_cast<std::size_t>(zeile)];
-                    const bool umgeschaltet = quote && (seite == Seite::Gruen || gezeigt == Seite::Blau);
-                    EXPECT_EQ(z.bru, !quote ? ' ' : (tage && umgeschaltet ? '-' : 'B')) << name(gezeigt);
-                    EXPECT_EQ(z.tei, !quote ? ' ' : (!tage && umgeschaltet ? '-' : 'T')) << name(gezeigt);
-                    const bool markiert = gezeigt == Seite::Blau && seite == Seite::Blau && quote && zeile != 6;
+                    const bool umgeschaltet =
+                        quote && (seite == Seite::Gruen || gezeigt == Seite::Blau);
+                    EXPECT_EQ(z.bru, !quote ? ' ' : (tage && umgeschaltet ? '-' : 'B'))
+                        << name(gezeigt);
+                    EXPECT_EQ(z.tei, !quote ? ' ' : (!tage && umgeschaltet ? '-' : 'T'))
+                        << name(gezeigt);
+                    const bool markiert =
+                        gezeigt == Seite::Blau && seite == Seite::Blau && quote && zeile != 6;
                     EXPECT_EQ(z.bruHintergrund, tage && markiert ? Farbe::Hellgelb : Farbe::Weiss);
                     EXPECT_EQ(z.teiHintergrund, !tage && markiert ? Farbe::Hellgelb : Farbe::Weiss);
                 }
@@ -136,7 +147,8 @@ TEST(Zeilenregeln, QuotenSchalterJeZeileSpeichernUndZeigen) {
                         const bool getroffen =
                             erreicht(seite, c) && (m == kMaerz || (zeile <= 6 && m > kMaerz));
                         EXPECT_EQ(k.inTagesquote(zeile, m), !(tage && getroffen)) << c << " " << m;
-                        EXPECT_EQ(k.inStundenquote(zeile, m), !(!tage && getroffen)) << c << " " << m;
+                        EXPECT_EQ(k.inStundenquote(zeile, m), !(!tage && getroffen))
+                            << c << " " << m;
                     }
                 }
             }
@@ -175,7 +187,9 @@ TEST(Zeilenregeln, BereichsregelnDerBetragsfelderAnIhrenGrenzen) {
             const Rueckmeldung r = s.betragEingeben(Seite::Gruen, zeile, f.text);
             EXPECT_EQ(r.angenommen, f.angenommen);
             EXPECT_EQ(r.feldtext, f.feldtext);
-            const std::int32_t soll = !f.angenommen ? vorher : zeile == 25 ? -f.gespeichert : f.gespeichert;
+            const std::int32_t soll = !f.angenommen ? vorher
+                                      : zeile == 25 ? -f.gespeichert
+                                                    : f.gespeichert;
             EXPECT_EQ(satz(s, kGruen, kMaerz).Betrag[zeile], soll);
             EXPECT_EQ(satz(s, kBlau, kMaerz).Betrag[zeile], soll);
         }

@@ -36,14 +36,18 @@ class BefehleTest : public QObject {
         return widget;
     }
     void klicken(const QString& name) { QTest::mouseClick(finde(name), Qt::LeftButton); }
-    AlleMonateTabelle* tabelle() const { return finde<AlleMonateTabelle>(QStringLiteral("tabelle")); }
-    InterneWerteTabelle* interne() const { return finde<InterneWerteTabelle>(QStringLiteral("internewerte")); }
+    AlleMonateTabelle* tabelle() const {
+        return finde<AlleMonateTabelle>(QStringLiteral("tabelle"));
+    }
+    InterneWerteTabelle* interne() const {
+        return finde<InterneWerteTabelle>(QStringLiteral("internewerte"));
+    }
     QVariant zelle(int zeile, int spalte, int rolle = Qt::DisplayRole) const {
         const auto& m = tabelle()->modell();
         return m.data(m.index(zeile, spalte), rolle);
     }
 
-private slots:
+  private slots:
     void init() {
         QVERIFY(verzeichnis_.isValid());
         meldungen_ = Testmeldungen{};
@@ -62,11 +66,16 @@ private slots:
 
     void knoepfeHabenBildNameUndTipp() {
         auto* tipp = finde<QLabel>(QStringLiteral("tipp"));
-        struct Fall { int nummer; const char* tipp; };
+        struct Fall {
+            int nummer;
+            const char* tipp;
+        };
         const Fall faelle[] = {
             {0, "Sendet die grüne Gehaltsberechnung direkt zum Standarddrucker."},
             {30, "Sendet die blaue Gehaltsberechnung direkt zum Standarddrucker."},
-            {8, "Sendet die grüne und die blaue Gehaltsberechnung gemeinsam direkt zum Standarddrucker."},
+            {8,
+             "Sendet die grüne und die blaue Gehaltsberechnung gemeinsam direkt zum "
+             "Standarddrucker."},
             {6, "Zeigt einige interne Berechnungswerte für die grüne Berechnung an."},
             {5, "Zeigt einige interne Berechnungswerte für die blaue Berechnung an."},
             {3, "Verlinkt ins Internet zu den dortigen Hilfetexten."},
@@ -131,7 +140,8 @@ private slots:
             QVERIFY(tabelle()->isVisible());
             klicken(QStringLiteral("befehl_%1").arg(nummer));
             QVERIFY2(!tabelle()->isVisible(), qPrintable(QString::number(nummer)));
-            klicken(QStringLiteral("befehl_%1").arg(nummer == 31 ? 1 : 6));  // closes what the command opened
+            klicken(QStringLiteral("befehl_%1")
+                        .arg(nummer == 31 ? 1 : 6));  // closes what the command opened
             QVERIFY(!finde(QStringLiteral("auswahlpanel"))->isVisible() || nummer == 1);
         }
     }
@@ -153,7 +163,8 @@ private slots:
         QCOMPARE(schritte.count(), 1);
         QVERIFY(!tabelle()->isVisible());
         bool offen = false;
-        for (const QWidget* w : QApplication::topLevelWidgets()) offen |= w != fenster() && w->isVisible();
+        for (const QWidget* w : QApplication::topLevelWidgets())
+            offen |= w != fenster() && w->isVisible();
         QVERIFY(offen);
     }
 
@@ -172,14 +183,16 @@ private slots:
         QCOMPARE(interne()->zelle(24, 2), QStringLiteral("Summe der gesetzlichen Abzüge"));
         QVERIFY(interne()->zelle(14, 0).startsWith(QLatin1Char('-')));
         const auto& m = *interne()->model();
-        QCOMPARE(m.data(m.index(14, 0), Qt::BackgroundRole).value<QBrush>().color(), farben::kHellgruen);
+        QCOMPARE(m.data(m.index(14, 0), Qt::BackgroundRole).value<QBrush>().color(),
+                 farben::kHellgruen);
 
         klicken(QStringLiteral("befehl_5"));  // the blue values replace the green ones
         QVERIFY(interne()->isVisible());
         QCOMPARE(interne()->seite(), Seite::Blau);
         QCOMPARE(interne()->zelle(0, 0), QStringLiteral("1.800,00 "));
         QCOMPARE(interne()->zelle(0, 2), QStringLiteral("Steuerpflichtiges Entgelt bis Vormonat"));
-        QCOMPARE(m.data(m.index(14, 0), Qt::BackgroundRole).value<QBrush>().color(), farben::kHellcyan);
+        QCOMPARE(m.data(m.index(14, 0), Qt::BackgroundRole).value<QBrush>().color(),
+                 farben::kHellcyan);
         klicken(QStringLiteral("monat_0"));
         QVERIFY(!interne()->isVisible());
     }

@@ -13,7 +13,7 @@ namespace fs = std::filesystem;
 
 class DatenverzeichnisTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void terminalUndMenue() {
         QTemporaryDir heim;
         qputenv("HOME", heim.path().toLocal8Bit());
@@ -30,7 +30,8 @@ private slots:
             QString fehler;
             const auto verzeichnis = datenverzeichnis(fall.argumente, fehler);
             QVERIFY(verzeichnis);
-            QCOMPARE(QString::fromStdString(verzeichnis->string()), QString::fromStdString(fall.erwartet.string()));
+            QCOMPARE(QString::fromStdString(verzeichnis->string()),
+                     QString::fromStdString(fall.erwartet.string()));
             QVERIFY(fs::is_directory(*verzeichnis));
             QVERIFY(fehler.isEmpty());
         }

@@ -10,7 +10,7 @@ namespace brelvanostik {
 /// Printing without a printer: the user is asked, and only an explicit choice writes a PDF.
 class DruckenTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void init() {
         if (!QPrinterInfo::defaultPrinter().isNull()) QSKIP("this machine has a default printer");
     }
@@ -18,7 +18,8 @@ private slots:
     void ohneDruckerWirdPdfAngebotenUndGeschrieben() {
         QTemporaryDir verzeichnis;
         Testmeldungen meldungen;
-        meldungen.pdfDatei = std::filesystem::path(verzeichnis.filePath("bericht.pdf").toStdString());
+        meldungen.pdfDatei =
+            std::filesystem::path(verzeichnis.filePath("bericht.pdf").toStdString());
         druck::Seitenaufbau aufbau("Bericht");
         aufbau.text("Inhalt");
         druckenOderPdfAnbieten(aufbau.fertig(), meldungen);
@@ -33,7 +34,8 @@ private slots:
         QTemporaryDir verzeichnis;
         Testmeldungen meldungen;
         meldungen.antwortJa = false;
-        meldungen.pdfDatei = std::filesystem::path(verzeichnis.filePath("bericht.pdf").toStdString());
+        meldungen.pdfDatei =
+            std::filesystem::path(verzeichnis.filePath("bericht.pdf").toStdString());
         druck::Seitenaufbau aufbau("Bericht");
         druckenOderPdfAnbieten(aufbau.fertig(), meldungen);
         QVERIFY(meldungen.pdfVorschlaege.empty());
@@ -43,7 +45,8 @@ private slots:
     void unschreibbaresPdfWirdGemeldet() {
         QTemporaryDir verzeichnis;
         Testmeldungen meldungen;
-        meldungen.pdfDatei = std::filesystem::path(verzeichnis.filePath("fehlt/bericht.pdf").toStdString());
+        meldungen.pdfDatei =
+            std::filesystem::path(verzeichnis.filePath("fehlt/bericht.pdf").toStdString());
         druck::Seitenaufbau aufbau("Bericht");
         druckenOderPdfAnbieten(aufbau.fertig(), meldungen);
         QCOMPARE(meldungen.gezeigt.size(), std::size_t{1});

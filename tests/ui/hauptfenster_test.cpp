@@ -54,7 +54,7 @@ class HauptfensterTest : public QObject {
         QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, rechteck.center());
     }
 
-private slots:
+  private slots:
     void init() {
         QVERIFY(verzeichnis_.isValid());
         meldungen_ = Testmeldungen{};
@@ -105,8 +105,10 @@ private slots:
         QCOMPARE(text("gelb_5"), QStringLiteral("6.000,00   "));
         QCOMPARE(text("ergebnis_12"), QStringLiteral("3.000,00 "));
         QVERIFY(text("ergebnis_17").startsWith(QLatin1Char('-')));
-        QCOMPARE(finde(QStringLiteral("ergebnis_17"))->palette().color(QPalette::WindowText), farben::kHellrot);
-        QCOMPARE(finde(QStringLiteral("ergebnis_26"))->palette().color(QPalette::WindowText), farben::kSchwarz);
+        QCOMPARE(finde(QStringLiteral("ergebnis_17"))->palette().color(QPalette::WindowText),
+                 farben::kHellrot);
+        QCOMPARE(finde(QStringLiteral("ergebnis_26"))->palette().color(QPalette::WindowText),
+                 farben::kSchwarz);
         QCOMPARE(text("ergebnis_26"), text("ergebnis_56"));
         QVERIFY(text("ergebnis_26") != QStringLiteral("0,00 "));
         QVERIFY(text("zeile_29") != QStringLiteral("(pro Std. = 0,00)"));
@@ -124,12 +126,15 @@ private slots:
         klicken(QStringLiteral("monat_0"));  // leaves the field as well
         QCOMPARE(text("betrag_35"), QStringLiteral("2.500,00"));
         QCOMPARE(text("betrag_5"), QStringLiteral("0,00"));
-        QCOMPARE(finde(QStringLiteral("betrag_35"))->palette().color(QPalette::Base), farben::kHellgelb);
-        QCOMPARE(finde(QStringLiteral("betrag_5"))->palette().color(QPalette::Base), farben::kWeiss);
+        QCOMPARE(finde(QStringLiteral("betrag_35"))->palette().color(QPalette::Base),
+                 farben::kHellgelb);
+        QCOMPARE(finde(QStringLiteral("betrag_5"))->palette().color(QPalette::Base),
+                 farben::kWeiss);
 
         klicken(QStringLiteral("modus"));
         QCOMPARE(text("modus"), QStringLiteral("Unterschied"));
-        QCOMPARE(finde(QStringLiteral("modus"))->palette().color(QPalette::ButtonText), farben::kHellrot);
+        QCOMPARE(finde(QStringLiteral("modus"))->palette().color(QPalette::ButtonText),
+                 farben::kHellrot);
         QCOMPARE(text("gelb_5"), QStringLiteral("2.500,00   "));
     }
 
@@ -191,7 +196,8 @@ private slots:
         QVERIFY(panel->isVisible());
         QCOMPARE(liste->item(0)->background().color(), farben::kHellcyan);
         const QRect label = finde(QStringLiteral("zeile_47"))->geometry();
-        QVERIFY(panel->geometry().left() > label.right() || panel->geometry().right() < label.left());
+        QVERIFY(panel->geometry().left() > label.right() ||
+                panel->geometry().right() < label.left());
         QVERIFY(panel->geometry().top() <= label.top());
     }
 
@@ -200,7 +206,8 @@ private slots:
         eintragWaehlen(2);
         QCOMPARE(text("zeile_47"), QStringLiteral("Steuerklasse DREI"));
         QCOMPARE(text("zeile_17"), QStringLiteral("Steuerklasse EINS"));
-        QCOMPARE(finde(QStringLiteral("zeile_47"))->palette().color(QPalette::Window), farben::kHellgelb);
+        QCOMPARE(finde(QStringLiteral("zeile_47"))->palette().color(QPalette::Window),
+                 farben::kHellgelb);
     }
 
     void dezemberausgleichOhneVolleTageWirdAbgelehnt() {
@@ -214,9 +221,10 @@ private slots:
         klicken(QStringLiteral("zeile_4"));
         eintragWaehlen(1);
         QVERIFY(meldungen_.hatTitel("Kein LStAusgleich des AG zulässig"));
-        QCOMPARE(meldungen_.gezeigt.front().text,
-                 std::string("Ein Lohnsteuerjahresausgleich des Arbeitgebers\nist nicht zulässig, weil "
-                             "nicht alle Tage des Jahres\nmit Entgelt belegt sind."));
+        QCOMPARE(
+            meldungen_.gezeigt.front().text,
+            std::string("Ein Lohnsteuerjahresausgleich des Arbeitgebers\nist nicht zulässig, weil "
+                        "nicht alle Tage des Jahres\nmit Entgelt belegt sind."));
         QCOMPARE(text("zeile_4"), QStringLiteral("Im Dez. ohne LSt-Jahresausgl.d. AG"));
     }
 
@@ -233,11 +241,13 @@ private slots:
         feld->selectAll();
         QTest::keyClicks(feld, QStringLiteral("Variante Teilzeit"));
         QCOMPARE(text("namenszaehler"), QStringLiteral("17 Buchstaben von maximal 35."));
-        QCOMPARE(finde(QStringLiteral("namenszaehler"))->palette().color(QPalette::WindowText), farben::kSchwarz);
+        QCOMPARE(finde(QStringLiteral("namenszaehler"))->palette().color(QPalette::WindowText),
+                 farben::kSchwarz);
         QTest::keyClicks(feld, QStringLiteral(" mit langem Namen"));
         QCOMPARE(text("namenszaehler"), QStringLiteral("34 Buchstaben von maximal 35."));
         QTest::keyClicks(feld, QStringLiteral("!"));
-        QCOMPARE(finde(QStringLiteral("namenszaehler"))->palette().color(QPalette::WindowText), farben::kHellrot);
+        QCOMPARE(finde(QStringLiteral("namenszaehler"))->palette().color(QPalette::WindowText),
+                 farben::kHellrot);
         feld->setText(QStringLiteral("Variante Teilzeit"));
         QTest::keyClick(feld, Qt::Key_Return);
 
@@ -291,12 +301,15 @@ private slots:
         QCOMPARE(tipp->text(), QStringLiteral("Ruft die Berechnung des Monats MRZ. auf."));
         QApplication::sendEvent(finde(QStringLiteral("jahr_0")), &betreten);
         QCOMPARE(tipp->text(),
-                 QStringLiteral("  Ruft die entsprechende Berechnung des Jahres 2004 auf, falls vorhanden."));
+                 QStringLiteral(
+                     "  Ruft die entsprechende Berechnung des Jahres 2004 auf, falls vorhanden."));
         QVERIFY(finde(QStringLiteral("jahr_0"))->font().bold());
         QApplication::sendEvent(finde(QStringLiteral("ab_25")), &betreten);
-        QCOMPARE(tipp->text(), QStringLiteral("Damit kann der Betrag in 1-Euro-Schritten vermindert werden."));
+        QCOMPARE(tipp->text(),
+                 QStringLiteral("Damit kann der Betrag in 1-Euro-Schritten vermindert werden."));
         QCOMPARE(finde(QStringLiteral("zeile_21"))->toolTip(),
-                 QStringLiteral("Bei Auswahl von Minijob oder Gleitzeit werden alle 5 SV-Zeilen gleichgeschaltet."));
+                 QStringLiteral("Bei Auswahl von Minijob oder Gleitzeit werden alle 5 SV-Zeilen "
+                                "gleichgeschaltet."));
     }
 
     void pfeileUndQuotenknoepfe() {
@@ -306,7 +319,8 @@ private slots:
         QCOMPARE(text("betrag_35"), QStringLiteral("0,00"));  // only the side's own calculation
         klicken(QStringLiteral("bru_37"));
         QCOMPARE(text("bru_37"), QStringLiteral("-"));
-        QCOMPARE(finde(QStringLiteral("bru_37"))->palette().color(QPalette::Button), farben::kHellgelb);
+        QCOMPARE(finde(QStringLiteral("bru_37"))->palette().color(QPalette::Button),
+                 farben::kHellgelb);
         QCOMPARE(text("bru_7"), QStringLiteral("B"));
     }
 

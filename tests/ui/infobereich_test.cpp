@@ -22,7 +22,7 @@ using namespace brelvanostik;
 namespace {
 
 class Testoeffner final : public Adressoeffner {
-public:
+  public:
     void oeffnen(const QString& adresse) override { geoeffnet.push_back(adresse); }
     QStringList geoeffnet;
 };
@@ -47,11 +47,13 @@ class InfobereichTest : public QObject {
         return widget;
     }
     Infobereich* info() const { return finde<Infobereich>(QStringLiteral("infobereich")); }
-    void zeileKlicken(int index) { QTest::mouseClick(finde(QStringLiteral("zeile_%1").arg(index)), Qt::LeftButton); }
+    void zeileKlicken(int index) {
+        QTest::mouseClick(finde(QStringLiteral("zeile_%1").arg(index)), Qt::LeftButton);
+    }
     void themaKlicken() { QTest::mouseClick(finde(QStringLiteral("themalink")), Qt::LeftButton); }
     QString thema() const { return finde<QLabel>(QStringLiteral("themalink"))->text(); }
 
-private slots:
+  private slots:
     void initTestCase() { qputenv(kHilfeadresseVariable, "https://hilfe.test/"); }
 
     void init() {
@@ -101,10 +103,12 @@ private slots:
     void jahrDerAnzeigeUndLeeren() {
         QTest::mouseClick(finde(QStringLiteral("jahr_2")), Qt::LeftButton);
         zeileKlicken(22);
-        QVERIFY(info()->text().contains(QStringLiteral("\n2006 West = 63.000 jährlich, 5.250,00 monatlich.\n")));
-        QVERIFY(info()->text().contains(QStringLiteral("\n2006 Ost   = 52.800 jährlich, 4.400,00 monatlich.\n")));
-        QMouseEvent bewegung(QEvent::MouseMove, QPointF(1, 1), QPointF(1, 1), Qt::NoButton, Qt::NoButton,
-                             Qt::NoModifier);
+        QVERIFY(info()->text().contains(
+            QStringLiteral("\n2006 West = 63.000 jährlich, 5.250,00 monatlich.\n")));
+        QVERIFY(info()->text().contains(
+            QStringLiteral("\n2006 Ost   = 52.800 jährlich, 4.400,00 monatlich.\n")));
+        QMouseEvent bewegung(QEvent::MouseMove, QPointF(1, 1), QPointF(1, 1), Qt::NoButton,
+                             Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(finde(QStringLiteral("rechenflaeche")), &bewegung);
         QVERIFY(!info()->isVisible());
         QVERIFY(info()->text().isEmpty());
@@ -115,13 +119,17 @@ private slots:
         for (const int zeile : {13, 14, 17, 26}) {
             QVERIFY(finde(QStringLiteral("zeile_%1").arg(zeile))->toolTip().isEmpty());
         }
-        QVERIFY(finde(QStringLiteral("zeile_15"))->toolTip().startsWith(QStringLiteral("Ist ein Sachbezug")));
-        QCOMPARE(finde(QStringLiteral("zeile_45"))->toolTip(), finde(QStringLiteral("zeile_15"))->toolTip());
+        QVERIFY(finde(QStringLiteral("zeile_15"))
+                    ->toolTip()
+                    .startsWith(QStringLiteral("Ist ein Sachbezug")));
+        QCOMPARE(finde(QStringLiteral("zeile_45"))->toolTip(),
+                 finde(QStringLiteral("zeile_15"))->toolTip());
     }
 
     // No text in the year view, none for the insurance rows of a month without insurance.
     void jahresansichtUndVersicherungsfreiheit() {
-        programm_->sitzung()->auswahlTreffen(Seite::Gruen, 3, 1);  // "Nicht sozialversicherungspflichtig"
+        programm_->sitzung()->auswahlTreffen(Seite::Gruen, 3,
+                                             1);  // "Nicht sozialversicherungspflichtig"
         fenster()->darstellen();
         for (const int zeile : {20, 21, 22, 23, 24}) {
             zeileKlicken(zeile);
@@ -145,8 +153,10 @@ private slots:
             const char* titel;
             const char* seite;
         } faelle[] = {
-            {24, "Sozialversicherung", "Sozialversicherung.htm"}, {3, "Sozialversicherung", "Sozialversicherung.htm"},
-            {6, "Versorgungsbezüge", "Versorgungsbezug.htm"},     {38, "Versorgungsbezüge", "Versorgungsbezug.htm"},
+            {24, "Sozialversicherung", "Sozialversicherung.htm"},
+            {3, "Sozialversicherung", "Sozialversicherung.htm"},
+            {6, "Versorgungsbezüge", "Versorgungsbezug.htm"},
+            {38, "Versorgungsbezüge", "Versorgungsbezug.htm"},
             {28, "Kinderfreibeträge", "Kinderfreibetrag.htm"},
         };
         for (const auto& f : faelle) {
@@ -157,7 +167,8 @@ private slots:
         }
         // The pension inputs explain row 27.
         QTest::mouseClick(finde(QStringLiteral("befehl_10")), Qt::LeftButton);
-        QVERIFY(info()->text().startsWith(QStringLiteral("Ab 2005 kommt es bei der Berechnung des\n")));
+        QVERIFY(
+            info()->text().startsWith(QStringLiteral("Ab 2005 kommt es bei der Berechnung des\n")));
         QVERIFY(info()->text().endsWith(QStringLiteral("Versorgungs-Sonderzahlung : 0,00")));
         QCOMPARE(info()->palette().color(QPalette::Window), farben::kHellcyan);
         QCOMPARE(thema(), QStringLiteral("Alterseinkünftegesetz"));
@@ -179,7 +190,8 @@ private slots:
         QTest::mouseClick(finde(QStringLiteral("startlink")), Qt::LeftButton);
         QTest::mouseClick(finde(QStringLiteral("hinweislink")), Qt::LeftButton);
         QCOMPARE(oeffner_.geoeffnet.at(9), QStringLiteral("https://hilfe.test"));
-        QCOMPARE(oeffner_.geoeffnet.at(10), QStringLiteral("https://hilfe.test/benachrichtigung.htm"));
+        QCOMPARE(oeffner_.geoeffnet.at(10),
+                 QStringLiteral("https://hilfe.test/benachrichtigung.htm"));
     }
 
     // The links show that they are links: light blue with a hand under the pointer, their

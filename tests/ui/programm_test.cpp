@@ -23,7 +23,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-fs::path pfad(const QTemporaryDir& verzeichnis) { return fs::path(verzeichnis.path().toStdString()); }
+fs::path pfad(const QTemporaryDir& verzeichnis) {
+    return fs::path(verzeichnis.path().toStdString());
+}
 
 /// A started program with its window shown and active.
 std::unique_ptr<Programm> starten(const fs::path& verzeichnis, Testmeldungen& meldungen) {
@@ -58,7 +60,7 @@ std::int32_t gespeichertesGehalt(const fs::path& verzeichnis, int monat) {
 
 class ProgrammTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void neustartZeigtDieArbeitWieVerlassen() {
         QTemporaryDir verzeichnis;
         Testmeldungen meldungen;
@@ -81,7 +83,8 @@ private slots:
         QVERIFY(programm);
         QVERIFY(finde<QPushButton>(*programm, "monat_2")->isChecked());
         QCOMPARE(finde<QLineEdit>(*programm, "betrag_5")->text(), QStringLiteral("3.000,00"));
-        QCOMPARE(finde<QLineEdit>(*programm, "kommentar_1")->text(), QStringLiteral("Blau mit Teilzeit"));
+        QCOMPARE(finde<QLineEdit>(*programm, "kommentar_1")->text(),
+                 QStringLiteral("Blau mit Teilzeit"));
         QCOMPARE(programm->fenster()->pos(), QPoint(40, 30));
         QVERIFY(meldungen.gezeigt.empty());
         QVERIFY(programm->fenster()->close());
@@ -149,11 +152,13 @@ private slots:
         QVERIFY(abschied != nullptr);
         QVERIFY(abschied->isVisible());
         QVERIFY(abschied->windowTitle().endsWith(QStringLiteral("Auf Wiedersehen!")));
-        QVERIFY(abschied->frameGeometry().contains(abschied->screen()->availableGeometry().center()));
+        QVERIFY(
+            abschied->frameGeometry().contains(abschied->screen()->availableGeometry().center()));
         // Closing the main window again (a late signal) shows no second farewell.
         QVERIFY(gut->fenster()->close());
         QCOMPARE(gut->abschiedsfenster(), abschied);
-        QTest::mouseClick(abschied->findChild<QPushButton*>(QStringLiteral("schliessen")), Qt::LeftButton);
+        QTest::mouseClick(abschied->findChild<QPushButton*>(QStringLiteral("schliessen")),
+                          Qt::LeftButton);
         QVERIFY(!abschied->isVisible());
     }
 

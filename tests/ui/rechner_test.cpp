@@ -37,13 +37,15 @@ class RechnerTest : public QObject {
         return finde<QLabel>(n)->text();
     }
     Rechnerpanel* panel() const { return finde<Rechnerpanel>(QStringLiteral("rechner")); }
-    void klicken(const char* name) { QTest::mouseClick(finde(QString::fromLatin1(name)), Qt::LeftButton); }
+    void klicken(const char* name) {
+        QTest::mouseClick(finde(QString::fromLatin1(name)), Qt::LeftButton);
+    }
     std::int32_t gehalt(int berechnung) const {
         const Sitzung& s = *programm_->sitzung();
         return s.arbeitsbereich().monat(s.jahr() - kErstesJahr, berechnung, s.monat()).Betrag[5];
     }
 
-private slots:
+  private slots:
     void init() {
         QVERIFY(verzeichnis_.isValid());
         meldungen_ = Testmeldungen{};
@@ -65,8 +67,8 @@ private slots:
         QVERIFY(!panel()->isVisible());
         fenster()->rechnerUmschalten();
         QVERIFY(panel()->isVisible());
-        for (const char* taste : {"rechner_1", "rechner_0", "rechner_0", "rechner_0", "rechner_geteilt",
-                                  "rechner_3", "rechner_gleich"}) {
+        for (const char* taste : {"rechner_1", "rechner_0", "rechner_0", "rechner_0",
+                                  "rechner_geteilt", "rechner_3", "rechner_gleich"}) {
             klicken(taste);
         }
         QCOMPARE(text("rechner_anzeige"), QStringLiteral("333,333333333333"));
@@ -107,7 +109,8 @@ private slots:
 
     void verborgenUndAbgelehntWirdNichtsUebernommen() {
         fenster()->rechnerUmschalten();
-        for (const char* taste : {"rechner_5", "rechner_vorzeichen", "rechner_vorzeichen"}) klicken(taste);
+        for (const char* taste : {"rechner_5", "rechner_vorzeichen", "rechner_vorzeichen"})
+            klicken(taste);
         QCOMPARE(text("rechner_anzeige"), QStringLiteral("-5"));
         // A negative salary is no amount a user could type: refused, nothing stored.
         klicken("betrag_5");
@@ -148,9 +151,11 @@ private slots:
         fenster()->rechnerUmschalten();
         QEvent betreten(QEvent::Enter);
         QApplication::sendEvent(panel(), &betreten);
-        QCOMPARE(finde<QLabel>(QStringLiteral("tipp"))->text(),
-                 QStringLiteral("Taschenrechner. Der angezeigte Betrag wird in die Berechnung übertragen, wenn "
-                                "dort ein Betragsfeld angeklickt wird."));
+        QCOMPARE(
+            finde<QLabel>(QStringLiteral("tipp"))->text(),
+            QStringLiteral(
+                "Taschenrechner. Der angezeigte Betrag wird in die Berechnung übertragen, wenn "
+                "dort ein Betragsfeld angeklickt wird."));
     }
 };
 

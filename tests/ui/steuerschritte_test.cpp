@@ -47,7 +47,7 @@ class SteuerschritteTest : public QObject {
         emit box->activated(index);
     }
 
-private slots:
+  private slots:
     void init() {
         meldungen_ = Testmeldungen{};
         QDir(verzeichnis_.path()).removeRecursively();
@@ -71,13 +71,16 @@ private slots:
 
     void zeigtDenFallDesHauptfensters() {
         QCOMPARE(schritte_->windowTitle(),
-                 QStringLiteral("Schrittweise Berechnung der Lohnsteuer nach dem Programmablaufplan des BMF"));
+                 QStringLiteral(
+                     "Schrittweise Berechnung der Lohnsteuer nach dem Programmablaufplan des BMF"));
         QCOMPARE(finde<QComboBox>(QStringLiteral("klasse"))->currentText(), QStringLiteral("III"));
-        QCOMPARE(finde<QComboBox>(QStringLiteral("zeitraum"))->currentText(), QStringLiteral("Monat"));
+        QCOMPARE(finde<QComboBox>(QStringLiteral("zeitraum"))->currentText(),
+                 QStringLiteral("Monat"));
         QCOMPARE(finde<QComboBox>(QStringLiteral("jahr"))->currentText(), QStringLiteral("2007"));
         QCOMPARE(finde<QComboBox>(QStringLiteral("kinder"))->count(), 13);
         QCOMPARE(finde<QLineEdit>(QStringLiteral("feld_0"))->text(), QStringLiteral("3.000,00"));
-        QCOMPARE(finde<QLabel>(QStringLiteral("beschriftung_feld_0"))->text(), QStringLiteral("Monatsbrutto"));
+        QCOMPARE(finde<QLabel>(QStringLiteral("beschriftung_feld_0"))->text(),
+                 QStringLiteral("Monatsbrutto"));
         QVERIFY(finde<QCheckBox>(QStringLiteral("svpflicht"))->isChecked());
         QVERIFY(!finde<QGroupBox>(QStringLiteral("erstbezug"))->isVisible());
 
@@ -131,14 +134,16 @@ private slots:
         QVERIFY(finde<QGroupBox>(QStringLiteral("erstbezug"))->isVisible());
 
         waehlen(QStringLiteral("zeitraum"), 0);
-        QCOMPARE(finde<QLabel>(QStringLiteral("beschriftung_feld_0"))->text(), QStringLiteral("Jahresbrutto"));
+        QCOMPARE(finde<QLabel>(QStringLiteral("beschriftung_feld_0"))->text(),
+                 QStringLiteral("Jahresbrutto"));
     }
 
     void zwoelfMonateMeldungUndRentenversicherung() {
         waehlen(QStringLiteral("bezugsmonate"), 5);
         QCOMPARE(meldungen_.gezeigt.size(), std::size_t{1});
         QCOMPARE(meldungen_.gezeigt.front().titel, std::string("12 Monate"));
-        QCOMPARE(finde<QComboBox>(QStringLiteral("bezugsmonate"))->currentText(), QStringLiteral("12 Monate"));
+        QCOMPARE(finde<QComboBox>(QStringLiteral("bezugsmonate"))->currentText(),
+                 QStringLiteral("12 Monate"));
 
         finde<QCheckBox>(QStringLiteral("svpflicht"))->click();
         QCOMPARE(zelle(58, 1), QStringLiteral("-"));
@@ -155,7 +160,8 @@ private slots:
 
     void druckenOhneDruckerBietetPdfAn() {
         if (!QPrinterInfo::defaultPrinter().isNull()) QSKIP("this machine has a default printer");
-        meldungen_.pdfDatei = std::filesystem::path(verzeichnis_.filePath("schritte.pdf").toStdString());
+        meldungen_.pdfDatei =
+            std::filesystem::path(verzeichnis_.filePath("schritte.pdf").toStdString());
         QTest::mouseClick(finde(QStringLiteral("ablaufplan")), Qt::LeftButton);
         QCOMPARE(meldungen_.fragen.size(), 1);
         QVERIFY(QFile::exists(verzeichnis_.filePath("schritte.pdf")));

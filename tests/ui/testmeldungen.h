@@ -11,7 +11,7 @@ namespace brelvanostik {
 /// Answers in place of the user: records every message and gives prepared answers, so
 /// that no test waits for a modal dialog.
 class Testmeldungen final : public Meldungsanzeige {
-public:
+  public:
     void zeigen(const Meldung& meldung) override { gezeigt.push_back(meldung); }
     Entscheidung speicherproblem(const QString& text, bool wiederholbar) override {
         probleme.push_back(text);
@@ -21,7 +21,9 @@ public:
         entscheidungen.erase(entscheidungen.begin());
         return e;
     }
-    std::optional<std::filesystem::path> verzeichnisWaehlen() override { return anderesVerzeichnis; }
+    std::optional<std::filesystem::path> verzeichnisWaehlen() override {
+        return anderesVerzeichnis;
+    }
     bool bestaetigen(const QString& titel, const QString& text) override {
         fragen.push_back(titel + QStringLiteral(": ") + text);
         return antwortJa;

@@ -30,9 +30,11 @@ class VergleichCsvTest : public QObject {
     std::unique_ptr<Programm> programm_;
 
     Hauptfenster* fenster() const { return programm_->fenster(); }
-    QString datei(const char* name) const { return verzeichnis_.filePath(QString::fromLatin1(name)); }
+    QString datei(const char* name) const {
+        return verzeichnis_.filePath(QString::fromLatin1(name));
+    }
 
-private slots:
+  private slots:
     void init() {
         meldungen_ = Testmeldungen{};
         QDir(verzeichnis_.path()).removeRecursively();
@@ -75,7 +77,9 @@ private slots:
         QCOMPARE(zelle(18, 1).toString(), QStringLiteral("+"));
         QVERIFY(!tabelle->isRowHidden(53));
         QVERIFY(tabelle->isRowHidden(19));
-        QVERIFY(vergleich->findChild<QLabel*>(QStringLiteral("vergleichskopf"))->text().contains(QStringLiteral("Zeile 14")));
+        QVERIFY(vergleich->findChild<QLabel*>(QStringLiteral("vergleichskopf"))
+                    ->text()
+                    .contains(QStringLiteral("Zeile 14")));
 
         // A click on a closed heading opens its section.
         const QRect r = tabelle->visualRect(tabelle->model()->index(18, 2));
@@ -84,13 +88,16 @@ private slots:
 
         if (QPrinterInfo::defaultPrinter().isNull()) {
             meldungen_.pdfDatei = std::filesystem::path(datei("vergleich.pdf").toStdString());
-            QTest::mouseClick(vergleich->findChild<QPushButton*>(QStringLiteral("vergleich_drucken")), Qt::LeftButton);
+            QTest::mouseClick(
+                vergleich->findChild<QPushButton*>(QStringLiteral("vergleich_drucken")),
+                Qt::LeftButton);
             QVERIFY(QFile::exists(datei("vergleich.pdf")));
         }
     }
 
     void alleMonateAlsCsv() {
-        QTest::mouseClick(fenster()->findChild<QWidget*>(QStringLiteral("monat_14")), Qt::LeftButton);  // all months, blue
+        QTest::mouseClick(fenster()->findChild<QWidget*>(QStringLiteral("monat_14")),
+                          Qt::LeftButton);  // all months, blue
         auto* tabelle = fenster()->findChild<AlleMonateTabelle*>(QStringLiteral("tabelle"));
         QVERIFY(tabelle != nullptr && tabelle->isVisible());
         const struct {
@@ -109,7 +116,8 @@ private slots:
             QVERIFY(inhalt.startsWith("\xEF\xBB\xBF;JAN.;"));
             QCOMPARE(inhalt.count("\r\n"), f.zeilen);
             // Blue's class III wage tax of January, as the table shows it.
-            const QString lohnsteuer = tabelle->modell().data(tabelle->modell().index(7, 1)).toString().remove('.');
+            const QString lohnsteuer =
+                tabelle->modell().data(tabelle->modell().index(7, 1)).toString().remove('.');
             QVERIFY(inhalt.contains(("Lohnsteuer;" + lohnsteuer + ";").toUtf8()));
         }
 

@@ -8,7 +8,7 @@ using namespace brelvanostik;
 
 class ZahlenformatTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
 
     void betrag_data() {
@@ -19,8 +19,8 @@ private slots:
         QTest::newRow("tausend") << qint64{300000} << "3.000,00";
         QTest::newRow("million") << qint64{100000000} << "1.000.000,00";
         QTest::newRow("negativ") << qint64{-123456} << "-1.234,56";
-        QTest::newRow("kleinster") << std::numeric_limits<qint64>::min()
-                                   << "-92.233.720.368.547.758,08";
+        QTest::newRow("kleinster")
+            << std::numeric_limits<qint64>::min() << "-92.233.720.368.547.758,08";
     }
     void betrag() {
         QFETCH(qint64, hundertstel);

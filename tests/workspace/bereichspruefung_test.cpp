@@ -48,8 +48,9 @@ TEST(WorkspaceBereichspruefung, JedeZeileAnIhrenGrenzen) {
             Arbeitsbereich geschrieben = neuerArbeitsbereich();
             geschrieben.monat(0, 0, kFebruar).Betrag[static_cast<std::size_t>(zeile)] = f.gelesen;
             const Speicherinhalt inhalt = speicherFuellen(monatsdateiBytes(geschrieben), koepfe);
-            EXPECT_EQ(inhalt.arbeitsbereich.monat(0, 0, kFebruar).Betrag[static_cast<std::size_t>(zeile)],
-                      f.geladen);
+            EXPECT_EQ(
+                inhalt.arbeitsbereich.monat(0, 0, kFebruar).Betrag[static_cast<std::size_t>(zeile)],
+                f.geladen);
             ASSERT_EQ(inhalt.befunde.size(), f.befund ? 1u : 0u);
             if (f.befund) {
                 EXPECT_EQ(inhalt.befunde[0].art, *f.befund);

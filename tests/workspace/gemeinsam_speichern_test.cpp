@@ -21,7 +21,8 @@ using test::TempVerzeichnis;
 
 std::vector<std::string> dateinamen(const fs::path& verzeichnis) {
     std::vector<std::string> namen;
-    for (const auto& e : fs::directory_iterator(verzeichnis)) namen.push_back(e.path().filename().string());
+    for (const auto& e : fs::directory_iterator(verzeichnis))
+        namen.push_back(e.path().filename().string());
     std::sort(namen.begin(), namen.end());
     return namen;
 }
@@ -85,7 +86,8 @@ TEST(WorkspaceGemeinsamSpeichern, AbgebrochenerSchreiberHinterlaesstKeinGemischt
         Verzeichnissperre sperre(dir.pfad);
         ASSERT_FALSE(speichern(dir.pfad, l.arbeitsbereich, l.einstellungen));
         EXPECT_EQ(dateinamen(dir.pfad),
-                  (std::vector<std::string>{"Brelvanostik.da1", "Brelvanostik.da2", "Brelvanostik.lock"}));
+                  (std::vector<std::string>{"Brelvanostik.da1", "Brelvanostik.da2",
+                                            "Brelvanostik.lock"}));
         EXPECT_EQ(laden(dir.pfad).arbeitsbereich.kopf(3, 0).Fallname, neu ? "neu" : "alt");
     }
 }

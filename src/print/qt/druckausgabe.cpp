@@ -22,7 +22,8 @@ constexpr double kTwipsProZoll = 1440.0;
 
 QPageLayout seitenlayout(bool quer) {
     // Margins leave room for the hardware margins of ordinary printers.
-    return QPageLayout(QPageSize(QPageSize::A4), quer ? QPageLayout::Landscape : QPageLayout::Portrait,
+    return QPageLayout(QPageSize(QPageSize::A4),
+                       quer ? QPageLayout::Landscape : QPageLayout::Portrait,
                        QMarginsF(15, 12, 10, 12), QPageLayout::Millimeter);
 }
 
@@ -42,9 +43,15 @@ std::vector<Platziert> platzieren(const Druckzeile& zeile, QPaintDevice& geraet,
         const QString text = QString::fromStdString(stueck.text);
         double x = 0;
         switch (stueck.lage) {
-        case Textstueck::Lage::Twips: x = stueck.x * twips; break;
-        case Textstueck::Lage::Spalte: x = std::max(0, stueck.x - 1) * masse.horizontalAdvance(QLatin1Char('0')); break;
-        case Textstueck::Lage::Anschliessend: x = ende; break;
+            case Textstueck::Lage::Twips:
+                x = stueck.x * twips;
+                break;
+            case Textstueck::Lage::Spalte:
+                x = std::max(0, stueck.x - 1) * masse.horizontalAdvance(QLatin1Char('0'));
+                break;
+            case Textstueck::Lage::Anschliessend:
+                x = ende;
+                break;
         }
         ende = x + masse.horizontalAdvance(text);
         teile.push_back({x, schrift, text});
@@ -72,7 +79,8 @@ QFont schriftFuer(const Schrift& schrift) {
         font.setFamilies({QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});
         font.setStyleHint(QFont::Serif);
     } else if (name.contains(QLatin1String("narrow"))) {
-        font.setFamilies({QStringLiteral("Liberation Sans Narrow"), QStringLiteral("DejaVu Sans Condensed")});
+        font.setFamilies(
+            {QStringLiteral("Liberation Sans Narrow"), QStringLiteral("DejaVu Sans Condensed")});
         font.setStyleHint(QFont::SansSerif);
     } else {
         font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
@@ -98,7 +106,9 @@ bool zeichnen(const Dokument& dokument, QPagedPaintDevice& geraet) {
     for (const Druckzeile& zeile : dokument.zeilen) {
         zeilen.push_back(platzieren(zeile, geraet, twips));
         for (const Platziert& teil : zeilen.back())
-            benoetigt = std::max(benoetigt, teil.x + QFontMetricsF(teil.schrift, &geraet).horizontalAdvance(teil.text));
+            benoetigt = std::max(
+                benoetigt,
+                teil.x + QFontMetricsF(teil.schrift, &geraet).horizontalAdvance(teil.text));
     }
     const double massstab = benoetigt > breite && benoetigt > 0 ? breite / benoetigt : 1.0;
     maler.scale(massstab, massstab);
@@ -116,17 +126,20 @@ bool zeichnen(const Dokument& dokument, QPagedPaintDevice& geraet) {
         }
         for (const Platziert& teil : zeilen[i]) {
             maler.setFont(teil.schrift);
-            maler.drawText(QPointF(teil.x, y + QFontMetricsF(teil.schrift, &geraet).ascent()), teil.text);
+            maler.drawText(QPointF(teil.x, y + QFontMetricsF(teil.schrift, &geraet).ascent()),
+                           teil.text);
         }
         y += h;
     }
     return maler.end();
 }
 
-bool alsPdfSchreiben(const Dokument& dokument, const std::filesystem::path& datei, std::string& fehler) {
+bool alsPdfSchreiben(const Dokument& dokument, const std::filesystem::path& datei,
+                     std::string& fehler) {
     QSaveFile ziel(QString::fromStdString(datei.string()));
     if (!ziel.open(QIODevice::WriteOnly)) {
-        fehler = "Die PDF-Datei " + datei.string() + " kann nicht angelegt werden: " + ziel.errorString().toStdString();
+        fehler = "Die PDF-Datei " + datei.string() +
+                 " kann nicht angelegt werden: " + ziel.errorString().toStdString();
         return false;
     }
     {
@@ -140,7 +153,8 @@ bool alsPdfSchreiben(const Dokument& dokument, const std::filesystem::path& date
         }
     }
     if (!ziel.commit()) {
-        fehler = "Die PDF-Datei " + datei.string() + " konnte nicht gespeichert werden: " + ziel.errorString().toStdString();
+        fehler = "Die PDF-Datei " + datei.string() +
+                 " konnte nicht gespeichert werden: " + ziel.errorString().toStdString();
         return false;
     }
     return true;
@@ -152,7 +166,8 @@ Druckergebnis aufStandarddrucker(const Dokument& dokument, std::string& fehler) 
     QPrinter drucker(info, QPrinter::HighResolution);
     drucker.setDocName(QString::fromStdString(dokument.titel));
     if (!zeichnen(dokument, drucker) || drucker.printerState() == QPrinter::Error) {
-        fehler = "Der Drucker " + info.printerName().toStdString() + " hat den Druckauftrag nicht angenommen.";
+        fehler = "Der Drucker " + info.printerName().toStdString() +
+                 " hat den Druckauftrag nicht angenommen.";
         return Druckergebnis::Fehler;
     }
     return Druckergebnis::Gedruckt;

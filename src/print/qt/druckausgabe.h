@@ -25,7 +25,8 @@ bool zeichnen(const Dokument& dokument, QPagedPaintDevice& geraet);
 
 /// Writes the document as a PDF file (A4). The file is replaced only when it was written
 /// completely; on failure `fehler` holds a German reason.
-bool alsPdfSchreiben(const Dokument& dokument, const std::filesystem::path& datei, std::string& fehler);
+bool alsPdfSchreiben(const Dokument& dokument, const std::filesystem::path& datei,
+                     std::string& fehler);
 
 enum class Druckergebnis { Gedruckt, KeinDrucker, Fehler };
 
