@@ -75,16 +75,9 @@ int druckenBefehl(const std::vector<std::string>& eingabe, std::ostream&, std::o
         return kFalscherAufruf;
     }
 
-    // Printing changes no data file: files the load has to create are taken away again.
-    const std::filesystem::path verzeichnis(optionen->verzeichnis);
-    std::error_code ec;
-    const bool warenDa = std::filesystem::exists(verzeichnis / kMonatsdateiName, ec) ||
-                         std::filesystem::exists(verzeichnis / kKopfdateiName, ec);
-    Ladeergebnis geladen = laden(verzeichnis);
-    if (!warenDa && geladen.neuAngelegt) {
-        std::filesystem::remove(verzeichnis / kMonatsdateiName, ec);
-        std::filesystem::remove(verzeichnis / kKopfdateiName, ec);
-    }
+    // Printing changes no data file: the load only reads, missing files give a new
+    // workspace in memory.
+    Ladeergebnis geladen = laden(optionen->verzeichnis);
     if (geladen.lesefehler) {
         fehler << kName << *geladen.lesefehler << "\n";
         return kFalscherAufruf;

@@ -4,9 +4,9 @@
 #include <system_error>
 
 #include "cli/befehle.h"
-#include "cli/daten_lesen.h"
 #include "cli/optionen.h"
 #include "session/alle_monate_csv.h"
+#include "workspace/datendateien.h"
 #include "workspace/sicheres_schreiben.h"
 
 namespace brelvanostik::cli {
@@ -57,7 +57,7 @@ int exportBefehl(const std::vector<std::string>& argumente, std::ostream&, std::
         return kFalscherAufruf;
     }
 
-    const Ladeergebnis geladen = lesenOhneAnlegen(optionen->verzeichnis);
+    const Ladeergebnis geladen = laden(optionen->verzeichnis);
     if (geladen.lesefehler) {
         fehler << kName << *geladen.lesefehler << "\n";
         return kFalscherAufruf;

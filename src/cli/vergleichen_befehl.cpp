@@ -1,7 +1,6 @@
 #include <string>
 
 #include "cli/befehle.h"
-#include "cli/daten_lesen.h"
 #include "cli/eingaben_json.h"
 #include "cli/json.h"
 #include "cli/optionen.h"
@@ -9,6 +8,7 @@
 #include "print/schrittvergleich_druck.h"
 #include "session/schrittvergleich.h"
 #include "session/sitzung.h"
+#include "workspace/datendateien.h"
 #include "workspace/zahltext.h"
 
 namespace brelvanostik::cli {
@@ -100,7 +100,7 @@ int vergleichenBefehl(const std::vector<std::string>& argumente, std::ostream& a
         return kFalscherAufruf;
     }
 
-    Ladeergebnis geladen = lesenOhneAnlegen(optionen->verzeichnis);
+    Ladeergebnis geladen = laden(optionen->verzeichnis);
     if (geladen.lesefehler) {
         fehler << kName << *geladen.lesefehler << "\n";
         return kFalscherAufruf;

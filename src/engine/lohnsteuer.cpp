@@ -171,20 +171,22 @@ void Lohnsteuerrechner::mre4() {
     if (ALTE > hoechst) ALTE = hoechst;
 }
 
+Money Lohnsteuerrechner::aufsJahr(int LZZ, Money betrag) {
+    switch (LZZ) {
+        case 1:
+            return betrag.geteilt(100);
+        case 2:
+            return (betrag + Money::raw(6700)).mal(0.12);
+        case 3:
+            return Money::fromDouble((betrag + Money::raw(8900)).toDouble() * 3.6 / 7);
+        default:
+            return (betrag + Money::raw(5600)).mal(3.6);
+    }
+}
+
 // Annual amounts in euros from the period amounts in cents.
 void Lohnsteuerrechner::jahreswerte() {
-    auto aufJahr = [this](Money betrag) {
-        switch (LZZ) {
-            case 1:
-                return betrag.geteilt(100);
-            case 2:
-                return (betrag + Money::raw(6700)).mal(0.12);
-            case 3:
-                return Money::fromDouble((betrag + Money::raw(8900)).toDouble() * 3.6 / 7);
-            default:
-                return (betrag + Money::raw(5600)).mal(3.6);
-        }
-    };
+    auto aufJahr = [this](Money betrag) { return aufsJahr(LZZ, betrag); };
     // 2004 keeps the cents of an annual period and cuts the others to whole euros; 2005
     // cuts everything to whole euros; from 2006 the annual wage is kept to the cent.
     auto kappen = [this](Money betrag) {

@@ -74,6 +74,9 @@ class Lohnsteuerrechner {
     void tabellenwerte();
     void mre4();
     void jahreswerte();
+    /// A period amount in cents as the annual amount in euros, before any cutting: the
+    /// conversion `jahreswerte` applies (the tax steps listing shows it too).
+    static Money aufsJahr(int LZZ, Money betrag);
     void mztabfb();
     void steuerlauf();
     void vorsorge();

@@ -1,28 +1,13 @@
 #include "payroll/parameter.h"
 
+#include "workspace/zeilen.h"
+
 namespace brelvanostik {
 
 namespace {
 
 // State codes in the order of the state list.
-enum Land {
-    BadenWuerttemberg,
-    Bayern,
-    Berlin,
-    Brandenburg,
-    Bremen,
-    Hamburg,
-    Hessen,
-    MecklenburgVorpommern,
-    Niedersachsen,
-    NordrheinWestfalen,
-    RheinlandPfalz,
-    Saarland,
-    Sachsen,
-    SachsenAnhalt,
-    SchleswigHolstein,
-    Thueringen
-};
+using namespace wahl::land;
 
 using Kvsaetze = std::array<std::array<std::int16_t, Parameter::kMonate>, Parameter::kLaender>;
 

@@ -84,20 +84,6 @@ std::string anteil(double wert) {
     return zahl(Money::fromDouble(wert), 3, false);
 }
 
-// The annual amount in euros of a period amount in cents, as the engine converts it.
-Money aufsJahr(int LZZ, Money betrag) {
-    switch (LZZ) {
-        case 1:
-            return betrag.geteilt(100);
-        case 2:
-            return (betrag + Money::raw(6700)).mal(0.12);
-        case 3:
-            return Money::fromDouble((betrag + Money::raw(8900)).toDouble() * 3.6 / 7);
-        default:
-            return (betrag + Money::raw(5600)).mal(3.6);
-    }
-}
-
 // Monthly amount of an annual euro amount: a twelfth, cut to whole cents.
 Money monatsbetrag(Money jahr) {
     return jahr.geteilt(12).abgeschnittenHundertstel();
@@ -230,9 +216,11 @@ void jahreslohn(Schreiber& s, const Lohnsteuerrechner& e) {
       euroAusCent(e.RE4LZZ));
     s(40, "RE4LZZV", "Lohn - Versorgungsfreibetrag - Altersentlastungsbetrag",
       euroAusCent(e.RE4LZZV));
-    s(41, "ZRE4", "Jahreslohn in Euro = " + euro(aufsJahr(e.LZZ, e.RE4LZZ)), euro(e.ZRE4));
+    s(41, "ZRE4", "Jahreslohn in Euro = " + euro(Lohnsteuerrechner::aufsJahr(e.LZZ, e.RE4LZZ)),
+      euro(e.ZRE4));
     s(42, "ZRE4VP",
-      "Jahreslohn für die Vorsorgepauschale in Euro = " + euro(aufsJahr(e.LZZ, e.RE4LZZV)),
+      "Jahreslohn für die Vorsorgepauschale in Euro = " +
+          euro(Lohnsteuerrechner::aufsJahr(e.LZZ, e.RE4LZZV)),
       euro(e.ZRE4VP));
     s(43, "ZVBEZ",
       "Jahresversorgungsbezüge in Euro = " + euroAusCent(e.VBEZ) + " - " + euroAusCent(e.FVB),
