@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
 
@@ -17,6 +18,12 @@ QGuiApplication& anwendung() {
         return *vorhanden;
     // A command-line tool must not depend on a display being there.
     if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    // Qt's start-up notes (a missing runtime directory and the like) are no concern of the
+    // tool's caller: standard error carries only the tool's own one-line messages.
+    qInstallMessageHandler([](QtMsgType art, const QMessageLogContext&, const QString& text) {
+        if (art == QtCriticalMsg || art == QtFatalMsg)
+            std::fprintf(stderr, "%s\n", qPrintable(text));
+    });
     static int argc = 1;
     static char name[] = "brelvanostik-cli";
     static char* argv[] = {name, nullptr};
