@@ -11,6 +11,7 @@
 
 #include <memory>
 
+#include "fenstertest.h"
 #include "testmeldungen.h"
 #include "ui/allemonatetabelle.h"
 #include "ui/befehlsleiste.h"
@@ -21,20 +22,9 @@
 
 using namespace brelvanostik;
 
-class BefehleTest : public QObject {
+class BefehleTest : public Fenstertest {
     Q_OBJECT
 
-    QTemporaryDir verzeichnis_;
-    Testmeldungen meldungen_;
-    std::unique_ptr<Programm> programm_;
-
-    Hauptfenster* fenster() const { return programm_->fenster(); }
-    template <class T = QWidget>
-    T* finde(const QString& name) const {
-        T* widget = fenster()->findChild<T*>(name);
-        if (widget == nullptr) qFatal("Kein Steuerelement %s", qPrintable(name));
-        return widget;
-    }
     void klicken(const QString& name) { QTest::mouseClick(finde(name), Qt::LeftButton); }
     AlleMonateTabelle* tabelle() const {
         return finde<AlleMonateTabelle>(QStringLiteral("tabelle"));
@@ -49,20 +39,11 @@ class BefehleTest : public QObject {
 
   private slots:
     void init() {
-        QVERIFY(verzeichnis_.isValid());
-        meldungen_ = Testmeldungen{};
-        QDir(verzeichnis_.path()).removeRecursively();
-        QDir().mkpath(verzeichnis_.path());
-        programm_ = std::make_unique<Programm>(verzeichnis_.path().toStdString(), meldungen_);
-        QVERIFY(programm_->starten());
+        QVERIFY(programmStarten());
         fenster()->show();
         QVERIFY(QTest::qWaitForWindowExposed(fenster()));
     }
-    void cleanup() {
-        meldungen_.entscheidungen = {Meldungsanzeige::Entscheidung::NichtSpeichern};
-        fenster()->close();
-        programm_.reset();
-    }
+    void cleanup() { programmBeenden(); }
 
     void knoepfeHabenBildNameUndTipp() {
         auto* tipp = finde<QLabel>(QStringLiteral("tipp"));

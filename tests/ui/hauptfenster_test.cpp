@@ -11,6 +11,7 @@
 
 #include <memory>
 
+#include "fenstertest.h"
 #include "session/sitzung.h"
 #include "testmeldungen.h"
 #include "ui/balkenanzeige.h"
@@ -20,21 +21,9 @@
 
 using namespace brelvanostik;
 
-class HauptfensterTest : public QObject {
+class HauptfensterTest : public Fenstertest {
     Q_OBJECT
 
-    QTemporaryDir verzeichnis_;
-    Testmeldungen meldungen_;
-    std::unique_ptr<Programm> programm_;
-
-    Hauptfenster* fenster() const { return programm_->fenster(); }
-
-    template <class T = QWidget>
-    T* finde(const QString& name) const {
-        T* widget = fenster()->findChild<T*>(name);
-        if (widget == nullptr) qFatal("Kein Steuerelement %s", qPrintable(name));
-        return widget;
-    }
     QString text(const QString& name) const {
         if (auto* feld = fenster()->findChild<QLineEdit*>(name)) return feld->text();
         if (auto* knopf = fenster()->findChild<QPushButton*>(name)) return knopf->text();
@@ -56,22 +45,12 @@ class HauptfensterTest : public QObject {
 
   private slots:
     void init() {
-        QVERIFY(verzeichnis_.isValid());
-        meldungen_ = Testmeldungen{};
-        // Every test starts in a fresh directory with a new workspace.
-        QDir(verzeichnis_.path()).removeRecursively();
-        QDir().mkpath(verzeichnis_.path());
-        programm_ = std::make_unique<Programm>(verzeichnis_.path().toStdString(), meldungen_);
-        QVERIFY(programm_->starten());
+        QVERIFY(programmStarten());
         fenster()->show();
         fenster()->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(fenster()));
     }
-    void cleanup() {
-        meldungen_.entscheidungen = {Meldungsanzeige::Entscheidung::NichtSpeichern};
-        fenster()->close();
-        programm_.reset();
-    }
+    void cleanup() { programmBeenden(); }
 
     void titelUndZeilen() {
         QCOMPARE(fenster()->windowTitle(),

@@ -8,6 +8,7 @@
 
 #include <memory>
 
+#include "fenstertest.h"
 #include "session/sitzung.h"
 #include "testmeldungen.h"
 #include "ui/farben.h"
@@ -31,21 +32,11 @@ const QString kSeiten = QStringLiteral("https://hilfe.test/Brelvanostik/");
 
 }  // namespace
 
-class InfobereichTest : public QObject {
+class InfobereichTest : public Fenstertest {
     Q_OBJECT
 
-    QTemporaryDir verzeichnis_;
-    Testmeldungen meldungen_;
     Testoeffner oeffner_;
-    std::unique_ptr<Programm> programm_;
 
-    Hauptfenster* fenster() const { return programm_->fenster(); }
-    template <class T = QWidget>
-    T* finde(const QString& name) const {
-        T* widget = fenster()->findChild<T*>(name);
-        if (widget == nullptr) qFatal("Kein Steuerelement %s", qPrintable(name));
-        return widget;
-    }
     Infobereich* info() const { return finde<Infobereich>(QStringLiteral("infobereich")); }
     void zeileKlicken(int index) {
         QTest::mouseClick(finde(QStringLiteral("zeile_%1").arg(index)), Qt::LeftButton);
@@ -57,21 +48,13 @@ class InfobereichTest : public QObject {
     void initTestCase() { qputenv(kHilfeadresseVariable, "https://hilfe.test/"); }
 
     void init() {
-        QDir(verzeichnis_.path()).removeRecursively();
-        QDir().mkpath(verzeichnis_.path());
-        meldungen_ = Testmeldungen{};
         oeffner_.geoeffnet.clear();
-        programm_ = std::make_unique<Programm>(verzeichnis_.path().toStdString(), meldungen_);
-        QVERIFY(programm_->starten());
+        QVERIFY(programmStarten());
         fenster()->adressoeffnerSetzen(&oeffner_);
         fenster()->show();
         QVERIFY(QTest::qWaitForWindowExposed(fenster()));
     }
-    void cleanup() {
-        meldungen_.entscheidungen = {Meldungsanzeige::Entscheidung::NichtSpeichern};
-        fenster()->close();
-        programm_.reset();
-    }
+    void cleanup() { programmBeenden(); }
 
     // Row 5 and row 35 explain the same on their own side, in their side's colour; each
     // click replaces the text.

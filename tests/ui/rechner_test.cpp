@@ -9,6 +9,7 @@
 
 #include <memory>
 
+#include "fenstertest.h"
 #include "session/sitzung.h"
 #include "testmeldungen.h"
 #include "ui/hauptfenster.h"
@@ -17,20 +18,9 @@
 
 using namespace brelvanostik;
 
-class RechnerTest : public QObject {
+class RechnerTest : public Fenstertest {
     Q_OBJECT
 
-    QTemporaryDir verzeichnis_;
-    Testmeldungen meldungen_;
-    std::unique_ptr<Programm> programm_;
-
-    Hauptfenster* fenster() const { return programm_->fenster(); }
-    template <class T = QWidget>
-    T* finde(const QString& name) const {
-        T* widget = fenster()->findChild<T*>(name);
-        if (widget == nullptr) qFatal("Kein Steuerelement %s", qPrintable(name));
-        return widget;
-    }
     QString text(const char* name) const {
         const QString n = QString::fromLatin1(name);
         if (auto* feld = fenster()->findChild<QLineEdit*>(n)) return feld->text();
@@ -47,21 +37,12 @@ class RechnerTest : public QObject {
 
   private slots:
     void init() {
-        QVERIFY(verzeichnis_.isValid());
-        meldungen_ = Testmeldungen{};
-        QDir(verzeichnis_.path()).removeRecursively();
-        QDir().mkpath(verzeichnis_.path());
-        programm_ = std::make_unique<Programm>(verzeichnis_.path().toStdString(), meldungen_);
-        QVERIFY(programm_->starten());
+        QVERIFY(programmStarten());
         fenster()->show();
         fenster()->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(fenster()));
     }
-    void cleanup() {
-        meldungen_.entscheidungen = {Meldungsanzeige::Entscheidung::NichtSpeichern};
-        fenster()->close();
-        programm_.reset();
-    }
+    void cleanup() { programmBeenden(); }
 
     void ergebnisInsGrueneGehaltRechnetBeideSeitenNeu() {
         QVERIFY(!panel()->isVisible());

@@ -12,6 +12,7 @@
 
 #include <memory>
 
+#include "fenstertest.h"
 #include "testmeldungen.h"
 #include "ui/hauptfenster.h"
 #include "ui/programm.h"
@@ -19,12 +20,9 @@
 
 using namespace brelvanostik;
 
-class SteuerschritteTest : public QObject {
+class SteuerschritteTest : public Fenstertest {
     Q_OBJECT
 
-    QTemporaryDir verzeichnis_;
-    Testmeldungen meldungen_;
-    std::unique_ptr<Programm> programm_;
     SteuerschritteFenster* schritte_ = nullptr;
 
     template <class T = QWidget>
@@ -49,11 +47,7 @@ class SteuerschritteTest : public QObject {
 
   private slots:
     void init() {
-        meldungen_ = Testmeldungen{};
-        QDir(verzeichnis_.path()).removeRecursively();
-        QDir().mkpath(verzeichnis_.path());
-        programm_ = std::make_unique<Programm>(verzeichnis_.path().toStdString(), meldungen_);
-        QVERIFY(programm_->starten());
+        QVERIFY(programmStarten());
         programm_->sitzung()->betragEingeben(Seite::Gruen, 5, "3000");
         programm_->sitzung()->auswahlTreffen(Seite::Gruen, 17, 2);
         programm_->fenster()->darstellen();
@@ -63,11 +57,7 @@ class SteuerschritteTest : public QObject {
         QVERIFY(schritte_ != nullptr);
         QVERIFY(QTest::qWaitForWindowExposed(schritte_));
     }
-    void cleanup() {
-        meldungen_.entscheidungen = {Meldungsanzeige::Entscheidung::NichtSpeichern};
-        programm_->fenster()->close();
-        programm_.reset();
-    }
+    void cleanup() { programmBeenden(); }
 
     void zeigtDenFallDesHauptfensters() {
         QCOMPARE(schritte_->windowTitle(),

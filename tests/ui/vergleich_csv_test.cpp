@@ -11,6 +11,7 @@
 
 #include <memory>
 
+#include "fenstertest.h"
 #include "session/sitzung.h"
 #include "testmeldungen.h"
 #include "ui/allemonatetabelle.h"
@@ -22,25 +23,16 @@
 
 using namespace brelvanostik;
 
-class VergleichCsvTest : public QObject {
+class VergleichCsvTest : public Fenstertest {
     Q_OBJECT
 
-    QTemporaryDir verzeichnis_;
-    Testmeldungen meldungen_;
-    std::unique_ptr<Programm> programm_;
-
-    Hauptfenster* fenster() const { return programm_->fenster(); }
     QString datei(const char* name) const {
         return verzeichnis_.filePath(QString::fromLatin1(name));
     }
 
   private slots:
     void init() {
-        meldungen_ = Testmeldungen{};
-        QDir(verzeichnis_.path()).removeRecursively();
-        QDir().mkpath(verzeichnis_.path());
-        programm_ = std::make_unique<Programm>(verzeichnis_.path().toStdString(), meldungen_);
-        QVERIFY(programm_->starten());
+        QVERIFY(programmStarten());
         // Green 3,000.00 a month; blue the same in tax class III.
         programm_->sitzung()->betragEingeben(Seite::Gruen, 5, "3000");
         programm_->sitzung()->auswahlTreffen(Seite::Blau, 17, 2);
@@ -48,11 +40,7 @@ class VergleichCsvTest : public QObject {
         fenster()->show();
         QVERIFY(QTest::qWaitForWindowExposed(fenster()));
     }
-    void cleanup() {
-        meldungen_.entscheidungen = {Meldungsanzeige::Entscheidung::NichtSpeichern};
-        fenster()->close();
-        programm_.reset();
-    }
+    void cleanup() { programmBeenden(); }
 
     void vergleichBeginntBeiDerSteuerklasse() {
         fenster()->steuerschritteOeffnen();
