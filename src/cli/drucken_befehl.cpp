@@ -7,12 +7,12 @@
 #include "cli/befehle.h"
 #include "cli/optionen.h"
 #include "cli/pdf_ausgabe.h"
+#include "cli/sitzung_lesen.h"
 #include "print/bericht_beide.h"
 #include "print/bericht_einzeln.h"
 #include "print/bericht_tabelle.h"
 #include "session/adresse.h"
 #include "session/sitzung.h"
-#include "workspace/datendateien.h"
 
 namespace brelvanostik::cli {
 
@@ -75,20 +75,15 @@ int druckenBefehl(const std::vector<std::string>& eingabe, std::ostream&, std::o
         return kFalscherAufruf;
     }
 
-    // Printing changes no data file: the load only reads, missing files give a new
-    // workspace in memory.
-    Ladeergebnis geladen = laden(optionen->verzeichnis);
-    if (geladen.lesefehler) {
-        fehler << kName << *geladen.lesefehler << "\n";
+    // Printing changes no data file: the session is built on what the files hold.
+    std::vector<std::string> hinweise;
+    const auto gelesen = sitzungLesen(optionen->verzeichnis, *optionen->jahr, *optionen->fall,
+                                      *optionen->monat, hinweise, problem);
+    if (!gelesen) {
+        fehler << kName << problem << "\n";
         return kFalscherAufruf;
     }
-    hinweiseMelden(geladen.hinweise, fehler);
-
-    Einstellungen auswahl = geladen.einstellungen;
-    auswahl.Jahr = *optionen->jahr;
-    auswahl.Fall = *optionen->fall;
-    auswahl.Monat = *optionen->monat;
-    Sitzung sitzung(std::move(geladen.arbeitsbereich), auswahl);
+    Sitzung& sitzung = *gelesen;
     if (jahresansicht) sitzung.monatsknopfKlicken(12);
 
     const Seite seite = optionen->blau ? Seite::Blau : Seite::Gruen;
@@ -102,7 +97,9 @@ int druckenBefehl(const std::vector<std::string>& eingabe, std::ostream&, std::o
     } else {
         dokument = druck::berichtEinzeln(sitzung, seite, basisadresse());
     }
-    return pdfSchreiben(dokument, *pdf, fehler);
+    const int status = pdfSchreiben(dokument, *pdf, fehler);
+    if (status == kErfolg) hinweiseMelden(hinweise, fehler);
+    return status;
 }
 
 }  // namespace brelvanostik::cli

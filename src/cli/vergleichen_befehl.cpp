@@ -5,10 +5,10 @@
 #include "cli/json.h"
 #include "cli/optionen.h"
 #include "cli/pdf_ausgabe.h"
+#include "cli/sitzung_lesen.h"
 #include "print/schrittvergleich_druck.h"
 #include "session/schrittvergleich.h"
 #include "session/sitzung.h"
-#include "workspace/datendateien.h"
 #include "workspace/zahltext.h"
 
 namespace brelvanostik::cli {
@@ -100,21 +100,16 @@ int vergleichenBefehl(const std::vector<std::string>& argumente, std::ostream& a
         return kFalscherAufruf;
     }
 
-    Ladeergebnis geladen = laden(optionen->verzeichnis);
-    if (geladen.lesefehler) {
-        fehler << kName << *geladen.lesefehler << "\n";
+    // Both sides recalculated from the month, as the program does when it starts there.
+    std::vector<std::string> hinweise;
+    const auto sitzung = sitzungLesen(optionen->verzeichnis, *optionen->jahr, *optionen->fall,
+                                      *optionen->monat, hinweise, problem);
+    if (!sitzung) {
+        fehler << kName << problem << "\n";
         return kFalscherAufruf;
     }
-    hinweiseMelden(geladen.hinweise, fehler);
-
-    // Both sides recalculated from the month, as the program does when it starts there.
-    Einstellungen auswahl = geladen.einstellungen;
-    auswahl.Jahr = *optionen->jahr;
-    auswahl.Fall = *optionen->fall;
-    auswahl.Monat = *optionen->monat;
-    const Sitzung sitzung(std::move(geladen.arbeitsbereich), auswahl);
-    const Schrittvergleich vergleich = monatslaeufeVergleichen(sitzung);
-    const std::string ueberschrift = vergleichsueberschrift(sitzung);
+    const Schrittvergleich vergleich = monatslaeufeVergleichen(*sitzung);
+    const std::string ueberschrift = vergleichsueberschrift(*sitzung);
 
     if (pdf != optionen->werte.end()) {
         const int status = pdfSchreiben(druck::schrittvergleichDrucken(vergleich, ueberschrift),
@@ -122,6 +117,7 @@ int vergleichenBefehl(const std::vector<std::string>& argumente, std::ostream& a
         if (status != kErfolg) return status;
     }
     aus << (optionen->json ? json(vergleich) : klartext(vergleich, ueberschrift));
+    hinweiseMelden(hinweise, fehler);
     return kErfolg;
 }
 
