@@ -5,6 +5,7 @@
 
 #include <cmath>
 
+#include "ui/anzeigetabelle.h"
 #include "ui/farben.h"
 #include "ui/zahlenformat.h"
 
@@ -62,18 +63,9 @@ QVariant AlleMonateModell::data(const QModelIndex& index, int rolle) const {
 }
 
 AlleMonateTabelle::AlleMonateTabelle(QWidget* eltern) : QTableView(eltern) {
-    setObjectName(QStringLiteral("tabelle"));
-    setAccessibleName(QStringLiteral("Alle Monate"));
     setModel(&modell_);
-    horizontalHeader()->hide();
-    verticalHeader()->hide();
-    setSelectionMode(QAbstractItemView::NoSelection);
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setFocusPolicy(Qt::NoFocus);
-    QFont schrift(QStringLiteral("Liberation Sans Narrow"));
-    schrift.setStyleHint(QFont::SansSerif);
-    schrift.setPointSizeF(8);
-    setFont(schrift);
+    anzeigetabelleEinrichten(*this, QStringLiteral("tabelle"), QStringLiteral("Alle Monate"),
+                             QStringLiteral("Liberation Sans Narrow"), 8);
     // The year into a spreadsheet.
     setContextMenuPolicy(Qt::ActionsContextMenu);
     auto* csv = new QAction(QStringLiteral("Als CSV speichern …"), this);

@@ -5,23 +5,17 @@
 #include <algorithm>
 
 #include "session/interne_werte.h"
+#include "ui/anzeigetabelle.h"
 #include "ui/farben.h"
 #include "ui/zahlenformat.h"
 
 namespace brelvanostik {
 
 InterneWerteTabelle::InterneWerteTabelle(QWidget* eltern) : QTableView(eltern) {
-    setObjectName(QStringLiteral("internewerte"));
-    setAccessibleName(QStringLiteral("Interne Berechnungswerte"));
     setModel(&modell_);
-    horizontalHeader()->hide();
-    verticalHeader()->hide();
-    setSelectionMode(QAbstractItemView::NoSelection);
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setFocusPolicy(Qt::NoFocus);
-    QFont schrift(QStringLiteral("Liberation Sans"));
-    schrift.setStyleHint(QFont::SansSerif);
-    setFont(schrift);
+    anzeigetabelleEinrichten(*this, QStringLiteral("internewerte"),
+                             QStringLiteral("Interne Berechnungswerte"),
+                             QStringLiteral("Liberation Sans"));
     hide();
 }
 
