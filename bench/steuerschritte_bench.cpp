@@ -8,7 +8,7 @@
 #include <QLineEdit>
 #include <QTemporaryDir>
 
-#include "session/steuerschritte.h"
+#include "taxsteps/steuerschritte.h"
 #include "ui/hauptfenster.h"
 #include "ui/meldungen.h"
 #include "ui/programm.h"

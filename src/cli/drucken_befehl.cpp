@@ -8,10 +8,10 @@
 #include "cli/optionen.h"
 #include "cli/pdf_ausgabe.h"
 #include "cli/sitzung_lesen.h"
+#include "help/adresse.h"
 #include "print/bericht_beide.h"
 #include "print/bericht_einzeln.h"
 #include "print/bericht_tabelle.h"
-#include "session/adresse.h"
 #include "session/sitzung.h"
 
 namespace brelvanostik::cli {

@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "cli/json.h"
-#include "session/schrittliste.h"
+#include "taxsteps/schrittliste.h"
 
 namespace brelvanostik::cli {
 

@@ -4,15 +4,15 @@
 #include <sstream>
 #include <string>
 
+#include "basis/cp1252.h"
+#include "basis/eingabe.h"
 #include "cli/befehle.h"
 #include "cli/berechnung_json.h"
 #include "cli/optionen.h"
 #include "cli/schreibsperre.h"
 #include "cli/zahlen.h"
-#include "session/eingabe.h"
 #include "session/sitzung.h"
 #include "workspace/auswahllisten.h"
-#include "workspace/cp1252.h"
 #include "workspace/datendateien.h"
 #include "workspace/zeilen.h"
 

@@ -3,11 +3,11 @@
 #include <string>
 #include <system_error>
 
+#include "basis/sicheres_schreiben.h"
 #include "cli/befehle.h"
 #include "cli/optionen.h"
-#include "session/alle_monate_csv.h"
+#include "tables/alle_monate_csv.h"
 #include "workspace/datendateien.h"
-#include "workspace/sicheres_schreiben.h"
 
 namespace brelvanostik::cli {
 

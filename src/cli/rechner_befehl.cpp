@@ -1,9 +1,9 @@
 #include <string>
 #include <vector>
 
+#include "calculator/rechner.h"
 #include "cli/befehle.h"
 #include "cli/json.h"
-#include "session/rechner.h"
 
 namespace brelvanostik::cli {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "workspace/verzeichnissperre.h"
+#include "basis/verzeichnissperre.h"
 
 namespace brelvanostik::cli {
 

@@ -10,7 +10,7 @@
 #include "cli/pdf_ausgabe.h"
 #include "cli/zahlen.h"
 #include "print/steuerschritte_druck.h"
-#include "session/steuerschritte.h"
+#include "taxsteps/steuerschritte.h"
 
 namespace brelvanostik::cli {
 

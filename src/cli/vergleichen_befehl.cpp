@@ -1,5 +1,6 @@
 #include <string>
 
+#include "basis/zahltext.h"
 #include "cli/befehle.h"
 #include "cli/eingaben_json.h"
 #include "cli/json.h"
@@ -7,9 +8,8 @@
 #include "cli/pdf_ausgabe.h"
 #include "cli/sitzung_lesen.h"
 #include "print/schrittvergleich_druck.h"
-#include "session/schrittvergleich.h"
 #include "session/sitzung.h"
-#include "workspace/zahltext.h"
+#include "taxsteps/schrittvergleich.h"
 
 namespace brelvanostik::cli {
 

@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "session/eingabe.h"
+#include "basis/eingabe.h"
 
 namespace brelvanostik::cli {
 

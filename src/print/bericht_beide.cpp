@@ -1,7 +1,7 @@
 #include "print/bericht_beide.h"
 
+#include "basis/zahltext.h"
 #include "print/berichtstexte.h"
-#include "workspace/zahltext.h"
 
 namespace brelvanostik::druck {
 

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "basis/zahltext.h"
 #include "print/berichtstexte.h"
-#include "session/interne_werte.h"
-#include "workspace/zahltext.h"
+#include "tables/interne_werte.h"
 
 namespace brelvanostik::druck {
 

@@ -1,7 +1,7 @@
 #include "print/bericht_tabelle.h"
 
 #include "print/berichtstexte.h"
-#include "session/alle_monate.h"
+#include "tables/alle_monate.h"
 
 namespace brelvanostik::druck {
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "basis/zahltext.h"
 #include "payroll/parameter.h"
-#include "workspace/zahltext.h"
 
 namespace brelvanostik::druck {
 

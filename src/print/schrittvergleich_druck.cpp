@@ -1,7 +1,7 @@
 #include "print/schrittvergleich_druck.h"
 
+#include "basis/zahltext.h"
 #include "print/steuerschritte_druck.h"
-#include "workspace/zahltext.h"
 
 namespace brelvanostik::druck {
 

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "print/dokument.h"
-#include "session/schrittvergleich.h"
+#include "taxsteps/schrittvergleich.h"
 
 namespace brelvanostik::druck {
 

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "session/steuerschritte.h"
-#include "workspace/zahltext.h"
+#include "basis/zahltext.h"
+#include "taxsteps/steuerschritte.h"
 
 namespace brelvanostik::druck {
 

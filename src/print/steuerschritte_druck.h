@@ -1,7 +1,7 @@
 #pragma once
 
 #include "print/dokument.h"
-#include "session/schrittliste.h"
+#include "taxsteps/schrittliste.h"
 
 namespace brelvanostik::druck {
 

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "session/eingabe.h"
+#include "basis/eingabe.h"
 #include "workspace/arbeitsbereich.h"
 #include "workspace/zeilen.h"
 

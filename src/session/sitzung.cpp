@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <string>
 
+#include "basis/cp1252.h"
+#include "basis/eingabe.h"
 #include "payroll/parameter.h"
-#include "session/eingabe.h"
 #include "workspace/auswahllisten.h"
-#include "workspace/cp1252.h"
 #include "workspace/datensaetze.h"
 #include "workspace/zeilen.h"
 

@@ -6,30 +6,13 @@
 #include <string_view>
 #include <vector>
 
+#include "basis/meldung.h"
 #include "payroll/monatsberechnung.h"
 #include "session/anzeige.h"
 #include "workspace/arbeitsbereich.h"
 #include "workspace/einstellungen.h"
 
 namespace brelvanostik {
-
-/// A message box the front shows: title, lines and icon.
-struct Meldung {
-    enum class Symbol { Information, Ausrufezeichen, Fehler };
-    std::string titel;
-    std::string text;  ///< lines separated by '\n'
-    Symbol symbol = Symbol::Information;
-};
-
-/// The answer to one user action.
-struct Rueckmeldung {
-    /// The action was carried out (a correction in place still counts as carried out).
-    bool angenommen = true;
-    /// The field's text after the action, when the action corrected it ("40" for 120 hours).
-    std::optional<std::string> feldtext;
-    /// Messages to show, in order (a refused adjustment, an annual-mode refusal, a limit).
-    std::vector<Meldung> meldungen;
-};
 
 /// Which side an action concerns: the green calculation or its blue twin.
 enum class Seite { Gruen, Blau };

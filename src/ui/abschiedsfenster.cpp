@@ -6,7 +6,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include "session/hilfelinks.h"
+#include "help/hilfelinks.h"
 #include "ui/hilfelinks.h"
 
 namespace brelvanostik {

@@ -3,8 +3,8 @@
 #include <QAbstractTableModel>
 #include <QTableView>
 
-#include "session/alle_monate.h"
 #include "session/sitzung.h"
+#include "tables/alle_monate.h"
 
 namespace brelvanostik {
 

@@ -8,7 +8,7 @@
 
 #include <functional>
 
-#include "session/infotexte.h"
+#include "help/infotexte.h"
 #include "ui/farben.h"
 #include "ui/tippzeile.h"
 

@@ -4,7 +4,7 @@
 #include <QMouseEvent>
 #include <QValidator>
 
-#include "session/eingabe.h"
+#include "basis/eingabe.h"
 #include "ui/zahlenformat.h"
 
 namespace brelvanostik {

@@ -3,8 +3,8 @@
 #include <QSaveFile>
 #include <QString>
 
-#include "session/alle_monate_csv.h"
 #include "session/sitzung.h"
+#include "tables/alle_monate_csv.h"
 #include "ui/meldungen.h"
 
 namespace brelvanostik {

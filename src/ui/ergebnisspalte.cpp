@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "session/infotexte.h"
+#include "help/infotexte.h"
 #include "ui/farben.h"
 #include "ui/seitenpanel.h"
 #include "ui/tippzeile.h"

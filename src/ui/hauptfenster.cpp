@@ -15,10 +15,10 @@
 #include <cmath>
 #include <optional>
 
+#include "help/infotexte.h"
 #include "print/bericht_beide.h"
 #include "print/bericht_einzeln.h"
 #include "print/bericht_tabelle.h"
-#include "session/infotexte.h"
 #include "session/rechner_uebergabe.h"
 #include "ui/allemonatetabelle.h"
 #include "ui/auswahlpanel.h"

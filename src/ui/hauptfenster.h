@@ -6,8 +6,8 @@
 #include <functional>
 #include <memory>
 
-#include "session/hilfelinks.h"
-#include "session/rechner.h"
+#include "calculator/rechner.h"
+#include "help/hilfelinks.h"
 #include "session/sitzung.h"
 #include "workspace/einstellungen.h"
 

@@ -4,7 +4,7 @@
 #include <QMouseEvent>
 #include <QUrl>
 
-#include "session/hilfelinks.h"
+#include "help/hilfelinks.h"
 #include "ui/farben.h"
 
 namespace brelvanostik {

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "session/interne_werte.h"
+#include "tables/interne_werte.h"
 #include "ui/anzeigetabelle.h"
 #include "ui/farben.h"
 #include "ui/zahlenformat.h"

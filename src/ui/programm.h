@@ -6,7 +6,7 @@
 #include <memory>
 #include <optional>
 
-#include "workspace/verzeichnissperre.h"
+#include "basis/verzeichnissperre.h"
 
 namespace brelvanostik {
 

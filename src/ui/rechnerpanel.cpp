@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QStyle>
 
-#include "session/infotexte.h"
+#include "help/infotexte.h"
 #include "ui/meldungen.h"
 #include "ui/tippzeile.h"
 

@@ -2,7 +2,7 @@
 
 #include <QFrame>
 
-#include "session/rechner.h"
+#include "calculator/rechner.h"
 
 class QLabel;
 class QAbstractButton;

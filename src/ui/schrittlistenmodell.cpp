@@ -4,7 +4,7 @@
 #include <QColor>
 #include <QFont>
 
-#include "session/steuerschritte.h"
+#include "taxsteps/steuerschritte.h"
 
 namespace brelvanostik {
 

@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "session/schrittvergleich.h"
+#include "taxsteps/schrittvergleich.h"
 
 class QLabel;
 class QTableView;

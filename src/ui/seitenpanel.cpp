@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QToolButton>
 
-#include "session/infotexte.h"
+#include "help/infotexte.h"
 #include "ui/balkenanzeige.h"
 #include "ui/betragsfeld.h"
 #include "ui/farben.h"

@@ -14,8 +14,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "basis/eingabe.h"
 #include "print/steuerschritte_druck.h"
-#include "session/eingabe.h"
 #include "ui/betragsfeld.h"
 #include "ui/drucken.h"
 #include "ui/meldungen.h"

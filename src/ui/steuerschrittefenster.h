@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "session/steuerschritte.h"
+#include "taxsteps/steuerschritte.h"
 
 class QCheckBox;
 class QComboBox;

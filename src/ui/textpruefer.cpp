@@ -1,6 +1,6 @@
 #include "ui/textpruefer.h"
 
-#include "workspace/cp1252.h"
+#include "basis/cp1252.h"
 
 namespace brelvanostik {
 

@@ -4,9 +4,9 @@
 #include <ctime>
 #include <fstream>
 
+#include "basis/sicheres_schreiben.h"
 #include "workspace/datensaetze.h"
 #include "workspace/neuer_arbeitsbereich.h"
-#include "workspace/sicheres_schreiben.h"
 #include "workspace/zeilen.h"
 
 namespace brelvanostik {

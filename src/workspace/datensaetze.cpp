@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "workspace/cp1252.h"
+#include "basis/cp1252.h"
 
 namespace brelvanostik {
 

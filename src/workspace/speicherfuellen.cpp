@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <array>
 
+#include "basis/cp1252.h"
 #include "workspace/auswahllisten.h"
-#include "workspace/cp1252.h"
 #include "workspace/datensaetze.h"
 #include "workspace/neuer_arbeitsbereich.h"
 

@@ -10,9 +10,9 @@
 #include <random>
 #include <sstream>
 
+#include "basis/verzeichnissperre.h"
 #include "cli/befehle.h"
 #include "workspace/datendateien.h"
-#include "workspace/verzeichnissperre.h"
 
 namespace brelvanostik::cli {
 namespace {

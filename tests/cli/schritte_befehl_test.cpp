@@ -5,9 +5,9 @@
 #include <random>
 #include <sstream>
 
+#include "basis/zahltext.h"
 #include "cli/befehle.h"
 #include "engine/lohnsteuer.h"
-#include "workspace/zahltext.h"
 
 namespace brelvanostik::cli {
 namespace {

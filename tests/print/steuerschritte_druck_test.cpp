@@ -12,7 +12,7 @@
 
 #include "print/qt/druckausgabe.h"
 #include "print/steuerschritte_druck.h"
-#include "session/steuerschritte.h"
+#include "taxsteps/steuerschritte.h"
 
 namespace brelvanostik::druck {
 namespace {

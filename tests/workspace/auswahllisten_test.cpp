@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "workspace/cp1252.h"
+#include "basis/cp1252.h"
 #include "workspace/neuer_arbeitsbereich.h"
 
 namespace brelvanostik {

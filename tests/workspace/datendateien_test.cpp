@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include "basis/sicheres_schreiben.h"
 #include "testhilfen.h"
 #include "workspace/datensaetze.h"
 #include "workspace/neuer_arbeitsbereich.h"
-#include "workspace/sicheres_schreiben.h"
 
 namespace brelvanostik {
 namespace {

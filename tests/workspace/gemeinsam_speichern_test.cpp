@@ -5,11 +5,11 @@
 
 #include <csignal>
 
+#include "basis/sicheres_schreiben.h"
+#include "basis/verzeichnissperre.h"
 #include "testhilfen.h"
 #include "workspace/datendateien.h"
 #include "workspace/neuer_arbeitsbereich.h"
-#include "workspace/sicheres_schreiben.h"
-#include "workspace/verzeichnissperre.h"
 
 namespace brelvanostik {
 namespace {

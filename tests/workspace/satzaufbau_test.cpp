@@ -2,8 +2,8 @@
 // lies, and what a new workspace writes into it.
 #include <gtest/gtest.h>
 
+#include "basis/cp1252.h"
 #include "testhilfen.h"
-#include "workspace/cp1252.h"
 #include "workspace/datensaetze.h"
 #include "workspace/neuer_arbeitsbereich.h"
 

@@ -1,0 +1,51 @@
+#include <gtest/gtest.h>
+
+#include "basis/zahltext.h"
+
+namespace brelvanostik {
+namespace {
+
+TEST(Zahltext, BetragInHundertsteln) {
+    const struct {
+        std::int64_t wert;
+        const char* text;
+    } faelle[] = {
+        {0, "0,00"},
+        {5, "0,05"},
+        {-5, "-0,05"},
+        {123456, "1.234,56"},
+        {-100000000, "-1.000.000,00"},
+        {99999, "999,99"},
+        {100000, "1.000,00"},
+        {INT64_MIN, "-92.233.720.368.547.758,08"},
+    };
+    for (const auto& f : faelle) EXPECT_EQ(zahltext::betrag(f.wert), f.text) << f.wert;
+}
+
+TEST(Zahltext, ZahlMitStellenRundetKaufmaennisch) {
+    const struct {
+        Money wert;
+        int stellen;
+        bool gruppiert;
+        const char* text;
+    } faelle[] = {
+        {Money::raw(12345000), 2, true, "1.234,50"}, {Money::raw(4500), 2, false, "0,45"},
+        {Money::raw(12345), 2, false, "1,23"},       {Money::raw(12350), 2, false, "1,24"},
+        {Money::raw(-12350), 2, false, "-1,24"},     {Money::raw(-40), 2, false, "0,00"},
+        {Money::whole(63000), 0, true, "63.000"},    {Money::raw(9725), 4, false, "0,9725"},
+        {Money::raw(-15000), 0, false, "-2"},
+    };
+    for (const auto& f : faelle)
+        EXPECT_EQ(zahltext::zahl(f.wert, f.stellen, f.gruppiert), f.text) << f.wert;
+}
+
+TEST(Zahltext, RechtsbuendigFuelltVorneUndSchneidetVorneAb) {
+    EXPECT_EQ(zahltext::rechtsbuendig("0,00", 14), "          0,00");
+    EXPECT_EQ(zahltext::rechtsbuendig("1.234.567,89", 11), ".234.567,89");
+    EXPECT_EQ(zahltext::rechtsbuendig("Ü", 3), "  Ü");  // counts characters, not bytes
+    EXPECT_EQ(zahltext::rechtsbuendig("äbc", 2), "bc");
+    EXPECT_EQ(zahltext::rechtsbuendig("x", 0), "");
+}
+
+}  // namespace
+}  // namespace brelvanostik

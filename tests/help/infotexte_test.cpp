@@ -1,0 +1,160 @@
+#include "help/infotexte.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace brelvanostik {
+namespace {
+
+bool enthaelt(const std::vector<std::string>& zeilen, const std::string& zeile) {
+    return std::find(zeilen.begin(), zeilen.end(), zeile) != zeilen.end();
+}
+
+// Rows without a tooltip, with a tooltip, and the blue side's rows carrying the green texts.
+TEST(SessionInfotexte, TooltipsDerZeilen) {
+    for (const int zeile : {13, 14, 17, 26, 29}) {
+        EXPECT_TRUE(zeilentipp(zeile).empty()) << zeile;
+        EXPECT_TRUE(zeilentipp(zeile + 30).empty()) << zeile;
+    }
+    EXPECT_EQ(zeilentipp(15),
+              "Ist ein Sachbezug gleichzeitig steuer- und SV-Beitragspflichtig, ist er in der "
+              "Zeile darunter "
+              "einzugeben.");
+    EXPECT_EQ(zeilentipp(18), "5,5 % der Lohnsteuer unter Berücksichtigung der Kinderfreibeträge");
+    for (int zeile = 0; zeile < 30; ++zeile)
+        EXPECT_EQ(zeilentipp(zeile), zeilentipp(zeile + 30)) << zeile;
+    for (const int zeile : {-1, 60, 1000}) EXPECT_TRUE(zeilentipp(zeile).empty());
+}
+
+// Every row with a long text begins with its first line, in every year; rows 13, 14, 17
+// and 26 have texts although they have no tooltip, row 15 has a tooltip but no text.
+TEST(SessionInfotexte, ErsteZeilenUndZeilenOhneText) {
+    const std::pair<int, const char*> erste[] = {
+        {0, "1. Spiegelung von links nach rechts :"},
+        {1, "Altersentlastungsbetrag"},
+        {2, "Im Programm sind folgende Voreinstellungen"},
+        {3, "1. Unsichtbare Wirkung"},
+        {4, "Der Lohnsteuer-Jahresausgleich durch den"},
+        {5, "Das Programm umfasst 5 Personalfälle"},
+        {6, "Versorgungsbezüge sind nach § 19 EStG"},
+        {7, "Die Berechnungsgrößen für die Lohnsteuer und die"},
+        {8, "Für die korrekte Berechnung der Lohnsteuer"},
+        {9, "Wird eine Vergütung für eine mehrjährige"},
+        {10, "Am rechten Ende der Zeile für das Monats-"},
+        {11, "Bei einer Reduzierung der Wochen-"},
+        {12, "Wechselt ein Beschäftigter am 16. April"},
+        {13, "Nach § 39a EStG können in die Lohnsteuer-"},
+        {14, "Nach § 39a EStG können die Freibeträge bei"},
+        {16, "Nach § 8 EStG gelten als Einnahmen alle Güter,"},
+        {17, "E I N S"},
+        {18, "Aufgrund des Solidaritätszuschlagsgesetzes"},
+        {19, "Öffentlich-rechtliche Religionsgemeinschaften"},
+        {20, "Beschäftigte sind krankenversicherungspflichtig,"},
+        {21, "Die Pflegeversicherung läuft bezüglich"},
+        {22, "Beschäftigte sind rentenversicherungspflichtig,"},
+        {23, "Die Arbeitslosenversicherung läuft bezüglich"},
+        {24, "0,25 %"},
+        {25, "Voraussetzung für die Steuerfreiheit von"},
+        {26, "In den wenigsten Fällen erscheint der hier aus-"},
+        {27, "Ab 2005 kommt es bei der Berechnung des"},
+        {28, "Die Betreuung, Erziehung und Ausbildung von"},
+        {57, "Ab 2005 kommt es bei der Berechnung des"},
+    };
+    for (int jahr = 2003; jahr <= 2008; ++jahr) {
+        for (const auto& [zeile, anfang] : erste) {
+            const std::vector<std::string> text = infotext(zeile, jahr);
+            ASSERT_GT(text.size(), 1u) << zeile;
+            EXPECT_EQ(text.front(), anfang) << zeile;
+        }
+        for (const int zeile : {-1, 15, 29, 30, 35, 45, 56, 58, 59, 60}) {
+            EXPECT_TRUE(infotext(zeile, jahr).empty()) << zeile;
+        }
+    }
+    EXPECT_EQ(infotextAlsText(17, 2007).substr(0, 8), "E I N S\n");
+}
+
+// The ceilings of the year shown; years before 2005 read 2004's lines.
+TEST(SessionInfotexte, GrenzenDesAngezeigtenJahres) {
+    const struct {
+        int zeile, jahr;
+        const char* zeile1;
+        const char* zeile2;
+    } faelle[] = {
+        {22, 2006, "2006 West = 63.000 jährlich, 5.250,00 monatlich.",
+         "2006 Ost   = 52.800 jährlich, 4.400,00 monatlich."},
+        {22, 2004, "2004 West = 61.800 jährlich, 5.150,00 monatlich.",
+         "2004 Ost   = 52.200 jährlich, 4.350,00 monatlich."},
+        {22, 2005, "2005 West = 62.400 jährlich, 5.200,00 monatlich.",
+         "2005 Ost   = 52.800 jährlich, 4.400,00 monatlich."},
+        // The text states the statutory eastern ceiling of 2007, 4,550.00 euros a month.
+        {22, 2007, "2007 West = 63.000 jährlich, 5.250,00 monatlich.",
+         "2007 Ost   = 54.600 jährlich, 4.550,00 monatlich."},
+        {20, 2004, "(2004 = 46.350 Euro jährlich, 3.862,50 Euro monatl.)",
+         "(2004 = 41.850 Euro jährlich, 3.487,50 Euro monatl.)."},
+        {20, 2003, "(2004 = 46.350 Euro jährlich, 3.862,50 Euro monatl.)",
+         "(2004 = 41.850 Euro jährlich, 3.487,50 Euro monatl.)."},
+        {20, 2005, "(2005 = 46.800 Euro jährlich, 3.900,00 Euro monatl.)",
+         "(2005 = 42.300 Euro jährlich, 3.525,00 Euro monatl.)."},
+        {20, 2006, "(2006 = 47.250 Euro jährlich, 3.937,50 Euro monatl.)",
+         "(2006 = 42.750 Euro jährlich, 3.562,50 Euro monatl.)."},
+        {20, 2007, "(2007 = 47.700 Euro jährlich, 3.975,00 Euro monatl.)",
+         "(2007 = 42.750 Euro jährlich, 3.562,50 Euro monatl.)."},
+        {23, 2006, "Der Beitragssatz beträgt seit dem 1.1.1993 6,5 %.",
+         "Arbeitnehmer und Arbeitgeber tragen je die Hälfte."},
+        {23, 2007, "Der Beitragssatz von 6,5 % (seit dem 1.1.1993) wurde",
+         "zum 1.1.2007 auf 4,2 % gesenkt."},
+        {22, 2007, "Der Beitragssatz beträgt 19,9 %; Arbeitnehmer und",
+         "Arbeitgeber tragen je die Hälfte."},
+        {22, 2005, "Der Beitragssatz beträgt 19,5 %; Arbeitnehmer und",
+         "Arbeitgeber tragen je die Hälfte."},
+        {25, 2004, "grenze der Rentenversicherung (West), 2004 also 2.472 Euro.",
+         "Für Zusagen nach dem 31.12.2004 kommen 1.800 Euro hinzu."},
+        {25, 2007, "grenze der Rentenversicherung (West), 2007 also 2.520 Euro.",
+         "Für Zusagen nach dem 31.12.2004 kommen 1.800 Euro hinzu."},
+        {21, 2007, "1,7 %; Arbeitnehmer und Arbeitgeber tragen je die Hälfte.",
+         "Vollendung des 23. Lebensjahres einen Zuschlag von 0,25 %,"},
+        {6, 2007, "bis 2005                    40,0 % max. 3000 Euro",
+         "ab  2006                    38,4 % max. 2880 Euro"},
+        {6, 2004, "      2007                    36,8 % max. 2760 Euro",
+         "      2040                      0,0 % max.      0 Euro"},
+        {6, 2006, "      2020                    16,0 % max. 1200 Euro",
+         "      2039                      0,8 % max.    60 Euro"},
+        {1, 2007, "      2006        38,4 % max. 1824 Euro",
+         "      2007        36,8 % max. 1748 Euro"},
+    };
+    for (const auto& f : faelle) {
+        const std::vector<std::string> text = infotext(f.zeile, f.jahr);
+        EXPECT_TRUE(enthaelt(text, f.zeile1)) << f.zeile << "/" << f.jahr << ": " << f.zeile1;
+        EXPECT_TRUE(enthaelt(text, f.zeile2)) << f.zeile << "/" << f.jahr << ": " << f.zeile2;
+    }
+}
+
+TEST(SessionInfotexte, VersorgungsangabenDesFallkopfs) {
+    const std::vector<std::string> text = infotext(57, 2006, Versorgungsangaben{123456, 5});
+    EXPECT_TRUE(enthaelt(text, "erster voller Monatsbezug : 1.234,56"));
+    EXPECT_TRUE(enthaelt(text, "Versorgungs-Sonderzahlung : 0,05"));
+    EXPECT_EQ(text, infotext(27, 2006, Versorgungsangaben{123456, 5}));
+}
+
+TEST(SessionInfotexte, VersicherungszeilenOhneVersicherungspflicht) {
+    for (int zeile = 0; zeile < 30; ++zeile) {
+        const bool versicherung = zeile >= 20 && zeile <= 24;
+        EXPECT_EQ(infotextGesperrt(zeile, 1), versicherung) << zeile;
+        EXPECT_EQ(infotextGesperrt(zeile, 2), versicherung) << zeile;
+        EXPECT_FALSE(infotextGesperrt(zeile, 0)) << zeile;
+        EXPECT_FALSE(infotextGesperrt(zeile, 3)) << zeile;
+    }
+}
+
+TEST(SessionInfotexte, TippsDerBefehlsknoepfe) {
+    EXPECT_EQ(befehlstipp(4), "Zeigt die Programminformationen an");
+    EXPECT_EQ(befehlstipp(9), befehlstipp(10));
+    EXPECT_EQ(befehlstipp(2), " ");
+    for (const int knopf : {0, 1, 3, 5, 6, 8, 30, 31})
+        EXPECT_FALSE(befehlstipp(knopf).empty()) << knopf;
+    for (const int knopf : {-1, 7, 11, 29, 32}) EXPECT_TRUE(befehlstipp(knopf).empty()) << knopf;
+}
+
+}  // namespace
+}  // namespace brelvanostik

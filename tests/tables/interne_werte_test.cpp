@@ -1,0 +1,69 @@
+// The internal values of a month: the intermediate values and the split of the deductions
+// into those on the current pay and those on one-time payments.
+#include <gtest/gtest.h>
+
+#include "session/sitzung.h"
+#include "tables/interne_werte.h"
+#include "workspace/neuer_arbeitsbereich.h"
+
+namespace brelvanostik {
+namespace {
+
+Sitzung sitzungIm(int monat) {
+    Einstellungen e;
+    e.Jahr = 2007;
+    e.Fall = 2;
+    e.Monat = monat;
+    return Sitzung(neuerArbeitsbereich(), e);
+}
+
+TEST(InterneWerte, WerteUndSummenDesMonatssatzes) {
+    Monatssatz s;
+    for (int k = 0; k < kZeilen; ++k) s.Kennwert[k] = -(k + 1) * 100;
+    s.tagesanteil(5) = 300000;
+    s.tagesanteil(7) = 50000;
+    s.tagesanteil(8) = 7000;
+    s.Betrag[12] = 357000;
+    s.Betrag[13] = 10000;
+    s.Betrag[14] = 2500;
+    const InterneWerte w = interneWerte(s);
+    EXPECT_EQ(w.monatsbetraege[0], 300000);
+    EXPECT_EQ(w.monatsbetraege[2], 50000);
+    EXPECT_EQ(w.monatsbetraege[5], 357000);
+    EXPECT_FALSE(w.monatsbetraege[6].has_value());
+    const std::array<std::int64_t, 12> zwischen = {-100,  -3000, -200,  -300,  (2500 - 10000) * 12,
+                                                   -2700, -2000, -2100, -2200, -2300,
+                                                   -2400, -2500};
+    EXPECT_EQ(w.zwischenwerte, zwischen);
+    EXPECT_EQ(w.laufend,
+              (std::array<std::int64_t, 8>{-400, -500, -600, -1000, -1100, -1200, -1300, -1400}));
+    EXPECT_EQ(w.einmalig,
+              (std::array<std::int64_t, 8>{-700, -800, -900, -1500, -1600, -1700, -1800, -1900}));
+    EXPECT_EQ(w.summeLaufend, -7500);
+    EXPECT_EQ(w.summeEinmalig, -10900);
+    EXPECT_EQ(w.nettoLaufend, 300000 - 7500);
+    EXPECT_EQ(w.nettoEinmalig, 57000 - 10900);
+    EXPECT_EQ(InterneWerte::abzugszeile(0), 14);
+    EXPECT_EQ(InterneWerte::abzugszeile(3), 18);
+    EXPECT_EQ(InterneWerte::abzugszeile(7), 22);
+}
+
+TEST(InterneWerte, MitUndOhneEinmalzahlung) {
+    Sitzung s = sitzungIm(6);
+    ASSERT_TRUE(s.betragEingeben(Seite::Gruen, 5, "2500").angenommen);
+    const InterneWerte ohne = interneWerte(s, Seite::Gruen);
+    for (std::int64_t e : ohne.einmalig) EXPECT_EQ(e, 0);
+    EXPECT_EQ(ohne.nettoEinmalig, 0);
+    EXPECT_LT(ohne.laufend[0], 0);  // wage tax on the current pay
+
+    ASSERT_TRUE(s.betragEingeben(Seite::Gruen, 7, "5000").angenommen);
+    const InterneWerte mit = interneWerte(s, Seite::Gruen);
+    EXPECT_LT(mit.einmalig[0], 0);  // wage tax on the one-time payment
+    EXPECT_LT(mit.einmalig[5], 0);  // pension insurance on it
+    EXPECT_EQ(mit.monatsbetraege[2], 500000);
+    EXPECT_GT(mit.zwischenwerte[3], mit.zwischenwerte[2]);  // annual pay with the payment
+    EXPECT_EQ(mit.nettoEinmalig, 500000 + mit.summeEinmalig);
+}
+
+}  // namespace
+}  // namespace brelvanostik

@@ -1,0 +1,211 @@
+// The tax steps window's state: presets, the mapping to the engine inputs, the field
+// limits, the months message, the outline, and that the payroll never sees any of it.
+#include <gtest/gtest.h>
+
+#include "taxsteps/steuerschritte.h"
+#include "workspace/neuer_arbeitsbereich.h"
+
+namespace brelvanostik {
+namespace {
+
+using Liste = Steuerschritte::Liste;
+
+Einstellungen auswahl(int jahr, int fall, int monat) {
+    Einstellungen e;
+    e.Jahr = jahr;
+    e.Fall = fall;
+    e.Monat = monat;
+    return e;
+}
+
+TEST(Steuerschritte, EingabenAusDenFeldernJeZeitraum) {
+    struct Fall {
+        const char* was;
+        int zeitraum;                        // 0 Jahr, 1 Monat
+        std::array<std::int64_t, 5> felder;  // hundredths
+        std::int64_t RE4, VBEZ, WFundF, HINZUR, VBEZM, VBEZS;
+    };
+    const Fall faelle[] = {
+        {"Monat 2.000,00", 1, {200000, 0, 0, 0, 0}, 2400008, 0, 0, 0, 0, 0},
+        {"Jahr, Freibetrag -100,00", 0, {5000000, -10000, 0, 0, 0}, 5000000, 0, 10000, 0, 0, 0},
+        {"Monat, Hinzurechnung 50,00", 1, {300000, 5000, 0, 0, 0}, 3600008, 0, 0, 60000, 0, 0},
+        {"Monat, Versorgung bleibt Einzelbetrag",
+         1,
+         {200000, 0, 150000, 140000, 30000},
+         2400008,
+         1800000,
+         0,
+         0,
+         140000,
+         30000},
+    };
+    for (const Fall& f : faelle) {
+        Steuerschritte s;
+        s.waehlen(Liste::Zeitraum, f.zeitraum);
+        for (int i = 0; i < 5; ++i) s.feldAendern(i, f.felder[static_cast<std::size_t>(i)]);
+        const Steuereingaben e = s.eingaben();
+        EXPECT_EQ(e.RE4, Money::whole(f.RE4)) << f.was;
+        EXPECT_EQ(e.VBEZ, Money::whole(f.VBEZ)) << f.was;
+        EXPECT_EQ(e.WFundF, Money::whole(f.WFundF)) << f.was;
+        EXPECT_EQ(e.HINZUR, Money::whole(f.HINZUR)) << f.was;
+        EXPECT_EQ(e.VBEZM, Money::whole(f.VBEZM)) << f.was;
+        EXPECT_EQ(e.VBEZS, Money::whole(f.VBEZS)) << f.was;
+        EXPECT_EQ(e.LZZ, 1);
+        EXPECT_EQ(s.liste().eingaben, e) << "the listing shows the inputs it was given";
+    }
+}
+
+TEST(Steuerschritte, GeburtNach1942ImJahr2008) {
+    Steuerschritte s;
+    s.waehlen(Liste::Jahr, 3);    // 2008
+    s.waehlen(Liste::Geburt, 4);  // ">1942"
+    EXPECT_EQ(s.eingaben().AJAHR, 2008);
+    EXPECT_EQ(s.eingaben().Alter1, 1);
+    s.waehlen(Liste::Jahr, 2);
+    EXPECT_EQ(s.eingaben().Alter1, 0);
+    EXPECT_EQ(Steuerschritte::eintraege(Liste::Kinder)[1], "0,5");
+}
+
+TEST(Steuerschritte, FeldgrenzenUndVersorgungHoechstensBrutto) {
+    Steuerschritte s;  // month mode
+    EXPECT_TRUE(s.feldAendern(0, 3000000));
+    EXPECT_EQ(s.feld(0), 2500000);
+    s.waehlen(Liste::Zeitraum, 0);
+    EXPECT_EQ(s.feld0Beschriftung(), "Jahresbrutto");
+    EXPECT_TRUE(s.feldAendern(0, 40000000));
+    EXPECT_EQ(s.feld(0), 30000000);
+    // Back to months: the yearly amount is cut to the monthly limit.
+    s.waehlen(Liste::Zeitraum, 1);
+    EXPECT_EQ(s.feld0Beschriftung(), "Monatsbrutto");
+    EXPECT_EQ(s.feld(0), 2500000);
+
+    EXPECT_FALSE(s.feldAendern(0, 200000));
+    EXPECT_FALSE(s.versorgungsbeginnSichtbar());
+    EXPECT_TRUE(s.feldAendern(2, 300000));
+    EXPECT_EQ(s.feld(2), 200000);
+    EXPECT_TRUE(s.versorgungsbeginnSichtbar());
+    // Lowering the gross lowers the pensions with it.
+    s.feldAendern(0, 100000);
+    EXPECT_EQ(s.feld(2), 100000);
+    EXPECT_EQ(s.eingaben().VBEZ, Money::whole(1200000));
+}
+
+TEST(Steuerschritte, ZwoelfMonateImMonatsmodus) {
+    Steuerschritte s;
+    const auto meldung = s.waehlen(Liste::Bezugsmonate, 5);
+    ASSERT_TRUE(meldung);
+    EXPECT_EQ(meldung->titel, "12 Monate");
+    EXPECT_EQ(meldung->text,
+              "Die Anzahl der Bezugsmonate ist nur erforderlich,\n"
+              "wenn die Versorgungsbezüge als Jahresbetrag eingegeben worden sind.\n"
+              "Bei der Eingabe als Monatsbetrag ist die Auswahl >12 Monate<\n"
+              "erforderlich.");
+    EXPECT_EQ(s.index(Liste::Bezugsmonate), 11);
+    EXPECT_EQ(s.eingaben().ZMVB, Money::whole(12));
+
+    s.waehlen(Liste::Zeitraum, 0);
+    EXPECT_FALSE(s.waehlen(Liste::Bezugsmonate, 5));
+    EXPECT_EQ(s.eingaben().ZMVB, Money::whole(6));
+}
+
+TEST(Steuerschritte, VorbelegungAusFallUndMonat) {
+    Sitzung sitzung(neuerArbeitsbereich(), auswahl(2006, 2, 3));
+    sitzung.betragEingeben(Seite::Gruen, 5, "2500");
+    sitzung.betragEingeben(Seite::Gruen, 13, "100");  // monthly tax-card allowance
+    sitzung.auswahlTreffen(Seite::Gruen, 17, 4);      // class V shows "I"
+    sitzung.auswahlTreffen(Seite::Gruen, 19, 3);      // minimum church tax shows "0 %"
+    sitzung.auswahlTreffen(Seite::Gruen, 28, 3);
+
+    Steuerschritte s;
+    s.vorbelegen(sitzung);
+    EXPECT_TRUE(s.bereit());
+    EXPECT_EQ(s.index(Liste::Jahr), 1);
+    EXPECT_EQ(s.index(Liste::Zeitraum), 1);
+    EXPECT_EQ(s.index(Liste::Klasse), 0);
+    EXPECT_EQ(s.index(Liste::Kisatz), 0);
+    EXPECT_EQ(s.index(Liste::Kinder), 3);
+    EXPECT_EQ(s.index(Liste::Bezugsmonate), 11);
+    EXPECT_EQ(s.feld(0), 250000);
+    // The allowance is a negative entry: it becomes WFundF, not an amount to add.
+    EXPECT_EQ(s.feld(1), -10000);
+    EXPECT_EQ(s.eingaben().WFundF, Money::whole(120000));
+    EXPECT_EQ(s.eingaben().HINZUR, Money());
+    EXPECT_EQ(s.liste().zeilen[0].name, "LST2006");
+
+    // A fresh window is the one opened on a new workspace's first case in January 2007.
+    Steuerschritte neu;
+    neu.vorbelegen(Sitzung(neuerArbeitsbereich(), auswahl(2007, 1, 1)));
+    EXPECT_EQ(neu.eingaben(), Steuerschritte().eingaben());
+
+    Sitzung alt(neuerArbeitsbereich(), auswahl(2004, 1, 1));
+    s.vorbelegen(alt);
+    EXPECT_EQ(s.index(Liste::Jahr), -1);
+    EXPECT_EQ(s.steuerjahr(), 2004);
+    EXPECT_EQ(s.liste().zeilen[0].name, "LST2004");
+}
+
+TEST(Steuerschritte, GliederungOeffnetUndSchliesst) {
+    Steuerschritte s;
+    const auto sichtbar = [&](int z) { return s.gliederung().sichtbar(z, s.liste()); };
+    for (int k : kKopfzeilen) EXPECT_EQ(s.gliederung().markierung(k), "+");
+    EXPECT_FALSE(sichtbar(7));
+    EXPECT_TRUE(sichtbar(18));
+
+    EXPECT_TRUE(s.gliederung().klicken(0));
+    EXPECT_EQ(s.gliederung().markierung(0), "-");
+    EXPECT_TRUE(sichtbar(7));
+    EXPECT_FALSE(sichtbar(19));
+    // Another heading opens its section and closes the first.
+    s.gliederung().klicken(38);
+    EXPECT_FALSE(sichtbar(7));
+    EXPECT_TRUE(sichtbar(41));
+    EXPECT_EQ(s.gliederung().markierung(0), "+");
+    EXPECT_FALSE(s.gliederung().klicken(41));
+    s.gliederung().klicken(38);
+    EXPECT_FALSE(sichtbar(41));
+    EXPECT_EQ(s.gliederung().markierung(38), "+");
+
+    // The check box opens the provision allowance section with the block that applies.
+    s.rvPflichtSetzen(false);
+    EXPECT_EQ(s.gliederung().offen(), 58);
+    EXPECT_TRUE(sichtbar(60));
+    EXPECT_FALSE(sichtbar(79));
+    s.rvPflichtSetzen(true);
+    EXPECT_EQ(s.gliederung().offen(), 58);
+    EXPECT_FALSE(sichtbar(60));
+    EXPECT_TRUE(sichtbar(79));
+    EXPECT_FALSE(sichtbar(70));  // the empty lines between the blocks
+    EXPECT_FALSE(sichtbar(112));
+}
+
+TEST(Steuerschritte, LohnabrechnungBleibtUnberuehrt) {
+    // Two identical sessions; in one the tax steps window is used with inputs the payroll
+    // also knows (year, months with pensions, church, class).
+    const auto einrichten = [](Sitzung& s) {
+        s.betragEingeben(Seite::Gruen, 5, "3000");
+        s.betragEingeben(Seite::Gruen, 6, "800");
+        s.auswahlTreffen(Seite::Gruen, 1, 0);
+    };
+    Sitzung ohne(neuerArbeitsbereich(), auswahl(2007, 1, 1));
+    Sitzung mit(neuerArbeitsbereich(), auswahl(2007, 1, 1));
+    einrichten(ohne);
+    einrichten(mit);
+
+    Steuerschritte s;
+    s.vorbelegen(mit);
+    s.waehlen(Liste::Zeitraum, 0);
+    s.waehlen(Liste::Bezugsmonate, 2);
+    s.waehlen(Liste::Jahr, 0);
+    s.waehlen(Liste::Kisatz, 2);
+    s.waehlen(Liste::Klasse, 2);
+    s.waehlen(Liste::Erstbezugsjahr, 3);
+    s.rvPflichtSetzen(false);
+    s.feldAendern(3, 99999);
+
+    ohne.berechnungAusloesen();
+    mit.berechnungAusloesen();
+    EXPECT_TRUE(ohne.arbeitsbereich() == mit.arbeitsbereich());
+}
+
+}  // namespace
+}  // namespace brelvanostik
