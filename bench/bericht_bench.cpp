@@ -22,7 +22,7 @@ std::unique_ptr<Sitzung> fall(bool jahr) {
     s->betragEingeben(Seite::Gruen, 5, "3000");
     s->betragEingeben(Seite::Gruen, 7, "1500");
     s->betragEingeben(Seite::Blau, 5, "3600");
-    if (jahr) s->monatsknopfKlicken(12);
+    if (jahr) s->jahresgehaltZeigen();
     return s;
 }
 

@@ -131,6 +131,7 @@ std::optional<Taste> tasteLesen(std::string_view name) {
 }
 
 std::optional<Meldung> Rechner::druecken(Taste taste) {
+    memoZuletzt_ = false;
     switch (taste) {
         case Taste::Komma:
             komma();

@@ -63,6 +63,19 @@ class Rechner {
     /// carriage return.
     const std::string& verlauf() const { return z_.verlauf; }
 
+    /// The memo field beside the keys: an amount parked there as a typed entry ("1234,5"),
+    /// typed in or taken from the display. It survives closing and clearing.
+    void memoSetzen(std::string text) {
+        memo_ = std::move(text);
+        memoZuletzt_ = true;
+    }
+    const std::string& memo() const { return memo_; }
+    /// What a click on an amount field of the calculation hands over: the memo when it was
+    /// filled after the last key press, otherwise the display.
+    const std::string& uebergabetext() const {
+        return memoZuletzt_ && !memo_.empty() ? memo_ : z_.anzeige;
+    }
+
   private:
     enum class Eingabe { Keine, Ziffern, Negativ, Operator };
     enum class Operation { Keine, Geteilt, Plus, Mal, Minus, Gleich, Prozent, Vorzeichen };
@@ -97,6 +110,8 @@ class Rechner {
     void operandZaehlen();
 
     Zustand z_;
+    std::string memo_;
+    bool memoZuletzt_ = false;
 };
 
 }  // namespace brelvanostik

@@ -84,7 +84,7 @@ int druckenBefehl(const std::vector<std::string>& eingabe, std::ostream&, std::o
         return kFalscherAufruf;
     }
     Sitzung& sitzung = *gelesen;
-    if (jahresansicht) sitzung.monatsknopfKlicken(12);
+    if (jahresansicht) sitzung.jahresgehaltZeigen();
 
     const Seite seite = optionen->blau ? Seite::Blau : Seite::Gruen;
     druck::Dokument dokument;

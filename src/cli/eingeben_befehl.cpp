@@ -89,10 +89,11 @@ int eingebenBefehl(const std::vector<std::string>& argumente, std::ostream& aus,
     }
 
     std::ostringstream meldungen;  // messages of accepted actions, shown only when all succeed
-    const auto betrag = [&](int zeile) {
-        return [&, zeile](Sitzung& s, Seite seite,
-                          const std::vector<std::string>& p) -> std::optional<std::string> {
-            return ergebnis(s.betragEingeben(seite, zeile, p[0]), meldungen,
+    // `feld` is a row or one of the two pension amounts.
+    const auto betrag = [&](auto feld) {
+        return [&, feld](Sitzung& s, Seite seite,
+                         const std::vector<std::string>& p) -> std::optional<std::string> {
+            return ergebnis(s.betragEingeben(seite, feld, p[0]), meldungen,
                             "'" + p[0] + "' is " + kZuHoch);
         };
     };
@@ -148,11 +149,11 @@ int eingebenBefehl(const std::vector<std::string>& argumente, std::ostream& aus,
                              meldungen, "pension start code '" + p[0] + "' does not exist");
          }}},
         {"monatsbezug", {1, [&](Sitzung& s, Seite seite, const std::vector<std::string>& p) {
-             return feldtextZulaessig(p[0]) ? betrag(kMonatsbezugFeld)(s, seite, p)
+             return feldtextZulaessig(p[0]) ? betrag(Versorgungsfeld::ErsterMonatsbezug)(s, seite, p)
                                             : std::optional<std::string>("'" + p[0] + "' is not an amount");
          }}},
         {"sonderzahlung", {1, [&](Sitzung& s, Seite seite, const std::vector<std::string>& p) {
-             return feldtextZulaessig(p[0]) ? betrag(kSonderzahlungFeld)(s, seite, p)
+             return feldtextZulaessig(p[0]) ? betrag(Versorgungsfeld::Sonderzahlung)(s, seite, p)
                                             : std::optional<std::string>("'" + p[0] + "' is not an amount");
          }}},
         {"modus", {0, [&](Sitzung& s, Seite, const std::vector<std::string>&) -> std::optional<std::string> {

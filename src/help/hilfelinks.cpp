@@ -70,10 +70,16 @@ const std::string& Hilfelinks::merken(std::string adresse) {
     return aktuell_;
 }
 
-const std::string& Hilfelinks::thema(int index) {
-    const std::optional<Hilfethema> t = hilfethema(index);
-    if (!t) return aktuell_;  // the page opened last opens again
-    return merken(basis_ + std::string(kProgrammpfad) + std::string(t->seite));
+void Hilfelinks::zeileMerken(int zeile) {
+    if (hilfethema(zeile)) themenzeile_ = zeile;
+}
+
+Hilfethema Hilfelinks::thema() const {
+    return *hilfethema(themenzeile_);
+}
+
+const std::string& Hilfelinks::themaOeffnen() {
+    return merken(basis_ + std::string(kProgrammpfad) + std::string(thema().seite));
 }
 
 const std::string& Hilfelinks::startseite() {

@@ -23,8 +23,10 @@ inline constexpr std::string_view kStandardHilfeadresse = "https://www.example.o
 /// otherwise (empty, another scheme, blanks inside) the default. A trailing "/" is dropped.
 std::string hilfeadresseWaehlen(std::string_view eingestellt);
 
-/// The addresses of the help links, all built on one base address. The current address is
-/// the one last opened: a topic link for a row without a topic opens it again.
+/// The addresses of the help links, all built on one base address, and the topic of the
+/// topic link: the row the user worked on last (a row label or an amount field of either
+/// side) that has a help page. The link's caption and the page it opens are always that
+/// topic's.
 class Hilfelinks {
   public:
     explicit Hilfelinks(std::string basis = std::string(kStandardHilfeadresse));
@@ -33,9 +35,13 @@ class Hilfelinks {
     /// The address opened last (empty before the first link).
     const std::string& aktuelleAdresse() const { return aktuell_; }
 
-    /// The topic link for a recorded row index: the row's page, or for an index without a
-    /// topic the address opened last. Becomes the current address.
-    const std::string& thema(int index);
+    /// The user worked on row `zeile` (0-29 of either side): a row with a page becomes the
+    /// topic; a row without one (29, the hourly pay) keeps the topic it has.
+    void zeileMerken(int zeile);
+    /// The topic the link names and opens (row 0's at first).
+    Hilfethema thema() const;
+    /// Opens the topic: its page becomes the current address.
+    const std::string& themaOeffnen();
     /// The maker's home page (the base address itself).
     const std::string& startseite();
     /// The page on new versions at the root of the site.
@@ -48,6 +54,7 @@ class Hilfelinks {
 
     std::string basis_;
     std::string aktuell_;
+    int themenzeile_ = 0;
 };
 
 }  // namespace brelvanostik

@@ -652,36 +652,40 @@ bool infotextGesperrt(int zeile, int versicherungsstatus) {
     return zeile >= 20 && zeile <= 24 && (versicherungsstatus == 1 || versicherungsstatus == 2);
 }
 
-std::string_view befehlstipp(int knopf) {
-    switch (knopf) {
-        case 0:
+std::string browserFehlerText(std::string_view adresse) {
+    return "Der Browser konnte nicht gestartet werden; die Seite " + std::string(adresse) +
+           " wurde nicht geöffnet.";
+}
+
+std::string_view befehlstipp(Befehl befehl) {
+    switch (befehl) {
+        case Befehl::GruenDrucken:
             return "Sendet die grüne Gehaltsberechnung direkt zum Standarddrucker.";
-        case 30:
+        case Befehl::BlauDrucken:
             return "Sendet die blaue Gehaltsberechnung direkt zum Standarddrucker.";
-        case 8:
+        case Befehl::BeideDrucken:
             return "Sendet die grüne und die blaue Gehaltsberechnung gemeinsam direkt zum "
                    "Standarddrucker.";
-        case 6:
+        case Befehl::InterneWerteGruen:
             return "Zeigt einige interne Berechnungswerte für die grüne Berechnung an.";
-        case 5:
+        case Befehl::InterneWerteBlau:
             return "Zeigt einige interne Berechnungswerte für die blaue Berechnung an.";
-        case 9:
-        case 10:
+        case Befehl::VersorgungGruen:
+        case Befehl::VersorgungBlau:
             return "Notwendige Zusatzangaben bei Versorgungsbezügen zur Berechnung des "
                    "Versorgungsfreibetrags";
-        case 2:
+        case Befehl::Taschenrechner:
             return " ";
-        case 3:
+        case Befehl::Steuerschritte:
             return "Verlinkt ins Internet zu den dortigen Hilfetexten.";
-        case 4:
+        case Befehl::Programminfo:
             return "Zeigt die Programminformationen an";
-        case 1:
+        case Befehl::Standardgroesse:
             return "Verkleinert das Bild auf die Standardgröße.";
-        case 31:
+        case Befehl::Bildschirmgroesse:
             return "Vergrößert das Programmfenster auf Bildschirmgröße.";
-        default:
-            return {};
     }
+    return {};
 }
 
 }  // namespace brelvanostik

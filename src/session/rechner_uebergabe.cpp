@@ -82,4 +82,19 @@ Uebergabe rechnerUebergabe(std::string_view anzeige, int zeile) {
             std::nullopt};
 }
 
+Uebergabe memoEintrag(std::string_view text) {
+    const std::string eintrag = text.empty() ? std::string("0") : std::string(text);
+    const std::optional<std::int64_t> wert = hundertstel(eintrag);
+    if (!wert || !feldtextZulaessig(eintrag)) {
+        return {std::nullopt, Meldung{"Memofeld", "Das Memofeld nimmt nur einen Betrag auf.",
+                                      Meldung::Symbol::Ausrufezeichen}};
+    }
+    if (*wert > kMaxBetragHundertstel) {
+        return {std::nullopt,
+                Meldung{"Memofeld", "Das Memofeld nimmt höchstens 290.000,00 Euro auf.",
+                        Meldung::Symbol::Ausrufezeichen}};
+    }
+    return {eintrag, std::nullopt};
+}
+
 }  // namespace brelvanostik

@@ -25,4 +25,8 @@ struct Uebergabe {
 /// in any other row, an amount above the largest a field takes.
 Uebergabe rechnerUebergabe(std::string_view anzeige, int zeile);
 
+/// An entry typed into the calculator's memo field: the text it keeps (an empty field keeps
+/// "0"), or why it is refused (more than an amount field takes).
+Uebergabe memoEintrag(std::string_view text);
+
 }  // namespace brelvanostik

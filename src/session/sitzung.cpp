@@ -51,7 +51,7 @@ Sitzung::Sitzung(Arbeitsbereich bereich, const Einstellungen& einstellungen)
     gruen_ = std::clamp(fall, 1, kFaelle) - 1;
     monat_ =
         einstellungen.Monat >= 1 && einstellungen.Monat <= kMonate ? einstellungen.Monat - 1 : 0;
-    monatsknopf_ = monat_;
+    letzterMonat_ = monat_;
     namenTrimmen();
     startmeldungen_ = berechnungAusloesen().meldungen;
 }
@@ -60,7 +60,7 @@ Einstellungen Sitzung::einstellungen() const {
     Einstellungen e = einstellungen_;
     e.Jahr = jahr_;
     e.Fall = gruen_ + 1;
-    e.Monat = letzterMonatsknopf_ + 1;
+    e.Monat = letzterMonat_ + 1;
     // The rest of the settings record holds what the header buffer last held: record 40.
     e.Rest = kopfpufferRest(bereich_);
     return e;
@@ -100,15 +100,33 @@ Rueckmeldung Sitzung::berechnungAusloesen() {
     return r;
 }
 
+namespace {
+Meldung ungueltigeEingabe() {
+    return Meldung{"Ungültige Eingabe",
+                   "In ein Betragsfeld gehören nur Ziffern und höchstens ein Komma "
+                   "(höchstens 10 Zeichen).",
+                   Meldung::Symbol::Ausrufezeichen};
+}
+}  // namespace
+
+Rueckmeldung Sitzung::betragEingeben(Seite s, Versorgungsfeld feld, std::string_view text) {
+    if (jahresmodus_) return jahresmodusAblehnen();
+    if (!feldtextZulaessig(text)) return abgelehnt(ungueltigeEingabe());
+    const std::int64_t wert = hundertstel(text).value_or(0);
+    if (wert > kMaxBetragHundertstel) return abgelehnt(hoechstbetragMeldung());
+    // The pension base values belong to the case header; a green entry reaches the twin.
+    for (const int c : empfaenger(s)) {
+        Money& ziel = feld == Versorgungsfeld::ErsterMonatsbezug ? kopf(c).ErsterVollerMonatsbezug
+                                                                 : kopf(c).VersorgungsSonderzahlung;
+        ziel = Money::whole(static_cast<std::int32_t>(wert));
+    }
+    return berechnungAusloesen();
+}
+
 Rueckmeldung Sitzung::betragEingeben(Seite s, int zeile, std::string_view text) {
     if (jahresmodus_) return jahresmodusAblehnen();
     if (zeile < 0 || zeile >= kZeilen - 1) return abgelehnt();
-    if (!feldtextZulaessig(text)) {
-        return abgelehnt(Meldung{"Ungültige Eingabe",
-                                 "In ein Betragsfeld gehören nur Ziffern und höchstens ein Komma "
-                                 "(höchstens 10 Zeichen).",
-                                 Meldung::Symbol::Ausrufezeichen});
-    }
+    if (!feldtextZulaessig(text)) return abgelehnt(ungueltigeEingabe());
     std::int64_t wert = hundertstel(text).value_or(0);
     Rueckmeldung r;
     const int berechnung = this->berechnung(s);
@@ -124,9 +142,7 @@ Rueckmeldung Sitzung::betragEingeben(Seite s, int zeile, std::string_view text) 
         wert = regel.ersatz;
         r.feldtext = std::to_string(regel.ersatz / 100);
     }
-    const bool versorgung = zeile == kMonatsbezugFeld || zeile == kSonderzahlungFeld;
-    if ((regel.betragsgrenze || versorgung) &&
-        (wert > kMaxBetragHundertstel || wert < -kMaxBetragHundertstel)) {
+    if (regel.betragsgrenze && (wert > kMaxBetragHundertstel || wert < -kMaxBetragHundertstel)) {
         return abgelehnt(hoechstbetragMeldung());
     }
     const auto gespeichert = static_cast<std::int32_t>(wert);
@@ -136,13 +152,9 @@ Rueckmeldung Sitzung::betragEingeben(Seite s, int zeile, std::string_view text) 
             for (int m = monat_; m < kMonate; ++m) satz(c, m).Betrag[zeile] = gespeichert;
         } else if (regel.geltung == Geltung::NurMonat) {
             satz(c, monat_).Betrag[zeile] = gespeichert;
-        } else if (zeile == kMonatsbezugFeld) {
-            kopf(c).ErsterVollerMonatsbezug = Money::whole(gespeichert);
-        } else if (zeile == kSonderzahlungFeld) {
-            kopf(c).VersorgungsSonderzahlung = Money::whole(gespeichert);
         }
-        // Row 10 is the calculator's memo field and result rows store nothing.
-        if (!regel.gespiegelt && !versorgung) break;
+        // Result rows store nothing.
+        if (!regel.gespiegelt) break;
     }
     auto neu = berechnungAusloesen();
     r.meldungen.insert(r.meldungen.end(), neu.meldungen.begin(), neu.meldungen.end());
@@ -314,16 +326,48 @@ void Sitzung::namenTrimmen() {
         kopf(c).Fallname = ohneEndblanks(kopf(c).Fallname);
 }
 
-void Sitzung::monatsknopfKlicken(int knopf) {
-    if (knopf < 0 || knopf >= 15) return;
-    monatsknopf_ = knopf;
-    jahresmodus_ = knopf >= kMonate;
-    if (knopf < kMonate) {
-        letzterMonatsknopf_ = knopf;
-        monat_ = knopf;
-    } else if (knopf == 13 || knopf == 14) {
-        alleMonateSeite_ = knopf == 13 ? Seite::Gruen : Seite::Blau;
+void Sitzung::monatWaehlen(int monat) {
+    if (monat < 0 || monat >= kMonate) return;
+    ansicht_ = Ansicht::Monat;
+    jahresmodus_ = false;
+    letzterMonat_ = monat;
+    monat_ = monat;
+}
+
+void Sitzung::jahresgehaltZeigen() {
+    ansicht_ = Ansicht::Jahresgehalt;
+    jahresmodus_ = true;
+}
+
+void Sitzung::alleMonateZeigen(Seite seite) {
+    ansicht_ = seite == Seite::Gruen ? Ansicht::AlleMonateGruen : Ansicht::AlleMonateBlau;
+    jahresmodus_ = true;
+}
+
+std::optional<Seite> Sitzung::alleMonateSeite() const {
+    if (ansicht_ == Ansicht::AlleMonateGruen) return Seite::Gruen;
+    if (ansicht_ == Ansicht::AlleMonateBlau) return Seite::Blau;
+    return std::nullopt;
+}
+
+std::optional<Seite> seiteDesBefehls(Befehl befehl) {
+    switch (befehl) {
+        case Befehl::GruenDrucken:
+        case Befehl::InterneWerteGruen:
+        case Befehl::VersorgungGruen:
+            return Seite::Gruen;
+        case Befehl::BlauDrucken:
+        case Befehl::InterneWerteBlau:
+        case Befehl::VersorgungBlau:
+            return Seite::Blau;
+        default:
+            return std::nullopt;
     }
+}
+
+bool befehlSichtbar(Befehl befehl, std::optional<Seite> alleMonateTabelle) {
+    const std::optional<Seite> seite = seiteDesBefehls(befehl);
+    return !seite || !alleMonateTabelle || *seite == *alleMonateTabelle;
 }
 
 void Sitzung::jahresknopfKlicken(int knopf) {
@@ -340,10 +384,19 @@ Rueckmeldung Sitzung::fallWaehlen(int gruenIndex) {
     return berechnungAusloesen();
 }
 
+std::string Sitzung::infotext(Seite s, int zeile) const {
+    const int c = berechnung(s);
+    if (infotextGesperrt(zeile, satz(c, monat_).Auswahl[zeile::SvStatus])) return {};
+    const Fallkopf& k = kopf(c);
+    return infotextAlsText(zeile, jahr_,
+                           Versorgungsangaben{k.ErsterVollerMonatsbezug.toInt64(),
+                                              k.VersorgungsSonderzahlung.toInt64()});
+}
+
 std::string Sitzung::periodentext() const {
-    if (monatsknopf_ >= kMonate) return "Jahresgehalt " + std::to_string(jahr_);
-    return "Monatsgehalt " + std::string(monatsknopfTexte()[monatsknopf_]) + " " +
-           std::to_string(jahr_);
+    if (ansicht_ != Ansicht::Monat) return "Jahresgehalt " + std::to_string(jahr_);
+    return "Monatsgehalt " + std::string(monatsknopfTexte()[static_cast<std::size_t>(monat_)]) +
+           " " + std::to_string(jahr_);
 }
 
 const std::array<std::string_view, 15>& Sitzung::monatsknopfTexte() {

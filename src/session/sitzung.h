@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "basis/meldung.h"
+#include "help/infotexte.h"
 #include "payroll/monatsberechnung.h"
 #include "session/anzeige.h"
 #include "workspace/arbeitsbereich.h"
@@ -17,10 +18,19 @@ namespace brelvanostik {
 /// Which side an action concerns: the green calculation or its blue twin.
 enum class Seite { Gruen, Blau };
 
-/// The choice panel's two pension amounts take the field numbers of rows 11 and 12, whose
-/// own amounts are results and take no input.
-inline constexpr int kMonatsbezugFeld = 11;
-inline constexpr int kSonderzahlungFeld = 12;
+/// What the month buttons have put on screen: one month, the year's totals in the amount
+/// fields ("Jahresgehalt"), or the table of all twelve months of one side ("Alle Monate").
+enum class Ansicht { Monat, Jahresgehalt, AlleMonateGruen, AlleMonateBlau };
+
+/// The two pension amounts of the case header, which the pension panel shows for either
+/// side: the first full monthly pension and the special pension payment.
+enum class Versorgungsfeld { ErsterMonatsbezug, Sonderzahlung };
+
+/// The side a command button belongs to (printing, internal values and pension data of a
+/// side); the others serve both sides.
+std::optional<Seite> seiteDesBefehls(Befehl befehl);
+/// While the all-months table of a side is shown, the other side's commands are hidden.
+bool befehlSichtbar(Befehl befehl, std::optional<Seite> alleMonateTabelle);
 
 /// The texts of the annual-mode refusal.
 inline constexpr std::string_view kJahresmodusTitel = "Jahresgehalt ändern";
@@ -54,8 +64,10 @@ class Sitzung {
     int fallIndex() const { return gruen_; }           ///< green calculation index 0..4
     int monat() const { return monat_; }               ///< displayed month 0..11
     bool jahresmodus() const { return jahresmodus_; }  ///< "Jahresgehalt" or all-months shown
-    int monatsknopf() const { return monatsknopf_; }   ///< selected month button 0..14
-    int letzterMonatsknopf() const { return letzterMonatsknopf_; }
+    Ansicht ansicht() const { return ansicht_; }
+    /// The month last chosen since the start (the displayed month, also under the year's
+    /// totals); the settings record keeps it.
+    int letzterMonat() const { return letzterMonat_; }
     int jahresknopf() const { return jahr_ - kErstesJahr; }
     /// Calculation index of a side of the displayed case.
     int berechnung(Seite s) const { return s == Seite::Gruen ? gruen_ : zwilling(gruen_); }
@@ -69,9 +81,10 @@ class Sitzung {
 
     // --- Edits (each ends in the recalculation of both sides) ------------------------
     /// An amount field of a side was left or confirmed with `text` as typed (digits and one
-    /// decimal comma). Row 10 is the calculator's memo field, rows 11 and 12 the two pension
-    /// amounts; result rows store nothing.
+    /// decimal comma). Result rows store nothing.
     Rueckmeldung betragEingeben(Seite s, int zeile, std::string_view text);
+    /// A pension amount of the pension panel, opened for side `s`.
+    Rueckmeldung betragEingeben(Seite s, Versorgungsfeld feld, std::string_view text);
     /// An entry of a row's choice list was picked (rows 0-4, 17, 19-25, 28; 27 = pension start).
     Rueckmeldung auswahlTreffen(Seite s, int zeile, int code);
     /// Would a click on the row's label open its choice list? (Not in annual mode, not for
@@ -92,9 +105,11 @@ class Sitzung {
     Rueckmeldung kommentarSetzen(Seite s, std::string_view text);
 
     // --- Navigation --------------------------------------------------------------------
-    /// Month buttons: 0-11 a month, 12 "Jahresgehalt", 13/14 "Alle Monate" green/blue.
-    /// Shows stored results; nothing is recalculated.
-    void monatsknopfKlicken(int knopf);
+    /// The month buttons: a month (0-11), the year's totals, the all-months table of a
+    /// side. Each shows stored results; nothing is recalculated.
+    void monatWaehlen(int monat);
+    void jahresgehaltZeigen();
+    void alleMonateZeigen(Seite seite);
     /// Year buttons 0-3 (2004-2007); nothing is recalculated.
     void jahresknopfKlicken(int knopf);
     /// Picks a case (green index 0-4) and recalculates it.
@@ -103,10 +118,15 @@ class Sitzung {
     // --- What the window shows --------------------------------------------------------
     Seitenanzeige anzeige(Seite s) const;
     GelbeSpalte gelbeSpalte() const;
+    /// The long text of row `zeile` of a side, lines joined, with the figures of the year
+    /// and, for the pension inputs (row 27), the side's pension amounts as they are now.
+    /// Empty for a row without a text and for the insurance rows while the displayed
+    /// month's status excludes insurance.
+    std::string infotext(Seite s, int zeile) const;
     /// Caption of rows 10 and 40: "Monatsgehalt MRZ. 2007" or "Jahresgehalt 2007".
     std::string periodentext() const;
-    /// Side shown by the all-months table (buttons 13 and 14).
-    Seite alleMonateSeite() const { return alleMonateSeite_; }
+    /// Side shown by the all-months table, while it is the view.
+    std::optional<Seite> alleMonateSeite() const;
 
     /// Recalculates both sides of the displayed case from the displayed month.
     Rueckmeldung berechnungAusloesen();
@@ -142,9 +162,8 @@ class Sitzung {
     int gruen_ = 0;
     int monat_ = 0;
     bool jahresmodus_ = false;
-    int monatsknopf_ = 0;
-    int letzterMonatsknopf_ = 0;
-    Seite alleMonateSeite_ = Seite::Gruen;
+    Ansicht ansicht_ = Ansicht::Monat;
+    int letzterMonat_ = 0;
     std::vector<Meldung> startmeldungen_;
 };
 

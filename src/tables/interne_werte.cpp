@@ -21,6 +21,18 @@ constexpr std::array<std::string_view, InterneWerte::kOben> kBeschriftungen = {
     "Weiterhin übrig für die RV",
 };
 
+// Captions of the deductions in the lower block, in the order of `laufend` and `einmalig`.
+constexpr std::array<std::string_view, InterneWerte::kAbzuege> kAbzugsbeschriftungen = {
+    "Lohnsteuer",
+    "Solidaritätszuschlag",
+    "Kirchensteuer",
+    "Krankenversicherung",
+    "Pflegeversicherung",
+    "Rentenversicherung",
+    "Arbeitslosenversicherung",
+    "SV-Zusatzbeitrag",
+};
+
 // Kennwert rows of column 3; -1 where the value is formed here.
 constexpr std::array<int, InterneWerte::kOben> kKennwerte = {0,  29, 1,  2,  -1, 26,
                                                              19, 20, 21, 22, 23, 24};
@@ -56,6 +68,46 @@ InterneWerte interneWerte(const Monatssatz& s) {
     w.nettoEinmalig =
         static_cast<std::int64_t>(s.tagesanteil(7)) + s.tagesanteil(8) + w.summeEinmalig;
     return w;
+}
+
+std::vector<std::vector<InterneWerteZelle>> interneWerteRaster(const InterneWerte& w) {
+    // Columns: amount of the month or "laufend", "einmalig", caption, intermediate value.
+    constexpr std::size_t kSpalten = 4;
+    constexpr int kKopfzeile = 13;
+    constexpr int kSummenzeile = 24;
+    std::vector<std::vector<InterneWerteZelle>> raster(kSummenzeile + 2,
+                                                       std::vector<InterneWerteZelle>(kSpalten));
+    const auto text = [](std::string_view t, bool fett = false) {
+        return InterneWerteZelle{std::string(t), std::nullopt, fett};
+    };
+    const auto wert = [](std::int64_t betrag, bool fett = false) {
+        return InterneWerteZelle{{}, betrag, fett};
+    };
+    for (int z = 0; z < InterneWerte::kOben; ++z) {
+        const auto zz = static_cast<std::size_t>(z);
+        auto& zeile = raster[zz];
+        if (w.monatsbetraege[zz]) zeile[0] = wert(*w.monatsbetraege[zz]);
+        zeile[2] = text(InterneWerte::beschriftung(z));
+        zeile[3] = wert(w.zwischenwerte[zz]);
+    }
+    raster[kKopfzeile][0] = text("laufend", true);
+    raster[kKopfzeile][1] = text("einmalig", true);
+    for (std::size_t i = 0; i < InterneWerte::kAbzuege; ++i) {
+        auto& zeile =
+            raster[static_cast<std::size_t>(InterneWerte::abzugszeile(static_cast<int>(i)))];
+        zeile[0] = wert(w.laufend[i]);
+        zeile[1] = wert(w.einmalig[i]);
+        zeile[2] = text(kAbzugsbeschriftungen[i]);
+    }
+    auto& summe = raster[kSummenzeile];
+    summe[0] = wert(w.summeLaufend, true);
+    summe[1] = wert(w.summeEinmalig, true);
+    summe[2] = text("Summe der gesetzlichen Abzüge");
+    auto& netto = raster[kSummenzeile + 1];
+    netto[0] = wert(w.nettoLaufend);
+    netto[1] = wert(w.nettoEinmalig);
+    netto[2] = text("Netto ohne Gehaltsumwandlung");
+    return raster;
 }
 
 InterneWerte interneWerte(const Sitzung& sitzung, Seite seite) {

@@ -3,7 +3,9 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "workspace/arbeitsbereich.h"
 
@@ -35,6 +37,20 @@ struct InterneWerte {
 };
 
 InterneWerte interneWerte(const Monatssatz& satz);
+
+/// One cell of the internal values grid: a caption or heading, or a value of the
+/// calculation (hundredths), which the window shows on the side's colour.
+struct InterneWerteZelle {
+    std::string text;
+    std::optional<std::int64_t> betrag;
+    bool fett = false;
+};
+
+/// The grid as the window shows it, row by row, every row equally long: the upper block
+/// (the month's amounts, captions, intermediate values), then the deductions from the
+/// current pay ("laufend") and from one-time payments ("einmalig"), each with its caption,
+/// their sums and the net pay of each part.
+std::vector<std::vector<InterneWerteZelle>> interneWerteRaster(const InterneWerte& werte);
 
 /// The values of the displayed month of one side of the session's case.
 InterneWerte interneWerte(const Sitzung& sitzung, Seite seite);

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "help/hilfelinks.h"
+#include "help/infotexte.h"
 #include "ui/hilfelinks.h"
 
 namespace brelvanostik {
@@ -50,6 +51,17 @@ Abschiedsfenster::Abschiedsfenster(Hilfelinks& links, Adressoeffner& oeffner, QW
     start->setObjectName(QStringLiteral("startseite"));
     start->setMinimumHeight(start->sizeHint().height() + 6);
     spalte->addWidget(start);
+    spalte->addSpacing(8);
+    spalte->addWidget(zeile(QStringLiteral("Hier einige Pluspunkte:"), this));
+    for (const std::string_view punkt : kPluspunkte) {
+        spalte->addWidget(
+            zeile(QStringLiteral("   \u2022 ") +
+                      QString::fromUtf8(punkt.data(), static_cast<qsizetype>(punkt.size())),
+                  this));
+    }
+    spalte->addWidget(zeile(QString::fromUtf8(kPluspunkteSchluss.data(),
+                                              static_cast<qsizetype>(kPluspunkteSchluss.size())),
+                            this));
     spalte->addSpacing(8);
     auto* schliessen = new QPushButton(QStringLiteral("Schließen"), this);
     schliessen->setObjectName(QStringLiteral("schliessen"));

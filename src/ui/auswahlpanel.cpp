@@ -42,24 +42,28 @@ Auswahlpanel::Auswahlpanel(QWidget* eltern) : QFrame(eltern) {
     raster->setContentsMargins(0, 0, 0, 0);
     ersterText_ = new QLabel(versorgung_);
     sonderText_ = new QLabel(versorgung_);
-    ersterFeld_ = new Betragsfeld(kMonatsbezugFeld, versorgung_);
-    sonderFeld_ = new Betragsfeld(kSonderzahlungFeld, versorgung_);
-    for (Betragsfeld* feld : {ersterFeld_, sonderFeld_}) {
+    ersterFeld_ = new Betragsfeld(Betragsfeld::kOhneZeile, versorgung_);
+    ersterFeld_->setObjectName(QStringLiteral("versorgung_monatsbezug"));
+    sonderFeld_ = new Betragsfeld(Betragsfeld::kOhneZeile, versorgung_);
+    sonderFeld_->setObjectName(QStringLiteral("versorgung_sonderzahlung"));
+    for (const auto& [feld, art] : {std::pair{ersterFeld_, Versorgungsfeld::ErsterMonatsbezug},
+                                    std::pair{sonderFeld_, Versorgungsfeld::Sonderzahlung}}) {
         feld->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
-        connect(feld, &Betragsfeld::auswerten, this, [this](int feldIndex, const QString& text) {
-            emit versorgungsbetragAuswerten(seite_, feldIndex, text);
+        connect(feld, &Betragsfeld::auswerten, this, [this, art](int, const QString& text) {
+            emit versorgungsbetragAuswerten(seite_, art, text);
         });
         connect(feld, &Betragsfeld::geklickt, this,
-                [this](int feldIndex) { emit versorgungsbetragGeklickt(seite_, feldIndex); });
+                [this, art](int) { emit versorgungsbetragGeklickt(seite_, art); });
     }
     auto* schliessen = new QPushButton(QStringLiteral("Schließen"), versorgung_);
     schliessen->setObjectName(QStringLiteral("versorgungSchliessen"));
     connect(schliessen, &QPushButton::clicked, this, &Auswahlpanel::freiGeklickt);
-    raster->addWidget(ersterText_, 0, 0);
-    raster->addWidget(ersterFeld_, 0, 1);
-    raster->addWidget(sonderText_, 1, 0);
-    raster->addWidget(sonderFeld_, 1, 1);
-    raster->addWidget(schliessen, 2, 1);
+    // Each caption above its field, so the panel fits the side's column of captions.
+    raster->addWidget(ersterText_, 0, 0, 1, 2);
+    raster->addWidget(ersterFeld_, 1, 0, 1, 2);
+    raster->addWidget(sonderText_, 2, 0, 1, 2);
+    raster->addWidget(sonderFeld_, 3, 0, 1, 2);
+    raster->addWidget(schliessen, 4, 1);
     spalte->addWidget(versorgung_);
     hide();
 }
@@ -69,7 +73,7 @@ bool Auswahlpanel::fuerVersorgung() const {
 }
 
 void Auswahlpanel::oeffnen(Seite seite, int zeile, const std::vector<std::string>& eintraege,
-                           int aktuell, const QRect& neben) {
+                           int aktuell, const QRect& neben, const QRect& grenze) {
     seite_ = seite;
     zeile_ = zeile;
     farben::setzen(this, QPalette::Window,
@@ -80,7 +84,8 @@ void Auswahlpanel::oeffnen(Seite seite, int zeile, const std::vector<std::string
     aktuellSetzen(aktuell);
     versorgung_->setVisible(fuerVersorgung());
     neben_ = neben;
-    platzieren(neben);
+    grenze_ = grenze;
+    platzieren();
     show();
     raise();
     liste_->setFocus(Qt::OtherFocusReason);
@@ -104,11 +109,12 @@ void Auswahlpanel::versorgungZeigen(int beginn, std::int64_t ersterBezug,
     ersterFeld_->betragZeigen(ersterBezug);
     sonderFeld_->betragZeigen(sonderzahlung);
     if (beginn != aktuell_) aktuellSetzen(beginn);
-    if (isVisible()) platzieren(neben_);  // the captions may have grown
+    if (isVisible()) platzieren();  // the captions may have grown
 }
 
-void Auswahlpanel::platzieren(const QRect& neben) {
-    const QWidget* flaeche = parentWidget();
+void Auswahlpanel::platzieren() {
+    const QRect& neben = neben_;
+    const QRect flaeche = grenze_.isValid() ? grenze_ : parentWidget()->rect();
     const int zeilenhoehe =
         liste_->sizeHintForRow(0) > 0 ? liste_->sizeHintForRow(0) : fontMetrics().height() + 2;
     const int listenhoehe =
@@ -119,12 +125,15 @@ void Auswahlpanel::platzieren(const QRect& neben) {
     if (versorgung_->isVisibleTo(this))
         breite = std::max(breite, versorgung_->sizeHint().width() + 12);
     int hoehe = sizeHint().height();
-    breite = std::min(breite, flaeche->width());
-    hoehe = std::min(hoehe, flaeche->height());
-    int x = neben.right() + 2;
+    breite = std::min(breite, flaeche.width());
+    hoehe = std::min(hoehe, flaeche.height());
+    // Beside the row, or for the pension inputs on the side's captions from the top.
+    int x = fuerVersorgung() ? neben.left() : neben.right() + 2;
     int y = neben.top();
-    if (x + breite > flaeche->width()) x = std::max(0, neben.left() - breite - 2);
-    if (y + hoehe > flaeche->height()) y = std::max(0, flaeche->height() - hoehe);
+    if (x + breite > flaeche.right() + 1) x = flaeche.right() + 1 - breite;
+    x = std::max(x, flaeche.left());
+    if (y + hoehe > flaeche.bottom() + 1) y = flaeche.bottom() + 1 - hoehe;
+    y = std::max(y, flaeche.top());
     setGeometry(x, y, breite, hoehe);
 }
 

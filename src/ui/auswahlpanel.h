@@ -26,9 +26,10 @@ class Auswahlpanel : public QFrame {
     explicit Auswahlpanel(QWidget* eltern);
 
     /// Opens the panel for `zeile` of `seite` beside `neben` (the label's rectangle in the
-    /// parent's coordinates) with `eintraege`, `aktuell` being the current code.
+    /// parent's coordinates) with `eintraege`, `aktuell` being the current code. It stays
+    /// within `grenze` (the side's own half); for the pension inputs it lies on `neben`.
     void oeffnen(Seite seite, int zeile, const std::vector<std::string>& eintraege, int aktuell,
-                 const QRect& neben);
+                 const QRect& neben, const QRect& grenze);
     /// Refreshes the pension part while the panel is open for row 27.
     void versorgungZeigen(int beginn, std::int64_t ersterBezug, std::int64_t sonderzahlung);
     /// Marks another entry as the current one.
@@ -42,21 +43,22 @@ class Auswahlpanel : public QFrame {
     void eintragGewaehlt(Seite seite, int zeile, int code);
     /// The free area of the panel (or its close button) was clicked.
     void freiGeklickt();
-    /// A pension amount was confirmed: `feld` is 11 (first full monthly payment) or 12.
-    void versorgungsbetragAuswerten(Seite seite, int feld, const QString& text);
-    void versorgungsbetragGeklickt(Seite seite, int feld);
+    /// A pension amount was confirmed.
+    void versorgungsbetragAuswerten(Seite seite, Versorgungsfeld feld, const QString& text);
+    void versorgungsbetragGeklickt(Seite seite, Versorgungsfeld feld);
 
   protected:
     void mousePressEvent(QMouseEvent* ereignis) override;
     void keyPressEvent(QKeyEvent* ereignis) override;
 
   private:
-    void platzieren(const QRect& neben);
+    void platzieren();
 
     Seite seite_ = Seite::Gruen;
     int zeile_ = -1;
     int aktuell_ = -1;
     QRect neben_;
+    QRect grenze_;
     QListWidget* liste_ = nullptr;
     QWidget* versorgung_ = nullptr;
     QLabel* ersterText_ = nullptr;

@@ -34,8 +34,8 @@ QIcon eigenesSymbol(const QString& zeichen, const QColor& platte) {
     return QIcon(bild);
 }
 
-struct Befehl {
-    int nummer;
+struct Knopfart {
+    Befehl befehl;
     const char* symbol;   ///< freedesktop icon name
     const char* zeichen;  ///< the program's own picture when the theme has none
     QColor platte;
@@ -47,47 +47,52 @@ struct Befehl {
 
 Befehlsleiste::Befehlsleiste(Tippzeile* tipp, QWidget* eltern) : QWidget(eltern) {
     setObjectName(QStringLiteral("befehlsleiste"));
-    const Befehl links[] = {
-        {0, "document-print", "G", farben::kHellgruen, "Grüne Berechnung drucken", false},
-        {6, "dialog-information", "i", farben::kHellgruen, "Interne Werte der grünen Berechnung",
-         false},
-        {9, "", "", farben::kHellgruen, "Versorgungsbezüge", true},
+    const Knopfart links[] = {
+        {Befehl::GruenDrucken, "document-print", "G", farben::kHellgruen,
+         "Grüne Berechnung drucken", false},
+        {Befehl::InterneWerteGruen, "dialog-information", "i", farben::kHellgruen,
+         "Interne Werte der grünen Berechnung", false},
+        {Befehl::VersorgungGruen, "", "", farben::kHellgruen, "Versorgungsbezüge", true},
     };
-    const Befehl rechts[] = {
-        {10, "", "", farben::kHellcyan, "Versorgungsbezüge", true},
-        {5, "dialog-information", "i", farben::kHellcyan, "Interne Werte der blauen Berechnung",
+    const Knopfart rechts[] = {
+        {Befehl::VersorgungBlau, "", "", farben::kHellcyan, "Versorgungsbezüge", true},
+        {Befehl::InterneWerteBlau, "dialog-information", "i", farben::kHellcyan,
+         "Interne Werte der blauen Berechnung", false},
+        {Befehl::BlauDrucken, "document-print", "B", farben::kHellcyan, "Blaue Berechnung drucken",
          false},
-        {30, "document-print", "B", farben::kHellcyan, "Blaue Berechnung drucken", false},
-        {8, "document-print-preview", "GB", farben::kGelbeSpalte, "Beide Berechnungen drucken",
+        {Befehl::BeideDrucken, "document-print-preview", "GB", farben::kGelbeSpalte,
+         "Beide Berechnungen drucken", false},
+        {Befehl::Taschenrechner, "accessories-calculator", "=", farben::kWeiss, "Taschenrechner",
          false},
-        {2, "accessories-calculator", "=", farben::kWeiss, "Taschenrechner", false},
-        {3, "help-contents", "?", farben::kWeiss, "Lohnsteuer Schritt für Schritt", false},
-        {4, "help-about", "!", farben::kWeiss, "Programminformationen", false},
-        {1, "view-restore", "\u25ab", farben::kWeiss, "Standardgröße", false},
-        {31, "view-fullscreen", "\u25a1", farben::kWeiss, "Bildschirmgröße", false},
+        {Befehl::Steuerschritte, "help-contents", "?", farben::kWeiss,
+         "Lohnsteuer Schritt für Schritt", false},
+        {Befehl::Programminfo, "help-about", "!", farben::kWeiss, "Programminformationen", false},
+        {Befehl::Standardgroesse, "view-restore", "\u25ab", farben::kWeiss, "Standardgröße", false},
+        {Befehl::Bildschirmgroesse, "view-fullscreen", "\u25a1", farben::kWeiss, "Bildschirmgröße",
+         false},
     };
-    const std::map<int, std::function<void()>> aktionen = {
-        {0, [this] { emit druckenGeklickt(Seite::Gruen); }},
-        {30, [this] { emit druckenGeklickt(Seite::Blau); }},
-        {8, [this] { emit beideDruckenGeklickt(); }},
-        {6, [this] { emit interneWerteGeklickt(Seite::Gruen); }},
-        {5, [this] { emit interneWerteGeklickt(Seite::Blau); }},
-        {9, [this] { emit versorgungGeklickt(Seite::Gruen); }},
-        {10, [this] { emit versorgungGeklickt(Seite::Blau); }},
-        {2, [this] { emit rechnerGeklickt(); }},
-        {3, [this] { emit steuerschritteGeklickt(); }},
-        {4, [this] { emit programminfoGeklickt(); }},
-        {1, [this] { emit standardgroesseGeklickt(); }},
-        {31, [this] { emit bildschirmgroesseGeklickt(); }},
+    const std::map<Befehl, std::function<void()>> aktionen = {
+        {Befehl::GruenDrucken, [this] { emit druckenGeklickt(Seite::Gruen); }},
+        {Befehl::BlauDrucken, [this] { emit druckenGeklickt(Seite::Blau); }},
+        {Befehl::BeideDrucken, [this] { emit beideDruckenGeklickt(); }},
+        {Befehl::InterneWerteGruen, [this] { emit interneWerteGeklickt(Seite::Gruen); }},
+        {Befehl::InterneWerteBlau, [this] { emit interneWerteGeklickt(Seite::Blau); }},
+        {Befehl::VersorgungGruen, [this] { emit versorgungGeklickt(Seite::Gruen); }},
+        {Befehl::VersorgungBlau, [this] { emit versorgungGeklickt(Seite::Blau); }},
+        {Befehl::Taschenrechner, [this] { emit rechnerGeklickt(); }},
+        {Befehl::Steuerschritte, [this] { emit steuerschritteGeklickt(); }},
+        {Befehl::Programminfo, [this] { emit programminfoGeklickt(); }},
+        {Befehl::Standardgroesse, [this] { emit standardgroesseGeklickt(); }},
+        {Befehl::Bildschirmgroesse, [this] { emit bildschirmgroesseGeklickt(); }},
     };
 
     auto* zeile = new QHBoxLayout(this);
     zeile->setContentsMargins(0, 0, 0, 0);
     zeile->setSpacing(4);
-    const auto anlegen = [&](const Befehl& b) {
+    const auto anlegen = [&](const Knopfart& b) {
         const QString name = QString::fromUtf8(b.name);
         auto* knopf = new QPushButton(b.mitText ? name : QString(), this);
-        knopf->setObjectName(QStringLiteral("befehl_%1").arg(b.nummer));
+        knopf->setObjectName(QStringLiteral("befehl_%1").arg(static_cast<int>(b.befehl)));
         knopf->setAccessibleName(name);
         knopf->setFocusPolicy(Qt::ClickFocus);
         knopf->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
@@ -98,31 +103,37 @@ Befehlsleiste::Befehlsleiste(Tippzeile* tipp, QWidget* eltern) : QWidget(eltern)
             knopf->setIconSize(QSize(22, 22));
         }
         farben::setzen(knopf, QPalette::Button, b.platte);
-        const auto tippText = befehlstipp(b.nummer);
+        const auto tippText = befehlstipp(b.befehl);
         tipp->anmelden(knopf,
                        QString::fromUtf8(tippText.data(), static_cast<qsizetype>(tippText.size())));
-        const auto aktion = aktionen.at(b.nummer);
+        const auto aktion = aktionen.at(b.befehl);
         connect(knopf, &QPushButton::clicked, this, [this, aktion] {
             emit befehlBeginnt();
             aktion();
         });
-        knoepfe_[b.nummer] = knopf;
+        knoepfe_[b.befehl] = knopf;
         zeile->addWidget(knopf, b.mitText ? 12 : 3);
     };
-    for (const Befehl& b : links) anlegen(b);
+    for (const Knopfart& b : links) anlegen(b);
     zeile->addWidget(tipp, 50);
-    for (const Befehl& b : rechts) anlegen(b);
-    knoepfe_.at(1)->hide();
+    for (const Knopfart& b : rechts) anlegen(b);
+    knoepfe_.at(Befehl::Standardgroesse)->hide();
 }
 
-QPushButton* Befehlsleiste::knopf(int nummer) const {
-    const auto gefunden = knoepfe_.find(nummer);
+QPushButton* Befehlsleiste::knopf(Befehl befehl) const {
+    const auto gefunden = knoepfe_.find(befehl);
     return gefunden != knoepfe_.end() ? gefunden->second : nullptr;
 }
 
 void Befehlsleiste::groesseZeigen(bool maximiert) {
-    knoepfe_.at(1)->setVisible(maximiert);
-    knoepfe_.at(31)->setVisible(!maximiert);
+    knoepfe_.at(Befehl::Standardgroesse)->setVisible(maximiert);
+    knoepfe_.at(Befehl::Bildschirmgroesse)->setVisible(!maximiert);
+}
+
+void Befehlsleiste::alleMonateZeigen(std::optional<Seite> seite) {
+    for (const auto& [befehl, knopf] : knoepfe_) {
+        if (seiteDesBefehls(befehl)) knopf->setVisible(befehlSichtbar(befehl, seite));
+    }
 }
 
 }  // namespace brelvanostik

@@ -3,7 +3,9 @@
 #include <QWidget>
 
 #include <map>
+#include <optional>
 
+#include "help/infotexte.h"
 #include "session/sitzung.h"
 
 class QPushButton;
@@ -22,11 +24,13 @@ class Befehlsleiste : public QWidget {
   public:
     Befehlsleiste(Tippzeile* tipp, QWidget* eltern);
 
-    /// A command button by its number (0, 1, 2, 3, 4, 5, 6, 8, 9, 10, 30, 31).
-    QPushButton* knopf(int nummer) const;
+    QPushButton* knopf(Befehl befehl) const;
     /// Shows the command for the other window size: maximise for a standard-size window,
     /// standard size for a maximised one.
     void groesseZeigen(bool maximiert);
+    /// While the all-months table of `seite` is shown the other side's commands are hidden;
+    /// without a table (nullopt) every side's command shows.
+    void alleMonateZeigen(std::optional<Seite> seite);
 
   signals:
     void befehlBeginnt();
@@ -41,7 +45,7 @@ class Befehlsleiste : public QWidget {
     void bildschirmgroesseGeklickt();
 
   private:
-    std::map<int, QPushButton*> knoepfe_;
+    std::map<Befehl, QPushButton*> knoepfe_;
 };
 
 }  // namespace brelvanostik

@@ -13,7 +13,11 @@ namespace brelvanostik {
 class Betragsfeld : public QLineEdit {
     Q_OBJECT
   public:
-    /// `index` is the control index: the row, plus 30 on the blue side.
+    /// The index of a field that belongs to no row of a side (the memo field, the pension
+    /// amounts); such a field is named by its owner.
+    static constexpr int kOhneZeile = -1;
+
+    /// `index` is the control index: the row, plus 30 on the blue side, or kOhneZeile.
     Betragsfeld(int index, QWidget* eltern);
 
     int index() const { return index_; }

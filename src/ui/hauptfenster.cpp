@@ -21,6 +21,7 @@
 #include "print/bericht_tabelle.h"
 #include "session/rechner_uebergabe.h"
 #include "ui/allemonatetabelle.h"
+#include "ui/anleitung.h"
 #include "ui/auswahlpanel.h"
 #include "ui/befehlsleiste.h"
 #include "ui/betragsfeld.h"
@@ -95,6 +96,7 @@ Hauptfenster::Hauptfenster(Sitzung& sitzung, Meldungsanzeige& meldungen, QWidget
     aufbauen();
     resize(kBezugsbreite, kBezugshoehe);
     darstellen();
+    anleitungZeigen();
 }
 
 Hauptfenster::~Hauptfenster() = default;
@@ -120,7 +122,13 @@ void Hauptfenster::aufbauen() {
     navigation_ = new Navigationsleiste(tipp_, this);
     navigation_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     spalte->addWidget(navigation_, 13);
-    connect(navigation_, &Navigationsleiste::monatGeklickt, this, &Hauptfenster::monatGeklickt);
+    connect(navigation_, &Navigationsleiste::monatGeklickt, this,
+            [this](int monat) { monatGeklickt([this, monat] { sitzung_.monatWaehlen(monat); }); });
+    connect(navigation_, &Navigationsleiste::jahresgehaltGeklickt, this,
+            [this] { monatGeklickt([this] { sitzung_.jahresgehaltZeigen(); }); });
+    connect(navigation_, &Navigationsleiste::alleMonateGeklickt, this, [this](Seite seite) {
+        monatGeklickt([this, seite] { sitzung_.alleMonateZeigen(seite); });
+    });
     connect(navigation_, &Navigationsleiste::jahrGeklickt, this, &Hauptfenster::jahrGeklickt);
 
     // Both sides and the yellow column share one grid, so that their rows line up.
@@ -178,13 +186,13 @@ void Hauptfenster::aufbauen() {
     connect(auswahl_, &Auswahlpanel::eintragGewaehlt, this, &Hauptfenster::eintragGewaehlt);
     connect(auswahl_, &Auswahlpanel::freiGeklickt, this, &Hauptfenster::auswahlFreiGeklickt);
     connect(auswahl_, &Auswahlpanel::versorgungsbetragAuswerten, this,
-            [this](Seite s, int feld, const QString& text) {
+            [this](Seite s, Versorgungsfeld feld, const QString& text) {
                 const Rueckmeldung r = sitzung_.betragEingeben(s, feld, text.toStdString());
                 darstellen();
                 melden(r);
             });
     connect(auswahl_, &Auswahlpanel::versorgungsbetragGeklickt, this,
-            [this](Seite s, int feld) { betragGeklickt(s, feld, nullptr); });
+            [this](Seite s, Versorgungsfeld feld) { versorgungGeklickt(s, feld); });
     namen_ = new Namenspanel(flaeche_);
     rechnerpanel_ = new Rechnerpanel(rechner_, meldungen_, tipp_, flaeche_);
     rechnerpanel_->hide();
@@ -201,7 +209,7 @@ void Hauptfenster::aufbauen() {
     // Foot: the command buttons around the tip line.
     befehle_ = new Befehlsleiste(tipp_, this);
     befehle_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
-    versorgungBlau_ = befehle_->knopf(10);
+    versorgungBlau_ = befehle_->knopf(Befehl::VersorgungBlau);
     connect(befehle_, &Befehlsleiste::befehlBeginnt, this,
             &Hauptfenster::ueberlagerungenSchliessen);
     connect(befehle_, &Befehlsleiste::druckenGeklickt, this, &Hauptfenster::drucken);
@@ -236,7 +244,7 @@ void Hauptfenster::hilfeAufbauen(QVBoxLayout* spalte) {
     for (Seitenpanel* seite : {gruen_, blau_}) {
         for (int zeile = 0; zeile < kZeilen; ++zeile) {
             if (Betragsfeld* feld = seite->feld(zeile))
-                beiKlick(feld, [this, feld] { gemerkt_ = feld->index(); });
+                beiKlick(feld, [this, zeile] { themaMerken(zeile); });
         }
     }
     programminfo_ = new Programminfo(this);
@@ -252,11 +260,17 @@ void Hauptfenster::hilfeAufbauen(QVBoxLayout* spalte) {
     themaZeile->setContentsMargins(2, 1, 2, 1);
     auto* themaText = new QLabel(QStringLiteral("Hilfe im Internet:"), themaPanel);
     themaText->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
-    themaLink_ = new Linkfeld(QString::fromUtf8(hilfethema(gemerkt_)->titel), linkfarben::kMagenta,
-                              true, themaPanel);
+    themaLink_ = new Linkfeld({}, linkfarben::kMagenta, true, themaPanel);
     themaLink_->setObjectName(QStringLiteral("themalink"));
+    anleitungLink_ = new Linkfeld(QStringLiteral("Anleitung"), linkfarben::kRot, false, themaPanel);
+    anleitungLink_->setObjectName(QStringLiteral("anleitunglink"));
+    connect(anleitungLink_, &Linkfeld::geklickt, this, &Hauptfenster::anleitungZeigen);
+    themaZeile->addWidget(anleitungLink_, 1);
     themaZeile->addWidget(themaText, 1);
     themaZeile->addWidget(themaLink_, 3);  // the link takes three quarters of its panel
+    themaMerken(0);
+    anleitung_ = new Anleitung(flaeche_);
+    connect(anleitung_, &Anleitung::geklickt, this, &Hauptfenster::ueberlagerungenSchliessen);
     startLink_ =
         new Linkfeld(QString::fromStdString(hilfelinks_.basis()), linkfarben::kRot, false, this);
     startLink_->setObjectName(QStringLiteral("startlink"));
@@ -276,17 +290,33 @@ void Hauptfenster::adressoeffnerSetzen(Adressoeffner* oeffner) {
     oeffner_ = oeffner != nullptr ? oeffner : desktop_.get();
 }
 
+void Hauptfenster::themaMerken(int zeile) {
+    hilfelinks_.zeileMerken(zeile);
+    const std::string_view titel = hilfelinks_.thema().titel;
+    const QString text = QString::fromUtf8(titel.data(), static_cast<qsizetype>(titel.size()));
+    if (themaLink_->text() != text) themaLink_->setText(text);
+}
+
+void Hauptfenster::adresseOeffnen(const std::string& adresse) {
+    if (!oeffner_->oeffnen(QString::fromStdString(adresse)))
+        tipp_->setText(QString::fromStdString(browserFehlerText(adresse)));
+}
+
 void Hauptfenster::hilfethemaOeffnen() {
-    const std::string& adresse = hilfelinks_.thema(gemerkt_);
-    if (!adresse.empty()) oeffner_->oeffnen(QString::fromStdString(adresse));
+    adresseOeffnen(hilfelinks_.themaOeffnen());
 }
 
 void Hauptfenster::startseiteOeffnen() {
-    oeffner_->oeffnen(QString::fromStdString(hilfelinks_.startseite()));
+    adresseOeffnen(hilfelinks_.startseite());
 }
 
 void Hauptfenster::benachrichtigungOeffnen() {
-    oeffner_->oeffnen(QString::fromStdString(hilfelinks_.benachrichtigung()));
+    adresseOeffnen(hilfelinks_.benachrichtigung());
+}
+
+void Hauptfenster::anleitungZeigen() {
+    ueberlagerungenSchliessen();
+    anleitung_->zeigen(flaeche_->rect());
 }
 
 void Hauptfenster::programminfoZeigen() {
@@ -315,23 +345,26 @@ QRect Hauptfenster::infoflaeche(Seite seite, int zeile) const {
 }
 
 void Hauptfenster::zeileErklaeren(Seite seite, int zeile) {
-    const int berechnung = sitzung_.berechnung(seite);
-    const int status = sitzung_.arbeitsbereich()
-                           .monat(sitzung_.jahr() - kErstesJahr, berechnung, sitzung_.monat())
-                           .Auswahl[3];
-    if (infotextGesperrt(zeile, status)) return;
-    const Seitenanzeige a = sitzung_.anzeige(seite);
-    const std::string text =
-        infotextAlsText(zeile, sitzung_.jahr(),
-                        Versorgungsangaben{a.ersterVollerMonatsbezug, a.versorgungsSonderzahlung});
-    if (text.empty()) return;  // the area keeps what it shows, the topic stays
+    const std::string text = sitzung_.infotext(seite, zeile);
+    if (text.empty()) return;  // the area keeps what it shows
+    if (zeile == zeile::Versorgungsbeginn) {
+        // Beside the pension panel over the side's captions: the figures stay in view.
+        const QRect spalte = beschriftungsspalte(seite);
+        const int oben = auswahl_->isVisible() ? auswahl_->geometry().bottom() + 2 : spalte.top();
+        const QRect flaeche(spalte.left(), oben, spalte.width(), spalte.bottom() - oben);
+        info_->zeigen(seite, QString::fromStdString(text), flaeche, flaeche);
+        return;
+    }
     info_->zeigen(seite, QString::fromStdString(text), infoflaeche(seite, zeile),
                   seitenflaeche(seite));
-    if (const std::optional<Hilfethema> thema = hilfethema(zeile)) {
-        const QString titel =
-            QString::fromUtf8(thema->titel.data(), static_cast<qsizetype>(thema->titel.size()));
-        if (themaLink_->text() != titel) themaLink_->setText(titel);
-    }
+}
+
+QRect Hauptfenster::beschriftungsspalte(Seite seite) const {
+    const Seitenpanel* panel = seite == Seite::Gruen ? gruen_ : blau_;
+    const QRect ganz = seitenflaeche(seite);
+    const Zeilenknopf* knopf = panel->knopf(zeile::Fall);
+    const int rechts = knopf != nullptr ? knopf->geometry().right() : ganz.center().x();
+    return QRect(QPoint(ganz.left(), ganz.top()), QPoint(rechts, ganz.bottom()));
 }
 
 void Hauptfenster::darstellen() {
@@ -342,13 +375,15 @@ void Hauptfenster::darstellen() {
     gruen_->darstellen(gruen, periode, jahresmodus);
     blau_->darstellen(blau, periode, jahresmodus);
     gelb_->darstellen(sitzung_.gelbeSpalte(), jahresmodus);
-    navigation_->darstellen(sitzung_.monatsknopf(), sitzung_.jahresknopf());
+    navigation_->darstellen(sitzung_);
     farben::setzen(versorgungBlau_, QPalette::Button,
                    blau.versorgungAbweichend ? farben::kHellgelb : farben::kHellcyan);
     if (auswahl_->isVisible() && auswahl_->fuerVersorgung()) {
         const Seitenanzeige& a = auswahl_->seite() == Seite::Gruen ? gruen : blau;
         auswahl_->versorgungZeigen(a.versorgungsbeginn, a.ersterVollerMonatsbezug,
                                    a.versorgungsSonderzahlung);
+        // Its text names the side's pension figures as they are now.
+        if (info_->isVisible()) zeileErklaeren(auswahl_->seite(), zeile::Versorgungsbeginn);
     }
 }
 
@@ -365,8 +400,10 @@ void Hauptfenster::ueberlagerungenSchliessen() {
     auswahl_->hide();
     namen_->hide();
     tabelle_->hide();
+    befehle_->alleMonateZeigen(std::nullopt);
     interne_->hide();
     programminfo_->hide();
+    anleitung_->hide();
     info_->leeren();
 }
 
@@ -375,8 +412,10 @@ void Hauptfenster::alleMonateAlsCsvSpeichern(bool beide) {
 }
 
 void Hauptfenster::alleMonateZeigen() {
-    const int knopf = sitzung_.monatsknopf();
-    if (knopf == 13 || knopf == 14) tabelle_->zeigen(sitzung_, sitzung_.alleMonateSeite());
+    const std::optional<Seite> seite = sitzung_.alleMonateSeite();
+    if (!seite) return;
+    tabelle_->zeigen(sitzung_, *seite);
+    befehle_->alleMonateZeigen(seite);
 }
 
 // The print buttons of a side: the month report, or the year as a table in annual mode.
@@ -396,13 +435,8 @@ void Hauptfenster::beideDrucken() {
 }
 
 void Hauptfenster::interneWerteZeigen(Seite seite) {
-    // Laid over the side's half, from the top of its bar panel down.
-    const Seitenpanel* panel = seite == Seite::Gruen ? gruen_ : blau_;
-    const QRect links = panel->knopf(0)->geometry();
-    const int breite = flaeche_->width() / 2;
-    const int x = seite == Seite::Gruen ? 0 : flaeche_->width() - breite;
-    const int oben = std::max(0, links.top());
-    interne_->zeigen(sitzung_, seite, QRect(x, oben, breite, flaeche_->height() - oben));
+    // Over the side's own half: the yellow column and the other side stay in view.
+    interne_->zeigen(sitzung_, seite, seitenflaeche(seite));
 }
 
 QRect Hauptfenster::rechteckDerZeile(Seite seite, int zeile) const {
@@ -418,7 +452,10 @@ void Hauptfenster::zeileGeklickt(Seite seite, int zeile) {
         jahresmodusMelden();
         return;
     }
-    gemerkt_ = zeile;
+    tabelle_->hide();
+    interne_->hide();
+    anleitung_->hide();
+    themaMerken(zeile);
     zeileErklaeren(seite, zeile);
     // Rows without a list, and the insurance rows while the status excludes insurance,
     // open nothing.
@@ -432,7 +469,8 @@ void Hauptfenster::zeileGeklickt(Seite seite, int zeile) {
                                                    .monat(sitzung_.jahr() - kErstesJahr, berechnung,
                                                           sitzung_.monat())
                                                    .Auswahl[static_cast<std::size_t>(zeile)];
-    auswahl_->oeffnen(seite, zeile, eintraege, aktuell, rechteckDerZeile(seite, zeile));
+    auswahl_->oeffnen(seite, zeile, eintraege, aktuell, rechteckDerZeile(seite, zeile),
+                      seitenflaeche(seite));
 }
 
 void Hauptfenster::zeileRechtsGeklickt(Seite seite, int zeile) {
@@ -448,6 +486,7 @@ void Hauptfenster::eintragGewaehlt(Seite seite, int zeile, int code) {
         r = sitzung_.auswahlTreffen(seite, zeile, code);  // the panel stays open for the amounts
     } else {
         auswahl_->hide();
+        info_->leeren();  // the results the choice changes come into view
         // Row 0 lists green and blue names; either name of a pair shows that case.
         r = zeile == zeile::Fall ? sitzung_.fallWaehlen(code % kFaelle)
                                  : sitzung_.auswahlTreffen(seite, zeile, code);
@@ -467,30 +506,47 @@ void Hauptfenster::auswahlFreiGeklickt() {
 
 void Hauptfenster::betragAuswerten(Seite seite, int zeile, const QString& text) {
     if (sitzung_.jahresmodus()) return;  // the year's totals take no input
+    info_->leeren();                     // the results the entry changes come into view
     const Rueckmeldung r = sitzung_.betragEingeben(seite, zeile, text.toStdString());
     darstellen();
     melden(r);
 }
 
-void Hauptfenster::betragGeklickt(Seite seite, int zeile, Betragsfeld* feld) {
-    // Only while the calculator is shown does a click hand its display over.
-    if (!rechnerpanel_->isVisible()) return;
+bool Hauptfenster::rechnerUebergeben(
+    Betragsfeld* feld, int zeile, const std::function<Rueckmeldung(std::string_view)>& eingeben) {
+    // Only while the calculator is shown does a click hand its amount over.
+    if (!rechnerpanel_->isVisible()) return false;
     if (sitzung_.jahresmodus()) {
         jahresmodusMelden();
-        return;
+        return true;
     }
-    const std::string anzeige = rechner_.anzeige();
-    if (feld != nullptr) feld->setText(QString::fromStdString(anzeige));
-    const Uebergabe uebergabe = rechnerUebergabe(anzeige, zeile);
+    const std::string text = rechner_.uebergabetext();
+    if (feld != nullptr) feld->setText(QString::fromStdString(text));
+    const Uebergabe uebergabe = rechnerUebergabe(text, zeile);
     if (!uebergabe.feldtext) {
         darstellen();  // the field shows its stored amount again
         meldungen_.zeigen(*uebergabe.meldung);
-        return;
+        return true;
     }
     // From here on exactly as a typed entry that leaves the field.
-    const Rueckmeldung r = sitzung_.betragEingeben(seite, zeile, *uebergabe.feldtext);
+    const Rueckmeldung r = eingeben(*uebergabe.feldtext);
     darstellen();
     melden(r);
+    return true;
+}
+
+void Hauptfenster::betragGeklickt(Seite seite, int zeile, Betragsfeld* feld) {
+    rechnerUebergeben(feld, zeile, [this, seite, zeile](std::string_view text) {
+        return sitzung_.betragEingeben(seite, zeile, text);
+    });
+}
+
+void Hauptfenster::versorgungGeklickt(Seite seite, Versorgungsfeld art) {
+    // The pension amounts belong to the pension inputs' row; like every amount they are
+    // never negative.
+    rechnerUebergeben(nullptr, zeile::Versorgungsbeginn, [this, seite, art](std::string_view text) {
+        return sitzung_.betragEingeben(seite, art, text);
+    });
 }
 
 void Hauptfenster::rechnerUmschalten() {
@@ -514,19 +570,21 @@ void Hauptfenster::rechnerPlatzieren() {
 
 void Hauptfenster::versorgungOeffnen(Seite seite) {
     ueberlagerungenSchliessen();
-    gemerkt_ = zeile::Versorgungsbeginn;
-    zeileErklaeren(seite, zeile::Versorgungsbeginn);
+    themaMerken(zeile::Versorgungsbeginn);
     const Seitenanzeige a = sitzung_.anzeige(seite);
-    // The panel opens beside the row of the current pension payments.
+    // The panel lies over the side's captions from the top, its text below it: every
+    // amount, and the results a pension entry changes, stay in view.
+    const QRect spalte = beschriftungsspalte(seite);
     auswahl_->oeffnen(seite, zeile::Versorgungsbeginn, versorgungsbeginnliste(),
-                      a.versorgungsbeginn, rechteckDerZeile(seite, 6));
+                      a.versorgungsbeginn, spalte, spalte);
     auswahl_->versorgungZeigen(a.versorgungsbeginn, a.ersterVollerMonatsbezug,
                                a.versorgungsSonderzahlung);
+    zeileErklaeren(seite, zeile::Versorgungsbeginn);
 }
 
-void Hauptfenster::monatGeklickt(int knopf) {
+void Hauptfenster::monatGeklickt(const std::function<void()>& waehlen) {
     ueberlagerungenSchliessen();
-    sitzung_.monatsknopfKlicken(knopf);
+    waehlen();
     darstellen();
     alleMonateZeigen();
 }
@@ -611,6 +669,7 @@ void Hauptfenster::closeEvent(QCloseEvent* ereignis) {
 void Hauptfenster::resizeEvent(QResizeEvent* ereignis) {
     QWidget::resizeEvent(ereignis);
     if (info_ != nullptr) info_->leeren();  // it was placed for the old size
+    if (anleitung_ != nullptr && anleitung_->isVisible()) anleitung_->zeigen(flaeche_->rect());
     schriftSkalieren();
     if (rechnerpanel_ != nullptr && rechnerpanel_->isVisible()) rechnerPlatzieren();
 }

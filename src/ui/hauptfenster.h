@@ -19,6 +19,7 @@ namespace brelvanostik {
 
 class Adressoeffner;
 class AlleMonateTabelle;
+class Anleitung;
 class Auswahlpanel;
 class Befehlsleiste;
 class Betragsfeld;
@@ -83,8 +84,8 @@ class Hauptfenster : public QWidget {
     void adressoeffnerSetzen(Adressoeffner* oeffner);
     Adressoeffner& adressoeffner() const { return *oeffner_; }
     Hilfelinks& hilfelinks() { return hilfelinks_; }
-    /// The row index last clicked: a row label's row (0-29) or an amount field's index (0-59).
-    int gemerkteZeile() const { return gemerkt_; }
+    /// Shows the instruction panel over the calculation; a click on its text hides it.
+    void anleitungZeigen();
 
   protected:
     void closeEvent(QCloseEvent* ereignis) override;
@@ -101,6 +102,12 @@ class Hauptfenster : public QWidget {
     void zeileErklaeren(Seite seite, int zeile);
     QRect infoflaeche(Seite seite, int zeile) const;
     QRect seitenflaeche(Seite seite) const;
+    /// The side's column of row captions: panels laid there hide no amount.
+    QRect beschriftungsspalte(Seite seite) const;
+    /// The user worked on `zeile` of a side: the topic link names and opens its page.
+    void themaMerken(int zeile);
+    /// Opens `adresse` in the browser; a browser that does not start is told in the tip line.
+    void adresseOeffnen(const std::string& adresse);
     void geometrieMerken();
     void schriftSkalieren();
 
@@ -111,9 +118,17 @@ class Hauptfenster : public QWidget {
     void auswahlFreiGeklickt();
     void betragAuswerten(Seite seite, int zeile, const QString& text);
     void betragGeklickt(Seite seite, int zeile, Betragsfeld* feld);
+    void versorgungGeklickt(Seite seite, Versorgungsfeld art);
+    /// A click on an amount field while the calculator is shown: its amount goes into the
+    /// field and is evaluated as typed (`zeile` decides whether a sign is allowed). False
+    /// when the calculator is hidden.
+    bool rechnerUebergeben(Betragsfeld* feld, int zeile,
+                           const std::function<Rueckmeldung(std::string_view)>& eingeben);
     void rechnerPlatzieren();
     void versorgungOeffnen(Seite seite);
-    void monatGeklickt(int knopf);
+    /// A month button: close what lies over the calculation, let `waehlen` tell the
+    /// session, draw.
+    void monatGeklickt(const std::function<void()>& waehlen);
     void jahrGeklickt(int knopf);
     void standardgroesse();
     void bildschirmgroesse();
@@ -146,13 +161,14 @@ class Hauptfenster : public QWidget {
     Infobereich* info_ = nullptr;
     Programminfo* programminfo_ = nullptr;
     Linkfeld* themaLink_ = nullptr;
+    Linkfeld* anleitungLink_ = nullptr;
+    Anleitung* anleitung_ = nullptr;
     Linkfeld* startLink_ = nullptr;
     Linkfeld* hinweisLink_ = nullptr;
 
     Hilfelinks hilfelinks_;
     std::unique_ptr<Adressoeffner> desktop_;
     Adressoeffner* oeffner_ = nullptr;
-    int gemerkt_ = 0;
 
     double basisPunkte_ = 8.0;
     /// The geometry set from the settings record, and the record's values: an unmoved

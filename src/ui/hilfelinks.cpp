@@ -9,9 +9,9 @@
 
 namespace brelvanostik {
 
-void Desktopoeffner::oeffnen(const QString& adresse) {
+bool Desktopoeffner::oeffnen(const QString& adresse) {
     const QUrl url(adresse, QUrl::StrictMode);
-    if (url.isValid()) QDesktopServices::openUrl(url);
+    return url.isValid() && QDesktopServices::openUrl(url);
 }
 
 QString eingestellteHilfeadresse() {

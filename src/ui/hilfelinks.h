@@ -10,15 +10,14 @@ namespace brelvanostik {
 class Adressoeffner {
   public:
     virtual ~Adressoeffner() = default;
-    /// Opens `adresse`. Whether the browser came up is not reported: a failure (no browser,
-    /// no network) leaves the program as it is.
-    virtual void oeffnen(const QString& adresse) = 0;
+    /// Opens `adresse`; false when no browser could be started for it.
+    virtual bool oeffnen(const QString& adresse) = 0;
 };
 
 /// Opens addresses through the desktop's "open" operation.
 class Desktopoeffner final : public Adressoeffner {
   public:
-    void oeffnen(const QString& adresse) override;
+    bool oeffnen(const QString& adresse) override;
 };
 
 /// The environment variable that sets the base address of every help link.

@@ -11,11 +11,24 @@
 
 namespace brelvanostik {
 
+namespace {
+
+/// The smallest font the table is shrunk to before its columns would be cut.
+constexpr double kKleinstePunkte = 5.0;
+/// Space beside a cell's text, in pixels.
+constexpr int kZellrand = 8;
+
+}  // namespace
+
 InterneWerteTabelle::InterneWerteTabelle(QWidget* eltern) : QTableView(eltern) {
     setModel(&modell_);
     anzeigetabelleEinrichten(*this, QStringLiteral("internewerte"),
                              QStringLiteral("Interne Berechnungswerte"),
                              QStringLiteral("Liberation Sans"));
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    verticalHeader()->setMinimumSectionSize(1);
+    horizontalHeader()->setMinimumSectionSize(1);
     hide();
 }
 
@@ -25,56 +38,84 @@ QString InterneWerteTabelle::zelle(int zeile, int spalte) const {
 
 void InterneWerteTabelle::zeigen(const Sitzung& sitzung, Seite seite, const QRect& bereich) {
     seite_ = seite;
-    const InterneWerte w = interneWerte(sitzung, seite);
+    const auto raster = interneWerteRaster(interneWerte(sitzung, seite));
     const QColor farbe = seite == Seite::Gruen ? farben::kHellgruen : farben::kHellcyan;
+    const int zeilen = static_cast<int>(raster.size());
+    const int spalten = raster.empty() ? 0 : static_cast<int>(raster.front().size());
     modell_.clear();
-    modell_.setRowCount(26);
-    modell_.setColumnCount(4);
-    const auto text = [&](int zeile, int spalte, const QString& inhalt, Qt::Alignment ausrichtung,
-                          bool fett = false) {
-        auto* eintrag = new QStandardItem(inhalt);
-        eintrag->setTextAlignment(ausrichtung | Qt::AlignVCenter);
-        if (fett) {
-            QFont f = font();
-            f.setBold(true);
-            eintrag->setFont(f);
+    modell_.setRowCount(zeilen);
+    modell_.setColumnCount(spalten);
+    for (int z = 0; z < zeilen; ++z) {
+        for (int sp = 0; sp < spalten; ++sp) {
+            const InterneWerteZelle& zelle =
+                raster[static_cast<std::size_t>(z)][static_cast<std::size_t>(sp)];
+            auto* eintrag = new QStandardItem(zelle.betrag ? zahlenformat::betrag(*zelle.betrag) +
+                                                                 QLatin1Char(' ')
+                                                           : QString::fromStdString(zelle.text));
+            eintrag->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            if (zelle.betrag) eintrag->setBackground(farbe);
+            eintrag->setData(zelle.fett, Qt::UserRole);
+            modell_.setItem(z, sp, eintrag);
         }
-        modell_.setItem(zeile, spalte, eintrag);
-        return eintrag;
-    };
-    const auto wert = [&](int zeile, int spalte, std::int64_t betrag, bool fett = false) {
-        text(zeile, spalte, zahlenformat::betrag(betrag) + QLatin1Char(' '), Qt::AlignRight, fett)
-            ->setBackground(farbe);
-    };
-    for (int z = 0; z < InterneWerte::kOben; ++z) {
-        const auto zz = static_cast<std::size_t>(z);
-        if (w.monatsbetraege[zz]) wert(z, 0, *w.monatsbetraege[zz]);
-        const auto label = InterneWerte::beschriftung(z);
-        text(z, 2, QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size())),
-             Qt::AlignRight);
-        wert(z, 3, w.zwischenwerte[zz]);
     }
-    text(13, 0, QStringLiteral("laufend"), Qt::AlignRight, true);
-    text(13, 1, QStringLiteral("einmalig"), Qt::AlignRight, true);
-    for (int i = 0; i < InterneWerte::kAbzuege; ++i) {
-        wert(InterneWerte::abzugszeile(i), 0, w.laufend[static_cast<std::size_t>(i)]);
-        wert(InterneWerte::abzugszeile(i), 1, w.einmalig[static_cast<std::size_t>(i)]);
-    }
-    wert(24, 0, w.summeLaufend, true);
-    wert(24, 1, w.summeEinmalig, true);
-    text(24, 2, QStringLiteral("Summe der gesetzlichen Abzüge"), Qt::AlignRight);
-    wert(25, 0, w.nettoLaufend);
-    wert(25, 1, w.nettoEinmalig);
-    text(25, 2, QStringLiteral("Netto ohne Gehaltsumwandlung"), Qt::AlignRight);
-
     setGeometry(bereich);
-    // All 26 rows in view, as far as the area allows.
-    verticalHeader()->setMinimumSectionSize(1);
-    verticalHeader()->setDefaultSectionSize(
-        std::max(fontMetrics().height(), viewport()->height() / 26));
-    resizeColumnsToContents();
+    einpassen();
     show();
     raise();
+}
+
+void InterneWerteTabelle::einpassen() {
+    // Laid out from the area it is given, not from a viewport that has not been laid out
+    // yet: every row in view, every column as wide as its widest text, the font made
+    // smaller until the whole table fits.
+    const int zeilen = modell_.rowCount();
+    const int spalten = modell_.columnCount();
+    if (zeilen == 0 || spalten == 0) return;
+    const int innenBreite = width() - 2 * frameWidth();
+    const int innenHoehe = height() - 2 * frameWidth();
+    QFont schrift = parentWidget() != nullptr ? parentWidget()->font() : font();
+    schrift.setFamily(font().family());
+    std::vector<int> breiten(static_cast<std::size_t>(spalten));
+    for (;;) {
+        QFont fett = schrift;
+        fett.setBold(true);
+        const QFontMetrics normal(schrift), dick(fett);
+        int summe = 0;
+        for (int sp = 0; sp < spalten; ++sp) {
+            int breite = 0;
+            for (int z = 0; z < zeilen; ++z) {
+                const QStandardItem* e = modell_.item(z, sp);
+                if (e == nullptr) continue;
+                const QFontMetrics& m = e->data(Qt::UserRole).toBool() ? dick : normal;
+                breite = std::max(breite, m.horizontalAdvance(e->text()) + kZellrand);
+            }
+            breiten[static_cast<std::size_t>(sp)] = breite;
+            summe += breite;
+        }
+        const bool passt = summe <= innenBreite && normal.height() * zeilen <= innenHoehe;
+        if (passt || schrift.pointSizeF() <= kKleinstePunkte) {
+            // What is left over widens the caption column.
+            const int uebrig = std::max(0, innenBreite - summe);
+            breiten[std::min<std::size_t>(2, breiten.size() - 1)] += uebrig;
+            break;
+        }
+        schrift.setPointSizeF(schrift.pointSizeF() - 0.5);
+    }
+    setFont(schrift);
+    QFont fett = schrift;
+    fett.setBold(true);
+    for (int z = 0; z < zeilen; ++z) {
+        for (int sp = 0; sp < spalten; ++sp) {
+            if (QStandardItem* e = modell_.item(z, sp);
+                e != nullptr && e->data(Qt::UserRole).toBool())
+                e->setFont(fett);
+        }
+    }
+    for (int sp = 0; sp < spalten; ++sp)
+        horizontalHeader()->resizeSection(sp, breiten[static_cast<std::size_t>(sp)]);
+    const int hoehe = std::max(1, innenHoehe / zeilen);
+    verticalHeader()->setDefaultSectionSize(hoehe);
+    for (int z = 0; z < zeilen; ++z) verticalHeader()->resizeSection(z, hoehe);
 }
 
 }  // namespace brelvanostik

@@ -9,7 +9,8 @@ namespace brelvanostik {
 
 /// The intermediate values of the displayed month's calculation of one side: the month's
 /// income with the values the calculation derived from it above, the deductions from the
-/// current pay and from one-time payments below. Laid over the calculation area.
+/// current pay and from one-time payments below. Laid over the side's half; it shows the
+/// rows and columns the core's grid has, every figure whole.
 class InterneWerteTabelle : public QTableView {
     Q_OBJECT
   public:
@@ -22,7 +23,9 @@ class InterneWerteTabelle : public QTableView {
     QString zelle(int zeile, int spalte) const;
 
   private:
-    QStandardItemModel modell_{26, 4};
+    void einpassen();
+
+    QStandardItemModel modell_;
     Seite seite_ = Seite::Gruen;
 };
 

@@ -1,7 +1,9 @@
 #include "ui/navigationsleiste.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QStyle>
 
 #include "session/sitzung.h"
 #include "ui/tippzeile.h"
@@ -9,6 +11,10 @@
 namespace brelvanostik {
 
 namespace {
+
+// The buttons after the twelve months.
+constexpr int kJahresgehaltKnopf = kMonate;
+constexpr int kAlleMonateGruenKnopf = kMonate + 1;
 
 QPushButton* knopfAnlegen(const QString& text, const QString& name, QWidget* eltern) {
     auto* knopf = new QPushButton(text, eltern);
@@ -39,10 +45,10 @@ Navigationsleiste::Navigationsleiste(Tippzeile* tipp, QWidget* eltern) : QWidget
                               static_cast<qsizetype>(texte[static_cast<std::size_t>(i)].size()));
         QPushButton* knopf = knopfAnlegen(text, QStringLiteral("monat_%1").arg(i), this);
         QString tippText;
-        if (i < 12) {
+        if (i < kMonate) {
             tippText =
                 QStringLiteral("Ruft die Berechnung des Monats ") + text + QStringLiteral(" auf.");
-        } else if (i == 12) {
+        } else if (i == kJahresgehaltKnopf) {
             tippText = QStringLiteral(
                 "Zeigt in den Betragsfeldern die Summe aller 12 Monate an. Änderungen können in "
                 "diesem Modus nicht vorgenommen werden.");
@@ -52,8 +58,13 @@ Navigationsleiste::Navigationsleiste(Tippzeile* tipp, QWidget* eltern) : QWidget
         }
         tipp->anmelden(knopf, tippText);
         beimUeberfahrenHervorheben(knopf, Hervorhebung::Hintergrund);
-        zeile->addWidget(knopf, i >= 12 ? 5 : 3);
-        connect(knopf, &QPushButton::clicked, this, [this, i] { emit monatGeklickt(i); });
+        zeile->addWidget(knopf, i >= kJahresgehaltKnopf ? 5 : 3);
+        connect(knopf, &QPushButton::clicked, this, [this, i] {
+            if (i < kMonate) emit monatGeklickt(i);
+            if (i == kJahresgehaltKnopf) emit jahresgehaltGeklickt();
+            if (i > kJahresgehaltKnopf)
+                emit alleMonateGeklickt(i == kAlleMonateGruenKnopf ? Seite::Gruen : Seite::Blau);
+        });
         monate_[static_cast<std::size_t>(i)] = knopf;
     }
     zeile->addSpacing(12);
@@ -67,11 +78,32 @@ Navigationsleiste::Navigationsleiste(Tippzeile* tipp, QWidget* eltern) : QWidget
         connect(knopf, &QPushButton::clicked, this, [this, i] { emit jahrGeklickt(i); });
         jahre_[static_cast<std::size_t>(i)] = knopf;
     }
+    mindestbreitenSetzen();
 }
 
-void Navigationsleiste::darstellen(int monatsknopf, int jahresknopf) {
-    for (int i = 0; i < 15; ++i) auswaehlen(monate_[static_cast<std::size_t>(i)], i == monatsknopf);
-    for (int i = 0; i < 4; ++i) auswaehlen(jahre_[static_cast<std::size_t>(i)], i == jahresknopf);
+void Navigationsleiste::darstellen(const Sitzung& sitzung) {
+    int gewaehlt = sitzung.monat();
+    if (sitzung.ansicht() == Ansicht::Jahresgehalt) gewaehlt = kJahresgehaltKnopf;
+    if (sitzung.ansicht() == Ansicht::AlleMonateGruen) gewaehlt = kAlleMonateGruenKnopf;
+    if (sitzung.ansicht() == Ansicht::AlleMonateBlau) gewaehlt = kAlleMonateGruenKnopf + 1;
+    for (int i = 0; i < 15; ++i) auswaehlen(monate_[static_cast<std::size_t>(i)], i == gewaehlt);
+    for (int i = 0; i < 4; ++i)
+        auswaehlen(jahre_[static_cast<std::size_t>(i)], i == sitzung.jahresknopf());
+}
+
+void Navigationsleiste::changeEvent(QEvent* ereignis) {
+    QWidget::changeEvent(ereignis);
+    if (ereignis->type() == QEvent::FontChange) mindestbreitenSetzen();
+}
+
+void Navigationsleiste::mindestbreitenSetzen() {
+    QFont fett = font();
+    fett.setBold(true);
+    const QFontMetrics masse(fett);
+    const int rand = 2 * style()->pixelMetric(QStyle::PM_ButtonMargin) + 4;
+    for (QPushButton* knopf : monate_) {
+        knopf->setMinimumWidth(masse.horizontalAdvance(knopf->text()) + rand);
+    }
 }
 
 }  // namespace brelvanostik

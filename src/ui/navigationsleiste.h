@@ -4,6 +4,8 @@
 
 #include <array>
 
+#include "session/sitzung.h"
+
 class QPushButton;
 
 namespace brelvanostik {
@@ -18,18 +20,23 @@ class Navigationsleiste : public QWidget {
   public:
     Navigationsleiste(Tippzeile* tipp, QWidget* eltern);
 
-    /// Shows the selected month button (0-14) and year button (0-3) pressed and bold.
-    void darstellen(int monatsknopf, int jahresknopf);
-    QPushButton* monatsknopf(int knopf) const {
-        return monate_.at(static_cast<std::size_t>(knopf));
-    }
-    QPushButton* jahresknopf(int knopf) const { return jahre_.at(static_cast<std::size_t>(knopf)); }
+    /// Shows the button of the session's view (its month, "Jahresgehalt" or the side's
+    /// "Alle Monate") and of its year pressed and bold.
+    void darstellen(const Sitzung& sitzung);
 
   signals:
-    void monatGeklickt(int knopf);
+    void monatGeklickt(int monat);
+    void jahresgehaltGeklickt();
+    void alleMonateGeklickt(Seite seite);
     void jahrGeklickt(int knopf);
 
+  protected:
+    void changeEvent(QEvent* ereignis) override;
+
   private:
+    /// Every button at least as wide as its caption in bold, so a selected caption is whole.
+    void mindestbreitenSetzen();
+
     std::array<QPushButton*, 15> monate_{};
     std::array<QPushButton*, 4> jahre_{};
 };

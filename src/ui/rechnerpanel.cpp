@@ -6,9 +6,13 @@
 #include <QPushButton>
 #include <QStyle>
 
+#include "basis/eingabe.h"
 #include "help/infotexte.h"
+#include "session/rechner_uebergabe.h"
+#include "ui/betragsfeld.h"
 #include "ui/meldungen.h"
 #include "ui/tippzeile.h"
+#include "workspace/zeilen.h"
 
 namespace brelvanostik {
 
@@ -93,10 +97,27 @@ Rechnerpanel::Rechnerpanel(Rechner& rechner, Meldungsanzeige& meldungen, Tippzei
     connect(ende, &QPushButton::clicked, this, [this] { druecken(Taste::Ende); });
     raster->addWidget(ende, 1, 4);
 
-    for (int i = 0; i < 5; ++i) {
-        raster->setColumnStretch(i, 1);
-        raster->setRowStretch(i, 1);
-    }
+    // Below the keys: the memo field, an amount parked for a later hand-over.
+    memo_ = new Betragsfeld(Betragsfeld::kOhneZeile, this);
+    memo_->setObjectName(QStringLiteral("memo"));
+    memo_->setAccessibleName(QStringLiteral("Memofeld"));
+    tipp->anmelden(memo_,
+                   QString::fromUtf8(kMemoTipp.data(), static_cast<qsizetype>(kMemoTipp.size())));
+    raster->addWidget(memo_, 5, 0, 1, 5);
+    connect(memo_, &Betragsfeld::auswerten, this,
+            [this](int, const QString& text) { memoSetzen(text.toStdString()); });
+    connect(memo_, &Betragsfeld::geklickt, this, [this] {
+        // Like every amount field, the memo takes over the display when clicked.
+        const Uebergabe u = rechnerUebergabe(rechner_.anzeige(), zeile::Versorgungsbeginn);
+        if (!u.feldtext) {
+            meldungen_.zeigen(*u.meldung);
+            return;
+        }
+        memoSetzen(*u.feldtext);
+    });
+
+    for (int i = 0; i < 5; ++i) raster->setColumnStretch(i, 1);
+    for (int i = 0; i < 6; ++i) raster->setRowStretch(i, 1);
     anzeige_->setText(QString::fromStdString(rechner_.anzeige()));
 }
 
@@ -115,6 +136,17 @@ void Rechnerpanel::druecken(Taste taste) {
     anzeige_->setText(QString::fromStdString(rechner_.anzeige()));
     if (meldung) meldungen_.zeigen(*meldung);
     if (taste == Taste::Ende) hide();
+}
+
+void Rechnerpanel::memoSetzen(const std::string& text) {
+    const Uebergabe u = memoEintrag(text);
+    if (!u.feldtext) {
+        memo_->betragZeigen(hundertstel(rechner_.memo()).value_or(0));  // the old amount again
+        meldungen_.zeigen(*u.meldung);
+        return;
+    }
+    rechner_.memoSetzen(*u.feldtext);
+    memo_->betragZeigen(hundertstel(*u.feldtext).value_or(0));
 }
 
 void Rechnerpanel::verlaufZeigen() {

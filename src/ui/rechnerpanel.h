@@ -9,6 +9,7 @@ class QAbstractButton;
 
 namespace brelvanostik {
 
+class Betragsfeld;
 class Meldungsanzeige;
 class Tippzeile;
 
@@ -16,7 +17,9 @@ class Tippzeile;
 /// "C" and "%", the digit block, the operators, the tape key and the close key. The
 /// calculator itself is the main window's; the panel presses its keys, shows its display
 /// and passes its messages on. While the panel has the focus the keyboard works too:
-/// digits, comma, + - * / %, Enter for "=" and Escape for "C".
+/// digits, comma, + - * / %, Enter for "=" and Escape for "C". Below the keys the memo
+/// field parks an amount; a click on an amount field of the calculation hands over the
+/// memo when it was filled last, else the display.
 class Rechnerpanel : public QFrame {
     Q_OBJECT
   public:
@@ -29,6 +32,9 @@ class Rechnerpanel : public QFrame {
     /// The display as shown.
     QString anzeige() const;
 
+    /// The memo field below the keys.
+    Betragsfeld* memo() const { return memo_; }
+
   protected:
     void keyPressEvent(QKeyEvent* ereignis) override;
 
@@ -37,7 +43,11 @@ class Rechnerpanel : public QFrame {
 
     Rechner& rechner_;
     Meldungsanzeige& meldungen_;
+    /// Parks `text` (as typed) in the memo; an amount no field takes is refused.
+    void memoSetzen(const std::string& text);
+
     QLabel* anzeige_ = nullptr;
+    Betragsfeld* memo_ = nullptr;
 };
 
 }  // namespace brelvanostik

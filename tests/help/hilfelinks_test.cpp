@@ -8,10 +8,9 @@ namespace {
 TEST(SessionHilfelinks, ThemaDerZeile) {
     Hilfelinks links("https://hilfe.example");
     EXPECT_EQ(links.aktuelleAdresse(), "");
-    // Before any link, a row without a topic opens nothing.
-    EXPECT_EQ(links.thema(29), "");
+    EXPECT_EQ(links.thema().titel, "Gehaltsberechnung");
     const struct {
-        int index;
+        int zeile;
         const char* titel;
         const char* adresse;
     } faelle[] = {
@@ -21,22 +20,18 @@ TEST(SessionHilfelinks, ThemaDerZeile) {
         {8, "Versorgungsbezüge", "https://hilfe.example/Brelvanostik/Versorgungsbezug.htm"},
         {27, "Alterseinkünftegesetz",
          "https://hilfe.example/Brelvanostik/Versorgungsfreibetrag.htm"},
-        {18, "Solidaritätszuschlag",
-         "https://hilfe.example/Brelvanostik/Solidaritaetszuschlag.htm"},
+        {15, "Sachbezüge", "https://hilfe.example/Brelvanostik/Sachbezug.htm"},
+        // Rows without a page keep the topic, caption and page alike.
+        {29, "Sachbezüge", "https://hilfe.example/Brelvanostik/Sachbezug.htm"},
+        {-1, "Sachbezüge", "https://hilfe.example/Brelvanostik/Sachbezug.htm"},
         {0, "Gehaltsberechnung", "https://hilfe.example/Brelvanostik/Gehaltsberechnung.htm"},
     };
     for (const auto& f : faelle) {
-        ASSERT_TRUE(hilfethema(f.index)) << f.index;
-        EXPECT_EQ(hilfethema(f.index)->titel, f.titel);
-        EXPECT_EQ(links.thema(f.index), f.adresse);
-    }
-    // Row 29, the blue indexes of amount fields and anything else reopen the last page.
-    for (const int index : {29, 30, 57, -1, 1000}) {
-        EXPECT_FALSE(hilfethema(index)) << index;
-        EXPECT_EQ(links.thema(index), "https://hilfe.example/Brelvanostik/Gehaltsberechnung.htm");
+        links.zeileMerken(f.zeile);
+        EXPECT_EQ(links.thema().titel, f.titel) << f.zeile;
+        EXPECT_EQ(links.themaOeffnen(), f.adresse) << f.zeile;
     }
     EXPECT_EQ(links.startseite(), "https://hilfe.example");
-    EXPECT_EQ(links.thema(29), "https://hilfe.example");
     EXPECT_EQ(links.benachrichtigung(), "https://hilfe.example/benachrichtigung.htm");
     EXPECT_EQ(links.aktuelleAdresse(), "https://hilfe.example/benachrichtigung.htm");
     EXPECT_EQ(links.produktseite(), "https://hilfe.example/Brelvanostik/");

@@ -102,7 +102,7 @@ TEST_F(BerichtBeide, UnterschiedSummiertBlauWenigerGruen) {
 }
 
 TEST_F(BerichtBeide, JahresberichtOhnePeriodeMitJahresgrenzen) {
-    s.monatsknopfKlicken(12);
+    s.jahresgehaltZeigen();
     const std::vector<std::string> z = bericht();
     EXPECT_EQ(z.at(3), "@3500:G e s e t z l i c h e   A b z ü g e   2007");
     EXPECT_FALSE(enthaelt(z, "Tage von normal"));

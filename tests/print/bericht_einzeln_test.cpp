@@ -79,7 +79,7 @@ TEST_F(BerichtEinzeln, KommentarUndOhneEinmalzahlung) {
 }
 
 TEST_F(BerichtEinzeln, TabelleAllerMonate) {
-    s.monatsknopfKlicken(12);
+    s.jahresgehaltZeigen();
     const Dokument d = berichtTabelle(s, Seite::Gruen, "06.12.2026", "https://www.beispiel.de/");
     EXPECT_TRUE(d.quer);
     const std::vector<std::string> z = zeilen(d);

@@ -70,7 +70,7 @@ TEST_F(SitzungTest, BetraegeErreichenMonateUndBerechnungenNachIhrerGruppe) {
     };
     for (const Fall& f : faelle) {
         Sitzung s(neuerArbeitsbereich(), einstellungen(2007, 1, 1));
-        s.monatsknopfKlicken(kMaerz);
+        s.monatWaehlen(kMaerz);
         ASSERT_TRUE(s.betragEingeben(f.seite, f.zeile, f.text).angenommen) << f.text;
         EXPECT_EQ(betraege(s, 0, f.zeile), f.gruen) << f.zeile << " " << f.text;
         EXPECT_EQ(betraege(s, 5, f.zeile), f.blau) << f.zeile << " " << f.text;
@@ -78,7 +78,7 @@ TEST_F(SitzungTest, BetraegeErreichenMonateUndBerechnungenNachIhrerGruppe) {
 }
 
 TEST_F(SitzungTest, BlaueAbweichungWirdHellgelbMarkiert) {
-    sitzung.monatsknopfKlicken(kMaerz);
+    sitzung.monatWaehlen(kMaerz);
     sitzung.betragEingeben(Seite::Gruen, 5, "3000");
     EXPECT_EQ(sitzung.anzeige(Seite::Blau).zeilen[5].feldHintergrund, Farbe::Weiss);
     sitzung.betragEingeben(Seite::Blau, 5, "3100");
@@ -106,7 +106,7 @@ TEST_F(SitzungTest, BereichsregelnKorrigierenDenWert) {
          {Fall{1, "120", 4000, "40"}, Fall{0, "100,01", 4000, "40"}, Fall{1, "100", 10000, nullptr},
           Fall{3, "35", 3000, "30"}, Fall{2, "31", 3100, nullptr}, Fall{4, "17", 1600, "16"},
           Fall{4, "15,5", 1550, nullptr}, Fall{5, "", 0, nullptr}}) {
-        sitzung.monatsknopfKlicken(kMaerz);
+        sitzung.monatWaehlen(kMaerz);
         const Rueckmeldung r = sitzung.betragEingeben(Seite::Gruen, f.zeile, f.text);
         EXPECT_TRUE(r.angenommen);
         EXPECT_EQ(satz(0, kMaerz).Betrag[f.zeile], f.gespeichert) << f.zeile << " " << f.text;
@@ -141,14 +141,14 @@ TEST_F(SitzungTest, UnzulaessigeEingabenWerdenAbgelehnt) {
 TEST_F(SitzungTest, HoechstbetraegeUeberallRechnenOhneUeberlauf) {
     for (const int zeile : {5, 6, 7, 8, 9, 13, 14, 15, 16, 25}) {
         for (int m = 0; m < 12; ++m) {
-            sitzung.monatsknopfKlicken(m);
+            sitzung.monatWaehlen(m);
             ASSERT_TRUE(sitzung.betragEingeben(Seite::Gruen, zeile, "290000").angenommen) << zeile;
         }
     }
     sitzung.auswahlTreffen(Seite::Gruen, 25, 7);  // paid out instead of deducted
-    sitzung.betragEingeben(Seite::Gruen, 11, "290000");
-    sitzung.betragEingeben(Seite::Gruen, 12, "290000");
-    sitzung.monatsknopfKlicken(12);
+    sitzung.betragEingeben(Seite::Gruen, Versorgungsfeld::ErsterMonatsbezug, "290000");
+    sitzung.betragEingeben(Seite::Gruen, Versorgungsfeld::Sonderzahlung, "290000");
+    sitzung.jahresgehaltZeigen();
     const Seitenanzeige a = sitzung.anzeige(Seite::Gruen);
     EXPECT_EQ(a.zeilen[5].betrag, 12 * 29'000'000LL);
     EXPECT_GT(a.zeilen[26].betrag, 0);
@@ -156,7 +156,7 @@ TEST_F(SitzungTest, HoechstbetraegeUeberallRechnenOhneUeberlauf) {
 }
 
 TEST_F(SitzungTest, SparrateFolgtDemVorzeichen) {
-    sitzung.monatsknopfKlicken(kMaerz);
+    sitzung.monatWaehlen(kMaerz);
     sitzung.auswahlTreffen(Seite::Gruen, 25, 4);  // "Bausparrate"
     sitzung.betragEingeben(Seite::Gruen, 25, "40");
     EXPECT_EQ(betraege(0, 25), ab(kMaerz, 0, -4000));
@@ -178,7 +178,7 @@ TEST_F(SitzungTest, SparrateFolgtDemVorzeichen) {
 }
 
 TEST_F(SitzungTest, AbhaengigeAuswahlen) {
-    sitzung.monatsknopfKlicken(kMai);
+    sitzung.monatWaehlen(kMai);
     sitzung.auswahlTreffen(Seite::Gruen, 2, 1);  // Bayern
     EXPECT_EQ(codes(0, 19), std::vector<std::int16_t>({0, 0, 0, 0, 1, 1, 1, 1, 1, 1, 1, 1}));
     EXPECT_EQ(codes(5, 19), codes(0, 19));
@@ -214,7 +214,7 @@ TEST_F(SitzungTest, StatusSchaltetVersicherungenUm) {
         {0, {0, 0, 0, 0, 2}, true},
     };
     for (const Fall& f : faelle) {
-        sitzung.monatsknopfKlicken(kApril);
+        sitzung.monatWaehlen(kApril);
         sitzung.auswahlTreffen(Seite::Gruen, 3, f.status);
         for (const int c : {0, 5}) {
             for (int m = kApril; m < 12; ++m) {
@@ -254,7 +254,7 @@ TEST_F(SitzungTest, NamenUndKommentareNurMitZeichenDerDatendateien) {
 }
 
 TEST_F(SitzungTest, BlaueAenderungenBleibenBlau) {
-    sitzung.monatsknopfKlicken(kMaerz);
+    sitzung.monatWaehlen(kMaerz);
     sitzung.auswahlTreffen(Seite::Blau, 20, 1);
     const auto blauVersicherung = codes(5, 21);
     sitzung.auswahlTreffen(Seite::Blau, 17, 4);
@@ -284,7 +284,7 @@ TEST_F(SitzungTest, GelbeSpalteUndModus) {
     EXPECT_TRUE(g.gemeinsam);
     EXPECT_EQ(g.modusText, "gemeinsam");
     EXPECT_EQ(g.werte[5], 600000);
-    sitzung.monatsknopfKlicken(kJuni);
+    sitzung.monatWaehlen(kJuni);
     sitzung.modusUmschalten();
     g = sitzung.gelbeSpalte();
     EXPECT_EQ(g.modusText, "Unterschied");
@@ -295,7 +295,7 @@ TEST_F(SitzungTest, GelbeSpalteUndModus) {
     EXPECT_EQ(g.farben[17], Farbe::Schwarz);
     EXPECT_LT(g.werte[20], 1);
     for (int m = 0; m < 12; ++m) EXPECT_EQ(satz(0, m).Gemeinsam, m < kJuni) << m;
-    sitzung.monatsknopfKlicken(12);
+    sitzung.jahresgehaltZeigen();
     EXPECT_EQ(sitzung.gelbeSpalte().werte[5], 0);
     EXPECT_EQ(sitzung.anzeige(Seite::Gruen).zeilen[5].betrag, 12 * 300000);
 }
@@ -305,7 +305,7 @@ TEST_F(SitzungTest, NavigationZeigtGespeicherteWerteOhneNeuberechnung) {
     // A stored result that a recalculation would overwrite stays as it is on navigation.
     sitzung.arbeitsbereich().monat(3, 0, kJuni).Betrag[17] = -12345;
     sitzung.arbeitsbereich().monat(1, 0, kJuni).Betrag[17] = -777;
-    sitzung.monatsknopfKlicken(kJuni);
+    sitzung.monatWaehlen(kJuni);
     EXPECT_EQ(sitzung.anzeige(Seite::Gruen).zeilen[17].betrag, -12345);
     EXPECT_EQ(sitzung.periodentext(), "Monatsgehalt JUNI 2007");
     sitzung.jahresknopfKlicken(1);
@@ -314,7 +314,7 @@ TEST_F(SitzungTest, NavigationZeigtGespeicherteWerteOhneNeuberechnung) {
     EXPECT_EQ(sitzung.fallIndex(), 0);
     EXPECT_EQ(sitzung.periodentext(), "Monatsgehalt JUNI 2005");
     sitzung.jahresknopfKlicken(3);
-    sitzung.monatsknopfKlicken(12);
+    sitzung.jahresgehaltZeigen();
     EXPECT_EQ(sitzung.periodentext(), "Jahresgehalt 2007");
     EXPECT_TRUE(sitzung.jahresmodus());
     // In the annual view nothing can be changed.
@@ -328,7 +328,7 @@ TEST_F(SitzungTest, NavigationZeigtGespeicherteWerteOhneNeuberechnung) {
     }
     EXPECT_EQ(sitzung.arbeitsbereich().monat(3, 0, kJuni).Betrag[17], -12345);
     // The case choice recalculates.
-    sitzung.monatsknopfKlicken(kJuni);
+    sitzung.monatWaehlen(kJuni);
     sitzung.fallWaehlen(0);
     EXPECT_NE(sitzung.arbeitsbereich().monat(3, 0, kJuni).Betrag[17], -12345);
 }
@@ -336,14 +336,14 @@ TEST_F(SitzungTest, NavigationZeigtGespeicherteWerteOhneNeuberechnung) {
 TEST_F(SitzungTest, EinstellungenBeimBeenden) {
     Einstellungen e = sitzung.einstellungen();
     EXPECT_EQ(e.Monat, 1);  // no month button clicked
-    sitzung.monatsknopfKlicken(11);
-    sitzung.monatsknopfKlicken(12);
+    sitzung.monatWaehlen(11);
+    sitzung.jahresgehaltZeigen();
     sitzung.fallWaehlen(3);
     e = sitzung.einstellungen();
     EXPECT_EQ(e.Monat, 12);
     EXPECT_EQ(e.Jahr, 2007);
     EXPECT_EQ(e.Fall, 1);  // the annual view refused the case choice
-    sitzung.monatsknopfKlicken(11);
+    sitzung.monatWaehlen(11);
     sitzung.fallWaehlen(3);
     EXPECT_EQ(sitzung.einstellungen().Fall, 4);
     // A stored blue case number restores its green case, a month beyond 12 January.
@@ -356,7 +356,7 @@ TEST_F(SitzungTest, EinstellungenBeimBeenden) {
 TEST_F(SitzungTest, AbgelehnterJahresausgleichMeldetSichJeBerechnung) {
     sitzung.betragEingeben(Seite::Gruen, 5, "3000");
     sitzung.auswahlTreffen(Seite::Gruen, 4, 1);
-    sitzung.monatsknopfKlicken(kMaerz);
+    sitzung.monatWaehlen(kMaerz);
     const Rueckmeldung r = sitzung.betragEingeben(Seite::Gruen, 3, "15");
     ASSERT_EQ(r.meldungen.size(), 2u);  // green and blue
     EXPECT_EQ(r.meldungen[0].titel, "Kein LStAusgleich des AG zulässig");

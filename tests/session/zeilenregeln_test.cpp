@@ -74,8 +74,8 @@ TEST(Zeilenregeln, EinBetragErreichtDieMonateUndBerechnungenSeinerZeile) {
 TEST(Zeilenregeln, VersorgungsbetraegeGeltenFuerDasJahrMitDerSeitenregel) {
     for (const Seite seite : {Seite::Gruen, Seite::Blau}) {
         Sitzung s = imMaerz();
-        s.betragEingeben(seite, kMonatsbezugFeld, "1500");
-        s.betragEingeben(seite, kSonderzahlungFeld, "300");
+        s.betragEingeben(seite, Versorgungsfeld::ErsterMonatsbezug, "1500");
+        s.betragEingeben(seite, Versorgungsfeld::Sonderzahlung, "300");
         for (const int c : {kGruen, kBlau}) {
             const Fallkopf& k = s.arbeitsbereich().kopf(3, c);
             const bool getroffen = erreicht(seite, c);

@@ -6,6 +6,7 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -35,6 +36,34 @@ class BefehleTest : public Fenstertest {
     QVariant zelle(int zeile, int spalte, int rolle = Qt::DisplayRole) const {
         const auto& m = tabelle()->modell();
         return m.data(m.index(zeile, spalte), rolle);
+    }
+
+    /// While the all-months table of a side shows, the other side's commands are hidden.
+    void befehleDerSeitenSichtbar(bool gruen, bool blau) {
+        for (const int nummer : {0, 6, 9})
+            QCOMPARE(finde(QStringLiteral("befehl_%1").arg(nummer))->isVisible(), gruen);
+        for (const int nummer : {30, 5, 10})
+            QCOMPARE(finde(QStringLiteral("befehl_%1").arg(nummer))->isVisible(), blau);
+    }
+    /// At the first display already: over the side's own half only, every row in view,
+    /// every figure whole.
+    void ganzImBild(Seite seite) {
+        const QRect haelfte =
+            finde(seite == Seite::Gruen ? QStringLiteral("seite_0") : QStringLiteral("seite_30"))
+                ->geometry();
+        QVERIFY(haelfte.contains(interne()->geometry()));
+        const auto& m = *interne()->model();
+        const int letzte = m.rowCount() - 1;
+        QVERIFY(interne()->rowViewportPosition(letzte) + interne()->rowHeight(letzte) <=
+                interne()->viewport()->height());
+        for (int z = 0; z < m.rowCount(); ++z) {
+            for (int sp = 0; sp < m.columnCount(); ++sp) {
+                QFont schrift = interne()->font();
+                schrift.setBold(m.data(m.index(z, sp), Qt::FontRole).value<QFont>().bold());
+                const int breite = QFontMetrics(schrift).horizontalAdvance(interne()->zelle(z, sp));
+                QVERIFY2(breite < interne()->columnWidth(sp), qPrintable(interne()->zelle(z, sp)));
+            }
+        }
     }
 
   private slots:
@@ -87,6 +116,7 @@ class BefehleTest : public Fenstertest {
         s.arbeitsbereich().monat(3, 0, 11).Betrag[17] = 12345;
         klicken(QStringLiteral("monat_13"));
         QVERIFY(tabelle()->isVisible());
+        befehleDerSeitenSichtbar(true, false);
         QCOMPARE(tabelle()->model()->rowCount(), 24);
         QCOMPARE(tabelle()->model()->columnCount(), 14);
         QCOMPARE(zelle(0, 0).toString(), QStringLiteral("Gehalt"));
@@ -105,6 +135,7 @@ class BefehleTest : public Fenstertest {
 
         klicken(QStringLiteral("monat_14"));
         QVERIFY(tabelle()->isVisible());
+        befehleDerSeitenSichtbar(false, true);
         QCOMPARE(zelle(0, 0, Qt::BackgroundRole).value<QColor>(), farben::kHellcyan);
         QCOMPARE(zelle(17, 1).toString(), QStringLiteral("-50,00"));  // the blue twin's saving
         // The sum row and the net row of the blue calculation.
@@ -113,6 +144,16 @@ class BefehleTest : public Fenstertest {
 
         klicken(QStringLiteral("monat_2"));
         QVERIFY(!tabelle()->isVisible());
+        befehleDerSeitenSichtbar(true, true);
+    }
+
+    // Selected, "Jahresgehalt" is bold and still whole.
+    void jahresgehaltGanzLesbar() {
+        klicken(QStringLiteral("monat_12"));
+        auto* knopf = finde<QPushButton>(QStringLiteral("monat_12"));
+        QVERIFY(knopf->font().bold());
+        QVERIFY(QFontMetrics(knopf->font()).horizontalAdvance(knopf->text()) <
+                knopf->width() - 2 * knopf->style()->pixelMetric(QStyle::PM_ButtonMargin));
     }
 
     void jederBefehlSchliesstDieTabelle() {
@@ -156,6 +197,9 @@ class BefehleTest : public Fenstertest {
         fenster()->darstellen();
         klicken(QStringLiteral("befehl_6"));
         QVERIFY(interne()->isVisible());
+        ganzImBild(Seite::Gruen);
+        QCOMPARE(interne()->zelle(14, 2), QStringLiteral("Lohnsteuer"));
+        QCOMPARE(interne()->zelle(22, 2), QStringLiteral("SV-Zusatzbeitrag"));
         QCOMPARE(interne()->zelle(0, 0), QStringLiteral("2.500,00 "));
         QCOMPARE(interne()->zelle(0, 2), QStringLiteral("Steuerpflichtiges Entgelt bis Vormonat"));
         QCOMPARE(interne()->zelle(13, 0), QStringLiteral("laufend"));
@@ -170,6 +214,7 @@ class BefehleTest : public Fenstertest {
         klicken(QStringLiteral("befehl_5"));  // the blue values replace the green ones
         QVERIFY(interne()->isVisible());
         QCOMPARE(interne()->seite(), Seite::Blau);
+        ganzImBild(Seite::Blau);
         QCOMPARE(interne()->zelle(0, 0), QStringLiteral("1.800,00 "));
         QCOMPARE(interne()->zelle(0, 2), QStringLiteral("Steuerpflichtiges Entgelt bis Vormonat"));
         QCOMPARE(m.data(m.index(14, 0), Qt::BackgroundRole).value<QBrush>().color(),

@@ -1,6 +1,8 @@
 // The help of the main window as a user meets it: the row's text in the info area over its
 // side, the topic link into the help pages (opened by a stand-in for the browser), the
 // program information panel. What the texts say is tested with the core.
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -24,8 +26,12 @@ namespace {
 
 class Testoeffner final : public Adressoeffner {
   public:
-    void oeffnen(const QString& adresse) override { geoeffnet.push_back(adresse); }
+    bool oeffnen(const QString& adresse) override {
+        geoeffnet.push_back(adresse);
+        return browserDa;
+    }
     QStringList geoeffnet;
+    bool browserDa = true;
 };
 
 const QString kSeiten = QStringLiteral("https://hilfe.test/Brelvanostik/");
@@ -79,7 +85,6 @@ class InfobereichTest : public Fenstertest {
         zeileKlicken(15);
         zeileKlicken(29);
         QVERIFY(info()->text().startsWith(QStringLiteral("E I N S\n")));
-        QCOMPARE(thema(), QStringLiteral("Lohnsteuerklassen"));
     }
 
     // The ceilings of the year shown; pointer movement over the bare area empties the text.
@@ -159,22 +164,85 @@ class InfobereichTest : public Fenstertest {
         QCOMPARE(oeffner_.geoeffnet.back(), kSeiten + QStringLiteral("Versorgungsfreibetrag.htm"));
         QTest::keyClick(finde(QStringLiteral("auswahlliste")), Qt::Key_Escape);
 
-        // Row 29 and a blue amount field reopen the page opened last.
-        zeileKlicken(29);
-        QCOMPARE(thema(), QStringLiteral("Alterseinkünftegesetz"));
-        themaKlicken();
-        QTest::mouseClick(finde(QStringLiteral("betrag_35")), Qt::LeftButton);
-        QCOMPARE(fenster()->gemerkteZeile(), 35);
-        themaKlicken();
-        QCOMPARE(oeffner_.geoeffnet.size(), qsizetype{9});
-        QCOMPARE(oeffner_.geoeffnet.at(7), kSeiten + QStringLiteral("Versorgungsfreibetrag.htm"));
-        QCOMPARE(oeffner_.geoeffnet.at(8), kSeiten + QStringLiteral("Versorgungsfreibetrag.htm"));
+        // The caption always names the page the link opens: an amount field of either side
+        // and a row without a text (15) set the topic; the hourly line (29) keeps it.
+        const struct {
+            const char* geklickt;
+            const char* titel;
+            const char* seite;
+        } weitere[] = {
+            {"zeile_4", "Lohnsteuerjahresausgleich", "Lohnsteuerjahresausgleich.htm"},
+            {"betrag_3", "Sozialversicherung", "Sozialversicherung.htm"},
+            {"zeile_15", "Sachbezüge", "Sachbezug.htm"},
+            {"zeile_29", "Sachbezüge", "Sachbezug.htm"},
+            {"betrag_35", "Gehaltstabellen", "Gehaltstabellen.htm"},
+        };
+        for (const auto& w : weitere) {
+            QTest::mouseClick(finde(QString::fromLatin1(w.geklickt)), Qt::LeftButton);
+            QCOMPARE(thema(), QString::fromUtf8(w.titel));
+            themaKlicken();
+            QCOMPARE(oeffner_.geoeffnet.back(), kSeiten + QLatin1String(w.seite));
+        }
 
         QTest::mouseClick(finde(QStringLiteral("startlink")), Qt::LeftButton);
+        QCOMPARE(oeffner_.geoeffnet.back(), QStringLiteral("https://hilfe.test"));
+        // Without a browser the tip line says so.
+        oeffner_.browserDa = false;
         QTest::mouseClick(finde(QStringLiteral("hinweislink")), Qt::LeftButton);
-        QCOMPARE(oeffner_.geoeffnet.at(9), QStringLiteral("https://hilfe.test"));
-        QCOMPARE(oeffner_.geoeffnet.at(10),
+        QCOMPARE(oeffner_.geoeffnet.back(),
                  QStringLiteral("https://hilfe.test/benachrichtigung.htm"));
+        QVERIFY(finde<QLabel>(QStringLiteral("tipp"))
+                    ->text()
+                    .startsWith(QStringLiteral("Der Browser konnte nicht gestartet werden")));
+    }
+
+    // The pension text shows the side's figures as they are: after an entry, and the blue
+    // side's own amount on the blue panel. Panel and text lie over the side's captions.
+    void versorgungstextZeigtDieWerteDerSeite() {
+        QTest::mouseClick(finde(QStringLiteral("befehl_9")), Qt::LeftButton);
+        auto* feld = finde<QLineEdit>(QStringLiteral("versorgung_monatsbezug"));
+        QTest::mouseClick(feld, Qt::LeftButton);
+        QTest::keyClicks(feld, QStringLiteral("1200"));
+        QTest::keyClick(feld, Qt::Key_Return);
+        QVERIFY(info()->text().contains(QStringLiteral("erster voller Monatsbezug : 1.200,00")));
+        QTest::mouseClick(finde(QStringLiteral("befehl_10")), Qt::LeftButton);
+        feld = finde<QLineEdit>(QStringLiteral("versorgung_monatsbezug"));
+        QTest::mouseClick(feld, Qt::LeftButton);
+        feld->selectAll();
+        QTest::keyClicks(feld, QStringLiteral("900"));
+        QTest::keyClick(feld, Qt::Key_Return);
+        QVERIFY(info()->text().contains(QStringLiteral("erster voller Monatsbezug : 900,00")));
+        const QRect beschriftung = finde(QStringLiteral("zeile_30"))->geometry();
+        for (QWidget* ueber :
+             {finde(QStringLiteral("auswahlpanel")), static_cast<QWidget*>(info())}) {
+            QVERIFY(ueber->geometry().left() >= beschriftung.left() - 2);
+            QVERIFY(ueber->geometry().right() <= beschriftung.right() + 2);
+        }
+        QTest::mouseClick(finde(QStringLiteral("versorgungSchliessen")), Qt::LeftButton);
+        QTest::mouseClick(finde(QStringLiteral("befehl_9")), Qt::LeftButton);
+        QVERIFY(info()->text().contains(QStringLiteral("erster voller Monatsbezug : 1.200,00")));
+    }
+
+    // The next edit closes an info text, so the results it changes come into view; a blue
+    // choice list stays over the blue half.
+    void bearbeitungSchliesstDenText() {
+        zeileKlicken(2);
+        QVERIFY(info()->isVisible());
+        auto* liste = finde<QListWidget>(QStringLiteral("auswahlliste"));
+        QTest::mouseClick(liste->viewport(), Qt::LeftButton, {},
+                          liste->visualItemRect(liste->item(1)).center());
+        QVERIFY(!info()->isVisible());
+        zeileKlicken(13);
+        QVERIFY(info()->isVisible());
+        auto* feld = finde<QLineEdit>(QStringLiteral("betrag_13"));
+        QTest::keyClicks(feld, QStringLiteral("5"));
+        QTest::keyClick(feld, Qt::Key_Return);
+        QVERIFY(!info()->isVisible());
+        const int blauLinks = finde(QStringLiteral("seite_30"))->geometry().left();
+        for (const int zeile : {47, 49, 53, 55}) {
+            zeileKlicken(zeile);
+            QVERIFY(finde(QStringLiteral("auswahlpanel"))->geometry().left() >= blauLinks);
+        }
     }
 
     // The links show that they are links: light blue with a hand under the pointer, their
@@ -194,6 +262,20 @@ class InfobereichTest : public Fenstertest {
         QCOMPARE(start->palette().color(QPalette::WindowText), linkfarben::kRot);
         QCOMPARE(start->cursor().shape(), Qt::ArrowCursor);
         QCOMPARE(thema->palette().color(QPalette::WindowText), linkfarben::kMagenta);
+    }
+
+    // The instruction panel lies over the calculation at the start; a click on its text
+    // hides it, the link shows it again, a row's caption hides it.
+    void anleitungSchliesstAufKlick() {
+        auto* anleitung = finde(QStringLiteral("anleitung"));
+        QVERIFY(anleitung->isVisible());
+        QTest::mouseClick(finde(QStringLiteral("anleitungstext")), Qt::LeftButton);
+        QVERIFY(!anleitung->isVisible());
+        QTest::mouseClick(finde(QStringLiteral("anleitunglink")), Qt::LeftButton);
+        QVERIFY(anleitung->isVisible());
+        QVERIFY(finde(QStringLiteral("rechenflaeche"))->rect().contains(anleitung->geometry()));
+        zeileKlicken(5);
+        QVERIFY(!anleitung->isVisible());
     }
 
     // The program information panel: shown by its command, hidden by a click anywhere on it.

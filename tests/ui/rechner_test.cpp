@@ -123,9 +123,34 @@ class RechnerTest : public Fenstertest {
         QTest::keyClicks(panel(), QStringLiteral("1500"));
         klicken("befehl_9");
         QVERIFY(panel()->isVisible());
-        klicken("betrag_11");
+        klicken("versorgung_monatsbezug");
         const Fallkopf& gruen = programm_->sitzung()->arbeitsbereich().kopf(3, 0);
         QCOMPARE(gruen.ErsterVollerMonatsbezug, Money::whole(150000));
+    }
+
+    // The memo field parks an amount: clicked it takes the display, typed it keeps the entry
+    // formatted; an amount field takes the memo while it was filled last, else the display.
+    void memofeldParktEinenBetrag() {
+        fenster()->rechnerUmschalten();
+        auto* memo = finde<QLineEdit>(QStringLiteral("memo"));
+        QTest::keyClicks(panel(), QStringLiteral("12*3="));
+        klicken("memo");
+        QCOMPARE(memo->text(), QStringLiteral("36,00"));
+        memo->selectAll();
+        QTest::keyClicks(memo, QStringLiteral("1250,5"));
+        QTest::keyClick(memo, Qt::Key_Return);
+        panel()->setFocus();
+        QCOMPARE(memo->text(), QStringLiteral("1.250,50"));
+        klicken("betrag_5");
+        QCOMPARE(gehalt(0), 125050);
+        QTest::keyClicks(panel(), QStringLiteral("7"));
+        klicken("betrag_35");
+        QCOMPARE(gehalt(5), 700);
+        QEvent betreten(QEvent::Enter);
+        QApplication::sendEvent(memo, &betreten);
+        QCOMPARE(text("tipp"), QStringLiteral("Memofeld. Sein Inhalt wird in ein Betragsfeld der "
+                                              "Berechnung übertragen, wenn das Betragsfeld "
+                                              "angeklickt wird."));
     }
 
     void tippzeileErklaertDenRechner() {
