@@ -22,7 +22,7 @@ namespace {
 
 std::optional<int> zeileLesen(const std::string& text) {
     const auto zahl = leseGanzzahl(text);
-    if (!zahl || *zahl < 0 || *zahl > 30) return std::nullopt;
+    if (!zahl || *zahl < 0 || *zahl >= kZeilen) return std::nullopt;
     return static_cast<int>(*zahl);
 }
 

@@ -222,7 +222,7 @@ Rueckmeldung Sitzung::auswahlTreffen(Seite s, int zeile, int code) {
     if (jahresmodus_) return jahresmodusAblehnen();
     if (zeile == zeile::Fall) return fallWaehlen(code >= kFaelle ? code - kFaelle : code);
     if (zeile == zeile::Versorgungsbeginn) {
-        if (code < 0 || code > 2) return abgelehnt();
+        if (code < wahl::beginn::Bis2005 || code > wahl::beginn::Im2007) return abgelehnt();
         for (const int c : empfaenger(s))
             kopf(c).Versorgungsbeginn = static_cast<std::int16_t>(code);
         return berechnungAusloesen();
