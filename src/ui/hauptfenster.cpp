@@ -15,6 +15,7 @@
 #include <cmath>
 #include <optional>
 
+#include "help/adresse.h"
 #include "help/infotexte.h"
 #include "print/bericht_beide.h"
 #include "print/bericht_einzeln.h"
@@ -83,7 +84,7 @@ Hauptfenster::Hauptfenster(Sitzung& sitzung, Meldungsanzeige& meldungen, QWidget
     : QWidget(eltern),
       sitzung_(sitzung),
       meldungen_(meldungen),
-      hilfelinks_(eingestellteHilfeadresse().toStdString()),
+      hilfelinks_(basisadresse()),
       desktop_(std::make_unique<Desktopoeffner>()),
       oeffner_(desktop_.get()) {
     setWindowTitle(QString::fromUtf8(kTitel));
