@@ -26,14 +26,6 @@ std::optional<int> zeileLesen(const std::string& text) {
     return static_cast<int>(*zahl);
 }
 
-std::string einzeilig(const Meldung& m) {
-    std::string text = m.titel + ": " + m.text;
-    for (char& c : text) {
-        if (c == '\n') c = ' ';
-    }
-    return text;
-}
-
 struct Aktion {
     int parameter;
     // Carries the action out; returns nothing on success, else why it was refused.
