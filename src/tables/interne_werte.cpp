@@ -22,14 +22,14 @@ constexpr std::array<std::string_view, InterneWerte::kOben> kBeschriftungen = {
     "Weiterhin übrig für die RV",
 };
 
-// Intermediate values of column 3; the tax card's annual amount (-1) is formed here.
-constexpr int kSteuerkarte = -1;
+// The slots of column 3; -1 where the value is formed here.
+constexpr int kGebildet = -1;
 constexpr std::array<int, InterneWerte::kOben> kKennwerte = {
     kennwert::SteuerpflichtigBisher,
     kennwert::SteuerpflichtigesEntgelt,
     kennwert::JahreslohnOhneEinmal,
     kennwert::JahreslohnMitEinmal,
-    kSteuerkarte,
+    kGebildet,
     kennwert::SvEntgelt,
     kennwert::KvBbgOffen,
     kennwert::KvBbgGenutzt,
@@ -38,18 +38,9 @@ constexpr std::array<int, InterneWerte::kOben> kKennwerte = {
     kennwert::RvBbgGenutzt,
     kennwert::RvBbgUebrig,
 };
-
-// The deductions on the current pay and on one-time payments.
-constexpr std::array<int, InterneWerte::kAbzuege> kLaufend = {
-    kennwert::LohnsteuerLaufend, kennwert::SoliLaufend,   kennwert::KirchensteuerLaufend,
-    kennwert::KvLaufend,         kennwert::PvLaufend,     kennwert::RvLaufend,
-    kennwert::AvLaufend,         kennwert::ZusatzLaufend,
-};
-constexpr std::array<int, InterneWerte::kAbzuege> kEinmalig = {
-    kennwert::LohnsteuerEinmal, kennwert::SoliEinmal,   kennwert::KirchensteuerEinmal,
-    kennwert::KvEinmal,         kennwert::PvEinmal,     kennwert::RvEinmal,
-    kennwert::AvEinmal,         kennwert::ZusatzEinmal,
-};
+constexpr int kSteuerkarte = 4;
+static_assert(kKennwerte[kSteuerkarte] == kGebildet);
+static_assert(kAbzugsteile.size() == InterneWerte::kAbzuege);
 
 }  // namespace
 
@@ -59,23 +50,21 @@ std::string_view InterneWerte::beschriftung(int zeile) {
 
 InterneWerte interneWerte(const Monatssatz& s) {
     InterneWerte w;
-    // The income rows after both ratios, then the gross pay.
+    // The five income rows, then the gross.
     for (int z = zeile::Gehalt; z <= zeile::MehrjahresVerguetung; ++z)
         w.monatsbetraege[static_cast<std::size_t>(z - zeile::Gehalt)] = s.tagesanteil(z);
-    w.monatsbetraege[kQuotenZeilen] = s.Betrag[zeile::Brutto];
+    w.monatsbetraege[zeile::MehrjahresVerguetung - zeile::Gehalt + 1] = s.Betrag[zeile::Brutto];
     for (std::size_t z = 0; z < kKennwerte.size(); ++z) {
-        if (kKennwerte[z] == kSteuerkarte) {
-            // The tax card states a monthly amount; over the year it counts twelve times.
-            w.zwischenwerte[z] = (static_cast<std::int64_t>(s.Betrag[zeile::Hinzurechnung]) -
-                                  s.Betrag[zeile::Freibetrag]) *
-                                 kMonate;
-        } else {
+        if (kKennwerte[z] != kGebildet)
             w.zwischenwerte[z] = s.Kennwert[static_cast<std::size_t>(kKennwerte[z])];
-        }
     }
-    for (std::size_t i = 0; i < kLaufend.size(); ++i) {
-        w.laufend[i] = s.Kennwert[static_cast<std::size_t>(kLaufend[i])];
-        w.einmalig[i] = s.Kennwert[static_cast<std::size_t>(kEinmalig[i])];
+    // The tax card states a monthly amount; over the year it counts twelve times.
+    w.zwischenwerte[kSteuerkarte] =
+        (static_cast<std::int64_t>(s.Betrag[zeile::Hinzurechnung]) - s.Betrag[zeile::Freibetrag]) *
+        kMonate;
+    for (std::size_t i = 0; i < kAbzugsteile.size(); ++i) {
+        w.laufend[i] = s.Kennwert[kAbzugsteile[i].laufend];
+        w.einmalig[i] = s.Kennwert[kAbzugsteile[i].einmalig];
         w.summeLaufend += w.laufend[i];
         w.summeEinmalig += w.einmalig[i];
     }
