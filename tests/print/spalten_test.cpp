@@ -8,6 +8,7 @@
 #include "print/bericht_beide.h"
 #include "print/bericht_einzeln.h"
 #include "print/bericht_tabelle.h"
+#include "print/schrittvergleich_druck.h"
 #include "tables/alle_monate.h"
 
 namespace brelvanostik::druck {
@@ -145,7 +146,17 @@ void tabelleGehtAuf(const Dokument& d) {
     }
 }
 
+// The comparison's last column is blue minus green wherever both are amounts.
+void vergleichGehtAuf(const Dokument& d) {
+    constexpr int kGruen = 8400, kBlau = 10400, kDifferenz = 12400;
+    for (const Zahlenzeile& l : zahlenzeilen(d)) {
+        if (l.betrag.contains(kGruen) && l.betrag.contains(kBlau) && l.betrag.contains(kDifferenz))
+            EXPECT_EQ(l.bei(kDifferenz), l.bei(kBlau) - l.bei(kGruen)) << l.label;
+    }
+}
+
 void alleGehenAuf(Sitzung& s) {
+    vergleichGehtAuf(schrittvergleichDrucken(monatslaeufeVergleichen(s), "a"));
     for (Seite seite : {Seite::Gruen, Seite::Blau})
         einzelberichtGehtAuf(berichtEinzeln(s, seite, "a"));
     beideGehenAuf(berichtBeide(s, "a"), true);
