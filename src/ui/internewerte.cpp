@@ -94,9 +94,9 @@ void InterneWerteTabelle::einpassen() {
         }
         const bool passt = summe <= innenBreite && normal.height() * zeilen <= innenHoehe;
         if (passt || schrift.pointSizeF() <= kKleinstePunkte) {
-            // What is left over widens the caption column.
+            // What is left over widens the captions, the widest column.
             const int uebrig = std::max(0, innenBreite - summe);
-            breiten[std::min<std::size_t>(2, breiten.size() - 1)] += uebrig;
+            *std::max_element(breiten.begin(), breiten.end()) += uebrig;
             break;
         }
         schrift.setPointSizeF(schrift.pointSizeF() - 0.5);

@@ -20,6 +20,7 @@
 #include "ui/hauptfenster.h"
 #include "ui/internewerte.h"
 #include "ui/programm.h"
+#include "workspace/zeilen.h"
 
 using namespace brelvanostik;
 
@@ -221,6 +222,21 @@ class BefehleTest : public Fenstertest {
                  farben::kHellcyan);
         klicken(QStringLiteral("monat_0"));
         QVERIFY(!interne()->isVisible());
+    }
+
+    // December with the employer's adjustment: its column and the stored total beside the parts.
+    void interneWerteMitJahresausgleich() {
+        Sitzung& s = *programm_->sitzung();
+        s.betragEingeben(Seite::Gruen, zeile::Gehalt, "3800");
+        s.monatWaehlen(kMonate - 1);
+        s.auswahlTreffen(Seite::Gruen, zeile::Jahresausgleich, wahl::ausgleich::Mit);
+        fenster()->darstellen();
+        klicken(QStringLiteral("befehl_6"));
+        QCOMPARE(interne()->zelle(13, 2), QStringLiteral("Jahresausgleich"));
+        QCOMPARE(interne()->zelle(13, 3), QStringLiteral("gesamt"));
+        QCOMPARE(interne()->zelle(24, 4), QStringLiteral("Summe der gesetzlichen Abzüge"));
+        QCOMPARE(interne()->zelle(14, 4), QStringLiteral("Lohnsteuer"));
+        ganzImBild(Seite::Gruen);
     }
 
     void druckenOhneDruckerBietetPdfAn() {
