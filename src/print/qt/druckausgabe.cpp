@@ -7,6 +7,8 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPen>
+#include <QPolygonF>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QSaveFile>
@@ -59,14 +61,52 @@ std::vector<Platziert> platzieren(const Druckzeile& zeile, QPaintDevice& geraet,
     return teile;
 }
 
-double zeilenhoehe(const Druckzeile& zeile, QPaintDevice& geraet) {
-    double hoehe = QFontMetricsF(schriftFuer(zeile.schrift), &geraet).lineSpacing();
+double zeilenhoehe(const Druckzeile& zeile, QPaintDevice& geraet, double twips) {
+    if (zeile.zeichnung.hoehe > 0 && zeile.stuecke.empty()) return zeile.zeichnung.hoehe * twips;
+    double hoehe = std::max(QFontMetricsF(schriftFuer(zeile.schrift), &geraet).lineSpacing(),
+                            zeile.zeichnung.hoehe * twips);
     for (const Textstueck& stueck : zeile.stuecke)
         hoehe = std::max(hoehe, QFontMetricsF(schriftFuer(stueck.schrift), &geraet).lineSpacing());
     return hoehe;
 }
 
+QColor farbe(Farbe f) {
+    return QColor(f.rot, f.gruen, f.blau);
+}
+
 }  // namespace
+
+void zeichnungMalen(const Zeichnung& zeichnung, QPainter& maler, QPointF ecke, double proTwip) {
+    maler.save();
+    maler.setRenderHint(QPainter::Antialiasing);
+    const auto ort = [&](Punkt p) { return ecke + QPointF(p.x * proTwip, p.y * proTwip); };
+    for (const Linienzug& linie : zeichnung.linien) {
+        if (linie.punkte.size() < 2) continue;
+        QPen stift(farbe(linie.farbe));
+        stift.setWidthF(std::max(linie.staerke, 1) * proTwip);
+        stift.setStyle(linie.strich == Linienzug::Strich::Gestrichelt ? Qt::DashLine
+                       : linie.strich == Linienzug::Strich::Gepunktet ? Qt::DotLine
+                                                                      : Qt::SolidLine);
+        stift.setJoinStyle(Qt::RoundJoin);
+        maler.setPen(stift);
+        QPolygonF zug;
+        zug.reserve(static_cast<qsizetype>(linie.punkte.size()));
+        for (const Punkt& p : linie.punkte) zug << ort(p);
+        maler.drawPolyline(zug);
+    }
+    for (const Beschriftung& b : zeichnung.texte) {
+        const QFont schrift = schriftFuer(b.schrift);
+        const QString text = QString::fromStdString(b.text);
+        const double breite = QFontMetricsF(schrift, maler.device()).horizontalAdvance(text);
+        QPointF p = ort(b.ort);
+        if (b.ausrichtung == Beschriftung::Ausrichtung::Mitte) p.rx() -= breite / 2;
+        if (b.ausrichtung == Beschriftung::Ausrichtung::Rechts) p.rx() -= breite;
+        maler.setFont(schrift);
+        maler.setPen(farbe(b.farbe));
+        maler.drawText(p, text);
+    }
+    maler.restore();
+}
 
 QFont schriftFuer(const Schrift& schrift) {
     const QString name = QString::fromStdString(schrift.name).toLower();
@@ -105,6 +145,7 @@ bool zeichnen(const Dokument& dokument, QPagedPaintDevice& geraet) {
     zeilen.reserve(dokument.zeilen.size());
     for (const Druckzeile& zeile : dokument.zeilen) {
         zeilen.push_back(platzieren(zeile, geraet, twips));
+        benoetigt = std::max(benoetigt, zeile.zeichnung.breite * twips);
         for (const Platziert& teil : zeilen.back())
             benoetigt = std::max(
                 benoetigt,
@@ -116,7 +157,7 @@ bool zeichnen(const Dokument& dokument, QPagedPaintDevice& geraet) {
 
     double y = 0;
     for (std::size_t i = 0; i < dokument.zeilen.size(); ++i) {
-        const double h = zeilenhoehe(dokument.zeilen[i], geraet);
+        const double h = zeilenhoehe(dokument.zeilen[i], geraet, twips);
         if (y + h > seitenhoehe && y > 0) {
             if (!geraet.newPage()) {
                 maler.end();
@@ -129,6 +170,8 @@ bool zeichnen(const Dokument& dokument, QPagedPaintDevice& geraet) {
             maler.drawText(QPointF(teil.x, y + QFontMetricsF(teil.schrift, &geraet).ascent()),
                            teil.text);
         }
+        if (dokument.zeilen[i].zeichnung.hoehe > 0)
+            zeichnungMalen(dokument.zeilen[i].zeichnung, maler, QPointF(0, y), twips);
         y += h;
     }
     return maler.end();

@@ -7,6 +7,8 @@
 
 class QFont;
 class QPagedPaintDevice;
+class QPainter;
+class QPointF;
 
 namespace brelvanostik::druck {
 
@@ -17,6 +19,10 @@ namespace brelvanostik::druck {
 /// Times New Roman become the metric-compatible Liberation fonts (with the generic family as
 /// fallback), so column positions come out as the reports were laid out.
 QFont schriftFuer(const Schrift& schrift);
+
+/// Paints a drawing of the page content with its top left corner at `ecke`; `proTwip` is the
+/// device units per twip. The printout and the window that shows a drawing both paint here.
+void zeichnungMalen(const Zeichnung& zeichnung, QPainter& maler, QPointF ecke, double proTwip);
 
 /// Draws the document onto a paged device from its first page on, starting a new page when
 /// a line does not fit. A document wider than the printable area is scaled down as a whole,
