@@ -99,7 +99,7 @@ void einzelberichtGehtAuf(const Dokument& d) {
 
 void beideGehenAuf(const Dokument& d, bool gemeinsam) {
     const auto z = zahlenzeilen(d);
-    constexpr int kGruen = 3000, kBlau = 5200, kGelb = 10500, kGelbeSumme = 10050;
+    constexpr int kGruen = 3000, kBlau = 5200, kGelb = 10600, kGelbeSumme = 10150;
     const std::size_t kopf = zeile(z, gemeinsam ? "gemeinsam" : "Unterschied"),
                       brutto = zeile(z, "B R U T T O"), abzuege = zeile(z, "A B Z Ü G E"),
                       auszahlung = zeile(z, "AUSZAHLUNG");
