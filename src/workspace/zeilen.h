@@ -63,6 +63,11 @@ enum Kennwert : int {
     LohnsteuerEinmal = 6,
     SoliEinmal = 7,
     KirchensteuerEinmal = 8,
+    KvLaufend = 9,  ///< contributions of the current pay, before the one-time payment's
+    PvLaufend = 10,
+    RvLaufend = 11,
+    AvLaufend = 12,
+    ZusatzLaufend = 13,
     KvEinmal = 14,
     PvEinmal = 15,
     RvEinmal = 16,
@@ -74,12 +79,37 @@ enum Kennwert : int {
     RvBbgOffen = 22,  ///< the same for the pension ceiling
     RvBbgGenutzt = 23,
     RvBbgUebrig = 24,
+    Ungenutzt = 25,  ///< holds nothing; cleared with the ceilings every month
     SvEntgelt = 26,  ///< pay liable to social insurance, one-time payments included
     KvEntgelt = 27,
     RvEntgelt = 28,
     SteuerpflichtigesEntgelt = 29,
 };
 }  // namespace kennwert
+
+/// A deduction row of the month record and the bank-4 slots that hold its part on the current
+/// pay and its part on the one-time payments.
+struct Abzugsteile {
+    zeile::Zeile zeile;
+    kennwert::Kennwert laufend;
+    kennwert::Kennwert einmal;
+};
+
+/// Wage tax, solidarity surcharge and church tax.
+inline constexpr std::array<Abzugsteile, 3> kSteuerabzuege{{
+    {zeile::Lohnsteuer, kennwert::LohnsteuerLaufend, kennwert::LohnsteuerEinmal},
+    {zeile::Soli, kennwert::SoliLaufend, kennwert::SoliEinmal},
+    {zeile::Kirchensteuer, kennwert::KirchensteuerLaufend, kennwert::KirchensteuerEinmal},
+}};
+
+/// Health, care, pension and unemployment insurance and the surcharge.
+inline constexpr std::array<Abzugsteile, 5> kBeitragsabzuege{{
+    {zeile::Krankenversicherung, kennwert::KvLaufend, kennwert::KvEinmal},
+    {zeile::Pflegeversicherung, kennwert::PvLaufend, kennwert::PvEinmal},
+    {zeile::Rentenversicherung, kennwert::RvLaufend, kennwert::RvEinmal},
+    {zeile::Arbeitslosenversicherung, kennwert::AvLaufend, kennwert::AvEinmal},
+    {zeile::Zusatzbeitrag, kennwert::ZusatzLaufend, kennwert::ZusatzEinmal},
+}};
 
 /// The choice codes of the fixed lists (the position of the entry in the row's list).
 namespace wahl {
@@ -114,12 +144,20 @@ constexpr bool imOsten(int code) {
 namespace sv {
 enum : int { Pflichtig = 0, NichtPflichtig, MiniJob, Gleitzone };
 }
+namespace klasse {
+/// Tax classes I-VI; the engine counts them from 1.
+enum : int { I = 0, II, III, IV, V, VI };
+}  // namespace klasse
 namespace ausgleich {
 enum : int { Ohne = 0, Mit };
 }
 namespace kirche {
 enum : int { Ohne = 0, Acht, Neun, Mindest015, Mindest030 };
+/// The codes of a fixed minimum church tax a month instead of a rate.
+constexpr bool istMindest(int code) {
+    return code == Mindest015 || code == Mindest030;
 }
+}  // namespace kirche
 /// Health and pension insurance (rows 20 and 22); care insurance adds the Saxon entries.
 namespace vers {
 enum : int { Beitrag = 0, Zuschuss, Gleitzone, Keine, SachsenBeitrag, SachsenZuschuss };
@@ -132,7 +170,24 @@ enum : int { Sozialversicherung = 0, Zahnersatz, Kinderlose, KvUndPv };
 }
 namespace abzug {
 /// Codes 0-6 are deductions (stored negative); only the retention is paid out.
-enum : int { Einbehalt = 7 };
+enum : int {
+    UmwandlungSteuerUndSvFrei = 0,
+    UmwandlungSteuerfrei,
+    UmwandlungSvFrei,
+    Riesterrente,
+    Bausparrate,
+    Vermoegenswirksam,
+    Sonstiger,
+    Einbehalt,
+};
+/// A salary conversion free of wage tax: it lowers the taxable wage.
+constexpr bool steuerfrei(int art) {
+    return art == UmwandlungSteuerUndSvFrei || art == UmwandlungSteuerfrei;
+}
+/// A salary conversion free of social insurance: it lowers the pay liable to contributions.
+constexpr bool svFrei(int art) {
+    return art == UmwandlungSteuerUndSvFrei || art == UmwandlungSvFrei;
+}
 }  // namespace abzug
 }  // namespace wahl
 
