@@ -89,7 +89,7 @@ void Monatsberechnung::einmalSteuern(int m) {
     for (std::size_t i = 0; i < kSteuerabzuege.size(); ++i) {
         const Abzugsteile& t = kSteuerabzuege[i];
         satz.Betrag[t.zeile] = gesaettigt(satz.Betrag[t.zeile] + differenz[i]);
-        satz.Kennwert[t.einmal] = gesaettigt(differenz[i]);
+        satz.Kennwert[t.einmalig] = gesaettigt(differenz[i]);
     }
 }
 
@@ -158,7 +158,7 @@ void Monatsberechnung::einmalBeitraege(int m) {
 
     for (const Abzugsteile& t : kBeitragsabzuege) {
         auto& beitrag = satz.Betrag[t.zeile];
-        beitrag = gesaettigt(static_cast<std::int64_t>(beitrag) + kw[t.einmal]);
+        beitrag = gesaettigt(static_cast<std::int64_t>(beitrag) + kw[t.einmalig]);
     }
     kw[KvEntgelt] = gesaettigt(static_cast<std::int64_t>(kvpflichtig_) + kw[KvBbgGenutzt]);
     kw[RvEntgelt] = gesaettigt(static_cast<std::int64_t>(rvpflichtig_) + kw[RvBbgGenutzt]);

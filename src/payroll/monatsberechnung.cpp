@@ -138,7 +138,7 @@ void Monatsberechnung::laufendeSteuern(int m) {
         gesaettigt(-(engine_.BK * kirchensatz_).mal(tage).abgeschnitten().toInt64());
     for (const Abzugsteile& t : kSteuerabzuege) {
         satz.Kennwert[t.laufend] = satz.Betrag[t.zeile];
-        satz.Kennwert[t.einmal] = 0;
+        satz.Kennwert[t.einmalig] = 0;
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "basis/zahltext.h"
 #include "print/berichtstexte.h"
+#include "workspace/zeilen.h"
 
 namespace brelvanostik::druck {
 
@@ -39,19 +40,21 @@ class Beide {
             d.bei(kGruen, periodenzeile(s_, gruen_)).zeilenende();
         }
         d.leerzeilen(1);
-        d.text(gruen_.zeilen[0].beschriftung)
-            .bei(kZweiteBeschriftung, blau_.zeilen[0].beschriftung)
+        d.text(gruen_.zeilen[zeile::Fall].beschriftung)
+            .bei(kZweiteBeschriftung, blau_.zeilen[zeile::Fall].beschriftung)
             .zeilenende();
         regel();
         d.leerzeilen(1);
         d.bei(4000, "Berechnungsgrundlagen:").zeilenende();
         d.fett(false);
 
-        for (int r : {1, 2, 3, 4, 17, 28}) {
+        for (int r : {zeile::Geburtsjahrgang, zeile::Bundesland, zeile::SvStatus,
+                      zeile::Jahresausgleich, zeile::Steuerklasse, zeile::Kinderfreibetraege}) {
             d.schrift(kArial).text(beschriftung(gruen_.zeilen[r]));
             d.bei(kZweiteBeschriftung, beschriftung(blau_.zeilen[r])).zeilenende();
         }
-        for (int r = 13; r <= 16; ++r) {
+        for (int r : {zeile::Freibetrag, zeile::Hinzurechnung, zeile::ZusaetzlichSteuerpflichtig,
+                      zeile::ZusaetzlichSvPflichtig}) {
             d.schrift(kArial).text(abgeschnitten(beschriftung(gruen_.zeilen[r]), 27));
             d.schrift(kFest).bei(
                 kGruen, zahltext::rechtsbuendig(feldtext(gruen_.zeilen[r], r, jahr_), kTextbreite));
@@ -59,8 +62,11 @@ class Beide {
             d.schrift(kArial).bei(kZweiteBeschriftung, beschriftung(blau_.zeilen[r])).zeilenende();
         }
         const int faktor = jahr_ ? kMonate : 1;
-        const Obergrenzen g = obergrenzen(s_.jahr(), monatssatz(s_, Seite::Gruen).Auswahl[2]);
-        const Obergrenzen b = obergrenzen(s_.jahr(), monatssatz(s_, Seite::Blau).Auswahl[2]);
+        const auto grenzen = [&](Seite seite) {
+            return obergrenzen(s_.jahr(), monatssatz(s_, seite).Auswahl[zeile::Bundesland]);
+        };
+        const Obergrenzen g = grenzen(Seite::Gruen);
+        const Obergrenzen b = grenzen(Seite::Blau);
         grenzzeile(" BBG KV und PV", g.kvpv * faktor, b.kvpv * faktor);
         grenzzeile(" BBG RV und AV", g.rvav * faktor, b.rvav * faktor);
 
@@ -72,10 +78,14 @@ class Beide {
         d.leerzeilen(1);
         d.fett(false);
 
-        const char* einkommen[] = {"Arbeitsentgelt", "Versorgungsbezüge", "Einmaliger Bezug",
-                                   "Einm.Versorg.Bezug"};
-        for (int r = 5; r <= 8; ++r) {
-            const std::string label = einkommen[r - 5];
+        constexpr std::pair<int, const char*> kEinkommen[] = {
+            {zeile::Gehalt, "Arbeitsentgelt"},
+            {zeile::Versorgungsbezug, "Versorgungsbezüge"},
+            {zeile::EinmaligerBezug, "Einmaliger Bezug"},
+            {zeile::EinmaligerVersorgungsbezug, "Einm.Versorg.Bezug"},
+        };
+        for (const auto& [r, text] : kEinkommen) {
+            const std::string label = text;
             if (jahr_) {
                 zeile(kArial, label, label,
                       zahltext::rechtsbuendig(feldtext(gruen_.zeilen[r], r, true), kTextbreite),
@@ -90,30 +100,31 @@ class Beide {
         d.fett(true);
         regel();
         d.leerzeilen(1);
-        ergebniszeile(kArial, "B R U T T O", "B R U T T O", 12);
+        ergebniszeile(kArial, "B R U T T O", "B R U T T O", zeile::Brutto);
         d.fett(false);
         regel();
         d.leerzeilen(1);
 
-        for (int r = 17; r <= 19; ++r) {
-            const char* schrift = r == 19 ? kSchmal : kArial;
-            ergebniszeile(schrift, beschriftung(gruen_.zeilen[r]), beschriftung(blau_.zeilen[r]),
-                          r);
-        }
-        d.leerzeilen(1);
-        for (int r = 20; r <= 24; ++r) {
-            ergebniszeile(kSchmal,
-                          satztext(gruen_, r, jahr_) + " " + beschriftung(gruen_.zeilen[r]),
-                          satztext(blau_, r, jahr_) + " " + beschriftung(blau_.zeilen[r]), r);
-        }
-        regel();
-
-        // The deductions together: the yellow total follows the yellow column's mode.
+        // The deductions, the taxes first; their sums follow.
         std::int64_t summeGruen = 0, summeBlau = 0;
-        for (int r = 17; r <= 24; ++r) {
+        for (const Abzugsteile& abzug : kAbzugsteile) {
+            const int r = abzug.zeile;
+            if (r < zeile::Krankenversicherung) {
+                const char* schrift = r == zeile::Kirchensteuer ? kSchmal : kArial;
+                ergebniszeile(schrift, beschriftung(gruen_.zeilen[r]),
+                              beschriftung(blau_.zeilen[r]), r);
+            } else {
+                if (r == zeile::Krankenversicherung) d.leerzeilen(1);
+                ergebniszeile(kSchmal,
+                              satztext(gruen_, r, jahr_) + " " + beschriftung(gruen_.zeilen[r]),
+                              satztext(blau_, r, jahr_) + " " + beschriftung(blau_.zeilen[r]), r);
+            }
             summeGruen += gruen_.zeilen[r].betrag;
             summeBlau += blau_.zeilen[r].betrag;
         }
+        regel();
+
+        // The yellow total follows the yellow column's mode.
         const std::int64_t summeGelb =
             gelb_.gemeinsam ? summeGruen + summeBlau : summeBlau - summeGruen;
         d.leerzeilen(1);
@@ -129,10 +140,12 @@ class Beide {
         regel();
         d.leerzeilen(1);
 
-        ergebniszeile(kSchmal, beschriftung(gruen_.zeilen[25]), beschriftung(blau_.zeilen[25]), 25);
+        ergebniszeile(kSchmal, beschriftung(gruen_.zeilen[zeile::Abzug]),
+                      beschriftung(blau_.zeilen[zeile::Abzug]), zeile::Abzug);
         d.leerzeilen(1);
         d.fett(true);
-        ergebniszeile(kArial, beschriftung(gruen_.zeilen[26]), beschriftung(blau_.zeilen[26]), 26);
+        ergebniszeile(kArial, beschriftung(gruen_.zeilen[zeile::Auszahlung]),
+                      beschriftung(blau_.zeilen[zeile::Auszahlung]), zeile::Auszahlung);
         d.fett(false);
 
         d.schrift(kArial).text(std::string(84, '=')).zeilenende();
@@ -177,7 +190,7 @@ class Beide {
         const auto betrag = [&](const Seitenanzeige& a) {
             if (!jahr_) return betragsfeld(a.zeilen[r].betrag, kBetragsbreite);
             const std::string text =
-                r == 25 ? feldtext(a.zeilen[r], r, true) : ergebnistext(a.zeilen[r]);
+                r == zeile::Abzug ? feldtext(a.zeilen[r], r, true) : ergebnistext(a.zeilen[r]);
             return zahltext::rechtsbuendig(text, kTextbreite);
         };
         zeile(schrift, gruenLabel, blauLabel, betrag(gruen_), betrag(blau_), r);

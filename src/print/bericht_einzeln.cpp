@@ -5,6 +5,7 @@
 #include "basis/zahltext.h"
 #include "print/berichtstexte.h"
 #include "tables/interne_werte.h"
+#include "workspace/zeilen.h"
 
 namespace brelvanostik::druck {
 
@@ -39,7 +40,7 @@ class Einzeln {
         const auto& k = satz_.Kennwert;
         d_.leerzeilen(3);
         d_.schrift(kTimes).groesse(12).fett(true);
-        d_.bei(kLabel, a_.zeilen[0].beschriftung).zeilenende();
+        d_.bei(kLabel, a_.zeilen[zeile::Fall].beschriftung).zeilenende();
         d_.bei(kLabel, "G e s e t z l i c h e   A b z ü g e").zeilenende();
         d_.bei(kLabel, periodenzeile(s_, a_)).zeilenende();
         const std::string kommentar = getrimmt(a_.kommentar);
@@ -49,18 +50,25 @@ class Einzeln {
         d_.bei(kLabel, "Berechnungsgrundlagen:").zeilenende();
         d_.fett(false);
 
-        for (int r = 1; r <= 4; ++r) {
-            d_.schrift(kTimes).bei(kLabel, beschriftung(a_.zeilen[r]));
-            d_.bei(kZweiteBeschriftung, beschriftung(a_.zeilen[r + 12]));
-            d_.schrift(kFest).bei(kGesamt, feld(r + 12)).zeilenende();
+        // The settings on the left, the tax card's amounts on the right.
+        constexpr std::pair<int, int> kGrundlagen[] = {
+            {zeile::Geburtsjahrgang, zeile::Freibetrag},
+            {zeile::Bundesland, zeile::Hinzurechnung},
+            {zeile::SvStatus, zeile::ZusaetzlichSteuerpflichtig},
+            {zeile::Jahresausgleich, zeile::ZusaetzlichSvPflichtig},
+        };
+        for (const auto& [links, rechts] : kGrundlagen) {
+            d_.schrift(kTimes).bei(kLabel, beschriftung(a_.zeilen[links]));
+            d_.bei(kZweiteBeschriftung, beschriftung(a_.zeilen[rechts]));
+            d_.schrift(kFest).bei(kGesamt, feld(rechts)).zeilenende();
         }
-        const Obergrenzen grenzen = obergrenzen(s_.jahr(), satz_.Auswahl[2]);
+        const Obergrenzen grenzen = obergrenzen(s_.jahr(), satz_.Auswahl[zeile::Bundesland]);
         d_.schrift(kTimes)
-            .bei(kLabel, beschriftung(a_.zeilen[17]))
+            .bei(kLabel, beschriftung(a_.zeilen[zeile::Steuerklasse]))
             .bei(kZweiteBeschriftung, " Beitragsbemessungsgrenze KV");
         d_.schrift(kFest).bei(kGesamt, betragsfeld(grenzen.kvpv, kBetragsbreite)).zeilenende();
         d_.schrift(kTimes)
-            .bei(kLabel, beschriftung(a_.zeilen[28]))
+            .bei(kLabel, beschriftung(a_.zeilen[zeile::Kinderfreibetraege]))
             .bei(kZweiteBeschriftung, " Beitragsbemessungsgrenze RV");
         d_.schrift(kFest).bei(kGesamt, betragsfeld(grenzen.rvav, kBetragsbreite)).zeilenende();
 
@@ -75,10 +83,11 @@ class Einzeln {
         d_.leerzeilen(1);
         d_.fett(false);
 
-        const std::int64_t gehalt = satz_.tagesanteil(5), einmal = satz_.tagesanteil(7);
-        const std::int64_t versorgung = satz_.tagesanteil(6),
-                           einmalVersorgung = satz_.tagesanteil(8);
-        const std::int64_t mehrjaehrig = satz_.tagesanteil(9);
+        const std::int64_t gehalt = satz_.tagesanteil(zeile::Gehalt);
+        const std::int64_t einmal = satz_.tagesanteil(zeile::EinmaligerBezug);
+        const std::int64_t versorgung = satz_.tagesanteil(zeile::Versorgungsbezug);
+        const std::int64_t einmalVersorgung = satz_.tagesanteil(zeile::EinmaligerVersorgungsbezug);
+        const std::int64_t mehrjaehrig = satz_.tagesanteil(zeile::MehrjahresVerguetung);
         betraege("Arbeitsentgelt", betragsfeld(gehalt, kBetragsbreite), einmal,
                  betragsfeld(gehalt + einmal, kBetragsbreite));
         betraege("Versorgungsbezüge", betragsfeld(versorgung, kBetragsbreite), einmalVersorgung,
@@ -97,13 +106,16 @@ class Einzeln {
         d_.leerzeilen(1);
         d_.fett(false);
 
-        betraege("Lohnsteuer", betragsfeld(k[3], kBetragsbreite), k[6], feld(17));
-        betraege("Solidaritätszuschlag", betragsfeld(k[4], kBetragsbreite), k[7], feld(18));
-        betraege(beschriftung(a_.zeilen[19]), betragsfeld(k[5], kBetragsbreite), k[8], feld(19));
-        d_.leerzeilen(1);
-        for (int r = 20; r <= 24; ++r) {
-            betraege(satztext(a_, r, false) + " " + beschriftung(a_.zeilen[r]),
-                     betragsfeld(k[r - 11], kBetragsbreite), k[r - 6], feld(r));
+        for (const Abzugsteile& abzug : kAbzugsteile) {
+            const int r = abzug.zeile;
+            std::string label = r == zeile::Lohnsteuer ? "Lohnsteuer"
+                                : r == zeile::Soli     ? "Solidaritätszuschlag"
+                                                       : beschriftung(a_.zeilen[r]);
+            if (r >= zeile::Krankenversicherung) label = satztext(a_, r, false) + " " + label;
+            // The contributions stand apart from the taxes.
+            if (r == zeile::Krankenversicherung) d_.leerzeilen(1);
+            betraege(label, betragsfeld(k[abzug.laufend], kBetragsbreite), k[abzug.einmalig],
+                     feld(r));
         }
         regel();
         d_.leerzeilen(1);
@@ -114,27 +126,33 @@ class Einzeln {
         regel();
         d_.leerzeilen(1);
 
-        d_.schrift(kTimes).bei(kLabel, beschriftung(a_.zeilen[25]));
-        d_.schrift(kFest).bei(kGesamt, feld(25)).zeilenende();
+        d_.schrift(kTimes).bei(kLabel, beschriftung(a_.zeilen[zeile::Abzug]));
+        d_.schrift(kFest).bei(kGesamt, feld(zeile::Abzug)).zeilenende();
         d_.leerzeilen(1);
         d_.fett(true);
         d_.schrift(kTimes).bei(kLabel, "A U S Z A H L U N G");
-        d_.schrift(kFest).bei(kGesamt, feld(26)).zeilenende();
+        d_.schrift(kFest).bei(kGesamt, feld(zeile::Auszahlung)).zeilenende();
         d_.fett(false);
         d_.schrift(kTimes).text(std::string(71, '=')).zeilenende();
         d_.leerzeilen(1);
 
-        wert("Steuerpflichtiges Entgelt bis zum Vormonat", k[0]);
-        wert("Voraussichtliches Jahresentgelt   o h n e   Einmalzahlungen", k[1]);
-        wert("Voraussichtliches Jahresentgelt     m i t     Einmalzahlungen", k[2]);
+        wert("Steuerpflichtiges Entgelt bis zum Vormonat", k[kennwert::SteuerpflichtigBisher]);
+        wert("Voraussichtliches Jahresentgelt   o h n e   Einmalzahlungen",
+             k[kennwert::JahreslohnOhneEinmal]);
+        wert("Voraussichtliches Jahresentgelt     m i t     Einmalzahlungen",
+             k[kennwert::JahreslohnMitEinmal]);
         d_.leerzeilen(1);
-        wert("Nicht verbeitragter Betrag unterhalb der KV-Beitragsbemessungsgrenze bisher", k[19]);
-        wert("Verbeitragt durch die Einmalzahlung dieses Monats", k[20]);
-        wert("Verbleibender nichtverbeitragter Betrag unterhalb der KV-BBGrenze", k[21]);
+        wert("Nicht verbeitragter Betrag unterhalb der KV-Beitragsbemessungsgrenze bisher",
+             k[kennwert::KvBbgOffen]);
+        wert("Verbeitragt durch die Einmalzahlung dieses Monats", k[kennwert::KvBbgGenutzt]);
+        wert("Verbleibender nichtverbeitragter Betrag unterhalb der KV-BBGrenze",
+             k[kennwert::KvBbgUebrig]);
         d_.leerzeilen(1);
-        wert("Nicht verbeitragter Betrag unterhalb der RV-Beitragsbemessungsgrenze bisher", k[22]);
-        wert("Verbeitragt durch die Einmalzahlung dieses Monats", k[23]);
-        wert("Verbleibender nichtverbeitragter Betrag unterhalb der RV-BBGrenze", k[24]);
+        wert("Nicht verbeitragter Betrag unterhalb der RV-Beitragsbemessungsgrenze bisher",
+             k[kennwert::RvBbgOffen]);
+        wert("Verbeitragt durch die Einmalzahlung dieses Monats", k[kennwert::RvBbgGenutzt]);
+        wert("Verbleibender nichtverbeitragter Betrag unterhalb der RV-BBGrenze",
+             k[kennwert::RvBbgUebrig]);
         d_.leerzeilen(1);
         d_.schrift(kTimes).text("   " + adresse).zeilenende();
         return d_.fertig();

@@ -13,14 +13,14 @@ namespace brelvanostik::druck {
 /// The caption of a row's label, with the rate in front of entries that begin with "%".
 std::string beschriftung(const Zeilenanzeige& zeile);
 /// The text of a row's amount field; year totals keep a blank at the right edge.
-std::string feldtext(const Zeilenanzeige& zeile, int nummer, bool jahresmodus);
+std::string feldtext(const Zeilenanzeige& anzeige, int nummer, bool jahresmodus);
 /// The caption of a row's result label: the amount and one blank.
 std::string ergebnistext(const Zeilenanzeige& zeile);
 /// The yellow column's text of a row: three blanks at the right edge, one for year totals.
 std::string gelbtext(const GelbeSpalte& gelb, int zeile, bool jahresmodus);
 /// The rate that stands in front of an insurance row (20..24) on paper: the health rate
-/// field for row 20, the rate labels for the others.
-std::string satztext(const Seitenanzeige& seite, int zeile, bool jahresmodus);
+/// field for the health insurance, the rate labels for the others.
+std::string satztext(const Seitenanzeige& seite, int nummer, bool jahresmodus);
 /// "im JAN. 2007 (31,00 Tage von normal  31,00 Tagen)": the displayed month and its days.
 std::string periodenzeile(const Sitzung& sitzung, const Seitenanzeige& seite);
 

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 
 #include "workspace/arbeitsbereich.h"
 
@@ -63,12 +64,12 @@ enum Kennwert : int {
     LohnsteuerEinmal = 6,
     SoliEinmal = 7,
     KirchensteuerEinmal = 8,
-    KvLaufend = 9,  ///< contributions of the current pay, before the one-time payment's
+    KvLaufend = 9,  ///< the five contributions of the current pay
     PvLaufend = 10,
     RvLaufend = 11,
     AvLaufend = 12,
     ZusatzLaufend = 13,
-    KvEinmal = 14,
+    KvEinmal = 14,  ///< the same five of one-time payments
     PvEinmal = 15,
     RvEinmal = 16,
     AvEinmal = 17,
@@ -87,29 +88,25 @@ enum Kennwert : int {
 };
 }  // namespace kennwert
 
-/// A deduction row of the month record and the bank-4 slots that hold its part on the current
-/// pay and its part on the one-time payments.
+/// A statutory deduction (rows 17-24) and the slots of its part from the current pay and of
+/// its part from one-time payments.
 struct Abzugsteile {
     zeile::Zeile zeile;
-    kennwert::Kennwert laufend;
-    kennwert::Kennwert einmal;
+    kennwert::Kennwert laufend, einmalig;
 };
-
-/// Wage tax, solidarity surcharge and church tax.
-inline constexpr std::array<Abzugsteile, 3> kSteuerabzuege{{
+inline constexpr std::array<Abzugsteile, 8> kAbzugsteile = {{
     {zeile::Lohnsteuer, kennwert::LohnsteuerLaufend, kennwert::LohnsteuerEinmal},
     {zeile::Soli, kennwert::SoliLaufend, kennwert::SoliEinmal},
     {zeile::Kirchensteuer, kennwert::KirchensteuerLaufend, kennwert::KirchensteuerEinmal},
-}};
-
-/// Health, care, pension and unemployment insurance and the surcharge.
-inline constexpr std::array<Abzugsteile, 5> kBeitragsabzuege{{
     {zeile::Krankenversicherung, kennwert::KvLaufend, kennwert::KvEinmal},
     {zeile::Pflegeversicherung, kennwert::PvLaufend, kennwert::PvEinmal},
     {zeile::Rentenversicherung, kennwert::RvLaufend, kennwert::RvEinmal},
     {zeile::Arbeitslosenversicherung, kennwert::AvLaufend, kennwert::AvEinmal},
     {zeile::Zusatzbeitrag, kennwert::ZusatzLaufend, kennwert::ZusatzEinmal},
 }};
+/// The three taxes (wage tax, solidarity surcharge, church tax) and the five contributions.
+inline constexpr std::span<const Abzugsteile, 3> kSteuerabzuege{kAbzugsteile.data(), 3};
+inline constexpr std::span<const Abzugsteile, 5> kBeitragsabzuege{kAbzugsteile.data() + 3, 5};
 
 /// The choice codes of the fixed lists (the position of the entry in the row's list).
 namespace wahl {
