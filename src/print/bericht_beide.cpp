@@ -8,9 +8,12 @@ namespace brelvanostik::druck {
 
 namespace {
 
-constexpr int kGruen = 2700;
-constexpr int kBlau = 4300;
-constexpr int kZweiteBeschriftung = 6500;
+// Each amount column is wider than the widest amount (15 characters of 144 twips), so
+// neighbouring amounts never touch; the renderer scales the wide page down as a whole.
+constexpr int kGruen = 3000;
+constexpr int kBlau = 5200;
+constexpr int kZweiteBeschriftung = 7400;
+constexpr int kGelb = 10500;
 constexpr const char* kArial = "Arial";
 constexpr const char* kSchmal = "Arial narrow";
 constexpr const char* kFest = "Courier New";
@@ -26,7 +29,7 @@ class Beide {
           blau_(s.anzeige(Seite::Blau)),
           gelb_(s.gelbeSpalte()),
           seite_(jahr_ ? "Jahresbericht" : "Monatsbericht", false),
-          gelbX_(jahr_ ? 9300 : 9500) {}
+          gelbX_(kGelb) {}
 
     Dokument bauen(const std::string& adresse) {
         auto& d = seite_;
@@ -56,9 +59,9 @@ class Beide {
         for (int r : {zeile::Freibetrag, zeile::Hinzurechnung, zeile::ZusaetzlichSteuerpflichtig,
                       zeile::ZusaetzlichSvPflichtig}) {
             d.schrift(kArial).text(abgeschnitten(beschriftung(gruen_.zeilen[r]), 27));
-            d.schrift(kFest).bei(
-                kGruen, zahltext::rechtsbuendig(feldtext(gruen_.zeilen[r], r, jahr_), kTextbreite));
-            d.bei(kBlau, zahltext::rechtsbuendig(feldtext(blau_.zeilen[r], r, jahr_), kTextbreite));
+            d.schrift(kFest).bei(kGruen,
+                                 textfeld(feldtext(gruen_.zeilen[r], r, jahr_), kTextbreite));
+            d.bei(kBlau, textfeld(feldtext(blau_.zeilen[r], r, jahr_), kTextbreite));
             d.schrift(kArial).bei(kZweiteBeschriftung, beschriftung(blau_.zeilen[r])).zeilenende();
         }
         const int faktor = jahr_ ? kMonate : 1;
@@ -73,7 +76,7 @@ class Beide {
         d.fett(true);
         regel();
         d.leerzeilen(1);
-        d.bei(9700, gelb_.modusText).zeilenende();
+        d.bei(kGelb + 200, gelb_.modusText).zeilenende();
         regel();
         d.leerzeilen(1);
         d.fett(false);
@@ -83,13 +86,15 @@ class Beide {
             {zeile::Versorgungsbezug, "Versorgungsbezüge"},
             {zeile::EinmaligerBezug, "Einmaliger Bezug"},
             {zeile::EinmaligerVersorgungsbezug, "Einm.Versorg.Bezug"},
+            // So that the income lines add up to the gross below.
+            {zeile::MehrjahresVerguetung, "Vergüt.f.mehrj.Tät."},
         };
         for (const auto& [r, text] : kEinkommen) {
             const std::string label = text;
             if (jahr_) {
                 zeile(kArial, label, label,
-                      zahltext::rechtsbuendig(feldtext(gruen_.zeilen[r], r, true), kTextbreite),
-                      zahltext::rechtsbuendig(feldtext(blau_.zeilen[r], r, true), kTextbreite), r);
+                      textfeld(feldtext(gruen_.zeilen[r], r, true), kTextbreite),
+                      textfeld(feldtext(blau_.zeilen[r], r, true), kTextbreite), r);
             } else {
                 zeile(kArial, label, label,
                       betragsfeld(monatssatz(s_, Seite::Gruen).tagesanteil(r), kBetragsbreite),
@@ -115,9 +120,8 @@ class Beide {
                               beschriftung(blau_.zeilen[r]), r);
             } else {
                 if (r == zeile::Krankenversicherung) d.leerzeilen(1);
-                ergebniszeile(kSchmal,
-                              satztext(gruen_, r, jahr_) + " " + beschriftung(gruen_.zeilen[r]),
-                              satztext(blau_, r, jahr_) + " " + beschriftung(blau_.zeilen[r]), r);
+                ergebniszeile(kSchmal, versicherungstext(gruen_, r, jahr_),
+                              versicherungstext(blau_, r, jahr_), r);
             }
             summeGruen += gruen_.zeilen[r].betrag;
             summeBlau += blau_.zeilen[r].betrag;
@@ -180,7 +184,7 @@ class Beide {
         seite_.schrift(kFest).bei(kGruen, gruen).bei(kBlau, blau);
         seite_.schrift(schrift).bei(kZweiteBeschriftung, blauLabel);
         seite_.schrift(kFest)
-            .bei(gelbX_, zahltext::rechtsbuendig(gelbtext(gelb_, r, jahr_), kTextbreite))
+            .bei(gelbX_, textfeld(gelbtext(gelb_, r, jahr_), kTextbreite))
             .zeilenende();
     }
 
@@ -191,7 +195,7 @@ class Beide {
             if (!jahr_) return betragsfeld(a.zeilen[r].betrag, kBetragsbreite);
             const std::string text =
                 r == zeile::Abzug ? feldtext(a.zeilen[r], r, true) : ergebnistext(a.zeilen[r]);
-            return zahltext::rechtsbuendig(text, kTextbreite);
+            return textfeld(text, kTextbreite);
         };
         zeile(schrift, gruenLabel, blauLabel, betrag(gruen_), betrag(blau_), r);
     }

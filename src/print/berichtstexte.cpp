@@ -52,16 +52,29 @@ std::string satztext(const Seitenanzeige& seite, int nummer, bool jahresmodus) {
     return nummer == zeile::Zusatzbeitrag ? "-,00" : "";
 }
 
+std::string versicherungstext(const Seitenanzeige& seite, int nummer, bool jahresmodus) {
+    const Zeilenanzeige& zeile = seite.zeilen.at(static_cast<std::size_t>(nummer));
+    // A label that begins with its rate already shows it.
+    if (zeile.beschriftungSatz) return beschriftung(zeile);
+    return satztext(seite, nummer, jahresmodus) + " " + beschriftung(zeile);
+}
+
 std::string periodenzeile(const Sitzung& sitzung, const Seitenanzeige& seite) {
     const std::string monat(
         Sitzung::monatsknopfTexte().at(static_cast<std::size_t>(sitzung.monat())));
     return "im " + monat + " " + std::to_string(sitzung.jahr()) + " (" +
-           feldtext(seite.zeilen[zeile::Tage], zeile::Tage, false) + " Tage von normal " + " " +
+           feldtext(seite.zeilen[zeile::Tage], zeile::Tage, false) + " Tage von normal " +
            feldtext(seite.zeilen[zeile::NormalTage], zeile::NormalTage, false) + " Tagen)";
 }
 
 std::string betragsfeld(std::int64_t hundertstel, int breite) {
     std::string text = zahltext::betrag(hundertstel);
+    if (zeichen(text) > breite) std::erase(text, '.');
+    return zahltext::rechtsbuendig(text, std::max(breite, zeichen(text)));
+}
+
+std::string textfeld(std::string text, int breite) {
+    while (zeichen(text) > breite && !text.empty() && text.back() == ' ') text.pop_back();
     if (zeichen(text) > breite) std::erase(text, '.');
     return zahltext::rechtsbuendig(text, std::max(breite, zeichen(text)));
 }

@@ -48,7 +48,17 @@ std::string_view InterneWerte::beschriftung(int zeile) {
     return kBeschriftungen.at(static_cast<std::size_t>(zeile));
 }
 
-InterneWerte interneWerte(const Monatssatz& s) {
+std::vector<InterneWerte::Spalte> InterneWerte::spalten() const {
+    std::vector<Spalte> s = {{"laufend", &laufend, summeLaufend, nettoLaufend},
+                             {"einmalig", &einmalig, summeEinmalig, nettoEinmalig}};
+    if (mitAusgleich) {
+        s.push_back({"Jahresausgleich", &ausgleich, summeAusgleich, nettoAusgleich});
+        s.push_back({"gesamt", &gesamt, summeGesamt, nettoGesamt});
+    }
+    return s;
+}
+
+InterneWerte interneWerte(const Monatssatz& s, bool dezember) {
     InterneWerte w;
     // The five income rows, then the gross.
     for (int z = zeile::Gehalt; z <= zeile::MehrjahresVerguetung; ++z)
@@ -65,18 +75,29 @@ InterneWerte interneWerte(const Monatssatz& s) {
     for (std::size_t i = 0; i < kAbzugsteile.size(); ++i) {
         w.laufend[i] = s.Kennwert[kAbzugsteile[i].laufend];
         w.einmalig[i] = s.Kennwert[kAbzugsteile[i].einmalig];
+        w.gesamt[i] = s.Betrag[kAbzugsteile[i].zeile];
+        // The adjustment rewrites December's stored taxes and leaves the parts as they were.
+        w.ausgleich[i] = w.gesamt[i] - w.laufend[i] - w.einmalig[i];
         w.summeLaufend += w.laufend[i];
         w.summeEinmalig += w.einmalig[i];
+        w.summeAusgleich += w.ausgleich[i];
+        w.summeGesamt += w.gesamt[i];
+        if (w.ausgleich[i] != 0) w.mitAusgleich = true;
     }
+    if (dezember && s.Auswahl[zeile::Jahresausgleich] == wahl::ausgleich::Mit)
+        w.mitAusgleich = true;
     w.nettoLaufend = s.tagesanteil(zeile::Gehalt) + w.summeLaufend;
     w.nettoEinmalig = static_cast<std::int64_t>(s.tagesanteil(zeile::EinmaligerBezug)) +
                       s.tagesanteil(zeile::EinmaligerVersorgungsbezug) + w.summeEinmalig;
+    w.nettoAusgleich = w.summeAusgleich;
+    w.nettoGesamt = w.nettoLaufend + w.nettoEinmalig + w.nettoAusgleich;
     return w;
 }
 
 InterneWerte interneWerte(const Sitzung& sitzung, Seite seite) {
     return interneWerte(sitzung.arbeitsbereich().monat(sitzung.jahr() - kErstesJahr,
-                                                       sitzung.berechnung(seite), sitzung.monat()));
+                                                       sitzung.berechnung(seite), sitzung.monat()),
+                        sitzung.monat() == kMonate - 1);
 }
 
 }  // namespace brelvanostik
