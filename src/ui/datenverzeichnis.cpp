@@ -26,4 +26,19 @@ std::optional<std::filesystem::path> datenverzeichnis(const QStringList& argumen
     return ziel;
 }
 
+namespace {
+std::filesystem::path& datenverzeichnisDesLaufs() {
+    static std::filesystem::path verzeichnis = ".";
+    return verzeichnis;
+}
+}  // namespace
+
+const std::filesystem::path& laufendesDatenverzeichnis() {
+    return datenverzeichnisDesLaufs();
+}
+
+void laufendesDatenverzeichnisSetzen(std::filesystem::path verzeichnis) {
+    datenverzeichnisDesLaufs() = std::move(verzeichnis);
+}
+
 }  // namespace brelvanostik

@@ -22,4 +22,10 @@ inline constexpr const char* kMenueVerzeichnisName = "Brelvanostik";
 std::optional<std::filesystem::path> datenverzeichnis(const QStringList& argumente,
                                                       QString& fehler);
 
+/// The data directory the program works in, for the check that no file the user saves (a
+/// PDF, a CSV) replaces one of its data files. Set when the program starts; the working
+/// directory before.
+const std::filesystem::path& laufendesDatenverzeichnis();
+void laufendesDatenverzeichnisSetzen(std::filesystem::path verzeichnis);
+
 }  // namespace brelvanostik

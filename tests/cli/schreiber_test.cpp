@@ -61,8 +61,9 @@ TEST(CliSchreiber, VerweigertSolangeEinAndererProzessDieSperreHaelt) {
     ASSERT_EQ(::pipe(ende), 0);
     const pid_t fenster = ::fork();
     if (fenster == 0) {  // stands for the open window
-        Verzeichnissperre sperre(dir.pfad);
-        char c = sperre.gehalten() ? '1' : '0';
+        Sperrproblem problem;
+        const auto sperre = Verzeichnissperre::nehmen(dir.pfad, problem);
+        char c = sperre ? '1' : '0';
         if (::write(bereit[1], &c, 1) != 1 || ::read(ende[0], &c, 1) != 1) ::_exit(1);
         ::_exit(0);
     }
