@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "basis/meldung.h"
 #include "workspace/datendateien.h"
 
 namespace brelvanostik::cli {
@@ -57,6 +58,8 @@ std::string zeigbar(std::string_view text);
 
 /// Writes the data files' load hints (repairs, backups) to the message stream, one line each.
 void hinweiseMelden(const std::vector<std::string>& hinweise, std::ostream& fehler);
+/// A message of the session in one line: "Title: text", line breaks as blanks.
+std::string einzeilig(const Meldung& m);
 
 /// Reports a save that did not go through completely, in one line. True when the save took
 /// effect (the call succeeded; a rename left for the next load is reported); false when
