@@ -7,7 +7,6 @@
 #include "tables/alle_monate_csv.h"
 #include "ui/datenverzeichnis.h"
 #include "ui/meldungen.h"
-#include "workspace/datendateien.h"
 
 namespace brelvanostik {
 
@@ -22,10 +21,7 @@ std::optional<std::string> alleMonateAlsCsvSpeichern(const Sitzung& sitzung, boo
                                               : QStringLiteral("gruen"));
     const auto ziel = meldungen.csvDateiWaehlen(vorschlag);
     if (!ziel) return std::nullopt;
-    if (const auto verweigert = ausgabeVerweigert(*ziel, laufendesDatenverzeichnis())) {
-        meldungen.zeigen(Meldung{"Als CSV speichern", *verweigert, Meldung::Symbol::Fehler});
-        return std::nullopt;
-    }
+    if (!ausgabeZulassen(*ziel, "Als CSV speichern", meldungen)) return std::nullopt;
 
     const std::string text = alleMonateCsv(sitzung.arbeitsbereich(), sitzung.jahr(),
                                            sitzung.fallIndex(), beide || !blau, beide || blau);

@@ -2,6 +2,9 @@
 
 #include <QDir>
 
+#include "ui/meldungen.h"
+#include "workspace/datendateien.h"
+
 #include <system_error>
 
 namespace brelvanostik {
@@ -39,6 +42,13 @@ const std::filesystem::path& laufendesDatenverzeichnis() {
 
 void laufendesDatenverzeichnisSetzen(std::filesystem::path verzeichnis) {
     datenverzeichnisDesLaufs() = std::move(verzeichnis);
+}
+
+bool ausgabeZulassen(const std::filesystem::path& ziel, const std::string& titel,
+                     Meldungsanzeige& meldungen) {
+    const auto verweigert = ausgabeVerweigert(ziel, laufendesDatenverzeichnis());
+    if (verweigert) meldungen.zeigen({titel, *verweigert, Meldung::Symbol::Fehler});
+    return !verweigert;
 }
 
 }  // namespace brelvanostik

@@ -5,7 +5,6 @@
 #include "print/qt/druckausgabe.h"
 #include "ui/datenverzeichnis.h"
 #include "ui/meldungen.h"
-#include "workspace/datendateien.h"
 
 namespace brelvanostik {
 
@@ -33,10 +32,7 @@ void druckenOderPdfAnbieten(const druck::Dokument& dokument, Meldungsanzeige& me
         QStringLiteral(".pdf"));
     const auto datei = meldungen.pdfDateiWaehlen(vorschlag);
     if (!datei) return;
-    if (const auto verweigert = ausgabeVerweigert(*datei, laufendesDatenverzeichnis())) {
-        meldungen.zeigen({kTitel, *verweigert, Meldung::Symbol::Fehler});
-        return;
-    }
+    if (!ausgabeZulassen(*datei, kTitel, meldungen)) return;
     if (!druck::alsPdfSchreiben(dokument, *datei, fehler))
         meldungen.zeigen({kTitel, fehler, Meldung::Symbol::Fehler});
 }
