@@ -6,6 +6,7 @@
 #include "basis/sicheres_schreiben.h"
 #include "cli/befehle.h"
 #include "cli/optionen.h"
+#include "cli/schreibsperre.h"
 #include "tables/alle_monate_csv.h"
 #include "workspace/datendateien.h"
 
@@ -62,7 +63,9 @@ int exportBefehl(const std::vector<std::string>& argumente, std::ostream&, std::
         fehler << kName << *geladen.lesefehler << "\n";
         return kFalscherAufruf;
     }
-    hinweiseMelden(geladen.hinweise, fehler);
+    std::vector<std::string> hinweise = geladen.hinweise;
+    wiederherstellungshinweis(optionen->verzeichnis, hinweise);
+    hinweiseMelden(hinweise, fehler);
 
     const std::string text =
         alleMonateCsv(geladen.arbeitsbereich, *optionen->jahr, *optionen->fall - 1,

@@ -1,5 +1,7 @@
 #include "cli/schreibsperre.h"
 
+#include "workspace/wiederherstellung.h"
+
 namespace brelvanostik::cli {
 
 std::unique_ptr<Verzeichnissperre> sperreNehmen(const std::string& verzeichnis,
@@ -7,6 +9,14 @@ std::unique_ptr<Verzeichnissperre> sperreNehmen(const std::string& verzeichnis,
     auto sperre = std::make_unique<Verzeichnissperre>(verzeichnis);
     switch (sperre->zustand()) {
         case Verzeichnissperre::Zustand::Gehalten:
+            // Saving now would leave the window's recovered edits behind the tool's.
+            if (wiederherstellungAusstehend(verzeichnis)) {
+                fehler << "brelvanostik-cli " << befehl << ": the data files in '" << verzeichnis
+                       << "' wait for a crash recovery (" << kWiederherstellungName
+                       << "); start the window there to restore or discard it; nothing was "
+                          "changed\n";
+                return nullptr;
+            }
             return sperre;
         case Verzeichnissperre::Zustand::Belegt:
             fehler << "brelvanostik-cli " << befehl << ": the data files in '" << verzeichnis
@@ -24,6 +34,14 @@ std::unique_ptr<Verzeichnissperre> sperreNehmen(const std::string& verzeichnis,
 
 std::string lesefehlerText(const std::string& verzeichnis) {
     return "the data files in '" + verzeichnis + "' cannot be read; nothing was changed";
+}
+
+void wiederherstellungshinweis(const std::string& verzeichnis, std::vector<std::string>& hinweise) {
+    if (!wiederherstellungAusstehend(verzeichnis)) return;
+    hinweise.push_back("a crash recovery is pending (" + std::string(kWiederherstellungName) +
+                       "); these are the data files without the edits it holds; start the "
+                       "window in '" +
+                       verzeichnis + "' to restore or discard them");
 }
 
 std::string speicherfehlerText(const std::string& verzeichnis) {

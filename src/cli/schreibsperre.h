@@ -4,6 +4,7 @@
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "basis/verzeichnissperre.h"
 
@@ -14,6 +15,10 @@ namespace brelvanostik::cli {
 /// cannot be locked, writes the one-line message for `befehl` and returns nothing.
 std::unique_ptr<Verzeichnissperre> sperreNehmen(const std::string& verzeichnis,
                                                 std::string_view befehl, std::ostream& fehler);
+
+/// When the window left a recovery file that waits for the user's decision, a hint for the
+/// commands that only read: what they read lacks the edits it holds.
+void wiederherstellungshinweis(const std::string& verzeichnis, std::vector<std::string>& hinweise);
 
 /// The one-line messages of a data directory whose files cannot be read, or not saved.
 std::string lesefehlerText(const std::string& verzeichnis);

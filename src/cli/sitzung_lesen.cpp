@@ -1,5 +1,6 @@
 #include "cli/sitzung_lesen.h"
 
+#include "cli/schreibsperre.h"
 #include "workspace/datendateien.h"
 
 namespace brelvanostik::cli {
@@ -12,6 +13,7 @@ std::unique_ptr<Sitzung> sitzungLesen(const std::string& verzeichnis, int jahr, 
         return nullptr;
     }
     hinweise = std::move(geladen.hinweise);
+    wiederherstellungshinweis(verzeichnis, hinweise);
     Einstellungen auswahl = geladen.einstellungen;
     auswahl.Jahr = jahr;
     auswahl.Fall = fall;
