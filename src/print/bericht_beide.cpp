@@ -2,14 +2,18 @@
 
 #include "basis/zahltext.h"
 #include "print/berichtstexte.h"
+#include "workspace/zeilen.h"
 
 namespace brelvanostik::druck {
 
 namespace {
 
-constexpr int kGruen = 2700;
-constexpr int kBlau = 4300;
-constexpr int kZweiteBeschriftung = 6500;
+// Each amount column is wider than the widest amount (15 characters of 144 twips), so
+// neighbouring amounts never touch; the renderer scales the wide page down as a whole.
+constexpr int kGruen = 3000;
+constexpr int kBlau = 5200;
+constexpr int kZweiteBeschriftung = 7400;
+constexpr int kGelb = 10500;
 constexpr const char* kArial = "Arial";
 constexpr const char* kSchmal = "Arial narrow";
 constexpr const char* kFest = "Courier New";
@@ -25,7 +29,7 @@ class Beide {
           blau_(s.anzeige(Seite::Blau)),
           gelb_(s.gelbeSpalte()),
           seite_(jahr_ ? "Jahresbericht" : "Monatsbericht", false),
-          gelbX_(jahr_ ? 9300 : 9500) {}
+          gelbX_(kGelb) {}
 
     Dokument bauen(const std::string& adresse) {
         auto& d = seite_;
@@ -39,47 +43,58 @@ class Beide {
             d.bei(kGruen, periodenzeile(s_, gruen_)).zeilenende();
         }
         d.leerzeilen(1);
-        d.text(gruen_.zeilen[0].beschriftung)
-            .bei(kZweiteBeschriftung, blau_.zeilen[0].beschriftung)
+        d.text(gruen_.zeilen[zeile::Fall].beschriftung)
+            .bei(kZweiteBeschriftung, blau_.zeilen[zeile::Fall].beschriftung)
             .zeilenende();
         regel();
         d.leerzeilen(1);
         d.bei(4000, "Berechnungsgrundlagen:").zeilenende();
         d.fett(false);
 
-        for (int r : {1, 2, 3, 4, 17, 28}) {
+        for (int r : {zeile::Geburtsjahrgang, zeile::Bundesland, zeile::SvStatus,
+                      zeile::Jahresausgleich, zeile::Steuerklasse, zeile::Kinderfreibetraege}) {
             d.schrift(kArial).text(beschriftung(gruen_.zeilen[r]));
             d.bei(kZweiteBeschriftung, beschriftung(blau_.zeilen[r])).zeilenende();
         }
-        for (int r = 13; r <= 16; ++r) {
+        for (int r : {zeile::Freibetrag, zeile::Hinzurechnung, zeile::ZusaetzlichSteuerpflichtig,
+                      zeile::ZusaetzlichSvPflichtig}) {
             d.schrift(kArial).text(abgeschnitten(beschriftung(gruen_.zeilen[r]), 27));
-            d.schrift(kFest).bei(
-                kGruen, zahltext::rechtsbuendig(feldtext(gruen_.zeilen[r], r, jahr_), kTextbreite));
-            d.bei(kBlau, zahltext::rechtsbuendig(feldtext(blau_.zeilen[r], r, jahr_), kTextbreite));
+            d.schrift(kFest).bei(kGruen,
+                                 textfeld(feldtext(gruen_.zeilen[r], r, jahr_), kTextbreite));
+            d.bei(kBlau, textfeld(feldtext(blau_.zeilen[r], r, jahr_), kTextbreite));
             d.schrift(kArial).bei(kZweiteBeschriftung, beschriftung(blau_.zeilen[r])).zeilenende();
         }
         const int faktor = jahr_ ? kMonate : 1;
-        const Obergrenzen g = obergrenzen(s_.jahr(), monatssatz(s_, Seite::Gruen).Auswahl[2]);
-        const Obergrenzen b = obergrenzen(s_.jahr(), monatssatz(s_, Seite::Blau).Auswahl[2]);
+        const auto grenzen = [&](Seite seite) {
+            return obergrenzen(s_.jahr(), monatssatz(s_, seite).Auswahl[zeile::Bundesland]);
+        };
+        const Obergrenzen g = grenzen(Seite::Gruen);
+        const Obergrenzen b = grenzen(Seite::Blau);
         grenzzeile(" BBG KV und PV", g.kvpv * faktor, b.kvpv * faktor);
         grenzzeile(" BBG RV und AV", g.rvav * faktor, b.rvav * faktor);
 
         d.fett(true);
         regel();
         d.leerzeilen(1);
-        d.bei(9700, gelb_.modusText).zeilenende();
+        d.bei(kGelb + 200, gelb_.modusText).zeilenende();
         regel();
         d.leerzeilen(1);
         d.fett(false);
 
-        const char* einkommen[] = {"Arbeitsentgelt", "Versorgungsbezüge", "Einmaliger Bezug",
-                                   "Einm.Versorg.Bezug"};
-        for (int r = 5; r <= 8; ++r) {
-            const std::string label = einkommen[r - 5];
+        constexpr std::pair<int, const char*> kEinkommen[] = {
+            {zeile::Gehalt, "Arbeitsentgelt"},
+            {zeile::Versorgungsbezug, "Versorgungsbezüge"},
+            {zeile::EinmaligerBezug, "Einmaliger Bezug"},
+            {zeile::EinmaligerVersorgungsbezug, "Einm.Versorg.Bezug"},
+            // So that the income lines add up to the gross below.
+            {zeile::MehrjahresVerguetung, "Vergüt.f.mehrj.Tät."},
+        };
+        for (const auto& [r, text] : kEinkommen) {
+            const std::string label = text;
             if (jahr_) {
                 zeile(kArial, label, label,
-                      zahltext::rechtsbuendig(feldtext(gruen_.zeilen[r], r, true), kTextbreite),
-                      zahltext::rechtsbuendig(feldtext(blau_.zeilen[r], r, true), kTextbreite), r);
+                      textfeld(feldtext(gruen_.zeilen[r], r, true), kTextbreite),
+                      textfeld(feldtext(blau_.zeilen[r], r, true), kTextbreite), r);
             } else {
                 zeile(kArial, label, label,
                       betragsfeld(monatssatz(s_, Seite::Gruen).tagesanteil(r), kBetragsbreite),
@@ -90,30 +105,30 @@ class Beide {
         d.fett(true);
         regel();
         d.leerzeilen(1);
-        ergebniszeile(kArial, "B R U T T O", "B R U T T O", 12);
+        ergebniszeile(kArial, "B R U T T O", "B R U T T O", zeile::Brutto);
         d.fett(false);
         regel();
         d.leerzeilen(1);
 
-        for (int r = 17; r <= 19; ++r) {
-            const char* schrift = r == 19 ? kSchmal : kArial;
-            ergebniszeile(schrift, beschriftung(gruen_.zeilen[r]), beschriftung(blau_.zeilen[r]),
-                          r);
-        }
-        d.leerzeilen(1);
-        for (int r = 20; r <= 24; ++r) {
-            ergebniszeile(kSchmal,
-                          satztext(gruen_, r, jahr_) + " " + beschriftung(gruen_.zeilen[r]),
-                          satztext(blau_, r, jahr_) + " " + beschriftung(blau_.zeilen[r]), r);
-        }
-        regel();
-
-        // The deductions together: the yellow total follows the yellow column's mode.
+        // The deductions, the taxes first; their sums follow.
         std::int64_t summeGruen = 0, summeBlau = 0;
-        for (int r = 17; r <= 24; ++r) {
+        for (const Abzugsteile& abzug : kAbzugsteile) {
+            const int r = abzug.zeile;
+            if (r < zeile::Krankenversicherung) {
+                const char* schrift = r == zeile::Kirchensteuer ? kSchmal : kArial;
+                ergebniszeile(schrift, beschriftung(gruen_.zeilen[r]),
+                              beschriftung(blau_.zeilen[r]), r);
+            } else {
+                if (r == zeile::Krankenversicherung) d.leerzeilen(1);
+                ergebniszeile(kSchmal, versicherungstext(gruen_, r, jahr_),
+                              versicherungstext(blau_, r, jahr_), r);
+            }
             summeGruen += gruen_.zeilen[r].betrag;
             summeBlau += blau_.zeilen[r].betrag;
         }
+        regel();
+
+        // The yellow total follows the yellow column's mode.
         const std::int64_t summeGelb =
             gelb_.gemeinsam ? summeGruen + summeBlau : summeBlau - summeGruen;
         d.leerzeilen(1);
@@ -129,10 +144,12 @@ class Beide {
         regel();
         d.leerzeilen(1);
 
-        ergebniszeile(kSchmal, beschriftung(gruen_.zeilen[25]), beschriftung(blau_.zeilen[25]), 25);
+        ergebniszeile(kSchmal, beschriftung(gruen_.zeilen[zeile::Abzug]),
+                      beschriftung(blau_.zeilen[zeile::Abzug]), zeile::Abzug);
         d.leerzeilen(1);
         d.fett(true);
-        ergebniszeile(kArial, beschriftung(gruen_.zeilen[26]), beschriftung(blau_.zeilen[26]), 26);
+        ergebniszeile(kArial, beschriftung(gruen_.zeilen[zeile::Auszahlung]),
+                      beschriftung(blau_.zeilen[zeile::Auszahlung]), zeile::Auszahlung);
         d.fett(false);
 
         d.schrift(kArial).text(std::string(84, '=')).zeilenende();
@@ -167,7 +184,7 @@ class Beide {
         seite_.schrift(kFest).bei(kGruen, gruen).bei(kBlau, blau);
         seite_.schrift(schrift).bei(kZweiteBeschriftung, blauLabel);
         seite_.schrift(kFest)
-            .bei(gelbX_, zahltext::rechtsbuendig(gelbtext(gelb_, r, jahr_), kTextbreite))
+            .bei(gelbX_, textfeld(gelbtext(gelb_, r, jahr_), kTextbreite))
             .zeilenende();
     }
 
@@ -177,8 +194,8 @@ class Beide {
         const auto betrag = [&](const Seitenanzeige& a) {
             if (!jahr_) return betragsfeld(a.zeilen[r].betrag, kBetragsbreite);
             const std::string text =
-                r == 25 ? feldtext(a.zeilen[r], r, true) : ergebnistext(a.zeilen[r]);
-            return zahltext::rechtsbuendig(text, kTextbreite);
+                r == zeile::Abzug ? feldtext(a.zeilen[r], r, true) : ergebnistext(a.zeilen[r]);
+            return textfeld(text, kTextbreite);
         };
         zeile(schrift, gruenLabel, blauLabel, betrag(gruen_), betrag(blau_), r);
     }

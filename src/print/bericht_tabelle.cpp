@@ -2,6 +2,7 @@
 
 #include "print/berichtstexte.h"
 #include "tables/alle_monate.h"
+#include "workspace/zeilen.h"
 
 namespace brelvanostik::druck {
 
@@ -34,10 +35,11 @@ Dokument berichtTabelle(const Sitzung& sitzung, Seite seite, const std::string& 
     const auto kopfzeile = [&](const std::string& links, const std::string& rechts) {
         d.text(links).beiSpalte(kRechterTeil, rechts).zeilenende();
     };
-    kopfzeile(label(0), label(17));
-    kopfzeile(label(1), label(28));
-    kopfzeile(label(2), label(4));
-    kopfzeile(label(3), "KV-Beitragssatz " + feldtext(a.zeilen[4], 4, false) + " %");
+    kopfzeile(label(zeile::Fall), label(zeile::Steuerklasse));
+    kopfzeile(label(zeile::Geburtsjahrgang), label(zeile::Kinderfreibetraege));
+    kopfzeile(label(zeile::Bundesland), label(zeile::Jahresausgleich));
+    kopfzeile(label(zeile::SvStatus),
+              "KV-Beitragssatz " + feldtext(a.zeilen[zeile::KvSatz], zeile::KvSatz, false) + " %");
 
     const auto regel = [&] { d.text(std::string(167, '_')).zeilenende(); };
     d.leerzeilen(1);
@@ -55,13 +57,15 @@ Dokument berichtTabelle(const Sitzung& sitzung, Seite seite, const std::string& 
         const std::string text = betragsfeld(wert, kBreite);
         d.beiSpalte(spalte - ueberstand(text, kBreite), text);
     };
-    for (int z = 1; z <= AlleMonate::kZeilen; ++z) {
-        if (z == 6 || z == 7 || z == 15 || z == 16 || z == 19) {
+    using T = AlleMonate::Tabellenzeile;
+    for (int z = T::LaufendesGehalt; z <= AlleMonate::kZeilen; ++z) {
+        if (z == T::Brutto || z == T::Lohnsteuer || z == T::SummeAbzuege || z == T::Netto ||
+            z == T::Steuerpflichtig) {
             regel();
             d.leerzeilen(1);
         }
-        d.text(z == 18 ? std::string("A U S Z A H L U N G")
-                       : std::string(AlleMonate::beschriftung(z)));
+        d.text(z == T::Auszahlung ? std::string("A U S Z A H L U N G")
+                                  : std::string(AlleMonate::beschriftung(z)));
         for (int m = 0; m < kMonate; ++m) betrag(monatsspalte(m), tabelle.wert(z, m));
         betrag(kSummenspalte, tabelle.wert(z, AlleMonate::kSumme));
         d.zeilenende();

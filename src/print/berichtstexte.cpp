@@ -5,6 +5,7 @@
 
 #include "basis/zahltext.h"
 #include "payroll/parameter.h"
+#include "workspace/zeilen.h"
 
 namespace brelvanostik::druck {
 
@@ -28,8 +29,8 @@ std::string beschriftung(const Zeilenanzeige& zeile) {
     return text + zeile.beschriftung;
 }
 
-std::string feldtext(const Zeilenanzeige& zeile, int nummer, bool jahresmodus) {
-    return zahltext::betrag(zeile.betrag) + (jahresmodus && nummer >= 5 ? " " : "");
+std::string feldtext(const Zeilenanzeige& anzeige, int nummer, bool jahresmodus) {
+    return zahltext::betrag(anzeige.betrag) + (jahresmodus && nummer >= zeile::Gehalt ? " " : "");
 }
 
 std::string ergebnistext(const Zeilenanzeige& zeile) {
@@ -41,23 +42,39 @@ std::string gelbtext(const GelbeSpalte& gelb, int zeile, bool jahresmodus) {
            (jahresmodus ? " " : "   ");
 }
 
-std::string satztext(const Seitenanzeige& seite, int zeile, bool jahresmodus) {
-    if (zeile == 20) return feldtext(seite.zeilen[4], 4, jahresmodus);
-    const auto& satz = seite.saetze.at(static_cast<std::size_t>(zeile - 21));
+std::string satztext(const Seitenanzeige& seite, int nummer, bool jahresmodus) {
+    if (nummer == zeile::Krankenversicherung)
+        return feldtext(seite.zeilen[zeile::KvSatz], zeile::KvSatz, jahresmodus);
+    // The rate labels stand beside the rows after the health insurance.
+    const auto& satz =
+        seite.saetze.at(static_cast<std::size_t>(nummer - zeile::Pflegeversicherung));
     if (satz) return ohneGruppierung(*satz);
-    return zeile == 24 ? "-,00" : "";
+    return nummer == zeile::Zusatzbeitrag ? "-,00" : "";
+}
+
+std::string versicherungstext(const Seitenanzeige& seite, int nummer, bool jahresmodus) {
+    const Zeilenanzeige& zeile = seite.zeilen.at(static_cast<std::size_t>(nummer));
+    // A label that begins with its rate already shows it.
+    if (zeile.beschriftungSatz) return beschriftung(zeile);
+    return satztext(seite, nummer, jahresmodus) + " " + beschriftung(zeile);
 }
 
 std::string periodenzeile(const Sitzung& sitzung, const Seitenanzeige& seite) {
     const std::string monat(
         Sitzung::monatsknopfTexte().at(static_cast<std::size_t>(sitzung.monat())));
     return "im " + monat + " " + std::to_string(sitzung.jahr()) + " (" +
-           feldtext(seite.zeilen[3], 3, false) + " Tage von normal " + " " +
-           feldtext(seite.zeilen[2], 2, false) + " Tagen)";
+           feldtext(seite.zeilen[zeile::Tage], zeile::Tage, false) + " Tage von normal " +
+           feldtext(seite.zeilen[zeile::NormalTage], zeile::NormalTage, false) + " Tagen)";
 }
 
 std::string betragsfeld(std::int64_t hundertstel, int breite) {
     std::string text = zahltext::betrag(hundertstel);
+    if (zeichen(text) > breite) std::erase(text, '.');
+    return zahltext::rechtsbuendig(text, std::max(breite, zeichen(text)));
+}
+
+std::string textfeld(std::string text, int breite) {
+    while (zeichen(text) > breite && !text.empty() && text.back() == ' ') text.pop_back();
     if (zeichen(text) > breite) std::erase(text, '.');
     return zahltext::rechtsbuendig(text, std::max(breite, zeichen(text)));
 }

@@ -1,6 +1,7 @@
 #include "print/schrittvergleich_druck.h"
 
 #include "basis/zahltext.h"
+#include "print/berichtstexte.h"
 #include "print/steuerschritte_druck.h"
 
 namespace brelvanostik::druck {
@@ -12,7 +13,8 @@ constexpr int kErklaerung = 2400;
 constexpr int kGruen = 8400, kBlau = 10400, kDifferenz = 12400;
 constexpr int kWertbreite = 18;  // "1.234,56 / 14.814,72" of the surcharge and church tax
 constexpr std::size_t kErklaerungZeichen = 66;  // what fits before the value columns
-constexpr double kPunkte = 9;
+// Eight points: with both provision allowance blocks the comparison still fits two pages.
+constexpr double kPunkte = 8;
 
 /// Cut to `zeichen` UTF-8 characters, "…" marking the cut.
 std::string gekuerzt(const std::string& text, std::size_t zeichen) {
@@ -35,9 +37,9 @@ Dokument schrittvergleichDrucken(const Schrittvergleich& v, const std::string& u
         .zeilenende();
     aufbau.groesse(kPunkte).fett(false).text(ueberschrift).zeilenende().leerzeilen(1);
     aufbau.schrift("Courier New").fett(true);
-    aufbau.bei(kGruen, zahltext::rechtsbuendig("Grün", kWertbreite));
-    aufbau.bei(kBlau, zahltext::rechtsbuendig("Blau", kWertbreite));
-    aufbau.bei(kDifferenz, zahltext::rechtsbuendig("Blau - Grün", kWertbreite)).zeilenende();
+    aufbau.bei(kGruen, textfeld("Grün", kWertbreite));
+    aufbau.bei(kBlau, textfeld("Blau", kWertbreite));
+    aufbau.bei(kDifferenz, textfeld("Blau - Grün", kWertbreite)).zeilenende();
     for (int zeile = 0; zeile < kSchrittzeilen; ++zeile) {
         if (!steuerschrittGedruckt(zeile, v.gruen) && !steuerschrittGedruckt(zeile, v.blau))
             continue;
@@ -47,10 +49,9 @@ Dokument schrittvergleichDrucken(const Schrittvergleich& v, const std::string& u
         if (!z.name.empty()) aufbau.bei(kName, z.name);
         if (!z.text.empty()) aufbau.bei(kErklaerung, gekuerzt(z.text, kErklaerungZeichen));
         aufbau.schrift("Courier New").fett(z.kopf || z.abweichend);
-        if (!z.gruen.empty()) aufbau.bei(kGruen, zahltext::rechtsbuendig(z.gruen, kWertbreite));
-        if (!z.blau.empty()) aufbau.bei(kBlau, zahltext::rechtsbuendig(z.blau, kWertbreite));
-        if (!z.differenz.empty())
-            aufbau.bei(kDifferenz, zahltext::rechtsbuendig(z.differenz, kWertbreite));
+        if (!z.gruen.empty()) aufbau.bei(kGruen, textfeld(z.gruen, kWertbreite));
+        if (!z.blau.empty()) aufbau.bei(kBlau, textfeld(z.blau, kWertbreite));
+        if (!z.differenz.empty()) aufbau.bei(kDifferenz, textfeld(z.differenz, kWertbreite));
         aufbau.schrift("Arial").fett(false).zeilenende();
     }
     return aufbau.fertig();

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "basis/zahltext.h"
+#include "print/berichtstexte.h"
 #include "taxsteps/steuerschritte.h"
 
 namespace brelvanostik::druck {
@@ -17,13 +18,21 @@ constexpr int kName = 600;
 constexpr int kWertbreite = 10;
 constexpr double kPunkte = 9;
 
+// The heading of the provision allowance, and the headings before which the printout leaves
+// a line free: the tariff and the surcharge with church tax. More would start a third page.
+constexpr int kVorsorgeKopf = kKopfzeilen[8];
+constexpr int kTarifKopf = kKopfzeilen[3];
+constexpr int kSoliKopf = kKopfzeilen[9];
+
 }  // namespace
 
 bool steuerschrittGedruckt(int zeile, const Schrittliste& liste) {
     if (zeile < 0 || zeile > kLetzteZeile) return false;
-    // Without pension insurance rows 58 to 68 and then 88 on; with it row 58 and then 78 on.
-    if (liste.eingaben.KRV == 1) return zeile <= 68 || zeile >= 88;
-    return zeile <= 58 || zeile >= 78;
+    // Only the provision allowance block of the computed case: without pension insurance
+    // its block and the line after it, then on from the other block's last line.
+    if (liste.eingaben.KRV == 1)
+        return zeile <= kBlockRvFreiEnde + 1 || zeile >= kBlockRvPflichtEnde;
+    return zeile <= kVorsorgeKopf || zeile >= kBlockRvPflichtAnfang;
 }
 
 Dokument steuerschritteDrucken(const Schrittliste& liste) {
@@ -37,15 +46,14 @@ Dokument steuerschritteDrucken(const Schrittliste& liste) {
     for (int zeile = 0; zeile <= kLetzteZeile; ++zeile) {
         if (!steuerschrittGedruckt(zeile, liste)) continue;
         const Schrittzeile& z = liste.zeilen[static_cast<std::size_t>(zeile)];
-        if (zeile == 38 || zeile == 89) aufbau.leerzeilen(3);
+        if (zeile == kTarifKopf || zeile == kSoliKopf) aufbau.leerzeilen(1);
         aufbau.schrift("Arial").fett(z.kopf);
         aufbau.bei(0, std::to_string(zeile + 1));
         if (!z.name.empty()) aufbau.bei(kName, z.name);
         if (!z.text.empty()) aufbau.bei(kErklaerung, z.text);
         aufbau.schrift("Courier New");
-        if (!z.wert.empty()) aufbau.bei(kWert, zahltext::rechtsbuendig(z.wert, kWertbreite));
-        if (!z.ergebnis.empty())
-            aufbau.bei(kErgebnis, zahltext::rechtsbuendig(z.ergebnis, kWertbreite));
+        if (!z.wert.empty()) aufbau.bei(kWert, textfeld(z.wert, kWertbreite));
+        if (!z.ergebnis.empty()) aufbau.bei(kErgebnis, textfeld(z.ergebnis, kWertbreite));
         aufbau.schrift("Arial").zeilenende();
     }
     aufbau.fett(false);

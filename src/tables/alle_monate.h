@@ -20,6 +20,34 @@ struct AlleMonate {
     static constexpr int kSpalten = 13;  ///< months 0..11, then the year's sum
     static constexpr int kSumme = 12;
 
+    /// The table rows; row 0 heads the caption column.
+    enum Tabellenzeile : int {
+        Kopf = 0,
+        LaufendesGehalt,
+        Versorgungsbezug,
+        EinmaligerBezug,
+        EinmaligerVersorgungsbezug,
+        MehrjahresVerguetung,
+        Brutto,
+        Lohnsteuer,
+        Soli,
+        Kirchensteuer,
+        Krankenversicherung,
+        Pflegeversicherung,
+        Rentenversicherung,
+        Arbeitslosenversicherung,
+        Zusatzbeitrag,
+        SummeAbzuege,
+        Netto,
+        Sparleistung,
+        Auszahlung,
+        Steuerpflichtig,
+        Steuerkarte,
+        SvPflichtig,
+        KvVerbeitragt,
+        RvVerbeitragt,
+    };
+
     /// Amounts in hundredths: [table row - 1][month 0..11 or kSumme].
     std::array<std::array<std::int64_t, kSpalten>, kZeilen> werte{};
 

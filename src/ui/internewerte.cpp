@@ -54,18 +54,23 @@ void InterneWerteTabelle::zeigen(const Sitzung& sitzung, Seite seite, const QRec
              Qt::AlignRight);
         wert(z, 3, w.zwischenwerte[zz]);
     }
-    text(13, 0, QStringLiteral("laufend"), Qt::AlignRight, true);
-    text(13, 1, QStringLiteral("einmalig"), Qt::AlignRight, true);
-    for (int i = 0; i < InterneWerte::kAbzuege; ++i) {
-        wert(InterneWerte::abzugszeile(i), 0, w.laufend[static_cast<std::size_t>(i)]);
-        wert(InterneWerte::abzugszeile(i), 1, w.einmalig[static_cast<std::size_t>(i)]);
+    // The lower block's columns as the calculation gives them; the captions of the two
+    // total lines stand right of the last one.
+    const std::vector<InterneWerte::Spalte> spalten = w.spalten();
+    const int beschriftung = static_cast<int>(spalten.size());
+    modell_.setColumnCount(std::max(4, beschriftung + 1));
+    for (int k = 0; k < beschriftung; ++k) {
+        const InterneWerte::Spalte& spalte = spalten[static_cast<std::size_t>(k)];
+        text(13, k,
+             QString::fromUtf8(spalte.kopf.data(), static_cast<qsizetype>(spalte.kopf.size())),
+             Qt::AlignRight, true);
+        for (int i = 0; i < InterneWerte::kAbzuege; ++i)
+            wert(InterneWerte::abzugszeile(i), k, (*spalte.werte)[static_cast<std::size_t>(i)]);
+        wert(24, k, spalte.summe, true);
+        wert(25, k, spalte.netto);
     }
-    wert(24, 0, w.summeLaufend, true);
-    wert(24, 1, w.summeEinmalig, true);
-    text(24, 2, QStringLiteral("Summe der gesetzlichen Abzüge"), Qt::AlignRight);
-    wert(25, 0, w.nettoLaufend);
-    wert(25, 1, w.nettoEinmalig);
-    text(25, 2, QStringLiteral("Netto ohne Gehaltsumwandlung"), Qt::AlignRight);
+    text(24, beschriftung, QStringLiteral("Summe der gesetzlichen Abzüge"), Qt::AlignRight);
+    text(25, beschriftung, QStringLiteral("Netto ohne Gehaltsumwandlung"), Qt::AlignRight);
 
     setGeometry(bereich);
     // All 26 rows in view, as far as the area allows.

@@ -63,7 +63,13 @@ enum Kennwert : int {
     LohnsteuerEinmal = 6,
     SoliEinmal = 7,
     KirchensteuerEinmal = 8,
-    KvEinmal = 14,
+    KvLaufend = 9,  ///< the five contributions of the current pay
+    PvLaufend = 10,
+    RvLaufend = 11,
+    AvLaufend = 12,
+    ZusatzLaufend = 13,
+    KvEinmal = 14,  ///< the same five of one-time payments
+
     PvEinmal = 15,
     RvEinmal = 16,
     AvEinmal = 17,
@@ -80,6 +86,23 @@ enum Kennwert : int {
     SteuerpflichtigesEntgelt = 29,
 };
 }  // namespace kennwert
+
+/// A statutory deduction (rows 17-24) and the slots of its part from the current pay and of
+/// its part from one-time payments.
+struct Abzugsteile {
+    zeile::Zeile zeile;
+    kennwert::Kennwert laufend, einmalig;
+};
+inline constexpr std::array<Abzugsteile, 8> kAbzugsteile = {{
+    {zeile::Lohnsteuer, kennwert::LohnsteuerLaufend, kennwert::LohnsteuerEinmal},
+    {zeile::Soli, kennwert::SoliLaufend, kennwert::SoliEinmal},
+    {zeile::Kirchensteuer, kennwert::KirchensteuerLaufend, kennwert::KirchensteuerEinmal},
+    {zeile::Krankenversicherung, kennwert::KvLaufend, kennwert::KvEinmal},
+    {zeile::Pflegeversicherung, kennwert::PvLaufend, kennwert::PvEinmal},
+    {zeile::Rentenversicherung, kennwert::RvLaufend, kennwert::RvEinmal},
+    {zeile::Arbeitslosenversicherung, kennwert::AvLaufend, kennwert::AvEinmal},
+    {zeile::Zusatzbeitrag, kennwert::ZusatzLaufend, kennwert::ZusatzEinmal},
+}};
 
 /// The choice codes of the fixed lists (the position of the entry in the row's list).
 namespace wahl {

@@ -5,6 +5,7 @@
 #include "session/sitzung.h"
 #include "tables/interne_werte.h"
 #include "workspace/neuer_arbeitsbereich.h"
+#include "workspace/zeilen.h"
 
 namespace brelvanostik {
 namespace {
@@ -46,6 +47,27 @@ TEST(InterneWerte, WerteUndSummenDesMonatssatzes) {
     EXPECT_EQ(InterneWerte::abzugszeile(0), 14);
     EXPECT_EQ(InterneWerte::abzugszeile(3), 18);
     EXPECT_EQ(InterneWerte::abzugszeile(7), 22);
+}
+
+// December's adjustment rewrites the stored taxes; the parts stay. Its column appears in
+// December with the choice on, or wherever a deduction differs from its parts, and then
+// every line's parts add up to the stored deduction.
+TEST(InterneWerte, JahresausgleichAlsEigeneSpalte) {
+    Monatssatz s;
+    s.Kennwert[kennwert::SoliLaufend] = -1943;
+    s.Betrag[zeile::Soli] = -1943;
+    EXPECT_EQ(interneWerte(s, true).spalten().size(), 2u);
+    s.Auswahl[zeile::Jahresausgleich] = wahl::ausgleich::Mit;
+    EXPECT_EQ(interneWerte(s, false).spalten().size(), 2u);
+    EXPECT_EQ(interneWerte(s, true).spalten().size(), 4u);
+    s.Betrag[zeile::Soli] = -1947;
+    const InterneWerte w = interneWerte(s, false);
+    ASSERT_EQ(w.spalten().size(), 4u);
+    EXPECT_EQ(w.spalten()[2].kopf, "Jahresausgleich");
+    EXPECT_EQ(w.ausgleich[1], -4);
+    EXPECT_EQ(w.summeAusgleich, -4);
+    EXPECT_EQ(w.summeGesamt, -1947);
+    EXPECT_EQ(w.nettoGesamt, w.nettoLaufend + w.nettoEinmalig - 4);
 }
 
 TEST(InterneWerte, MitUndOhneEinmalzahlung) {

@@ -19,6 +19,7 @@
 #include "ui/hauptfenster.h"
 #include "ui/internewerte.h"
 #include "ui/programm.h"
+#include "workspace/zeilen.h"
 
 using namespace brelvanostik;
 
@@ -176,6 +177,19 @@ class BefehleTest : public Fenstertest {
                  farben::kHellcyan);
         klicken(QStringLiteral("monat_0"));
         QVERIFY(!interne()->isVisible());
+    }
+
+    // December with the employer's adjustment: its column and the stored total beside the parts.
+    void interneWerteMitJahresausgleich() {
+        Sitzung& s = *programm_->sitzung();
+        s.betragEingeben(Seite::Gruen, zeile::Gehalt, "3800");
+        s.monatsknopfKlicken(kMonate - 1);
+        s.auswahlTreffen(Seite::Gruen, zeile::Jahresausgleich, wahl::ausgleich::Mit);
+        fenster()->darstellen();
+        klicken(QStringLiteral("befehl_6"));
+        QCOMPARE(interne()->zelle(13, 2), QStringLiteral("Jahresausgleich"));
+        QCOMPARE(interne()->zelle(13, 3), QStringLiteral("gesamt"));
+        QCOMPARE(interne()->zelle(24, 4), QStringLiteral("Summe der gesetzlichen Abzüge"));
     }
 
     void druckenOhneDruckerBietetPdfAn() {

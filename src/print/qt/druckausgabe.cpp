@@ -27,13 +27,27 @@ QPageLayout seitenlayout(bool quer) {
                        QMarginsF(15, 12, 10, 12), QPageLayout::Millimeter);
 }
 
+// One piece of text placed on a page, in device units before the document's scale.
 struct Platziert {
-    double x;  // device units
+    int seite = 0;
+    double x = 0;       // where the visible characters start
+    double breite = 0;  // their natural width
+    double oben = 0, hoehe = 0, grundlinie = 0;
+    double schmaler = 1.0;
+    double leerzeichen = 0;  // the width of a blank in the piece's font
+    bool fest = false;       // an amount in the monospaced font: keeps its place and size
     QFont schrift;
-    QString text;
+    QString text;  // without blanks at either end
 };
 
-// Horizontal places of a line's pieces in device units.
+struct Seitensatz {
+    double massstab = 1.0;
+    double breite = 0, hoehe = 0;  // printable area in units before the scale
+    int seiten = 0;
+    std::vector<Platziert> teile;
+};
+
+// The pieces of a line with their horizontal places, in device units.
 std::vector<Platziert> platzieren(const Druckzeile& zeile, QPaintDevice& geraet, double twips) {
     std::vector<Platziert> teile;
     double ende = 0;
@@ -54,7 +68,18 @@ std::vector<Platziert> platzieren(const Druckzeile& zeile, QPaintDevice& geraet,
                 break;
         }
         ende = x + masse.horizontalAdvance(text);
-        teile.push_back({x, schrift, text});
+        const QString sichtbar = text.trimmed();
+        if (sichtbar.isEmpty()) continue;
+        Platziert teil;
+        teil.x = x + masse.horizontalAdvance(text.left(text.indexOf(sichtbar.front())));
+        teil.breite = masse.horizontalAdvance(sichtbar);
+        teil.grundlinie = masse.ascent();
+        teil.hoehe = masse.lineSpacing();
+        teil.leerzeichen = masse.horizontalAdvance(QLatin1Char(' '));
+        teil.fest = schrift.fixedPitch();
+        teil.schrift = schrift;
+        teil.text = sichtbar;
+        teile.push_back(std::move(teil));
     }
     return teile;
 }
@@ -64,6 +89,58 @@ double zeilenhoehe(const Druckzeile& zeile, QPaintDevice& geraet) {
     for (const Textstueck& stueck : zeile.stuecke)
         hoehe = std::max(hoehe, QFontMetricsF(schriftFuer(stueck.schrift), &geraet).lineSpacing());
     return hoehe;
+}
+
+// A text that would reach the next item of its line, or the right edge, is set narrower;
+// a blank's width stays free before the next item.
+void schmalerSetzen(std::vector<Platziert>& zeile, double rand) {
+    for (Platziert& teil : zeile) {
+        if (teil.fest) continue;
+        double grenze = rand;
+        for (const Platziert& anderes : zeile) {
+            if (anderes.x > teil.x) grenze = std::min(grenze, anderes.x - teil.leerzeichen);
+        }
+        if (teil.x + teil.breite > grenze && teil.breite > 0)
+            teil.schmaler = std::max(0.0, grenze - teil.x) / teil.breite;
+    }
+}
+
+Seitensatz satz(const Dokument& dokument, QPagedPaintDevice& geraet) {
+    geraet.setPageLayout(seitenlayout(dokument.quer));
+    const double twips = geraet.logicalDpiX() / kTwipsProZoll;
+    std::vector<std::vector<Platziert>> zeilen;
+    zeilen.reserve(dokument.zeilen.size());
+    // One scale for the whole document: the amount reaching furthest right decides.
+    double benoetigt = 0;
+    for (const Druckzeile& zeile : dokument.zeilen) {
+        zeilen.push_back(platzieren(zeile, geraet, twips));
+        for (const Platziert& teil : zeilen.back())
+            benoetigt = std::max(benoetigt, teil.fest ? teil.x + teil.breite : teil.x);
+    }
+    Seitensatz ergebnis;
+    const double breite = geraet.width();
+    ergebnis.massstab = benoetigt > breite && benoetigt > 0 ? breite / benoetigt : 1.0;
+    ergebnis.breite = breite / ergebnis.massstab;
+    ergebnis.hoehe = geraet.height() / ergebnis.massstab;
+
+    double y = 0;
+    int seite = 0;
+    for (std::size_t i = 0; i < dokument.zeilen.size(); ++i) {
+        const double h = zeilenhoehe(dokument.zeilen[i], geraet);
+        if (y + h > ergebnis.hoehe && y > 0) {
+            ++seite;
+            y = 0;
+        }
+        schmalerSetzen(zeilen[i], ergebnis.breite);
+        for (Platziert& teil : zeilen[i]) {
+            teil.seite = seite;
+            teil.oben = y;
+            ergebnis.teile.push_back(std::move(teil));
+        }
+        y += h;
+    }
+    ergebnis.seiten = dokument.zeilen.empty() ? 0 : seite + 1;
+    return ergebnis;
 }
 
 }  // namespace
@@ -91,45 +168,47 @@ QFont schriftFuer(const Schrift& schrift) {
     return font;
 }
 
+Satzbild setzen(const Dokument& dokument, QPagedPaintDevice& geraet) {
+    const Seitensatz gesetzt = satz(dokument, geraet);
+    const double m = gesetzt.massstab;
+    Satzbild bild;
+    bild.breite = gesetzt.breite * m;
+    bild.hoehe = gesetzt.hoehe * m;
+    bild.seiten = gesetzt.seiten;
+    for (const Platziert& teil : gesetzt.teile) {
+        bild.texte.push_back({teil.seite, teil.x * m, (teil.x + teil.breite * teil.schmaler) * m,
+                              teil.oben * m, (teil.oben + teil.hoehe) * m, teil.text.toStdString(),
+                              teil.schmaler});
+    }
+    return bild;
+}
+
 bool zeichnen(const Dokument& dokument, QPagedPaintDevice& geraet) {
-    geraet.setPageLayout(seitenlayout(dokument.quer));
+    const Seitensatz gesetzt = satz(dokument, geraet);
     QPainter maler;
     if (!maler.begin(&geraet)) return false;
-    const double twips = geraet.logicalDpiX() / kTwipsProZoll;
-    const double breite = geraet.width();
-    const double hoehe = geraet.height();
-
-    // One scale for the whole document: the widest line decides.
-    double benoetigt = 0;
-    std::vector<std::vector<Platziert>> zeilen;
-    zeilen.reserve(dokument.zeilen.size());
-    for (const Druckzeile& zeile : dokument.zeilen) {
-        zeilen.push_back(platzieren(zeile, geraet, twips));
-        for (const Platziert& teil : zeilen.back())
-            benoetigt = std::max(
-                benoetigt,
-                teil.x + QFontMetricsF(teil.schrift, &geraet).horizontalAdvance(teil.text));
-    }
-    const double massstab = benoetigt > breite && benoetigt > 0 ? breite / benoetigt : 1.0;
-    maler.scale(massstab, massstab);
-    const double seitenhoehe = hoehe / massstab;
-
-    double y = 0;
-    for (std::size_t i = 0; i < dokument.zeilen.size(); ++i) {
-        const double h = zeilenhoehe(dokument.zeilen[i], geraet);
-        if (y + h > seitenhoehe && y > 0) {
+    maler.scale(gesetzt.massstab, gesetzt.massstab);
+    int seite = 0;
+    for (const Platziert& teil : gesetzt.teile) {
+        for (; seite < teil.seite; ++seite) {
             if (!geraet.newPage()) {
                 maler.end();
                 return false;
             }
-            y = 0;
         }
-        for (const Platziert& teil : zeilen[i]) {
-            maler.setFont(teil.schrift);
-            maler.drawText(QPointF(teil.x, y + QFontMetricsF(teil.schrift, &geraet).ascent()),
-                           teil.text);
+        maler.save();
+        maler.translate(teil.x, teil.oben + teil.grundlinie);
+        maler.scale(teil.schmaler, 1.0);
+        maler.setFont(teil.schrift);
+        maler.drawText(QPointF(0, 0), teil.text);
+        maler.restore();
+    }
+    // Pages that hold only empty lines at the end are still part of the document.
+    for (; seite + 1 < gesetzt.seiten; ++seite) {
+        if (!geraet.newPage()) {
+            maler.end();
+            return false;
         }
-        y += h;
     }
     return maler.end();
 }

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "print/dokument.h"
 
@@ -18,9 +19,34 @@ namespace brelvanostik::druck {
 /// fallback), so column positions come out as the reports were laid out.
 QFont schriftFuer(const Schrift& schrift);
 
+/// One text as it lands on paper: its page (0 = the first) and the box its visible
+/// characters take (blanks at either end left out), in device units of the page after the
+/// document's scale. `schmaler` is the factor by which a text was set narrower to keep clear
+/// of the next item or of the page's edge (1 = its natural width).
+struct GesetzterText {
+    int seite = 0;
+    double links = 0, rechts = 0, oben = 0, unten = 0;
+    std::string text;
+    double schmaler = 1.0;
+};
+
+/// The whole document set onto pages: the printable area's size in device units and every
+/// text that is not blank.
+struct Satzbild {
+    double breite = 0, hoehe = 0;
+    int seiten = 0;
+    std::vector<GesetzterText> texte;
+};
+
+/// Lays the document out on the device's pages (A4, portrait or landscape as the document
+/// asks) the way `zeichnen` prints it. Amounts in the monospaced font keep their places and
+/// size; a document whose amounts reach past the printable area is scaled down as a whole.
+/// Any other text that would run into the next item of its line or past the right edge is
+/// set narrower instead, so no two items ever print over each other.
+Satzbild setzen(const Dokument& dokument, QPagedPaintDevice& geraet);
+
 /// Draws the document onto a paged device from its first page on, starting a new page when
-/// a line does not fit. A document wider than the printable area is scaled down as a whole,
-/// so long amounts stay readable and columns stay aligned. False when painting cannot begin.
+/// a line does not fit, as `setzen` lays it out. False when painting cannot begin.
 bool zeichnen(const Dokument& dokument, QPagedPaintDevice& geraet);
 
 /// Writes the document as a PDF file (A4). The file is replaced only when it was written
