@@ -17,6 +17,9 @@ std::unique_ptr<Verzeichnissperre> sperreNehmen(const std::string& verzeichnis,
                           "changed\n";
                 return nullptr;
             }
+            // One left by a window that died right after saving holds what the files hold;
+            // after this command's save it would look like unsaved work.
+            wiederherstellungEntfernen(*sperre, verzeichnis);
             return sperre;
         case Verzeichnissperre::Zustand::Belegt:
             fehler << "brelvanostik-cli " << befehl << ": the data files in '" << verzeichnis

@@ -99,6 +99,8 @@ bool Programm::wiederherstellungKlaeren(Ladeergebnis& geladen) {
     const char* anlass = "verworfen";
     switch (befund.art) {
         case Wiederherstellungsbefund::Art::Keine:
+            // One left by a session that died right after saving holds nothing new.
+            wiederherstellungEntfernen(*sperre_, verzeichnis_);
             return true;
         case Wiederherstellungsbefund::Art::Ausstehend:
             if (meldungen_.wiederherstellen(
