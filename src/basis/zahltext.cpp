@@ -50,12 +50,37 @@ std::string zahl(Money wert, int nachkommastellen, bool gruppiert) {
     return text;
 }
 
-std::string betrag(std::int64_t hundertstel) {
+std::string betrag(std::int64_t hundertstel, bool gruppiert) {
     const std::uint64_t b = betragOhneVorzeichen(hundertstel);
     std::string bruch = std::to_string(b % 100);
-    std::string text = ganzteil(b / 100, true) + ',' + (bruch.size() < 2 ? "0" : "") + bruch;
+    std::string text = ganzteil(b / 100, gruppiert) + ',' + (bruch.size() < 2 ? "0" : "") + bruch;
     if (hundertstel < 0) text.insert(text.begin(), '-');
     return text;
+}
+
+std::string feldtext(std::int64_t hundertstel) {
+    const std::uint64_t b = betragOhneVorzeichen(hundertstel);
+    return std::to_string(b / 100) + ',' + (b % 100 < 10 ? "0" : "") + std::to_string(b % 100);
+}
+
+std::string gekuerzt(std::int64_t wert, int nachkommastellen, bool gruppiert) {
+    std::uint64_t teiler = 1;
+    for (int i = 0; i < nachkommastellen; ++i) teiler *= 10;
+    const std::uint64_t b = betragOhneVorzeichen(wert);
+    std::string text = (wert < 0 ? "-" : "") + ganzteil(b / teiler, gruppiert);
+    std::string bruch = std::to_string(b % teiler);
+    if (b % teiler != 0) {
+        bruch.insert(0, static_cast<std::size_t>(nachkommastellen) - bruch.size(), '0');
+        while (bruch.back() == '0') bruch.pop_back();
+        text += ',' + bruch;
+    }
+    return text;
+}
+
+std::string ganz(std::int64_t hundertstel, bool gruppiert) {
+    const std::uint64_t b = betragOhneVorzeichen(hundertstel);
+    const std::uint64_t gerundet = b / 100 + (b % 100 >= 50 ? 1 : 0);
+    return (hundertstel < 0 && gerundet != 0 ? "-" : "") + ganzteil(gerundet, gruppiert);
 }
 
 std::string dezimal(Money wert) {

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "basis/meldung.h"
+
 namespace brelvanostik::cli {
 
 /// Exit status of the command-line tool.
@@ -50,6 +52,8 @@ int rechnerBefehl(const std::vector<std::string>& argumente, std::ostream& aus,
 
 /// Writes the data files' load hints (repairs, backups) to the message stream, one line each.
 void hinweiseMelden(const std::vector<std::string>& hinweise, std::ostream& fehler);
+/// A message of the session in one line: "Title: text", line breaks as blanks.
+std::string einzeilig(const Meldung& m);
 
 /// Text shown for --help and for a call without a command.
 std::string gebrauchsanweisung();

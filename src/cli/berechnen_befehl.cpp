@@ -11,19 +11,13 @@
 
 namespace brelvanostik::cli {
 
-namespace {
-
-std::string einzeilig(std::string_view titel) {
-    std::string text(titel);
-    text += ":";
-    for (const auto zeile : kAusgleichAbgelehntZeilen) {
-        text += ' ';
-        text += zeile;
+std::string einzeilig(const Meldung& m) {
+    std::string text = m.titel + ": " + m.text;
+    for (char& c : text) {
+        if (c == '\n') c = ' ';
     }
     return text;
 }
-
-}  // namespace
 
 void hinweiseMelden(const std::vector<std::string>& hinweise, std::ostream& fehler) {
     for (const std::string& h : hinweise) {
@@ -73,11 +67,10 @@ int berechnenBefehl(const std::vector<std::string>& argumente, std::ostream& aus
             }
         }
         for (const int b : berechnungen) {
-            const Ergebnis e = rechner.berechne(geladen.arbeitsbereich, jahr, b, ab);
-            if (e.lstAusgleichAbgelehnt) {
+            for (const Meldung& m :
+                 neuBerechnen(rechner, geladen.arbeitsbereich, jahr, b, ab).meldungen)
                 meldungen << "brelvanostik-cli: " << jahr << ", Fall " << (b + 1) << ": "
-                          << einzeilig(kAusgleichAbgelehntTitel) << "\n";
-            }
+                          << einzeilig(m) << "\n";
             berechnet.emplace_back(jahr, b);
         }
     }

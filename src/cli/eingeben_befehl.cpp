@@ -22,16 +22,8 @@ namespace {
 
 std::optional<int> zeileLesen(const std::string& text) {
     const auto zahl = leseGanzzahl(text);
-    if (!zahl || *zahl < 0 || *zahl > 30) return std::nullopt;
+    if (!zahl || *zahl < 0 || *zahl >= kZeilen) return std::nullopt;
     return static_cast<int>(*zahl);
-}
-
-std::string einzeilig(const Meldung& m) {
-    std::string text = m.titel + ": " + m.text;
-    for (char& c : text) {
-        if (c == '\n') c = ' ';
-    }
-    return text;
 }
 
 struct Aktion {

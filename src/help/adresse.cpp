@@ -7,8 +7,7 @@
 namespace brelvanostik {
 
 std::string basisadresse() {
-    // The same setting as the window's help links, so printouts name the same site.
-    const char* eingestellt = std::getenv("BRELVANOSTIK_HILFEADRESSE");
+    const char* eingestellt = std::getenv(kHilfeadresseVariable);
     return hilfeadresseWaehlen(eingestellt != nullptr ? eingestellt : "");
 }
 

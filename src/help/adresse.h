@@ -4,9 +4,12 @@
 
 namespace brelvanostik {
 
-/// The maker's web address for the footer of the printouts: the base address of the help
-/// links, as set in the environment variable BRELVANOSTIK_HILFEADRESSE (the window's help
-/// links read the same setting), otherwise the default address.
+/// The environment variable that sets the base address of every help link.
+inline constexpr const char* kHilfeadresseVariable = "BRELVANOSTIK_HILFEADRESSE";
+
+/// The base address of the help links and of the printouts' footer: the environment
+/// variable's value when it is a web address, otherwise the default. The window's links, its
+/// printouts and the command-line tool all take it from here.
 std::string basisadresse();
 
 }  // namespace brelvanostik

@@ -5,6 +5,7 @@
 
 #include "basis/zahltext.h"
 #include "payroll/parameter.h"
+#include "workspace/zeilen.h"
 
 namespace brelvanostik {
 
@@ -576,63 +577,63 @@ std::vector<std::string> infotext(int zeile, int jahr, const Versorgungsangaben&
     jahr = steuerjahr(jahr);
     // The blue pension inputs record their row as 57; other blue indexes come from amount
     // fields and explain nothing.
-    if (zeile == 57) zeile = 27;
+    if (zeile == 30 + zeile::Versorgungsbeginn) zeile = zeile::Versorgungsbeginn;
     switch (zeile) {
-        case 0:
+        case zeile::Fall:
             return spiegelung();
-        case 1:
+        case zeile::Geburtsjahrgang:
             return altersentlastung();
-        case 2:
+        case zeile::Bundesland:
             return voreinstellungen();
-        case 3:
+        case zeile::SvStatus:
             return svStatus();
-        case 4:
+        case zeile::Jahresausgleich:
             return jahresausgleich();
-        case 5:
+        case zeile::Gehalt:
             return personalfaelle();
-        case 6:
+        case zeile::Versorgungsbezug:
             return versorgungsbezuege();
-        case 7:
+        case zeile::EinmaligerBezug:
             return einmalbezug();
-        case 8:
+        case zeile::EinmaligerVersorgungsbezug:
             return einmaligeVersorgung();
-        case 9:
+        case zeile::MehrjahresVerguetung:
             return mehrjaehrig();
-        case 10:
+        case zeile::Monatsgehalt:
             return pfeiltasten();
-        case 11:
+        case zeile::NachWochenstunden:
             return teilzeit();
-        case 12:
+        case zeile::Brutto:
             return teilmonat();
-        case 13:
+        case zeile::Freibetrag:
             return steuerfreibetrag();
-        case 14:
+        case zeile::Hinzurechnung:
             return hinzurechnung();
-        case 16:
+        case zeile::ZusaetzlichSvPflichtig:
             return sachbezug();
-        case 17:
+        case zeile::Steuerklasse:
             return steuerklassen();
-        case 18:
+        case zeile::Soli:
             return solidaritaetszuschlag();
-        case 19:
+        case zeile::Kirchensteuer:
             return kirchensteuer();
-        case 20:
+        case zeile::Krankenversicherung:
             return krankenversicherung(jahr);
-        case 21:
+        case zeile::Pflegeversicherung:
             return pflegeversicherung(jahr);
-        case 22:
+        case zeile::Rentenversicherung:
             return rentenversicherung(jahr);
-        case 23:
+        case zeile::Arbeitslosenversicherung:
             return arbeitslosenversicherung(jahr);
-        case 24:
+        case zeile::Zusatzbeitrag:
             return zusatzbeitrag();
-        case 25:
+        case zeile::Abzug:
             return entgeltumwandlung(jahr);
-        case 26:
+        case zeile::Auszahlung:
             return auszahlung();
-        case 27:
+        case zeile::Versorgungsbeginn:
             return versorgungsfreibetrag(versorgung);
-        case 28:
+        case zeile::Kinderfreibetraege:
             return kinderfreibetrag();
         default:
             return {};
@@ -649,7 +650,9 @@ std::string infotextAlsText(int zeile, int jahr, const Versorgungsangaben& verso
 }
 
 bool infotextGesperrt(int zeile, int versicherungsstatus) {
-    return zeile >= 20 && zeile <= 24 && (versicherungsstatus == 1 || versicherungsstatus == 2);
+    return zeile >= zeile::Krankenversicherung && zeile <= zeile::Zusatzbeitrag &&
+           (versicherungsstatus == wahl::sv::NichtPflichtig ||
+            versicherungsstatus == wahl::sv::MiniJob);
 }
 
 std::string_view befehlstipp(int knopf) {

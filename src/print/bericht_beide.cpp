@@ -12,8 +12,8 @@ namespace {
 // neighbouring amounts never touch; the renderer scales the wide page down as a whole.
 constexpr int kGruen = 3000;
 constexpr int kBlau = 5200;
-constexpr int kZweiteBeschriftung = 7400;
-constexpr int kGelb = 10500;
+constexpr int kZweiteBeschriftung = 7600;
+constexpr int kGelb = 10600;
 constexpr const char* kArial = "Arial";
 constexpr const char* kSchmal = "Arial narrow";
 constexpr const char* kFest = "Courier New";

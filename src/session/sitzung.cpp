@@ -83,19 +83,24 @@ Rueckmeldung Sitzung::jahresmodusAblehnen() const {
                              Meldung::Symbol::Ausrufezeichen});
 }
 
+Rueckmeldung neuBerechnen(Monatsberechnung& rechner, Arbeitsbereich& bereich, int jahr,
+                          int berechnung, int ab) {
+    Rueckmeldung r;
+    if (rechner.berechne(bereich, jahr, berechnung, ab).lstAusgleichAbgelehnt) {
+        r.meldungen.push_back({"Kein LStAusgleich des AG zulässig",
+                               "Ein Lohnsteuerjahresausgleich des Arbeitgebers\n"
+                               "ist nicht zulässig, weil nicht alle Tage des Jahres\n"
+                               "mit Entgelt belegt sind.",
+                               Meldung::Symbol::Information});
+    }
+    return r;
+}
+
 Rueckmeldung Sitzung::berechnungAusloesen() {
     Rueckmeldung r;
     for (const int berechnung : {gruen_, zwilling(gruen_)}) {
-        const Ergebnis e = rechner_.berechne(bereich_, jahr_, berechnung, monat_);
-        if (e.lstAusgleichAbgelehnt) {
-            std::string text;
-            for (const auto zeile : kAusgleichAbgelehntZeilen) {
-                if (!text.empty()) text += '\n';
-                text += zeile;
-            }
-            r.meldungen.push_back(
-                {std::string(kAusgleichAbgelehntTitel), text, Meldung::Symbol::Information});
-        }
+        for (Meldung& m : neuBerechnen(rechner_, bereich_, jahr_, berechnung, monat_).meldungen)
+            r.meldungen.push_back(std::move(m));
     }
     return r;
 }
@@ -222,7 +227,7 @@ Rueckmeldung Sitzung::auswahlTreffen(Seite s, int zeile, int code) {
     if (jahresmodus_) return jahresmodusAblehnen();
     if (zeile == zeile::Fall) return fallWaehlen(code >= kFaelle ? code - kFaelle : code);
     if (zeile == zeile::Versorgungsbeginn) {
-        if (code < 0 || code > 2) return abgelehnt();
+        if (code < wahl::beginn::Bis2005 || code > wahl::beginn::Im2007) return abgelehnt();
         for (const int c : empfaenger(s))
             kopf(c).Versorgungsbeginn = static_cast<std::int16_t>(code);
         return berechnungAusloesen();

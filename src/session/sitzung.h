@@ -28,13 +28,12 @@ inline constexpr std::string_view kJahresmodusText =
     "Während das JAHRESGEHALT eingestellt ist, können keine Änderungen vorgenommen werden. "
     "Bitte stellen Sie ein Monatsgehalt ein.";
 
-/// Title and lines of the message shown when the employer's annual adjustment is refused.
-inline constexpr std::string_view kAusgleichAbgelehntTitel = "Kein LStAusgleich des AG zulässig";
-inline constexpr std::array<std::string_view, 3> kAusgleichAbgelehntZeilen{
-    "Ein Lohnsteuerjahresausgleich des Arbeitgebers",
-    "ist nicht zulässig, weil nicht alle Tage des Jahres",
-    "mit Entgelt belegt sind.",
-};
+/// Recalculates calculation `berechnung` (0..9) of tax year `jahr` from month `ab` (0..11)
+/// to December with `rechner`, as every edit does for the displayed case. A refused December
+/// adjustment (not every day of the year paid) adds its message, as the window shows it.
+/// The command-line tool recalculates stored cases through it.
+Rueckmeldung neuBerechnen(Monatsberechnung& rechner, Arbeitsbereich& bereich, int jahr,
+                          int berechnung, int ab);
 
 /// One session of work on the workspace: the current selection (year, case, side, month,
 /// annual mode) and every edit and move the main window offers, with the rules by which

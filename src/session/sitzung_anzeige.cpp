@@ -20,13 +20,13 @@ std::int64_t ganzerSatz(Money anteil) {
 // The surcharge rates of row 24 by code, percent x 100.
 std::optional<std::int64_t> zusatzSatz(int code) {
     switch (code) {
-        case 0:
+        case wahl::zusatz::Sozialversicherung:
             return 0;
-        case 1:
+        case wahl::zusatz::Zahnersatz:
             return 90;
-        case 2:
+        case wahl::zusatz::Kinderlose:
             return 25;
-        case 3:
+        case wahl::zusatz::KvUndPv:
             return 115;
         default:
             return std::nullopt;
@@ -55,7 +55,7 @@ Seitenanzeige Sitzung::anzeige(Seite s) const {
         if (regel.betrag != Betragsart::Keiner) {
             z.hatBetrag = true;
             z.istEingabe = regel.betrag == Betragsart::Eingabe;
-            if (jahresmodus_ && r >= 5) {
+            if (jahresmodus_ && r >= zeile::Gehalt) {
                 std::int64_t summe = 0;
                 for (int m = 0; m < kMonate; ++m) summe += satz(c, m).Betrag[r];
                 z.betrag = summe;
@@ -147,7 +147,7 @@ GelbeSpalte Sitzung::gelbeSpalte() const {
     g.gemeinsam = satz(gruen_, monat_).Gemeinsam;
     g.modusText = g.gemeinsam ? "gemeinsam" : "Unterschied";
     g.modusFarbe = g.gemeinsam ? Farbe::Schwarz : Farbe::Hellrot;
-    for (int r = 5; r <= 26; ++r) {
+    for (int r = zeile::Gehalt; r <= zeile::Auszahlung; ++r) {
         std::int64_t gruen = 0, blau = 0;
         for (int m = jahresmodus_ ? 0 : monat_; m < (jahresmodus_ ? kMonate : monat_ + 1); ++m) {
             gruen += satz(gruen_, m).Betrag[r];

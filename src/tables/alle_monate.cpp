@@ -1,6 +1,7 @@
 #include "tables/alle_monate.h"
 
 #include "session/sitzung.h"
+#include "workspace/zeilen.h"
 
 namespace brelvanostik {
 
@@ -17,30 +18,64 @@ constexpr std::array<std::string_view, AlleMonate::kZeilen + 1> kBeschriftungen 
     "SV-pflichtig",    "KV-verbeitragt",    "RV-verbeitragt",
 };
 
-// The stored value behind a table row that is read straight from the month record.
-std::int64_t gespeichert(const Monatssatz& s, int tabellenzeile) {
-    if (tabellenzeile <= 5) return s.tagesanteil(tabellenzeile + 4);  // income rows 5..9
-    switch (tabellenzeile) {
-        case 6:
-            return s.Betrag[12];
-        case 17:
-            return s.Betrag[25];
-        case 18:
-            return s.Betrag[26];
-        case 19:
-            return s.Kennwert[29];
-        case 20:
-            return static_cast<std::int64_t>(s.Betrag[14]) - s.Betrag[13];
-        case 21:
-            return s.Kennwert[26];
-        case 22:
-            return s.Kennwert[27];
-        case 23:
-            return s.Kennwert[28];
-        default:
-            return s.Betrag[static_cast<std::size_t>(tabellenzeile +
-                                                     10)];  // rows 7..14: deductions 17..24
+// Where a table row's value comes from: an income row's amount after both ratios, a row's
+// amount, an intermediate value, the tax card's balance, or the sums formed here.
+enum class Quelle { Anteil, Betrag, Kennwert, Steuerkarte, Abzuege, Netto };
+struct Herkunft {
+    Quelle quelle;
+    int index = 0;
+};
+constexpr std::array<Herkunft, AlleMonate::kZeilen> kHerkunft = {{
+    {Quelle::Anteil, zeile::Gehalt},
+    {Quelle::Anteil, zeile::Versorgungsbezug},
+    {Quelle::Anteil, zeile::EinmaligerBezug},
+    {Quelle::Anteil, zeile::EinmaligerVersorgungsbezug},
+    {Quelle::Anteil, zeile::MehrjahresVerguetung},
+    {Quelle::Betrag, zeile::Brutto},
+    {Quelle::Betrag, zeile::Lohnsteuer},
+    {Quelle::Betrag, zeile::Soli},
+    {Quelle::Betrag, zeile::Kirchensteuer},
+    {Quelle::Betrag, zeile::Krankenversicherung},
+    {Quelle::Betrag, zeile::Pflegeversicherung},
+    {Quelle::Betrag, zeile::Rentenversicherung},
+    {Quelle::Betrag, zeile::Arbeitslosenversicherung},
+    {Quelle::Betrag, zeile::Zusatzbeitrag},
+    {Quelle::Abzuege},
+    {Quelle::Netto},
+    {Quelle::Betrag, zeile::Abzug},
+    {Quelle::Betrag, zeile::Auszahlung},
+    {Quelle::Kennwert, kennwert::SteuerpflichtigesEntgelt},
+    {Quelle::Steuerkarte},
+    {Quelle::Kennwert, kennwert::SvEntgelt},
+    {Quelle::Kennwert, kennwert::KvEntgelt},
+    {Quelle::Kennwert, kennwert::RvEntgelt},
+}};
+
+// The value of a table row in one month.
+std::int64_t monatswert(const Monatssatz& s, Herkunft h) {
+    const auto i = static_cast<std::size_t>(h.index);
+    switch (h.quelle) {
+        case Quelle::Anteil:
+            return s.tagesanteil(h.index);
+        case Quelle::Betrag:
+            return s.Betrag[i];
+        case Quelle::Kennwert:
+            return s.Kennwert[i];
+        case Quelle::Steuerkarte:
+            return static_cast<std::int64_t>(s.Betrag[zeile::Hinzurechnung]) -
+                   s.Betrag[zeile::Freibetrag];
+        case Quelle::Abzuege: {
+            // The deductions together.
+            std::int64_t summe = 0;
+            for (int z = zeile::Lohnsteuer; z <= zeile::Zusatzbeitrag; ++z) summe += s.Betrag[z];
+            return summe;
+        }
+        case Quelle::Netto:
+            // What is left of the gross pay after the deductions.
+            return monatswert(s, {Quelle::Betrag, zeile::Brutto}) +
+                   monatswert(s, {Quelle::Abzuege});
     }
+    return 0;
 }
 
 }  // namespace
@@ -59,15 +94,8 @@ AlleMonate alleMonate(const Arbeitsbereich& bereich, int jahrIndex, int berechnu
     for (int m = 0; m < kMonate; ++m) {
         const Monatssatz& s = bereich.monat(jahrIndex, berechnung, m);
         const auto spalte = static_cast<std::size_t>(m);
-        for (int z = 1; z <= AlleMonate::kZeilen; ++z) {
-            if (z == 15 || z == 16) continue;
-            t.werte[static_cast<std::size_t>(z - 1)][spalte] = gespeichert(s, z);
-        }
-        // The deductions together, and what is left of the gross pay after them.
-        std::int64_t abzuege = 0;
-        for (int z = 7; z <= 14; ++z) abzuege += t.werte[static_cast<std::size_t>(z - 1)][spalte];
-        t.werte[14][spalte] = abzuege;
-        t.werte[15][spalte] = t.werte[5][spalte] + abzuege;
+        for (std::size_t z = 0; z < kHerkunft.size(); ++z)
+            t.werte[z][spalte] = monatswert(s, kHerkunft[z]);
     }
     for (auto& zeile : t.werte) {
         std::int64_t summe = 0;

@@ -7,6 +7,7 @@
 #include "engine/money.h"
 #include "payroll/monatslauf.h"
 #include "session/sitzung.h"
+#include "workspace/zeilen.h"
 
 namespace brelvanostik {
 
@@ -68,7 +69,7 @@ std::string differenzText(const Schrittzeile& g, const Schrittzeile& b) {
 }
 
 int kirchensatz(int code) {
-    return code == 1 ? 8 : code == 2 ? 9 : 0;
+    return code == wahl::kirche::Acht ? 8 : code == wahl::kirche::Neun ? 9 : 0;
 }
 
 }  // namespace
@@ -163,7 +164,7 @@ Schrittliste monatslaufListe(const Arbeitsbereich& bereich, int jahr, int berech
     int code = 0;
     if (jahr >= kErstesJahr && jahr < kErstesJahr + kJahre && berechnung >= 0 &&
         berechnung < kBerechnungen && monat >= 0 && monat < kMonate) {
-        code = bereich.monat(jahr - kErstesJahr, berechnung, monat).Auswahl[19];
+        code = bereich.monat(jahr - kErstesJahr, berechnung, monat).Auswahl[zeile::Kirchensteuer];
     }
     // The month calculation always runs with church membership; its church tax follows the
     // rate of the month's church code (the minimum church tax is not a rate).

@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "workspace/auswahllisten.h"
+#include "workspace/zeilen.h"
+
 namespace brelvanostik {
 
 // --- Outline -----------------------------------------------------------------------
@@ -107,27 +110,30 @@ void Steuerschritte::vorbelegen(const Sitzung& sitzung) {
     const int fall = sitzung.fallIndex();
     const Monatssatz& satz = sitzung.arbeitsbereich().monat(jahrIndex, fall, sitzung.monat());
     const Fallkopf& kopf = sitzung.arbeitsbereich().kopf(jahrIndex, fall);
-    const auto& wahl = satz.Auswahl;
+    const auto& code = satz.Auswahl;
     const auto im = [](int wert, int anzahl, int sonst) {
         return wert >= 0 && wert < anzahl ? wert : sonst;
     };
 
-    index_[nr(Liste::Geburt)] = im(wahl[1], 5, 4);
+    index_[nr(Liste::Geburt)] =
+        im(code[zeile::Geburtsjahrgang], wahl::jahrgang::Nach1942 + 1, wahl::jahrgang::Nach1942);
     index_[nr(Liste::Zeitraum)] = 1;
-    index_[nr(Liste::Klasse)] = im(wahl[17], 4, 0);  // classes V and VI show "I"
-    index_[nr(Liste::Kinder)] = im(wahl[28], 13, 0);
+    index_[nr(Liste::Klasse)] = im(code[zeile::Steuerklasse], 4, 0);  // V and VI show "I"
+    index_[nr(Liste::Kinder)] =
+        im(code[zeile::Kinderfreibetraege], auswahlAnzahl(zeile::Kinderfreibetraege), 0);
     // The green calculation's pension start: what its payroll run gives the engine.
     index_[nr(Liste::Erstbezugsjahr)] = im(kopf.Versorgungsbeginn, 4, 0);
     index_[nr(Liste::Bezugsmonate)] = 11;
-    index_[nr(Liste::Kisatz)] = im(wahl[19], 3, 0);  // minimum church tax shows "0 %"
-    rvPflicht_ = wahl[3] != 1;
+    // The minimum church tax shows "0 %".
+    index_[nr(Liste::Kisatz)] = im(code[zeile::Kirchensteuer], wahl::kirche::Neun + 1, 0);
+    rvPflicht_ = code[zeile::SvStatus] != wahl::sv::NichtPflichtig;
 
     const auto& b = satz.Betrag;
-    felder_[0] = std::int64_t{b[5]} + b[6];
-    // The tax card's allowance (row 13) lowers the taxable wage, its amount to add (row 14)
-    // raises it: the field holds the allowance as a negative amount.
-    felder_[1] = std::int64_t{b[14]} - b[13];
-    felder_[2] = b[6];
+    felder_[0] = std::int64_t{b[zeile::Gehalt]} + b[zeile::Versorgungsbezug];
+    // The tax card's allowance lowers the taxable wage, its amount to add raises it: the
+    // field holds the allowance as a negative amount.
+    felder_[1] = std::int64_t{b[zeile::Hinzurechnung]} - b[zeile::Freibetrag];
+    felder_[2] = b[zeile::Versorgungsbezug];
     felder_[3] = kopf.ErsterVollerMonatsbezug.abgeschnitten().units() / Money::kScale;
     felder_[4] = kopf.VersorgungsSonderzahlung.abgeschnitten().units() / Money::kScale;
     begrenzen();

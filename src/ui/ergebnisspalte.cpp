@@ -10,12 +10,13 @@
 #include "ui/seitenpanel.h"
 #include "ui/tippzeile.h"
 #include "ui/zahlenformat.h"
+#include "workspace/zeilen.h"
 
 namespace brelvanostik {
 
 namespace {
-constexpr int kErsteZeile = 5;
-constexpr int kLetzteZeile = 26;
+constexpr int kErsteZeile = zeile::Gehalt;
+constexpr int kLetzteZeile = zeile::Auszahlung;
 }  // namespace
 
 Ergebnisspalte::Ergebnisspalte(QGridLayout* raster, int spalte, QWidget* flaeche, Tippzeile* tipp)

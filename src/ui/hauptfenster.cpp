@@ -15,6 +15,7 @@
 #include <cmath>
 #include <optional>
 
+#include "help/adresse.h"
 #include "help/infotexte.h"
 #include "print/bericht_beide.h"
 #include "print/bericht_einzeln.h"
@@ -83,7 +84,7 @@ Hauptfenster::Hauptfenster(Sitzung& sitzung, Meldungsanzeige& meldungen, QWidget
     : QWidget(eltern),
       sitzung_(sitzung),
       meldungen_(meldungen),
-      hilfelinks_(eingestellteHilfeadresse().toStdString()),
+      hilfelinks_(basisadresse()),
       desktop_(std::make_unique<Desktopoeffner>()),
       oeffner_(desktop_.get()) {
     setWindowTitle(QString::fromUtf8(kTitel));
@@ -305,7 +306,7 @@ QRect Hauptfenster::infoflaeche(Seite seite, int zeile) const {
     // Over the side's half that does not hold the clicked row, so the row stays in view.
     const Seitenpanel* panel = seite == Seite::Gruen ? gruen_ : blau_;
     const QRect ganz = seitenflaeche(seite);
-    constexpr int kTrennzeile = 15;
+    constexpr int kTrennzeile = zeile::ZusaetzlichSteuerpflichtig;
     const Zeilenknopf* trenn = panel->knopf(kTrennzeile);
     const int mitte = trenn != nullptr ? trenn->geometry().top() - 1 : ganz.center().y();
     // The pension inputs open beside row 6, so their text goes below as well.
@@ -318,7 +319,7 @@ void Hauptfenster::zeileErklaeren(Seite seite, int zeile) {
     const int berechnung = sitzung_.berechnung(seite);
     const int status = sitzung_.arbeitsbereich()
                            .monat(sitzung_.jahr() - kErstesJahr, berechnung, sitzung_.monat())
-                           .Auswahl[3];
+                           .Auswahl[zeile::SvStatus];
     if (infotextGesperrt(zeile, status)) return;
     const Seitenanzeige a = sitzung_.anzeige(seite);
     const std::string text =

@@ -4,7 +4,6 @@
 #include <QMouseEvent>
 #include <QUrl>
 
-#include "help/hilfelinks.h"
 #include "ui/farben.h"
 
 namespace brelvanostik {
@@ -12,12 +11,6 @@ namespace brelvanostik {
 void Desktopoeffner::oeffnen(const QString& adresse) {
     const QUrl url(adresse, QUrl::StrictMode);
     if (url.isValid()) QDesktopServices::openUrl(url);
-}
-
-QString eingestellteHilfeadresse() {
-    const QByteArray wert = qgetenv(kHilfeadresseVariable);
-    return QString::fromStdString(hilfeadresseWaehlen(
-        std::string_view(wert.constData(), static_cast<std::size_t>(wert.size()))));
 }
 
 Linkfeld::Linkfeld(const QString& text, const QColor& ruhefarbe, bool nurFarbe, QWidget* eltern)

@@ -21,13 +21,6 @@ class Desktopoeffner final : public Adressoeffner {
     void oeffnen(const QString& adresse) override;
 };
 
-/// The environment variable that sets the base address of every help link.
-inline constexpr const char* kHilfeadresseVariable = "BRELVANOSTIK_HILFEADRESSE";
-
-/// The base address of the help links: the environment variable's value when it is a web
-/// address, otherwise the default.
-QString eingestellteHilfeadresse();
-
 /// A caption that acts as a link: with the pointer on it the text turns light blue (and,
 /// unless `nurFarbe`, the pointer becomes a hand); releasing the button reports the click
 /// and gives the text its resting colour again.

@@ -6,9 +6,10 @@
 
 namespace brelvanostik {
 
-/// The one place where amounts become text for the user: German grouping and decimal
-/// comma (QLocale::German), whatever the machine's own locale is. Every amount arrives in
-/// hundredths (cents, hours x 100, days x 100, percent x 100), as the workspace holds it.
+/// The window's amounts as text: the core's German number text (`zahltext`), so the window,
+/// the reports and the tool show the same characters whatever the machine's locale is.
+/// Every amount arrives in hundredths (cents, hours x 100, days x 100, percent x 100), as
+/// the workspace holds it.
 namespace zahlenformat {
 
 /// "###,##0.00": 123456 is "1.234,56", -5 is "-0,05", 0 is "0,00".

@@ -163,35 +163,35 @@ const Liste& kinderfreibetraege() {
 const Liste* festeListe(int zeile) {
     static const Liste versorgungsbeginn = versorgungsbeginnliste();
     switch (zeile) {
-        case 1:
+        case zeile::Geburtsjahrgang:
             return &geburtsjahrgaenge();
-        case 2:
+        case zeile::Bundesland:
             return &bundeslaender();
-        case 3:
+        case zeile::SvStatus:
             return &versicherungsstatus();
-        case 4:
+        case zeile::Jahresausgleich:
             return &jahresausgleich();
-        case 17:
+        case zeile::Steuerklasse:
             return &steuerklassen();
-        case 18:
+        case zeile::Soli:
             return &solidaritaetszuschlag();
-        case 19:
+        case zeile::Kirchensteuer:
             return &kirchensteuer();
-        case 20:
+        case zeile::Krankenversicherung:
             return &krankenversicherung();
-        case 21:
+        case zeile::Pflegeversicherung:
             return &pflegeversicherung();
-        case 22:
+        case zeile::Rentenversicherung:
             return &rentenversicherung();
-        case 23:
+        case zeile::Arbeitslosenversicherung:
             return &arbeitslosenversicherung();
-        case 24:
+        case zeile::Zusatzbeitrag:
             return &zusatzbeitraege();
-        case 25:
+        case zeile::Abzug:
             return &sparenUndAbzuege();
         case zeile::Versorgungsbeginn:
             return &versorgungsbeginn;
-        case 28:
+        case zeile::Kinderfreibetraege:
             return &kinderfreibetraege();
         default:
             return nullptr;
@@ -201,8 +201,8 @@ const Liste* festeListe(int zeile) {
 }  // namespace
 
 std::vector<std::string> auswahlliste(int zeile, const Arbeitsbereich& arbeitsbereich, int jahr) {
-    if (zeile == 0) return fallnamenliste(arbeitsbereich, jahr);
-    if (zeile == 10) return monatsliste(jahr);
+    if (zeile == zeile::Fall) return fallnamenliste(arbeitsbereich, jahr);
+    if (zeile == zeile::Monatsgehalt) return monatsliste(jahr);
     const Liste* liste = festeListe(zeile);
     return liste != nullptr ? *liste : Liste{};
 }

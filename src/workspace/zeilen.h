@@ -69,7 +69,6 @@ enum Kennwert : int {
     AvLaufend = 12,
     ZusatzLaufend = 13,
     KvEinmal = 14,  ///< the same five of one-time payments
-
     PvEinmal = 15,
     RvEinmal = 16,
     AvEinmal = 17,
@@ -80,6 +79,7 @@ enum Kennwert : int {
     RvBbgOffen = 22,  ///< the same for the pension ceiling
     RvBbgGenutzt = 23,
     RvBbgUebrig = 24,
+    Ungenutzt = 25,  ///< cleared by every calculation, read by nothing
     SvEntgelt = 26,  ///< pay liable to social insurance, one-time payments included
     KvEntgelt = 27,
     RvEntgelt = 28,
@@ -152,6 +152,10 @@ enum : int { Beitrag = 0, Gleitzone, Keine };
 }
 namespace zusatz {
 enum : int { Sozialversicherung = 0, Zahnersatz, Kinderlose, KvUndPv };
+}
+/// The pension's first year (the calculation header's `Versorgungsbeginn`).
+namespace beginn {
+enum : int { Bis2005 = 0, Im2006, Im2007 };
 }
 namespace abzug {
 /// Codes 0-6 are deductions (stored negative); only the retention is paid out.
@@ -244,33 +248,35 @@ inline constexpr std::array<Zeilenregel, kZeilen> kZeilenregeln = [] {
     using namespace detail;
     using G = Geltung;
     std::array<Zeilenregel, kZeilen> r{};
+    auto regel = [&r](int z) -> Zeilenregel& { return r[static_cast<std::size_t>(z)]; };
+    using namespace zeile;
     // Weekly hours above 100 become 40, days above 31 become 30, a health rate above 16 %
     // stays at 16 %.
-    r[0] = eingabe(G::BisDezember, 10000, kAnfangsWochenstunden);
-    r[1] = mitAuswahl(eingabe(G::BisDezember, 10000, kAnfangsWochenstunden));
-    r[2] = mitAuswahl(eingabe(G::NurMonat, 3100, 3000));
-    r[3] = mitAuswahl(eingabe(G::NurMonat, 3100, 3000));
-    r[4] = mitAuswahl(eingabe(G::BisDezember, 1600, 1600));
-    r[5] = einkommen(G::BisDezember, true, "Laufendes Gehalt");
-    r[5].pfeile = true;
-    r[6] = einkommen(G::BisDezember, false, "Lfd. Versorgungsbezüge");
-    r[7] = einkommen(G::NurMonat, true, "Einmaliger Bezug");
-    r[8] = einkommen(G::NurMonat, true, "Einmaliger Versorgungsbezug");
-    r[9] = einkommen(G::NurMonat, true, "Vergütung für mehrere Jahre");
-    r[10] = ergebnis();
-    r[11] = ergebnis("Wochenstd.v.normal");
-    r[12] = ergebnis("Tage von normal");
-    r[13] = betrag(" Monatlicher Steuerfreibetrag");
-    r[14] = betrag(" Monatlicher Hinzurechnungsbetrag");
-    r[15] = betrag(" zusätzlich steuerpflichtig");
-    r[16] = betrag(" zusätzlich SV-pflichtig");
-    r[17] = mitAuswahl(ergebnis());
-    r[18] = ergebnis("Solidaritätszuschlag");
-    for (int z = 19; z <= 24; ++z) r[z] = mitAuswahl(ergebnis());
-    r[25] = mitAuswahl(betrag(nullptr));
-    r[25].pfeile = true;
-    r[26] = ergebnis("AUSZAHLUNG");
-    r[28] = mitAuswahl({});
+    regel(NormalWochenstunden) = eingabe(G::BisDezember, 10000, kAnfangsWochenstunden);
+    regel(Wochenstunden) = mitAuswahl(eingabe(G::BisDezember, 10000, kAnfangsWochenstunden));
+    regel(NormalTage) = mitAuswahl(eingabe(G::NurMonat, 3100, 3000));
+    regel(Tage) = mitAuswahl(eingabe(G::NurMonat, 3100, 3000));
+    regel(KvSatz) = mitAuswahl(eingabe(G::BisDezember, 1600, 1600));
+    regel(Gehalt) = einkommen(G::BisDezember, true, "Laufendes Gehalt");
+    regel(Gehalt).pfeile = true;
+    regel(Versorgungsbezug) = einkommen(G::BisDezember, false, "Lfd. Versorgungsbezüge");
+    regel(EinmaligerBezug) = einkommen(G::NurMonat, true, "Einmaliger Bezug");
+    regel(EinmaligerVersorgungsbezug) = einkommen(G::NurMonat, true, "Einmaliger Versorgungsbezug");
+    regel(MehrjahresVerguetung) = einkommen(G::NurMonat, true, "Vergütung für mehrere Jahre");
+    regel(Monatsgehalt) = ergebnis();
+    regel(NachWochenstunden) = ergebnis("Wochenstd.v.normal");
+    regel(Brutto) = ergebnis("Tage von normal");
+    regel(Freibetrag) = betrag(" Monatlicher Steuerfreibetrag");
+    regel(Hinzurechnung) = betrag(" Monatlicher Hinzurechnungsbetrag");
+    regel(ZusaetzlichSteuerpflichtig) = betrag(" zusätzlich steuerpflichtig");
+    regel(ZusaetzlichSvPflichtig) = betrag(" zusätzlich SV-pflichtig");
+    regel(Steuerklasse) = mitAuswahl(ergebnis());
+    regel(Soli) = ergebnis("Solidaritätszuschlag");
+    for (int z = Kirchensteuer; z <= Zusatzbeitrag; ++z) regel(z) = mitAuswahl(ergebnis());
+    regel(Abzug) = mitAuswahl(betrag(nullptr));
+    regel(Abzug).pfeile = true;
+    regel(Auszahlung) = ergebnis("AUSZAHLUNG");
+    regel(Kinderfreibetraege) = mitAuswahl({});
     return r;
 }();
 

@@ -22,6 +22,22 @@ TEST(Zahltext, BetragInHundertsteln) {
     for (const auto& f : faelle) EXPECT_EQ(zahltext::betrag(f.wert), f.text) << f.wert;
 }
 
+// The window's forms: its fields, rates, short amounts, whole numbers and bar percentages.
+TEST(Zahltext, FormenDesFensters) {
+    EXPECT_EQ(zahltext::betrag(123456, false), "1234,56");
+    EXPECT_EQ(zahltext::feldtext(-5000), "50,00");  // the sign is the row's
+    EXPECT_EQ(zahltext::feldtext(300000), "3000,00");
+    EXPECT_EQ(zahltext::gekuerzt(123450, 2, true), "1.234,5");
+    EXPECT_EQ(zahltext::gekuerzt(123400, 2, true), "1.234");
+    EXPECT_EQ(zahltext::gekuerzt(123405, 2, true), "1.234,05");
+    EXPECT_EQ(zahltext::gekuerzt(7, 3, false), "0,007");
+    EXPECT_EQ(zahltext::gekuerzt(-20500, 3, false), "-20,5");
+    EXPECT_EQ(zahltext::ganz(3050, true), "31");
+    EXPECT_EQ(zahltext::ganz(3049, true), "30");
+    EXPECT_EQ(zahltext::ganz(-40, false), "0");
+    EXPECT_EQ(zahltext::ganz(123456789, true), "1.234.568");
+}
+
 TEST(Zahltext, ZahlMitStellenRundetKaufmaennisch) {
     const struct {
         Money wert;

@@ -1,6 +1,6 @@
 // `brelvanostik-cli vergleichen` and `export` on data files in a scratch directory: the
-// comparison starts at the class when only the class differs; the CSV file holds every
-// stored month cell by cell; neither command changes a data file.
+// comparison starts at the class when only the class differs; the CSV file holds the
+// all-months table cell by cell; neither command changes a data file.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include "cli/befehle.h"
+#include "tables/alle_monate.h"
 #include "workspace/datendateien.h"
 
 namespace brelvanostik::cli {
@@ -168,66 +169,20 @@ TEST_F(VergleichenExport, CsvEnthaeltJedenGespeichertenMonat) {
     ASSERT_EQ(zeilen.size(), 2u * 24u + 1u);
     EXPECT_TRUE(zeilen[24].empty() || zeilen[24] == std::vector<std::string>{""});
 
-    // Each table row from the stored month record (amounts in hundredths).
-    using Quelle = std::int64_t (*)(const Monatssatz&);
-    const std::pair<const char*, Quelle> tabelle[] = {
-        {"lfd. Gehalt", [](const Monatssatz& s) -> std::int64_t { return s.tagesanteil(5); }},
-        {"Versorg.Bezug", [](const Monatssatz& s) -> std::int64_t { return s.tagesanteil(6); }},
-        {"Einmal. Bezug", [](const Monatssatz& s) -> std::int64_t { return s.tagesanteil(7); }},
-        {"Einm.Versorg.B.", [](const Monatssatz& s) -> std::int64_t { return s.tagesanteil(8); }},
-        {"Vergüt.f.mehrj.T.", [](const Monatssatz& s) -> std::int64_t { return s.tagesanteil(9); }},
-        {"B R U T T O", [](const Monatssatz& s) -> std::int64_t { return s.Betrag[12]; }},
-        {"Lohnsteuer", [](const Monatssatz& s) -> std::int64_t { return s.Betrag[17]; }},
-        {"Soli-Zuschlag", [](const Monatssatz& s) -> std::int64_t { return s.Betrag[18]; }},
-        {"Kirchensteuer", [](const Monatssatz& s) -> std::int64_t { return s.Betrag[19]; }},
-        {"Krankenversich.", [](const Monatssatz& s) -> std::int64_t { return s.Betrag[20]; }},
-        {"Pflegeversich.", [](const Monatssatz& s) -> std::int64_t { return s.Betrag[21]; }},
-        {"Rentenversich.", [](const Monatssatz& s) -> std::int64_t { return s.Betrag[22]; }},
-        {"Arbeitsl.Versich.", [](const Monatssatz& s) -> std::int64_t { return s.Betrag[23]; }},
-        {"SV-Zusatzbeitr.", [](const Monatssatz& s) -> std::int64_t { return s.Betrag[24]; }},
-        {"Su. A B Z Ü G E",
-         [](const Monatssatz& s) -> std::int64_t {
-             std::int64_t summe = 0;
-             for (int z = 17; z <= 24; ++z) summe += s.Betrag[z];
-             return summe;
-         }},
-        {"N E T T O",
-         [](const Monatssatz& s) -> std::int64_t {
-             std::int64_t netto = s.Betrag[12];
-             for (int z = 17; z <= 24; ++z) netto += s.Betrag[z];
-             return netto;
-         }},
-        {"Sparleistung", [](const Monatssatz& s) -> std::int64_t { return s.Betrag[25]; }},
-        {"AUSZAHLUNG", [](const Monatssatz& s) -> std::int64_t { return s.Betrag[26]; }},
-        {"Steuerpflichtig", [](const Monatssatz& s) -> std::int64_t { return s.Kennwert[29]; }},
-        {" +/- Lt. Lohnst.Karte",
-         [](const Monatssatz& s) -> std::int64_t {
-             return std::int64_t{s.Betrag[14]} - s.Betrag[13];
-         }},
-        {"SV-pflichtig", [](const Monatssatz& s) -> std::int64_t { return s.Kennwert[26]; }},
-        {"KV-verbeitragt", [](const Monatssatz& s) -> std::int64_t { return s.Kennwert[27]; }},
-        {"RV-verbeitragt", [](const Monatssatz& s) -> std::int64_t { return s.Kennwert[28]; }},
-    };
-    int geprueft = 0;
+    // Every cell is the all-months table of the stored calculation (amounts in hundredths).
     for (int seite = 0; seite < 2; ++seite) {
-        const int berechnung = seite == 0 ? 1 : 6;
-        for (int r = 0; r < 23; ++r) {
-            const auto& zellen = zeilen[static_cast<std::size_t>(seite * 25 + 1 + r)];
+        const AlleMonate t = alleMonate(geladen.arbeitsbereich, 1, seite == 0 ? 1 : 6);
+        for (int r = 1; r <= AlleMonate::kZeilen; ++r) {
+            const auto& zellen = zeilen[static_cast<std::size_t>(seite * 25 + r)];
             ASSERT_EQ(zellen.size(), 14u);
-            EXPECT_EQ(zellen[0], tabelle[r].first);
-            std::int64_t summe = 0;
-            for (int m = 0; m < 12; ++m) {
-                const std::int64_t wert =
-                    tabelle[r].second(geladen.arbeitsbereich.monat(1, berechnung, m));
-                EXPECT_EQ(hundertstel(zellen[static_cast<std::size_t>(m + 1)]), wert)
-                    << tabelle[r].first << " " << m;
-                summe += wert;
-                ++geprueft;
+            EXPECT_EQ(zellen[0], AlleMonate::beschriftung(r));
+            for (int spalte = 0; spalte < AlleMonate::kSpalten; ++spalte) {
+                EXPECT_EQ(hundertstel(zellen[static_cast<std::size_t>(spalte + 1)]),
+                          t.wert(r, spalte))
+                    << zellen[0] << " " << spalte;
             }
-            EXPECT_EQ(hundertstel(zellen[13]), summe) << tabelle[r].first;
         }
     }
-    EXPECT_EQ(geprueft, 2 * 23 * 12);
     // Something to compare: the one-time payment, the church tax and the blue class show.
     EXPECT_NE(text.find("Einmal. Bezug;0,00;0,00;0,00;0,00;0,00;2500,00;"), std::string::npos);
     EXPECT_NE(geladen.arbeitsbereich.monat(1, 1, 0).Betrag[17],

@@ -13,6 +13,49 @@ Money euro(std::int64_t n) {
     return Money::whole(n);
 }
 
+// Pension allowance and age relief of a month in 2004 and 2005, worked by hand. Both round
+// up to whole cents; the allowance is capped at the month's share rounded up of the annual
+// maximum, where for a month only the first decimal of the twelfth decides.
+TEST(VersorgungsfreibetragUndAltersentlastung, VonHandGerechnet2004Und2005) {
+    struct Fall {
+        int jahr;
+        std::int64_t re4, vbez, vbezs;
+        std::int64_t fvb, alte, re4lzz, zuschlag;
+    };
+    const Fall faelle[] = {
+        // 2004: FVB = 0.4 x 500.01 = 200.004 -> 200.01 (cap 3072 / 12 = 256.00);
+        // ALTE = 0.4 x (800.00 - 500.01) = 119.996 -> 120.00 (cap 1908 / 12 = 159.00);
+        // RE4LZZ = 800.00 - 200.01 - 120.00 = 479.99.
+        {2004, 80000, 50001, 0, 20001, 12000, 47999, 0},
+        // 2004 at both caps: 0.4 x 900.00 = 360.00 -> 256.00; 0.4 x 6100.00 = 2440.00 -> 159.00;
+        // RE4LZZ = 7000.00 - 256.00 - 159.00 = 6585.00.
+        {2004, 700000, 90000, 0, 25600, 15900, 658500, 0},
+        // 2005: VBEZB = 12 x 500.00 + 0.02 = 6000.02; 0.4 x that = 2400.008 -> 2400.01 (below
+        // 3000); its twelfth 200.000833 has a first decimal 0 and stays 200.00.
+        // ALTE = 0.4 x (800.01 - 500.00) = 120.004 -> 120.01 (cap 1900 / 12 = 158.333 -> 158.34);
+        // RE4LZZ = 800.01 - 200.00 - 120.01 = 480.00; supplement 900 euros a year.
+        {2005, 80001, 50000, 2, 20000, 12001, 48000, 900},
+        // 2005 at both caps: 0.4 x 24000.00 = 9600.00 -> 3000.00, a twelfth 250.00;
+        // 0.4 x 5000.00 = 2000.00 -> 158.34; RE4LZZ = 7000.00 - 250.00 - 158.34 = 6591.66.
+        {2005, 700000, 200000, 0, 25000, 15834, 659166, 900},
+    };
+    for (const Fall& f : faelle) {
+        Lohnsteuerrechner e;
+        e.JAHR = f.jahr;
+        e.LZZ = 2;
+        e.STKL = 1;
+        e.Alter1 = 1;
+        e.RE4 = cent(f.re4);
+        e.VBEZ = e.VBEZM = cent(f.vbez);
+        e.VBEZS = cent(f.vbezs);
+        e.lohnsteuer();
+        EXPECT_EQ(e.FVB, cent(f.fvb)) << f.jahr << "/" << f.re4;
+        EXPECT_EQ(e.ALTE, cent(f.alte)) << f.jahr << "/" << f.re4;
+        EXPECT_EQ(e.RE4LZZ, cent(f.re4lzz)) << f.jahr << "/" << f.re4;
+        EXPECT_EQ(e.ZUSCHLAGVFB, euro(f.zuschlag)) << f.jahr << "/" << f.re4;
+    }
+}
+
 TEST(Versorgungsfreibetrag, JeJahr) {
     struct Fall {
         int jahr, lzz, vjahr;
@@ -20,11 +63,7 @@ TEST(Versorgungsfreibetrag, JeJahr) {
         std::int64_t vbezb, hfvb, fvb, zuschlag;
     };
     const Fall faelle[] = {
-        // 2004: 40 % of the period's pension, at most the period share of 3,072 euros.
-        {2004, 2, 0, 100000, 0, 0, 0, 0, 25600, 0},
-        {2004, 2, 0, 50000, 0, 0, 0, 0, 20000, 0},
-        // 2005: 40 % of the annual basis, at most 3,000 euros, then the monthly share.
-        {2005, 2, 0, 200000, 200000, 0, 2400000, 0, 25000, 900},
+        // 2005, annual run over six months of pension: 40 %, supplement 75 euros a month.
         {2005, 1, 0, 600000, 100000, 6, 600000, 0, 240000, 450},
         // 2006: pension started 2006: 38.4 %, at most 2,880 euros, supplement 864.
         {2006, 2, 2006, 100000, 100000, 0, 1200000, 288000, 24000, 864},
@@ -57,12 +96,9 @@ TEST(Altersentlastungsbetrag, JeJahr) {
         std::int64_t re4, vbez, bmg, alte;
     };
     const Fall faelle[] = {
-        {2004, 0, 500000, 0, 500000, 15900},  // 200000 capped at 190800 / 12
-        {2004, 0, 30000, 0, 30000, 12000},
-        {2005, 0, 500000, 100000, 400000, 15834},  // 190000 / 12 = 15833.33, rounded up
-        {2006, 2006, 30000, 0, 30000, 11520},      // 38.4 %
-        {2006, 2006, 500000, 0, 500000, 15200},    // 1,824 euros / 12
-        {2007, 2004, 30000, 0, 30000, 12000},      // AJAHR before 2006 counts as 2005
+        {2006, 2006, 30000, 0, 30000, 11520},    // 38.4 %
+        {2006, 2006, 500000, 0, 500000, 15200},  // 1,824 euros / 12
+        {2007, 2004, 30000, 0, 30000, 12000},    // AJAHR before 2006 counts as 2005
         {2007, 2041, 30000, 0, 30000, 0},
     };
     for (const Fall& f : faelle) {

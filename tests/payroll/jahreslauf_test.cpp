@@ -94,12 +94,17 @@ TEST(PayrollJahresausgleich, DezemberTraegtDieJahressteuerAbzueglichDesEinbehalt
 }
 // clang-format on
 
+// A part month anywhere in the year refuses the adjustment, December's own included.
 TEST(PayrollJahresausgleich, AbgelehntWennNichtAlleTageBezahlt) {
-    for (const std::int32_t tage : {2900, 1500}) {
+    const struct {
+        int monat;
+        std::int32_t tage;
+    } faelle[] = {{JUNI, 2900}, {JUNI, 1500}, {DEZEMBER, 2900}, {DEZEMBER, 100}};
+    for (const auto [monat, tage] : faelle) {
         Testfall t(2004, 9, 300000);
         t.aendere({'A', 4, 1});
-        t.aendere({'B', 3, tage, 5, 5});
-        EXPECT_TRUE(t.rechne().lstAusgleichAbgelehnt) << tage;
+        t.aendere({'B', 3, tage, monat, monat});
+        EXPECT_TRUE(t.rechne().lstAusgleichAbgelehnt) << monat << "/" << tage;
         for (int m = 0; m < 12; ++m) EXPECT_EQ(t.monat(m).Auswahl[4], 0) << m;
         EXPECT_EQ(t.monat(DEZEMBER).Betrag[17], t.monat(DEZEMBER).Kennwert[3]);  // ordinary tax
 

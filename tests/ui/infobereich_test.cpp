@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "fenstertest.h"
+#include "help/adresse.h"
 #include "session/sitzung.h"
 #include "testmeldungen.h"
 #include "ui/farben.h"
