@@ -52,11 +52,14 @@ BENCHMARK(BM_AlleBerechnungenAbJanuar)->Unit(benchmark::kMillisecond);
 void BM_LadenUndSpeichern(benchmark::State& state) {
     const auto dir = std::filesystem::temp_directory_path() / "brelvanostik-bench";
     std::filesystem::create_directories(dir);
+    Sperrproblem problem;
+    const auto sperre = Verzeichnissperre::nehmen(dir, problem);
     const Arbeitsbereich a = belegterArbeitsbereich();
-    speichern(dir, a, neueEinstellungen(a));
+    speichern(*sperre, a, neueEinstellungen(a));
     for (auto _ : state) {
         Ladeergebnis l = laden(dir);
-        if (speichern(dir, l.arbeitsbereich, l.einstellungen)) state.SkipWithError("speichern");
+        if (speichern(*sperre, l.arbeitsbereich, l.einstellungen).fehler)
+            state.SkipWithError("speichern");
     }
     std::filesystem::remove_all(dir);
 }
@@ -67,17 +70,18 @@ BENCHMARK(BM_LadenUndSpeichern)->Unit(benchmark::kMillisecond);
 void BM_Wiederherstellungsdatei(benchmark::State& state) {
     const auto dir = std::filesystem::temp_directory_path() / "brelvanostik-bench-wh";
     std::filesystem::create_directories(dir);
-    const Verzeichnissperre sperre(dir);
+    Sperrproblem problem;
+    const auto sperre = Verzeichnissperre::nehmen(dir, problem);
     Arbeitsbereich a = belegterArbeitsbereich();
     const Einstellungen e = neueEinstellungen(a);
-    speichern(dir, a, e);
+    speichern(*sperre, a, e);
     const Datenstand basis = datenstandErmitteln(dir);
     std::vector<std::uint8_t> geschrieben = arbeitsstand(a);
     for (auto _ : state) {
         if (state.range(0) == 1) ++a.monat(3, 0, 0).Betrag[5];
         std::vector<std::uint8_t> stand = arbeitsstand(a);
         if (stand == geschrieben) continue;
-        if (wiederherstellungSchreiben(sperre, dir, wiederherstellungBytes(a, e, basis, 1)))
+        if (wiederherstellungSchreiben(*sperre, wiederherstellungBytes(a, e, basis, 1)))
             state.SkipWithError("schreiben");
         geschrieben = std::move(stand);
     }

@@ -1,42 +1,40 @@
 #include "cli/schreibsperre.h"
 
+#include "cli/befehle.h"
 #include "workspace/wiederherstellung.h"
 
 namespace brelvanostik::cli {
 
-std::unique_ptr<Verzeichnissperre> sperreNehmen(const std::string& verzeichnis,
-                                                std::string_view befehl, std::ostream& fehler) {
-    auto sperre = std::make_unique<Verzeichnissperre>(verzeichnis);
-    switch (sperre->zustand()) {
-        case Verzeichnissperre::Zustand::Gehalten:
-            // Saving now would leave the window's recovered edits behind the tool's.
-            if (wiederherstellungAusstehend(verzeichnis)) {
-                fehler << "brelvanostik-cli " << befehl << ": the data files in '" << verzeichnis
-                       << "' wait for a crash recovery (" << kWiederherstellungName
-                       << "); start the window there to restore or discard it; nothing was "
-                          "changed\n";
-                return nullptr;
-            }
-            // One left by a window that died right after saving holds what the files hold;
-            // after this command's save it would look like unsaved work.
-            wiederherstellungEntfernen(*sperre, verzeichnis);
-            return sperre;
-        case Verzeichnissperre::Zustand::Belegt:
-            fehler << "brelvanostik-cli " << befehl << ": the data files in '" << verzeichnis
-                   << "' are in use by another Brelvanostik";
-            if (sperre->halter()) fehler << " (process " << *sperre->halter() << ")";
-            fehler << "; nothing was changed\n";
-            return nullptr;
-        case Verzeichnissperre::Zustand::Fehler:
-            break;
+std::optional<Verzeichnissperre> sperreNehmen(const std::string& verzeichnis,
+                                              std::string_view befehl, std::ostream& fehler) {
+    Sperrproblem problem;
+    auto sperre = Verzeichnissperre::nehmen(verzeichnis, problem);
+    if (sperre) {
+        // Saving now would leave the window's recovered edits behind the tool's.
+        if (wiederherstellungAusstehend(verzeichnis)) {
+            fehler << "brelvanostik-cli " << befehl << ": the data files in '"
+                   << zeigbar(verzeichnis) << "' wait for a crash recovery ("
+                   << kWiederherstellungName
+                   << "); start the window there to restore or discard it; nothing was "
+                      "changed\n";
+            return std::nullopt;
+        }
+        // One left by a window that died right after saving holds what the files hold;
+        // after this command's save it would look like unsaved work.
+        wiederherstellungEntfernen(*sperre);
+        return sperre;
     }
-    fehler << "brelvanostik-cli " << befehl << ": cannot lock the data files in '" << verzeichnis
-           << "': " << sperre->fehler() << "\n";
-    return nullptr;
-}
-
-std::string lesefehlerText(const std::string& verzeichnis) {
-    return "the data files in '" + verzeichnis + "' cannot be read; nothing was changed";
+    fehler << "brelvanostik-cli " << befehl << ": ";
+    if (problem.belegt) {
+        fehler << "the data files in '" << zeigbar(verzeichnis)
+               << "' are in use by another Brelvanostik";
+        if (problem.halter) fehler << " (process " << *problem.halter << ")";
+    } else {
+        fehler << "cannot lock the data files in '" << zeigbar(verzeichnis)
+               << "': " << zeigbar(problem.grund);
+    }
+    fehler << "; nothing was changed\n";
+    return std::nullopt;
 }
 
 void wiederherstellungshinweis(const std::string& verzeichnis, std::vector<std::string>& hinweise) {
@@ -45,13 +43,6 @@ void wiederherstellungshinweis(const std::string& verzeichnis, std::vector<std::
                        "); these are the data files without the edits it holds; start the "
                        "window in '" +
                        verzeichnis + "' to restore or discard them");
-}
-
-std::string speicherfehlerText(const std::string& verzeichnis) {
-    return "the data files in '" + verzeichnis +
-           "' cannot be written (write-protected, not a plain file, or the disk is full); the "
-           "previous files are "
-           "unchanged";
 }
 
 }  // namespace brelvanostik::cli

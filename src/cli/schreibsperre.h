@@ -1,6 +1,6 @@
 #pragma once
 
-#include <memory>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -11,17 +11,13 @@
 namespace brelvanostik::cli {
 
 /// Takes the lock of the data directory for a command that saves, the same lock the desktop
-/// program holds while its window is open. When another process holds it, or the directory
-/// cannot be locked, writes the one-line message for `befehl` and returns nothing.
-std::unique_ptr<Verzeichnissperre> sperreNehmen(const std::string& verzeichnis,
-                                                std::string_view befehl, std::ostream& fehler);
+/// program holds while its window is open. When another process holds it, or it cannot be
+/// taken at all, writes the one-line message for `befehl` and returns nothing.
+std::optional<Verzeichnissperre> sperreNehmen(const std::string& verzeichnis,
+                                              std::string_view befehl, std::ostream& fehler);
 
 /// When the window left a recovery file that waits for the user's decision, a hint for the
 /// commands that only read: what they read lacks the edits it holds.
 void wiederherstellungshinweis(const std::string& verzeichnis, std::vector<std::string>& hinweise);
-
-/// The one-line messages of a data directory whose files cannot be read, or not saved.
-std::string lesefehlerText(const std::string& verzeichnis);
-std::string speicherfehlerText(const std::string& verzeichnis);
 
 }  // namespace brelvanostik::cli

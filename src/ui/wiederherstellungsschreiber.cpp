@@ -8,12 +8,10 @@
 namespace brelvanostik {
 
 Wiederherstellungsschreiber::Wiederherstellungsschreiber(const Verzeichnissperre& sperre,
-                                                         std::filesystem::path verzeichnis,
                                                          const Sitzung& sitzung,
                                                          const Datenstand& basis,
                                                          Meldungsanzeige& meldungen)
     : sperre_(sperre),
-      verzeichnis_(std::move(verzeichnis)),
       sitzung_(sitzung),
       basis_(basis),
       meldungen_(meldungen),
@@ -35,7 +33,7 @@ void Wiederherstellungsschreiber::schreibenFallsGeaendert() {
     if (stand == geschrieben_) return;
     const std::vector<std::uint8_t> bytes = wiederherstellungBytes(
         sitzung_.arbeitsbereich(), sitzung_.einstellungen(), basis_, std::time(nullptr));
-    if (auto fehler = wiederherstellungSchreiben(sperre_, verzeichnis_, bytes)) {
+    if (auto fehler = wiederherstellungSchreiben(sperre_, bytes)) {
         // Told once; the next edit tries again, and the exit saves as always.
         if (!fehlerGemeldet_) {
             fehlerGemeldet_ = true;
@@ -56,7 +54,7 @@ void Wiederherstellungsschreiber::schreibenFallsGeaendert() {
 void Wiederherstellungsschreiber::abschliessen() {
     takt_.stop();
     abgeschlossen_ = true;
-    wiederherstellungEntfernen(sperre_, verzeichnis_);
+    wiederherstellungEntfernen(sperre_);
 }
 
 }  // namespace brelvanostik

@@ -4,7 +4,6 @@
 #include <QTimer>
 
 #include <cstdint>
-#include <filesystem>
 #include <vector>
 
 #include "workspace/wiederherstellung.h"
@@ -24,9 +23,8 @@ class Wiederherstellungsschreiber : public QObject {
     static constexpr int kVerzoegerungMs = 500;
 
     /// `basis`: the data files as the session found them at start.
-    Wiederherstellungsschreiber(const Verzeichnissperre& sperre, std::filesystem::path verzeichnis,
-                                const Sitzung& sitzung, const Datenstand& basis,
-                                Meldungsanzeige& meldungen);
+    Wiederherstellungsschreiber(const Verzeichnissperre& sperre, const Sitzung& sitzung,
+                                const Datenstand& basis, Meldungsanzeige& meldungen);
 
     /// Something may have been edited: the recovery file follows shortly.
     void anstossen();
@@ -37,7 +35,6 @@ class Wiederherstellungsschreiber : public QObject {
 
   private:
     const Verzeichnissperre& sperre_;
-    std::filesystem::path verzeichnis_;
     const Sitzung& sitzung_;
     Datenstand basis_;
     Meldungsanzeige& meldungen_;

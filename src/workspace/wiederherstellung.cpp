@@ -12,7 +12,6 @@
 
 #include "basis/sicheres_schreiben.h"
 #include "basis/verzeichnissperre.h"
-#include "workspace/datendateien.h"
 #include "workspace/datensaetze.h"
 #include "workspace/speicherfuellen.h"
 
@@ -32,8 +31,6 @@ constexpr std::size_t kDatenStelle = kBasisStelle + 4 * 8;
 constexpr std::size_t kKopfStelle = kDatenStelle + kMonatsdateiLaenge;
 constexpr std::size_t kSummenStelle = kKopfStelle + kKopfdateiLaenge;
 constexpr std::size_t kGesamtlaenge = kSummenStelle + 8;
-/// Data files larger than this are no files of the program; they are not read whole.
-constexpr std::uint64_t kHoechstlaenge = 16 * kMonatsdateiLaenge;
 
 std::uint64_t pruefsumme(std::span<const std::uint8_t> bytes) {
     // FNV-1a: enough to tell a torn or damaged file from a complete one.
@@ -86,18 +83,24 @@ std::optional<std::vector<std::uint8_t>> lesen(const fs::path& pfad, int zusatz,
     return inhalt;
 }
 
-/// The data files' bytes as the next load reads them; empty where a file cannot be read.
-std::pair<std::vector<std::uint8_t>, std::vector<std::uint8_t>> datenLesen(
-    const fs::path& verzeichnis) {
-    const fs::path ziele[] = {verzeichnis / kMonatsdateiName, verzeichnis / kKopfdateiName};
-    const std::vector<fs::path> quellen = abschlussLesen(ziele, verzeichnis / kAbschlussName);
-    std::string grund;
-    return {lesen(quellen[0], 0, kHoechstlaenge, grund).value_or(std::vector<std::uint8_t>{}),
-            lesen(quellen[1], 0, kHoechstlaenge, grund).value_or(std::vector<std::uint8_t>{})};
-}
+/// The data files as the next load reads them; empty where a file cannot be read.
+struct Daten {
+    Dateistand monatsstand, kopfstand;
+    std::vector<std::uint8_t> monate, koepfe;
+};
 
-Dateistand stand(std::span<const std::uint8_t> bytes) {
-    return {bytes.size(), pruefsumme(bytes)};
+Daten datenLesen(const fs::path& verzeichnis) {
+    const std::string namen[] = {kMonatsdateiName, kKopfdateiName};
+    Satzlesung gelesen = gemeinsamLesen(verzeichnis, namen, kAbschlussName);
+    Daten daten;
+    if (gelesen.fehler || gelesen.dateien.size() != 2) return daten;
+    Gelesen& monate = gelesen.dateien[0];
+    Gelesen& koepfe = gelesen.dateien[1];
+    daten.monatsstand = {monate.groesse, pruefsumme(monate.bytes)};
+    daten.kopfstand = {koepfe.groesse, pruefsumme(koepfe.bytes)};
+    daten.monate = std::move(monate.bytes);
+    daten.koepfe = std::move(koepfe.bytes);
+    return daten;
 }
 
 std::string zeitText(std::int64_t sekunden) {
@@ -130,8 +133,8 @@ void verzeichnisSichern(const fs::path& verzeichnis) {
 }  // namespace
 
 Datenstand datenstandErmitteln(const fs::path& verzeichnis) {
-    const auto [monate, koepfe] = datenLesen(verzeichnis);
-    return {stand(monate), stand(koepfe)};
+    const Daten daten = datenLesen(verzeichnis);
+    return {daten.monatsstand, daten.kopfstand};
 }
 
 std::vector<std::uint8_t> arbeitsstand(const Arbeitsbereich& arbeitsbereich) {
@@ -193,15 +196,17 @@ Wiederherstellungsbefund wiederherstellungPruefen(const fs::path& verzeichnis) {
             befund.grund = bytes ? "sie ist unvollständig oder beschädigt" : grund;
             return befund;
         }
-        const auto [monate, koepfe] = datenLesen(verzeichnis);
+        const Daten daten = datenLesen(verzeichnis);
         // A session that ended between writing the data files and removing this file left
         // nothing to recover.
-        if (befund.inhalt->monatsdatei == monate && befund.inhalt->kopfdatei == koepfe) {
+        if (befund.inhalt->monatsdatei == daten.monate &&
+            befund.inhalt->kopfdatei == daten.koepfe) {
             befund.inhalt.reset();
             return befund;
         }
         befund.art = Wiederherstellungsbefund::Art::Ausstehend;
-        befund.datenGeaendert = befund.inhalt->basis != Datenstand{stand(monate), stand(koepfe)};
+        befund.datenGeaendert =
+            befund.inhalt->basis != Datenstand{daten.monatsstand, daten.kopfstand};
     } catch (const std::exception& e) {
         befund = {};
         befund.art = Wiederherstellungsbefund::Art::Beschaedigt;
@@ -230,20 +235,14 @@ std::string wiederherstellungsfrage(const Wiederherstellungsbefund& befund) {
 }
 
 std::optional<std::string> wiederherstellungSchreiben(const Verzeichnissperre& sperre,
-                                                      const fs::path& verzeichnis,
                                                       std::span<const std::uint8_t> bytes) {
-    if (!sperre.gehalten()) return "Das Verzeichnis ist nicht gesperrt.";
-    return sicheresSchreiben(verzeichnis / kWiederherstellungName, bytes);
+    return sicheresSchreiben(sperre.verzeichnis() / kWiederherstellungName, bytes);
 }
 
 std::optional<fs::path> wiederherstellungBeiseitelegen(const Verzeichnissperre& sperre,
-                                                       const fs::path& verzeichnis,
                                                        const std::string& anlass,
                                                        std::string& fehler) {
-    if (!sperre.gehalten()) {
-        fehler = "Das Verzeichnis ist nicht gesperrt.";
-        return std::nullopt;
-    }
+    const fs::path& verzeichnis = sperre.verzeichnis();
     const fs::path pfad = verzeichnis / kWiederherstellungName;
     const std::string stamm = pfad.string() + "." + anlass + "-" + zeitstempel();
     for (int versuch = 1; versuch <= 100; ++versuch) {
@@ -261,16 +260,15 @@ std::optional<fs::path> wiederherstellungBeiseitelegen(const Verzeichnissperre& 
     return std::nullopt;
 }
 
-void wiederherstellungEntfernen(const Verzeichnissperre& sperre, const fs::path& verzeichnis) {
-    if (!sperre.gehalten()) return;
-    if (::unlink((verzeichnis / kWiederherstellungName).c_str()) == 0) {
-        verzeichnisSichern(verzeichnis);
+void wiederherstellungEntfernen(const Verzeichnissperre& sperre) {
+    if (::unlink((sperre.verzeichnis() / kWiederherstellungName).c_str()) == 0) {
+        verzeichnisSichern(sperre.verzeichnis());
     }
-    wiederherstellungAufraeumen(sperre, verzeichnis);
+    wiederherstellungAufraeumen(sperre);
 }
 
-void wiederherstellungAufraeumen(const Verzeichnissperre& sperre, const fs::path& verzeichnis) {
-    if (!sperre.gehalten()) return;
+void wiederherstellungAufraeumen(const Verzeichnissperre& sperre) {
+    const fs::path& verzeichnis = sperre.verzeichnis();
     const std::string praefix = std::string(kWiederherstellungName) + ".tmp-";
     std::error_code ec;
     for (fs::directory_iterator it(verzeichnis, ec), ende; !ec && it != ende; it.increment(ec)) {

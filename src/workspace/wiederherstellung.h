@@ -8,16 +8,10 @@
 #include <vector>
 
 #include "workspace/arbeitsbereich.h"
+#include "workspace/datendateien.h"
 #include "workspace/einstellungen.h"
 
 namespace brelvanostik {
-
-class Verzeichnissperre;
-
-/// The recovery file: while the window is open it holds the workspace as last edited, so that
-/// a crash, a power cut or a kill loses no edit. A normal exit removes it once the data files
-/// are written; found at start, it means the last session did not end normally.
-inline constexpr const char* kWiederherstellungName = "Brelvanostik.wiederherstellung";
 
 /// What one data file held: its length and checksum.
 struct Dateistand {
@@ -85,24 +79,21 @@ std::string wiederherstellungsfrage(const Wiederherstellungsbefund& befund);
 /// Replaces the recovery file of the directory `sperre` holds, atomically: a stop at any point
 /// leaves the previous recovery file or the new one, complete. Returns a German error text.
 std::optional<std::string> wiederherstellungSchreiben(const Verzeichnissperre& sperre,
-                                                      const std::filesystem::path& verzeichnis,
                                                       std::span<const std::uint8_t> bytes);
 
 /// Keeps the recovery file aside under a dated name ("Brelvanostik.wiederherstellung.ANLASS-
 /// JJJJMMTT-hhmmss"), never replacing another file; returns that name, or a German error text
 /// in `fehler`.
-std::optional<std::filesystem::path> wiederherstellungBeiseitelegen(
-    const Verzeichnissperre& sperre, const std::filesystem::path& verzeichnis,
-    const std::string& anlass, std::string& fehler);
+std::optional<std::filesystem::path> wiederherstellungBeiseitelegen(const Verzeichnissperre& sperre,
+                                                                    const std::string& anlass,
+                                                                    std::string& fehler);
 
 /// Removes the recovery file after a normal exit has written the data files, and the
 /// temporary files of recovery writers that died.
-void wiederherstellungEntfernen(const Verzeichnissperre& sperre,
-                                const std::filesystem::path& verzeichnis);
+void wiederherstellungEntfernen(const Verzeichnissperre& sperre);
 
 /// Removes only the temporary files that recovery writers which died left behind.
-void wiederherstellungAufraeumen(const Verzeichnissperre& sperre,
-                                 const std::filesystem::path& verzeichnis);
+void wiederherstellungAufraeumen(const Verzeichnissperre& sperre);
 
 /// For the command-line tool: true when a recovery file waits for the window's decision (it
 /// holds edits the data files do not have, or cannot be read).

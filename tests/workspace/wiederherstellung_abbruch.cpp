@@ -15,8 +15,9 @@ int main(int argc, char* argv[]) {
     Arbeitsbereich bereich = neuerArbeitsbereich();
     bereich.monat(3, 0, 0).Betrag[zeile::Wochenstunden] = std::atoi(argv[2]);
     const auto bytes = wiederherstellungBytes(bereich, neueEinstellungen(bereich), Datenstand{}, 1);
-    const Verzeichnissperre sperre(verzeichnis);
-    if (!sperre.gehalten()) return 3;
+    Sperrproblem problem;
+    const auto sperre = Verzeichnissperre::nehmen(verzeichnis, problem);
+    if (!sperre) return 3;
     ::setenv("BRELVANOSTIK_ABBRUCH_SCHARF", "1", 1);
-    return wiederherstellungSchreiben(sperre, verzeichnis, bytes) ? 1 : 0;
+    return wiederherstellungSchreiben(*sperre, bytes) ? 1 : 0;
 }

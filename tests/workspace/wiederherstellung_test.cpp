@@ -30,9 +30,16 @@ std::int32_t& wochenstunden(Arbeitsbereich& bereich) {
 /// A directory with the data files of a new workspace, saved as the window saves them.
 struct Datenverzeichnis : TempVerzeichnis {
     Arbeitsbereich bereich = neuerArbeitsbereich();
-    Datenverzeichnis() {
-        const Verzeichnissperre sperre(pfad);
-        EXPECT_FALSE(speichern(pfad, bereich, neueEinstellungen(bereich)));
+    Datenverzeichnis() { datenSpeichern(); }
+    void datenSpeichern() {
+        Sperrproblem problem;
+        const auto sperre = Verzeichnissperre::nehmen(pfad, problem);
+        ASSERT_TRUE(sperre) << problem.grund;
+        EXPECT_FALSE(speichern(*sperre, bereich, neueEinstellungen(bereich)).fehler);
+    }
+    Verzeichnissperre sperre() const {
+        Sperrproblem problem;
+        return std::move(*Verzeichnissperre::nehmen(pfad, problem));
     }
     /// A recovery file as the window writes it, with the weekly hours changed to `stunden`.
     Bytes wiederherstellung(std::int32_t stunden, std::int64_t zeit = 1733500000) {
@@ -109,8 +116,7 @@ TEST(Wiederherstellung, DerStartFindetWasZuEntscheidenIst) {
         if (f.stunden != 0) test::dateiAnlegen(d.datei(), d.wiederherstellung(f.stunden));
         if (f.datenSpaeterGeaendert) {
             wochenstunden(d.bereich) = 2000;
-            const Verzeichnissperre sperre(d.pfad);
-            ASSERT_FALSE(speichern(d.pfad, d.bereich, neueEinstellungen(d.bereich)));
+            d.datenSpeichern();
         }
         const Wiederherstellungsbefund befund = wiederherstellungPruefen(d.pfad);
         EXPECT_EQ(befund.art, f.art) << f.name;
@@ -126,12 +132,12 @@ TEST(Wiederherstellung, DerStartFindetWasZuEntscheidenIst) {
 
 TEST(Wiederherstellung, BeiseitegelegtWirdUnterNeuemNamenOhneEtwasZuErsetzen) {
     Datenverzeichnis d;
-    const Verzeichnissperre sperre(d.pfad);
+    const Verzeichnissperre sperre = d.sperre();
     std::vector<fs::path> namen;
     for (const std::int32_t stunden : {3800, 3700}) {
-        ASSERT_FALSE(wiederherstellungSchreiben(sperre, d.pfad, d.wiederherstellung(stunden)));
+        ASSERT_FALSE(wiederherstellungSchreiben(sperre, d.wiederherstellung(stunden)));
         std::string fehler;
-        const auto beiseite = wiederherstellungBeiseitelegen(sperre, d.pfad, "verworfen", fehler);
+        const auto beiseite = wiederherstellungBeiseitelegen(sperre, "verworfen", fehler);
         ASSERT_TRUE(beiseite) << fehler;
         namen.push_back(*beiseite);
         EXPECT_EQ(test::dateiInhalt(*beiseite), d.wiederherstellung(stunden));
@@ -174,8 +180,7 @@ TEST(Wiederherstellung, EinAbbruchBeiJedemAufrufLaesstDenVorigenOderDenNeuenStan
     }
     EXPECT_GE(vorher, 5);
     // What killed writers left behind goes with the next start's tidying up.
-    const Verzeichnissperre sperre(d.pfad);
-    wiederherstellungAufraeumen(sperre, d.pfad);
+    wiederherstellungAufraeumen(d.sperre());
     for (const auto& e : fs::directory_iterator(d.pfad)) {
         EXPECT_EQ(e.path().filename().string().find(".tmp-"), std::string::npos) << e.path();
     }
