@@ -152,6 +152,26 @@ void beideGehenAuf(const Dokument& d, bool gemeinsam) {
                   z[auszahlung].bei(x));
 }
 
+// In the month form each side's column holds that side's month, line by line: the pay after
+// the ratios, the gross, the deductions, their sum, the amount deducted and the payout.
+void beideLesenIhreWerte(const Sitzung& s) {
+    const auto z = zahlenzeilen(berichtBeide(s, "a"));
+    for (const auto& [seite, x] : {std::pair{Seite::Gruen, 3000}, std::pair{Seite::Blau, 5200}}) {
+        const InterneWerte w = interneWerte(s, seite);
+        const auto& b = monatssatz(s, seite).Betrag;
+        std::vector<std::int64_t> soll;
+        for (const auto& m : w.monatsbetraege)
+            if (m) soll.push_back(*m);  // the five incomes, then the gross
+        soll.insert(soll.end(), w.gesamt.begin(), w.gesamt.end());
+        soll.insert(soll.end(), {w.summeGesamt, b[zeile::Abzug], b[zeile::Auszahlung]});
+        std::size_t i = zeile(z, "gemeinsam");
+        for (std::int64_t wert : soll) {
+            i = naechste(z, i);
+            EXPECT_EQ(z[i].bei(x), wert) << z[i].label << " in Spalte " << x;
+        }
+    }
+}
+
 // The printed table shows the all-months table's amounts, month by month and in the sum
 // column, and its lines add up.
 void tabelleGehtAuf(const Sitzung& s, Seite seite) {
@@ -199,6 +219,7 @@ void alleGehenAuf(Sitzung& s) {
     vergleichGehtAuf(schrittvergleichDrucken(monatslaeufeVergleichen(s), "a"));
     for (Seite seite : {Seite::Gruen, Seite::Blau}) einzelberichtGehtAuf(s, seite);
     beideGehenAuf(berichtBeide(s, "a"), true);
+    beideLesenIhreWerte(s);
     SCOPED_TRACE("Unterschied");
     s.modusUmschalten();
     beideGehenAuf(berichtBeide(s, "a"), false);
