@@ -30,8 +30,10 @@ std::optional<Verzeichnissperre> sperreNehmen(const std::string& verzeichnis,
                << "' are in use by another Brelvanostik";
         if (problem.halter) fehler << " (process " << *problem.halter << ")";
     } else {
-        fehler << "cannot lock the data files in '" << zeigbar(verzeichnis)
-               << "': " << zeigbar(problem.grund);
+        fehler << "cannot lock the data files in '" << zeigbar(verzeichnis) << "': "
+               << zeigbar(problem.grund.ends_with('.')
+                              ? std::string_view(problem.grund).substr(0, problem.grund.size() - 1)
+                              : std::string_view(problem.grund));
     }
     fehler << "; nothing was changed\n";
     return std::nullopt;
