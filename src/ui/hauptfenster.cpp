@@ -388,6 +388,7 @@ void Hauptfenster::darstellen() {
         // Its text names the side's pension figures as they are now.
         if (info_->isVisible()) zeileErklaeren(auswahl_->seite(), zeile::Versorgungsbeginn);
     }
+    emit dargestellt();
 }
 
 void Hauptfenster::melden(const Rueckmeldung& rueckmeldung) {
