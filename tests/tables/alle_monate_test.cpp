@@ -60,17 +60,6 @@ TEST(AlleMonate, ZeilenLesenIhreGespeichertenWerte) {
     }
 }
 
-TEST(AlleMonate, BeschriftungenUndKoepfe) {
-    EXPECT_EQ(AlleMonate::beschriftung(0), "Gehalt");
-    EXPECT_EQ(AlleMonate::beschriftung(15), "Su. A B Z Ü G E");
-    EXPECT_EQ(AlleMonate::beschriftung(16), "N E T T O");
-    EXPECT_EQ(AlleMonate::beschriftung(20), " +/- Lt. Lohnst.Karte");
-    EXPECT_EQ(AlleMonate::beschriftung(23), "RV-verbeitragt");
-    EXPECT_EQ(AlleMonate::spaltenkopf(0), "JAN.");
-    EXPECT_EQ(AlleMonate::spaltenkopf(11), "DEZ.");
-    EXPECT_EQ(AlleMonate::spaltenkopf(AlleMonate::kSumme), "Summe");
-}
-
 TEST(AlleMonate, NettoUndAuszahlungTrenntDieSparleistung) {
     Einstellungen e;
     e.Jahr = 2007;
