@@ -38,6 +38,15 @@ std::string gebrauchsanweisung() {
            "  export [--dir DIR] --jahr JAHR --fall N [--blau | --beide] --csv FILE\n"
            "      the all-months table as CSV (semicolons, decimal comma, UTF-8 with BOM)\n"
            "\n"
+           "  brutto [--dir DIR] --jahr JAHR --fall N --monat MONAT [--blau] --auszahlung EUR\n"
+           "         [--json]\n"
+           "      the smallest monthly salary whose payout of that month reaches EUR\n"
+           "\n"
+           "  kurve [--dir DIR] --jahr JAHR --fall N --monat MONAT [--blau] [--von EUR] [--bis "
+           "EUR]\n"
+           "        [--schritt EUR] (--json | --csv FILE | --pdf FILE)\n"
+           "      the burden curve: taxes, contributions and payout of the month over the salary\n"
+           "\n"
            "  rechner KEY...\n"
            "      presses the pocket calculator's keys (0-9 , + - X / = +/- % C ende) and prints\n"
            "      display, tape and messages as JSON\n"
@@ -63,6 +72,8 @@ int ausfuehren(const std::vector<std::string>& argumente, std::ostream& aus, std
     if (befehl == "drucken") return druckenBefehl(rest, aus, fehler);
     if (befehl == "vergleichen") return vergleichenBefehl(rest, aus, fehler);
     if (befehl == "export") return exportBefehl(rest, aus, fehler);
+    if (befehl == "brutto") return bruttoBefehl(rest, aus, fehler);
+    if (befehl == "kurve") return kurveBefehl(rest, aus, fehler);
     if (befehl == "rechner") return rechnerBefehl(rest, aus, fehler);
     fehler << "brelvanostik-cli: unknown command '" << befehl << "' (try --help)\n";
     return kFalscherAufruf;

@@ -46,6 +46,13 @@ int vergleichenBefehl(const std::vector<std::string>& argumente, std::ostream& a
 /// table as a CSV file for German spreadsheets.
 int exportBefehl(const std::vector<std::string>& argumente, std::ostream& aus,
                  std::ostream& fehler);
+/// `brutto [--dir DIR] --jahr JAHR --fall N --monat MONAT [--blau] --auszahlung BETRAG
+/// [--json]`: the smallest monthly salary whose payout of that month reaches BETRAG.
+int bruttoBefehl(const std::vector<std::string>& argumente, std::ostream& aus,
+                 std::ostream& fehler);
+/// `kurve [--dir DIR] --jahr JAHR --fall N --monat MONAT [--blau] [--von B] [--bis B]
+/// [--schritt B] (--json | --csv DATEI | --pdf DATEI)`: the burden curve of the month.
+int kurveBefehl(const std::vector<std::string>& argumente, std::ostream& aus, std::ostream& fehler);
 /// `rechner TASTE ...`: presses the pocket calculator's keys and prints display, tape and messages.
 int rechnerBefehl(const std::vector<std::string>& argumente, std::ostream& aus,
                   std::ostream& fehler);

@@ -6,10 +6,11 @@
 namespace brelvanostik {
 
 Ergebnis Monatsberechnung::berechne(Arbeitsbereich& bereich, int jahr, int berechnung,
-                                    int startMonat) {
+                                    int startMonat, int letzterMonat) {
     Ergebnis ergebnis;
     if (jahr < kErstesJahr || jahr >= kErstesJahr + kJahre || berechnung < 0 ||
-        berechnung >= kBerechnungen || startMonat < 0 || startMonat >= kMonate) {
+        berechnung >= kBerechnungen || startMonat < 0 || startMonat >= kMonate ||
+        letzterMonat < startMonat || letzterMonat >= kMonate) {
         return ergebnis;
     }
     jahr_ = jahr;
@@ -23,7 +24,7 @@ Ergebnis Monatsberechnung::berechne(Arbeitsbereich& bereich, int jahr, int berec
     // all of them must be current before the first month is taxed.
     anteileAktualisieren(startMonat);
 
-    for (int m = startMonat; m < kMonate; ++m) {
+    for (int m = startMonat; m <= letzterMonat; ++m) {
         Monatssatz& satz = *monate_[m];
         for (int z = 19; z <= 29; ++z) satz.Kennwert[z] = 0;
         satz.Betrag[26] = 0;

@@ -41,7 +41,11 @@ class Monatsberechnung {
 
     /// Computes calculation `berechnung` (0..9) of tax year `jahr` (2004..2007) from month
     /// `startMonat` (0..11) through December. Arguments outside these ranges change nothing.
-    Ergebnis berechne(Arbeitsbereich& bereich, int jahr, int berechnung, int startMonat);
+    /// With `letzterMonat` (startMonat..11) the months after it are left as they are: what a
+    /// month computes depends on earlier months only, so those up to `letzterMonat` come out
+    /// as in the whole run (a salary search reads one month many times over).
+    Ergebnis berechne(Arbeitsbereich& bereich, int jahr, int berechnung, int startMonat,
+                      int letzterMonat = kMonate - 1);
 
     /// Called with the month (0..11) and the engine just before the wage tax run on that
     /// month's current pay, every input set: lets the tax steps explain the month's own run.

@@ -1,5 +1,7 @@
 #include "print/bericht_beide.h"
 
+#include <optional>
+
 #include "basis/zahltext.h"
 #include "print/berichtstexte.h"
 #include "workspace/zeilen.h"
@@ -12,8 +14,8 @@ namespace {
 // neighbouring amounts never touch; the renderer scales the wide page down as a whole.
 constexpr int kGruen = 3000;
 constexpr int kBlau = 5200;
-constexpr int kZweiteBeschriftung = 7400;
-constexpr int kGelb = 10500;
+constexpr int kZweiteBeschriftung = 7600;
+constexpr int kGelb = 10600;
 constexpr const char* kArial = "Arial";
 constexpr const char* kSchmal = "Arial narrow";
 constexpr const char* kFest = "Courier New";
@@ -89,17 +91,13 @@ class Beide {
             // So that the income lines add up to the gross below.
             {zeile::MehrjahresVerguetung, "Vergüt.f.mehrj.Tät."},
         };
+        // The pay after the hours and days ratios, of the month or of the whole year, so that
+        // the lines add up to the gross; the yellow value is formed from the two amounts
+        // printed, not from the typed ones the window's column adds.
         for (const auto& [r, text] : kEinkommen) {
-            const std::string label = text;
-            if (jahr_) {
-                zeile(kArial, label, label,
-                      textfeld(feldtext(gruen_.zeilen[r], r, true), kTextbreite),
-                      textfeld(feldtext(blau_.zeilen[r], r, true), kTextbreite), r);
-            } else {
-                zeile(kArial, label, label,
-                      betragsfeld(monatssatz(s_, Seite::Gruen).tagesanteil(r), kBetragsbreite),
-                      betragsfeld(monatssatz(s_, Seite::Blau).tagesanteil(r), kBetragsbreite), r);
-            }
+            const std::int64_t g = anteil(Seite::Gruen, r), b = anteil(Seite::Blau, r);
+            zeile(kArial, text, text, betragsfeld(g, kBetragsbreite),
+                  betragsfeld(b, kBetragsbreite), r, gelb_.gemeinsam ? g + b : b - g);
         }
 
         d.fett(true);
@@ -159,6 +157,15 @@ class Beide {
     }
 
   private:
+    std::int64_t anteil(Seite seite, int r) const {
+        std::int64_t summe = 0;
+        for (int m = jahr_ ? 0 : s_.monat(); m <= (jahr_ ? kMonate - 1 : s_.monat()); ++m)
+            summe += s_.arbeitsbereich()
+                         .monat(s_.jahr() - kErstesJahr, s_.berechnung(seite), m)
+                         .tagesanteil(r);
+        return summe;
+    }
+
     void regel() { seite_.schrift(kArial).text(std::string(95, '_')).zeilenende(); }
 
     static std::string abgeschnitten(const std::string& text, int zeichen) {
@@ -179,13 +186,14 @@ class Beide {
 
     // A line of the result part: both labels in `schrift`, the two amounts and the yellow value.
     void zeile(const char* schrift, const std::string& gruenLabel, const std::string& blauLabel,
-               const std::string& gruen, const std::string& blau, int r) {
+               const std::string& gruen, const std::string& blau, int r,
+               std::optional<std::int64_t> gelb = std::nullopt) {
         seite_.schrift(schrift).text(gruenLabel);
         seite_.schrift(kFest).bei(kGruen, gruen).bei(kBlau, blau);
         seite_.schrift(schrift).bei(kZweiteBeschriftung, blauLabel);
-        seite_.schrift(kFest)
-            .bei(gelbX_, textfeld(gelbtext(gelb_, r, jahr_), kTextbreite))
-            .zeilenende();
+        const std::string gelbText =
+            gelb ? zahltext::betrag(*gelb) + "   " : gelbtext(gelb_, r, jahr_);
+        seite_.schrift(kFest).bei(gelbX_, textfeld(gelbText, kTextbreite)).zeilenende();
     }
 
     // Result rows: the stored amounts of the month, or the result labels' year totals.

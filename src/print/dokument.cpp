@@ -30,6 +30,12 @@ Seitenaufbau& Seitenaufbau::leerzeilen(int anzahl) {
     return *this;
 }
 
+Seitenaufbau& Seitenaufbau::zeichnung(Zeichnung zeichnung) {
+    if (!zeile_.stuecke.empty()) zeilenende();
+    zeile_.zeichnung = std::move(zeichnung);
+    return zeilenende();
+}
+
 Dokument Seitenaufbau::fertig() {
     if (!zeile_.stuecke.empty()) zeilenende();
     return std::move(dokument_);
@@ -43,6 +49,10 @@ std::vector<std::string> zeilentexte(const Dokument& dokument) {
         for (const Textstueck& stueck : zeile.stuecke) {
             if (!text.empty()) text += ' ';
             text += stueck.text;
+        }
+        for (const Beschriftung& b : zeile.zeichnung.texte) {
+            if (!text.empty()) text += ' ';
+            text += b.text;
         }
         texte.push_back(std::move(text));
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -28,11 +29,55 @@ struct Textstueck {
     bool operator==(const Textstueck&) const = default;
 };
 
-/// One printed line. Its height is that of the tallest font on it; an empty line takes the
-/// height of the font in effect when it was ended.
+/// A colour of a drawing (red, green, blue 0-255).
+struct Farbe {
+    std::uint8_t rot = 0, gruen = 0, blau = 0;
+    bool operator==(const Farbe&) const = default;
+};
+
+/// A point of a drawing in twips from its top left corner (y grows downwards).
+struct Punkt {
+    int x = 0, y = 0;
+    bool operator==(const Punkt&) const = default;
+};
+
+/// A line through points.
+struct Linienzug {
+    enum class Strich { Durchgezogen, Gestrichelt, Gepunktet };
+    std::vector<Punkt> punkte;
+    Farbe farbe;
+    int staerke = 15;  ///< twips
+    Strich strich = Strich::Durchgezogen;
+    bool operator==(const Linienzug&) const = default;
+};
+
+/// A text in a drawing; `ort` is the left end, the middle or the right end of its baseline.
+struct Beschriftung {
+    enum class Ausrichtung { Links, Mitte, Rechts };
+    Punkt ort;
+    std::string text;  ///< UTF-8
+    Schrift schrift;
+    Farbe farbe;
+    Ausrichtung ausrichtung = Ausrichtung::Links;
+    bool operator==(const Beschriftung&) const = default;
+};
+
+/// Lines and texts in a box of `breite` x `hoehe` twips: a printed line that holds a drawing
+/// (a curve) instead of, or below, its text. Texts come after the lines, so they stay legible.
+struct Zeichnung {
+    int breite = 0;
+    int hoehe = 0;  ///< 0: the line holds no drawing
+    std::vector<Linienzug> linien;
+    std::vector<Beschriftung> texte;
+    bool operator==(const Zeichnung&) const = default;
+};
+
+/// One printed line. Its height is that of the tallest font on it (or of its drawing); an
+/// empty line takes the height of the font in effect when it was ended.
 struct Druckzeile {
     std::vector<Textstueck> stuecke;
     Schrift schrift;
+    Zeichnung zeichnung;
 };
 
 /// The page content of one printout: lines top to bottom. The renderer starts a new page
@@ -76,6 +121,8 @@ class Seitenaufbau {
     Seitenaufbau& zeilenende();
     /// Ends the current line if it holds text, then prints `anzahl` empty lines.
     Seitenaufbau& leerzeilen(int anzahl = 1);
+    /// Ends the current line if it holds text, then puts a drawing on a line of its own.
+    Seitenaufbau& zeichnung(Zeichnung zeichnung);
 
     /// The finished document; a line still open is ended first.
     Dokument fertig();
@@ -86,7 +133,8 @@ class Seitenaufbau {
     Schrift schrift_;
 };
 
-/// The lines' texts, pieces joined by a blank: what tests and plain-text output read.
+/// The lines' texts, pieces joined by a blank (a drawing's texts likewise): what tests and
+/// plain-text output read.
 std::vector<std::string> zeilentexte(const Dokument& dokument);
 
 }  // namespace brelvanostik::druck

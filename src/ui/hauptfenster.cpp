@@ -7,6 +7,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
@@ -29,9 +30,11 @@
 #include "ui/drucken.h"
 #include "ui/ergebnisspalte.h"
 #include "ui/farben.h"
+#include "ui/gehaltsziel.h"
 #include "ui/hilfelinks.h"
 #include "ui/infobereich.h"
 #include "ui/internewerte.h"
+#include "ui/kurvenfenster.h"
 #include "ui/meldungen.h"
 #include "ui/namenspanel.h"
 #include "ui/navigationsleiste.h"
@@ -437,10 +440,45 @@ void Hauptfenster::zeileGeklickt(Seite seite, int zeile) {
 }
 
 void Hauptfenster::zeileRechtsGeklickt(Seite seite, int zeile) {
+    if (zeile == zeile::Auszahlung) {
+        QMenu menue(this);
+        menue.addAction(QStringLiteral("Gehalt zur gewünschten Auszahlung …"), this,
+                        [this, seite] { gehaltszielOeffnen(seite); });
+        menue.addAction(QStringLiteral("Belastungskurve …"), this,
+                        [this, seite] { belastungskurveOeffnen(seite); });
+        menue.exec(QCursor::pos());
+        return;
+    }
     if (zeile != zeile::Fall) return;  // only the case name is renamed
     ueberlagerungenSchliessen();
     const Zeilenknopf* knopf = (seite == Seite::Gruen ? gruen_ : blau_)->knopf(0);
     namen_->oeffnen(seite, knopf->text(), rechteckDerZeile(seite, 0));
+}
+
+Gehaltsziel* Hauptfenster::gehaltszielOeffnen(Seite seite) {
+    if (sitzung_.jahresmodus()) {
+        jahresmodusMelden();
+        return nullptr;
+    }
+    if (gehaltsziel_ == nullptr) {
+        gehaltsziel_ = new Gehaltsziel(sitzung_, meldungen_, this);
+        connect(gehaltsziel_, &Gehaltsziel::gespeichert, this, [this](const Rueckmeldung& r) {
+            darstellen();
+            melden(r);
+        });
+    }
+    gehaltsziel_->oeffnen(seite);
+    return gehaltsziel_;
+}
+
+Kurvenfenster* Hauptfenster::belastungskurveOeffnen(Seite seite) {
+    if (sitzung_.jahresmodus()) {
+        jahresmodusMelden();
+        return nullptr;
+    }
+    if (kurvenfenster_ == nullptr) kurvenfenster_ = new Kurvenfenster(sitzung_, meldungen_, this);
+    kurvenfenster_->oeffnen(seite);
+    return kurvenfenster_;
 }
 
 void Hauptfenster::eintragGewaehlt(Seite seite, int zeile, int code) {
@@ -606,6 +644,8 @@ void Hauptfenster::closeEvent(QCloseEvent* ereignis) {
     }
     // The tax steps window belongs to this one; left open it would keep the program running.
     if (steuerschritte_ != nullptr) steuerschritte_->close();
+    if (gehaltsziel_ != nullptr) gehaltsziel_->close();
+    if (kurvenfenster_ != nullptr) kurvenfenster_->close();
     ereignis->accept();
 }
 

@@ -23,8 +23,10 @@ class Auswahlpanel;
 class Befehlsleiste;
 class Betragsfeld;
 class Ergebnisspalte;
+class Gehaltsziel;
 class Infobereich;
 class InterneWerteTabelle;
+class Kurvenfenster;
 class Linkfeld;
 class Meldungsanzeige;
 class Namenspanel;
@@ -63,6 +65,12 @@ class Hauptfenster : public QWidget {
 
     /// Opens the tax steps window, preset from the current case and month.
     void steuerschritteOeffnen();
+
+    /// The payout row's context menu on either side: the salary for a wanted payout of the
+    /// displayed month, and the month's burden curve. Nothing is stored until the panel's
+    /// "Übernehmen". In the year view there is no month to work on: refused with a message.
+    Gehaltsziel* gehaltszielOeffnen(Seite seite);
+    Kurvenfenster* belastungskurveOeffnen(Seite seite);
 
     /// "Als CSV speichern …" of the all-months table: the shown side, or both sides.
     void alleMonateAlsCsvSpeichern(bool beide);
@@ -128,6 +136,8 @@ class Hauptfenster : public QWidget {
     Meldungsanzeige& meldungen_;
     std::function<bool()> schliessenPruefen_;
     SteuerschritteFenster* steuerschritte_ = nullptr;
+    Gehaltsziel* gehaltsziel_ = nullptr;
+    Kurvenfenster* kurvenfenster_ = nullptr;
 
     QWidget* flaeche_ = nullptr;
     Tippzeile* tipp_ = nullptr;

@@ -28,11 +28,11 @@ TEST_F(BerichtBeide, MonatsberichtZeilenInIhrerFolge) {
         "@4300:G e s e t z l i c h e   A b z ü g e",
         "@3000:im JAN. 2007 (31,00 Tage von normal 31,00 Tagen)",
         "",
-        "+:O R I G I N A L   1 | @7400:A L T E R N A T I V E   1",
+        "+:O R I G I N A L   1 | @7600:A L T E R N A T I V E   1",
         "+:" + std::string(95, '_'),
         "",
         "@4000:Berechnungsgrundlagen:",
-        "+:Geburtsjahrgang nach 1942 | @7400:Geburtsjahrgang nach 1942",
+        "+:Geburtsjahrgang nach 1942 | @7600:Geburtsjahrgang nach 1942",
     };
     ASSERT_GE(z.size(), anfang.size());
     EXPECT_EQ(std::vector<std::string>(z.begin(), z.begin() + static_cast<long>(anfang.size())),
@@ -40,24 +40,24 @@ TEST_F(BerichtBeide, MonatsberichtZeilenInIhrerFolge) {
 
     const std::vector<std::string> erwartet = {
         // A label longer than 27 characters is cut on the green side only.
-        "+: Monatlicher Steuerfreibetr | @3000:         100,00 | @5200:         100,00 | @7400: "
+        "+: Monatlicher Steuerfreibetr | @3000:         100,00 | @5200:         100,00 | @7600: "
         "Monatlicher Steuerfreibetrag",
-        "+: BBG KV und PV | @3000:      3.562,50 | @5200:      3.562,50 | @7400: BBG KV und PV",
-        "@10700:gemeinsam",
-        "+:Arbeitsentgelt | @3000:      3.000,00 | @5200:      3.600,00 | @7400:Arbeitsentgelt | "
-        "@10500:    6.600,00   ",
+        "+: BBG KV und PV | @3000:      3.562,50 | @5200:      3.562,50 | @7600: BBG KV und PV",
+        "@10800:gemeinsam",
+        "+:Arbeitsentgelt | @3000:      3.000,00 | @5200:      3.600,00 | @7600:Arbeitsentgelt | "
+        "@10600:    6.600,00   ",
         // Zero as 0,00 in its 14 characters, deductions with their minus.
         "+:Versorgungsbezüge | @3000:          0,00 | @5200:          0,00 | "
-        "@7400:Versorgungsbezüge | @10500:        0,00   ",
-        "+:B R U T T O | @3000:      4.000,00 | @5200:      4.600,00 | @7400:B R U T T O | @10500: "
+        "@7600:Versorgungsbezüge | @10600:        0,00   ",
+        "+:B R U T T O | @3000:      4.000,00 | @5200:      4.600,00 | @7600:B R U T T O | @10600: "
         " "
         "  8.600,00   ",
-        "+:Steuerklasse EINS | @3000:       -842,91 | @5200:       -665,16 | @7400:Steuerklasse "
-        "DREI | @10500:   -1.508,07   ",
-        "+:A B Z Ü G E | @3000:     -1.649,14 | @5200:     -1.533,91 | @7400:A B Z Ü G E | @10050: "
+        "+:Steuerklasse EINS | @3000:       -842,91 | @5200:       -665,16 | @7600:Steuerklasse "
+        "DREI | @10600:   -1.508,07   ",
+        "+:A B Z Ü G E | @3000:     -1.649,14 | @5200:     -1.533,91 | @7600:A B Z Ü G E | @10150: "
         " "
         "   -3.183,05",
-        "+:AUSZAHLUNG | @3000:      2.350,86 | @5200:      3.066,09 | @7400:AUSZAHLUNG | @10500:   "
+        "+:AUSZAHLUNG | @3000:      2.350,86 | @5200:      3.066,09 | @7600:AUSZAHLUNG | @10600:   "
         " "
         "5.416,95   ",
     };
@@ -79,10 +79,10 @@ TEST_F(BerichtBeide, JahresberichtOhnePeriodeMitJahresgrenzen) {
     EXPECT_FALSE(enthaelt(z, "Tage von normal"));
     EXPECT_EQ(
         zeileMit(z, "+: BBG KV und PV"),
-        "+: BBG KV und PV | @3000:     42.750,00 | @5200:     42.750,00 | @7400: BBG KV und PV");
+        "+: BBG KV und PV | @3000:     42.750,00 | @5200:     42.750,00 | @7600: BBG KV und PV");
     EXPECT_EQ(
         zeileMit(z, "+: BBG RV und AV"),
-        "+: BBG RV und AV | @3000:     63.000,00 | @5200:     63.000,00 | @7400: BBG RV und AV");
+        "+: BBG RV und AV | @3000:     63.000,00 | @5200:     63.000,00 | @7600: BBG RV und AV");
 }
 
 }  // namespace

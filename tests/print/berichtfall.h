@@ -131,6 +131,10 @@ inline std::unique_ptr<Sitzung> zufallssitzung(Wuerfel& w) {
                       zeile::Freibetrag, zeile::Hinzurechnung, zeile::ZusaetzlichSteuerpflichtig,
                       zeile::ZusaetzlichSvPflichtig, zeile::Abzug})
             s->betragEingeben(seite, r, w.betrag());
+        // Part months and part-time: the pay after both ratios.
+        if (w.selten()) s->betragEingeben(seite, zeile::Tage, std::to_string(w.zahl(1, 30)));
+        if (w.selten())
+            s->betragEingeben(seite, zeile::Wochenstunden, std::to_string(w.zahl(1, 40)));
         s->umbenennen(seite, w.selten() ? std::string(35, 'W') : w.text(w.zahl(1, 35)));
         s->kommentarSetzen(seite, w.selten() ? std::string(120, 'W') : w.text(w.zahl(0, 120)));
     }

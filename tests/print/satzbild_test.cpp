@@ -66,7 +66,7 @@ class Satzbilder : public ::testing::Test {
 TEST_F(Satzbilder, KeinBerichtUeberdrucktOderVerschwendetPapier) {
     Wuerfel w(20070101);
     for (int fall = 0; fall < 40; ++fall) {
-        auto s = zufallssitzung(w);
+        auto s = fall == 0 ? dezemberMitAusgleich() : zufallssitzung(w);
         const Seite seite = w.selten() ? Seite::Blau : Seite::Gruen;
         struct Bericht {
             const char* name;

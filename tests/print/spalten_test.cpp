@@ -99,7 +99,7 @@ void einzelberichtGehtAuf(const Dokument& d) {
 
 void beideGehenAuf(const Dokument& d, bool gemeinsam) {
     const auto z = zahlenzeilen(d);
-    constexpr int kGruen = 3000, kBlau = 5200, kGelb = 10500, kGelbeSumme = 10050;
+    constexpr int kGruen = 3000, kBlau = 5200, kGelb = 10600, kGelbeSumme = 10150;
     const std::size_t kopf = zeile(z, gemeinsam ? "gemeinsam" : "Unterschied"),
                       brutto = zeile(z, "B R U T T O"), abzuege = zeile(z, "A B Z Ü G E"),
                       auszahlung = zeile(z, "AUSZAHLUNG");
@@ -109,9 +109,10 @@ void beideGehenAuf(const Dokument& d, bool gemeinsam) {
     for (std::size_t i = kopf; i <= auszahlung; ++i) {
         const Zahlenzeile& l = z[i];
         const std::int64_t gelb = i == abzuege ? l.bei(kGelbeSumme) : l.bei(kGelb);
-        if (!l.betrag.empty())
+        if (!l.betrag.empty()) {
             EXPECT_EQ(gelb, gemeinsam ? l.bei(kGruen) + l.bei(kBlau) : l.bei(kBlau) - l.bei(kGruen))
                 << l.label;
+        }
     }
     for (int x : {kGruen, kBlau})
         EXPECT_EQ(z[brutto].bei(x) + z[abzuege].bei(x) + z[naechste(z, abzuege)].bei(x),
@@ -150,8 +151,10 @@ void tabelleGehtAuf(const Dokument& d) {
 void vergleichGehtAuf(const Dokument& d) {
     constexpr int kGruen = 8400, kBlau = 10400, kDifferenz = 12400;
     for (const Zahlenzeile& l : zahlenzeilen(d)) {
-        if (l.betrag.contains(kGruen) && l.betrag.contains(kBlau) && l.betrag.contains(kDifferenz))
+        if (l.betrag.contains(kGruen) && l.betrag.contains(kBlau) &&
+            l.betrag.contains(kDifferenz)) {
             EXPECT_EQ(l.bei(kDifferenz), l.bei(kBlau) - l.bei(kGruen)) << l.label;
+        }
     }
 }
 

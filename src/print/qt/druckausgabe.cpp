@@ -7,6 +7,8 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPen>
+#include <QPolygonF>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QSaveFile>
@@ -40,11 +42,20 @@ struct Platziert {
     QString text;  // without blanks at either end
 };
 
+// A drawing placed on a page: its top edge in device units before the document's scale.
+struct PlatzierteZeichnung {
+    int seite = 0;
+    double oben = 0;
+    const Zeichnung* zeichnung = nullptr;
+};
+
 struct Seitensatz {
     double massstab = 1.0;
+    double twips = 1.0;            // device units per twip
     double breite = 0, hoehe = 0;  // printable area in units before the scale
     int seiten = 0;
     std::vector<Platziert> teile;
+    std::vector<PlatzierteZeichnung> zeichnungen;
 };
 
 // The pieces of a line with their horizontal places, in device units.
@@ -84,8 +95,10 @@ std::vector<Platziert> platzieren(const Druckzeile& zeile, QPaintDevice& geraet,
     return teile;
 }
 
-double zeilenhoehe(const Druckzeile& zeile, QPaintDevice& geraet) {
-    double hoehe = QFontMetricsF(schriftFuer(zeile.schrift), &geraet).lineSpacing();
+double zeilenhoehe(const Druckzeile& zeile, QPaintDevice& geraet, double twips) {
+    if (zeile.zeichnung.hoehe > 0 && zeile.stuecke.empty()) return zeile.zeichnung.hoehe * twips;
+    double hoehe = std::max(QFontMetricsF(schriftFuer(zeile.schrift), &geraet).lineSpacing(),
+                            zeile.zeichnung.hoehe * twips);
     for (const Textstueck& stueck : zeile.stuecke)
         hoehe = std::max(hoehe, QFontMetricsF(schriftFuer(stueck.schrift), &geraet).lineSpacing());
     return hoehe;
@@ -116,8 +129,10 @@ Seitensatz satz(const Dokument& dokument, QPagedPaintDevice& geraet) {
         zeilen.push_back(platzieren(zeile, geraet, twips));
         for (const Platziert& teil : zeilen.back())
             benoetigt = std::max(benoetigt, teil.fest ? teil.x + teil.breite : teil.x);
+        benoetigt = std::max(benoetigt, zeile.zeichnung.breite * twips);
     }
     Seitensatz ergebnis;
+    ergebnis.twips = twips;
     const double breite = geraet.width();
     ergebnis.massstab = benoetigt > breite && benoetigt > 0 ? breite / benoetigt : 1.0;
     ergebnis.breite = breite / ergebnis.massstab;
@@ -126,11 +141,13 @@ Seitensatz satz(const Dokument& dokument, QPagedPaintDevice& geraet) {
     double y = 0;
     int seite = 0;
     for (std::size_t i = 0; i < dokument.zeilen.size(); ++i) {
-        const double h = zeilenhoehe(dokument.zeilen[i], geraet);
+        const double h = zeilenhoehe(dokument.zeilen[i], geraet, twips);
         if (y + h > ergebnis.hoehe && y > 0) {
             ++seite;
             y = 0;
         }
+        if (dokument.zeilen[i].zeichnung.hoehe > 0)
+            ergebnis.zeichnungen.push_back({seite, y, &dokument.zeilen[i].zeichnung});
         schmalerSetzen(zeilen[i], ergebnis.breite);
         for (Platziert& teil : zeilen[i]) {
             teil.seite = seite;
@@ -143,7 +160,43 @@ Seitensatz satz(const Dokument& dokument, QPagedPaintDevice& geraet) {
     return ergebnis;
 }
 
+QColor farbe(Farbe f) {
+    return QColor(f.rot, f.gruen, f.blau);
+}
+
 }  // namespace
+
+void zeichnungMalen(const Zeichnung& zeichnung, QPainter& maler, QPointF ecke, double proTwip) {
+    maler.save();
+    maler.setRenderHint(QPainter::Antialiasing);
+    const auto ort = [&](Punkt p) { return ecke + QPointF(p.x * proTwip, p.y * proTwip); };
+    for (const Linienzug& linie : zeichnung.linien) {
+        if (linie.punkte.size() < 2) continue;
+        QPen stift(farbe(linie.farbe));
+        stift.setWidthF(std::max(linie.staerke, 1) * proTwip);
+        stift.setStyle(linie.strich == Linienzug::Strich::Gestrichelt ? Qt::DashLine
+                       : linie.strich == Linienzug::Strich::Gepunktet ? Qt::DotLine
+                                                                      : Qt::SolidLine);
+        stift.setJoinStyle(Qt::RoundJoin);
+        maler.setPen(stift);
+        QPolygonF zug;
+        zug.reserve(static_cast<qsizetype>(linie.punkte.size()));
+        for (const Punkt& p : linie.punkte) zug << ort(p);
+        maler.drawPolyline(zug);
+    }
+    for (const Beschriftung& b : zeichnung.texte) {
+        const QFont schrift = schriftFuer(b.schrift);
+        const QString text = QString::fromStdString(b.text);
+        const double breite = QFontMetricsF(schrift, maler.device()).horizontalAdvance(text);
+        QPointF p = ort(b.ort);
+        if (b.ausrichtung == Beschriftung::Ausrichtung::Mitte) p.rx() -= breite / 2;
+        if (b.ausrichtung == Beschriftung::Ausrichtung::Rechts) p.rx() -= breite;
+        maler.setFont(schrift);
+        maler.setPen(farbe(b.farbe));
+        maler.drawText(p, text);
+    }
+    maler.restore();
+}
 
 QFont schriftFuer(const Schrift& schrift) {
     const QString name = QString::fromStdString(schrift.name).toLower();
@@ -188,26 +241,25 @@ bool zeichnen(const Dokument& dokument, QPagedPaintDevice& geraet) {
     QPainter maler;
     if (!maler.begin(&geraet)) return false;
     maler.scale(gesetzt.massstab, gesetzt.massstab);
-    int seite = 0;
-    for (const Platziert& teil : gesetzt.teile) {
-        for (; seite < teil.seite; ++seite) {
-            if (!geraet.newPage()) {
-                maler.end();
-                return false;
-            }
-        }
-        maler.save();
-        maler.translate(teil.x, teil.oben + teil.grundlinie);
-        maler.scale(teil.schmaler, 1.0);
-        maler.setFont(teil.schrift);
-        maler.drawText(QPointF(0, 0), teil.text);
-        maler.restore();
-    }
+    std::size_t t = 0, z = 0;
     // Pages that hold only empty lines at the end are still part of the document.
-    for (; seite + 1 < gesetzt.seiten; ++seite) {
-        if (!geraet.newPage()) {
+    for (int seite = 0; seite < gesetzt.seiten; ++seite) {
+        if (seite > 0 && !geraet.newPage()) {
             maler.end();
             return false;
+        }
+        for (; z < gesetzt.zeichnungen.size() && gesetzt.zeichnungen[z].seite == seite; ++z) {
+            const PlatzierteZeichnung& p = gesetzt.zeichnungen[z];
+            zeichnungMalen(*p.zeichnung, maler, QPointF(0, p.oben), gesetzt.twips);
+        }
+        for (; t < gesetzt.teile.size() && gesetzt.teile[t].seite == seite; ++t) {
+            const Platziert& teil = gesetzt.teile[t];
+            maler.save();
+            maler.translate(teil.x, teil.oben + teil.grundlinie);
+            maler.scale(teil.schmaler, 1.0);
+            maler.setFont(teil.schrift);
+            maler.drawText(QPointF(0, 0), teil.text);
+            maler.restore();
         }
     }
     return maler.end();

@@ -8,6 +8,8 @@
 
 class QFont;
 class QPagedPaintDevice;
+class QPainter;
+class QPointF;
 
 namespace brelvanostik::druck {
 
@@ -18,6 +20,10 @@ namespace brelvanostik::druck {
 /// Times New Roman become the metric-compatible Liberation fonts (with the generic family as
 /// fallback), so column positions come out as the reports were laid out.
 QFont schriftFuer(const Schrift& schrift);
+
+/// Paints a drawing of the page content with its top left corner at `ecke`; `proTwip` is the
+/// device units per twip. The printout and the window that shows a drawing both paint here.
+void zeichnungMalen(const Zeichnung& zeichnung, QPainter& maler, QPointF ecke, double proTwip);
 
 /// One text as it lands on paper: its page (0 = the first) and the box its visible
 /// characters take (blanks at either end left out), in device units of the page after the

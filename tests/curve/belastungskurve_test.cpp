@@ -1,0 +1,104 @@
+// The burden curve: each point is what the month calculation gives for that salary typed into
+// the case, the marks are the year's figures, and the points go into a spreadsheet file.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "curve/belastungskurve.h"
+#include "workspace/neuer_arbeitsbereich.h"
+#include "workspace/zeilen.h"
+
+namespace brelvanostik {
+namespace {
+
+Einstellungen dezember2006() {
+    Einstellungen e;
+    e.Jahr = 2006;
+    e.Fall = 2;
+    e.Monat = 12;
+    return e;
+}
+
+// Case 2 of 2006 in December: annual adjustment, church tax, a one-time payment; the blue twin
+// in the sliding zone.
+std::unique_ptr<Sitzung> fall() {
+    auto s = std::make_unique<Sitzung>(neuerArbeitsbereich(), dezember2006());
+    s->auswahlTreffen(Seite::Gruen, zeile::Jahresausgleich, wahl::ausgleich::Mit);
+    s->auswahlTreffen(Seite::Gruen, zeile::Kirchensteuer, wahl::kirche::Neun);
+    s->betragEingeben(Seite::Gruen, zeile::Gehalt, "2750,5");
+    s->betragEingeben(Seite::Gruen, zeile::EinmaligerBezug, "1200");
+    s->auswahlTreffen(Seite::Blau, zeile::SvStatus, wahl::sv::Gleitzone);
+    return s;
+}
+
+TEST(Belastungskurve, PunkteSindDieMonatsberechnungDesGetipptenGehalts) {
+    const auto sitzung = fall();
+    const Arbeitsbereich vorher = sitzung->arbeitsbereich();
+    Kurvenbereich bereich{0, 1200000, 2345};
+    for (const Seite seite : {Seite::Gruen, Seite::Blau}) {
+        const Belastungskurve k = kurveBerechnen(*sitzung, seite, bereich);
+        EXPECT_EQ(sitzung->arbeitsbereich(), vorher);
+        ASSERT_EQ(k.punkte.size(), 1200000u / 2345 + 1);
+        EXPECT_EQ(k.marken.gehaltDesFalls, 275050);
+        for (std::size_t i = 0; i < k.punkte.size(); i += 17) {
+            const Kurvenpunkt& p = k.punkte[i];
+            Sitzung getippt(vorher, dezember2006());
+            const std::string text = std::to_string(p.gehalt / 100) + "," +
+                                     std::to_string(100 + p.gehalt % 100).substr(1);
+            getippt.betragEingeben(seite, zeile::Gehalt, text);
+            const auto& b = getippt.arbeitsbereich().monat(2, getippt.berechnung(seite), 11).Betrag;
+            EXPECT_EQ(p.auszahlung, b[zeile::Auszahlung]) << p.gehalt;
+            EXPECT_EQ(p.steuern, -(std::int64_t{b[zeile::Lohnsteuer]} + b[zeile::Soli] +
+                                   b[zeile::Kirchensteuer]))
+                << p.gehalt;
+            std::int64_t sv = 0;
+            for (int z = zeile::Krankenversicherung; z <= zeile::Zusatzbeitrag; ++z) sv -= b[z];
+            EXPECT_EQ(p.sozialversicherung, sv) << p.gehalt;
+            getippt.betragEingeben(
+                seite, zeile::Gehalt,
+                std::to_string(p.gehalt / 100 + 100) + "," + text.substr(text.size() - 2));
+            EXPECT_EQ(p.restJe100, getippt.arbeitsbereich()
+                                           .monat(2, getippt.berechnung(seite), 11)
+                                           .Betrag[zeile::Auszahlung] -
+                                       p.auszahlung);
+        }
+    }
+}
+
+TEST(Belastungskurve, BereichUndMarken) {
+    struct Fall {
+        Kurvenbereich bereich;
+        bool gut;
+    };
+    for (const Fall& f :
+         {Fall{{0, 1050000, 1000}, true}, Fall{{0, 0, 1}, true}, Fall{{0, 9999900, 100}, true},
+          Fall{{0, 10000000, 100}, false}, Fall{{0, 100, 0}, false}, Fall{{500, 400, 10}, false},
+          Fall{{-100, 400, 10}, false}, Fall{{0, 29000100, 100000}, false}}) {
+        EXPECT_EQ(!bereichFehler(f.bereich).has_value(), f.gut)
+            << f.bereich.von << ".." << f.bereich.bis << " / " << f.bereich.schritt;
+    }
+    // Twice the western pension ceiling: 5,250 euros a month in 2007, 5,150 in 2004.
+    EXPECT_EQ(standardbereich(2007).bis, 1050000);
+    EXPECT_EQ(standardbereich(2004).bis, 1030000);
+    const auto sitzung = fall();
+    const Belastungskurve k = kurveBerechnen(*sitzung, Seite::Gruen, {0, 0, 1000});
+    EXPECT_EQ(k.marken.gleitzoneVon, 40000);
+    EXPECT_EQ(k.marken.gleitzoneBis, 80000);
+    EXPECT_EQ(k.marken.kvBbg, 356250);
+    EXPECT_EQ(k.marken.rvBbg, 525000);
+}
+
+TEST(Belastungskurve, CsvWieDieTabelleAllerMonate) {
+    const auto sitzung = fall();
+    const Belastungskurve k = kurveBerechnen(*sitzung, Seite::Gruen, {0, 300000, 150000});
+    const std::string csv = kurvenCsv(k);
+    ASSERT_EQ(csv.rfind("\xEF\xBB\xBFGehalt;Steuern;Sozialversicherung;Auszahlung;", 0), 0u);
+    const auto ende = csv.find("\r\n");
+    const std::string zweite = csv.substr(ende + 2, csv.find("\r\n", ende + 2) - ende - 2);
+    EXPECT_EQ(zweite.rfind("0,00;", 0), 0u) << zweite;
+    EXPECT_NE(csv.find("\r\n3000,00;"), std::string::npos);
+    EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 4);
+}
+
+}  // namespace
+}  // namespace brelvanostik
