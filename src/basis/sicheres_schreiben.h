@@ -9,6 +9,8 @@
 
 namespace brelvanostik {
 
+class Verzeichnissperre;
+
 /// One file to be written: its place and its complete new contents.
 struct Schreibauftrag {
     std::filesystem::path ziel;
@@ -26,33 +28,76 @@ struct Schreibauftrag {
 /// for the user on failure.
 std::optional<std::string> sicheresSchreiben(std::span<const Schreibauftrag> auftraege);
 
-/// Writes several files all or nothing. As sicheresSchreiben, and in addition, once every
-/// temporary file is complete and on disk, the commit record `abschluss` names each target
-/// with its temporary file before the first rename; it is removed after the last. A writer
-/// stopped between the renames thus leaves a record from which abschlussLesen() finds the
-/// complete new set. After a successful save the leftovers of writers that died before
-/// (their temporary files and records) are removed: the caller must be the directory's only
-/// writer, i.e. hold its Verzeichnissperre.
-std::optional<std::string> gemeinsamSchreiben(std::span<const Schreibauftrag> auftraege,
-                                              const std::filesystem::path& abschluss);
-
-/// For each of `ziele`, the file that holds its current contents: the target itself, or
-/// the new version that a writer named in the commit record `abschluss` had not yet renamed
-/// when it was stopped. Reads only; a missing or unreadable record means the targets.
-std::vector<std::filesystem::path> abschlussLesen(std::span<const std::filesystem::path> ziele,
-                                                  const std::filesystem::path& abschluss);
+/// The same for a single file.
+std::optional<std::string> sicheresSchreiben(const std::filesystem::path& ziel,
+                                             std::span<const std::uint8_t> inhalt,
+                                             bool nurNeu = false);
 
 /// The file a write to `pfad` reaches: `pfad` itself, or the end of its chain of symbolic
 /// links (which need not exist yet).
 std::filesystem::path schreibziel(const std::filesystem::path& pfad);
 
-/// For tests that stop a writer at a chosen point of gemeinsamSchreiben: called with 0 when
-/// the commit record is on disk and with i after the i-th rename. Null in the program.
-extern void (*abschlussSchritt)(int schritt);
+/// One file of a set that is saved together: its plain name in the locked directory (no
+/// slash) and its complete new contents.
+struct Satzdatei {
+    std::string name;
+    std::span<const std::uint8_t> inhalt;
+};
 
-/// The same for a single file.
-std::optional<std::string> sicheresSchreiben(const std::filesystem::path& ziel,
-                                             std::span<const std::uint8_t> inhalt,
-                                             bool nurNeu = false);
+/// How a save of several files together ended.
+struct Ersetzung {
+    /// German text for the user; nothing when every file was replaced.
+    std::optional<std::string> fehler;
+    /// The new set counts: always without `fehler`; with it, when the commit record was on
+    /// disk before the failure, so that the next load reads the new set and the next save
+    /// completes it. False with `fehler`: nothing of this save took effect.
+    bool wirksam = false;
+};
+
+/// Writes several plain files of the locked directory all or nothing. Every new file goes
+/// completely to a temporary file beside its target and is forced to disk; then the commit
+/// record `abschluss` names, by plain names, each target with its temporary file and the
+/// size and checksum of the old and the new contents; then the temporary files are renamed
+/// over the targets and the record is removed. A writer stopped after the record leaves a
+/// set that every load completes, however it spells the directory, and only over the files
+/// the record was written for. Before it writes, the save completes a record a stopped writer
+/// left, or sets a record that does not fit the files aside under a dated name; after it, it
+/// removes the temporary files that stopped writers left. Readers (gemeinsamLesen) are kept
+/// off while the files are replaced. Targets must be missing or plain, writable files.
+Ersetzung gemeinsamSchreiben(const Verzeichnissperre& sperre, std::span<const Satzdatei> dateien,
+                             const std::string& abschluss);
+
+/// A file as gemeinsamLesen found it.
+struct Gelesen {
+    bool vorhanden = false;
+    /// Its contents, at most kLesegrenze bytes of it.
+    std::vector<std::uint8_t> bytes;
+    /// Its full size.
+    std::uint64_t groesse = 0;
+    /// Why it cannot be used (a link, no plain file, unreadable); German.
+    std::optional<std::string> fehler;
+};
+
+/// Files larger than this are not read beyond it.
+inline constexpr std::size_t kLesegrenze = std::size_t{1} << 20;
+
+/// Reads the files `namen` of `verzeichnis`, which gemeinsamSchreiben saves together with the
+/// commit record `abschluss`, as one consistent set: while no save replaces them, and with a
+/// record that a stopped writer left completed in what is read. Every file is opened without
+/// following links and without waiting; a link or special file is reported as such. A record
+/// that does not fit the files is ignored and reported in `hinweise` (the next save sets it
+/// aside). Writes nothing. `fehler` when the set cannot be read in time or at all.
+struct Satzlesung {
+    std::vector<Gelesen> dateien;
+    std::vector<std::string> hinweise;
+    std::optional<std::string> fehler;
+};
+Satzlesung gemeinsamLesen(const std::filesystem::path& verzeichnis,
+                          std::span<const std::string> namen, const std::string& abschluss);
+
+/// For tests that stop or fail a save at a chosen system call: called by gemeinsamSchreiben
+/// with 1, 2, 3 ... before each system call that changes or syncs files; a non-zero return is
+/// taken as that call's error number. Null in the program.
+extern int (*schreibschritt)(int schritt);
 
 }  // namespace brelvanostik

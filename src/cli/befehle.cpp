@@ -54,6 +54,28 @@ std::string gebrauchsanweisung() {
            "Exit status: 0 success, 2 bad usage or bad input, 1 any other failure.\n";
 }
 
+std::string zeigbar(std::string_view text) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string sicher;
+    for (const char c : text) {
+        const auto u = static_cast<unsigned char>(c);
+        if (c == '\n') {
+            sicher += "\\n";
+        } else if (c == '\r') {
+            sicher += "\\r";
+        } else if (c == '\t') {
+            sicher += "\\t";
+        } else if (u < 0x20 || u == 0x7F) {
+            sicher += "\\x";
+            sicher += kHex[u >> 4];
+            sicher += kHex[u & 0xF];
+        } else {
+            sicher += c;
+        }
+    }
+    return sicher;
+}
+
 int ausfuehren(const std::vector<std::string>& argumente, std::ostream& aus, std::ostream& fehler) {
     if (argumente.empty()) {
         fehler << gebrauchsanweisung();
@@ -75,7 +97,7 @@ int ausfuehren(const std::vector<std::string>& argumente, std::ostream& aus, std
     if (befehl == "brutto") return bruttoBefehl(rest, aus, fehler);
     if (befehl == "kurve") return kurveBefehl(rest, aus, fehler);
     if (befehl == "rechner") return rechnerBefehl(rest, aus, fehler);
-    fehler << "brelvanostik-cli: unknown command '" << befehl << "' (try --help)\n";
+    fehler << "brelvanostik-cli: unknown command '" << zeigbar(befehl) << "' (try --help)\n";
     return kFalscherAufruf;
 }
 

@@ -2,9 +2,11 @@
 
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "basis/meldung.h"
+#include "workspace/datendateien.h"
 
 namespace brelvanostik::cli {
 
@@ -57,10 +59,20 @@ int kurveBefehl(const std::vector<std::string>& argumente, std::ostream& aus, st
 int rechnerBefehl(const std::vector<std::string>& argumente, std::ostream& aus,
                   std::ostream& fehler);
 
+/// `text` with every control character escaped (a line break as "\n"), so that a message
+/// that repeats an argument, a path or a text of the core stays one line.
+std::string zeigbar(std::string_view text);
+
 /// Writes the data files' load hints (repairs, backups) to the message stream, one line each.
 void hinweiseMelden(const std::vector<std::string>& hinweise, std::ostream& fehler);
 /// A message of the session in one line: "Title: text", line breaks as blanks.
 std::string einzeilig(const Meldung& m);
+
+/// Reports a save that did not go through completely, in one line. True when the save took
+/// effect (the call succeeded; a rename left for the next load is reported); false when
+/// nothing was changed and the call fails.
+bool speicherungMelden(const Speicherergebnis& ergebnis, std::string_view befehl,
+                       std::ostream& fehler);
 
 /// Text shown for --help and for a call without a command.
 std::string gebrauchsanweisung();

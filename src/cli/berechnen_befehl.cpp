@@ -16,16 +16,19 @@ std::string einzeilig(const Meldung& m) {
     for (char& c : text) {
         if (c == '\n') c = ' ';
     }
-    return text;
+    return zeigbar(text);
+}
+
+bool speicherungMelden(const Speicherergebnis& ergebnis, std::string_view befehl,
+                       std::ostream& fehler) {
+    if (!ergebnis.fehler) return true;
+    fehler << "brelvanostik-cli " << befehl << ": " << zeigbar(*ergebnis.fehler) << "\n";
+    return ergebnis.wirksam;
 }
 
 void hinweiseMelden(const std::vector<std::string>& hinweise, std::ostream& fehler) {
     for (const std::string& h : hinweise) {
-        std::string zeile = h;
-        for (char& c : zeile) {
-            if (c == '\n' || c == '\r') c = ' ';
-        }
-        fehler << "brelvanostik-cli: " << zeile << "\n";
+        fehler << "brelvanostik-cli: " << zeigbar(h) << "\n";
     }
 }
 
@@ -36,16 +39,17 @@ int berechnenBefehl(const std::vector<std::string>& argumente, std::ostream& aus
         argumente, {{"--dir", "--jahr", "--fall", "--ab"}, {"--json"}}, kBerechnungen, problem);
     if (!optionen || !optionen->rest.empty()) {
         fehler << "brelvanostik-cli berechnen: "
-               << (optionen ? "unexpected argument '" + optionen->rest.front() + "'" : problem)
+               << zeigbar(optionen ? "unexpected argument '" + optionen->rest.front() + "'"
+                                   : problem)
                << "\n";
         return kFalscherAufruf;
     }
     const auto sperre = sperreNehmen(optionen->verzeichnis, "berechnen", fehler);
     if (!sperre) return kFalscherAufruf;
     Ladeergebnis geladen = laden(optionen->verzeichnis);
-    if (!geladen.lesefehler) sichernUndAnlegen(optionen->verzeichnis, geladen);
     if (geladen.lesefehler) {
-        fehler << "brelvanostik-cli berechnen: " << lesefehlerText(optionen->verzeichnis) << "\n";
+        fehler << "brelvanostik-cli berechnen: " << zeigbar(*geladen.lesefehler)
+               << "; nothing was changed\n";
         return kFalscherAufruf;
     }
     // Messages of a call that succeeds; a refused call says only why it was refused.
@@ -75,12 +79,10 @@ int berechnenBefehl(const std::vector<std::string>& argumente, std::ostream& aus
         }
     }
 
-    if (const auto fehlertext =
-            speichern(optionen->verzeichnis, geladen.arbeitsbereich, geladen.einstellungen)) {
-        fehler << "brelvanostik-cli berechnen: " << speicherfehlerText(optionen->verzeichnis)
-               << "\n";
-        return kFalscherAufruf;
-    }
+    const Speicherergebnis gespeichert = speichern(
+        *sperre, geladen.arbeitsbereich, geladen.einstellungen, std::move(geladen.erstsicherung));
+    if (!speicherungMelden(gespeichert, "berechnen", fehler)) return kFalscherAufruf;
+    hinweiseMelden(gespeichert.hinweise, meldungen);
     fehler << meldungen.str();
     if (optionen->json) {
         JsonSchreiber json;

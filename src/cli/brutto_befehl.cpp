@@ -43,7 +43,8 @@ int bruttoBefehl(const std::vector<std::string>& argumente, std::ostream& aus,
         kFaelle, problem);
     if (!optionen || !optionen->rest.empty()) {
         fehler << kName
-               << (optionen ? "unexpected argument '" + optionen->rest.front() + "'" : problem)
+               << zeigbar(optionen ? "unexpected argument '" + optionen->rest.front() + "'"
+                                   : problem)
                << "\n";
         return kFalscherAufruf;
     }
@@ -58,7 +59,7 @@ int bruttoBefehl(const std::vector<std::string>& argumente, std::ostream& aus,
     if (!betrag || *betrag > Money::whole(kGrenze) || *betrag < Money::whole(-kGrenze)) {
         fehler << kName
                << "--auszahlung takes euros with at most two decimals after a full stop, not '"
-               << wert->second << "'\n";
+               << zeigbar(wert->second) << "'\n";
         return kFalscherAufruf;
     }
     const std::int64_t gewuenscht = (*betrag * 100).abgeschnitten().toInt64();
@@ -67,7 +68,7 @@ int bruttoBefehl(const std::vector<std::string>& argumente, std::ostream& aus,
     const auto sitzung = sitzungLesen(optionen->verzeichnis, *optionen->jahr, *optionen->fall,
                                       *optionen->monat, hinweise, problem);
     if (!sitzung) {
-        fehler << kName << problem << "\n";
+        fehler << kName << zeigbar(problem) << "\n";
         return kFalscherAufruf;
     }
     const Gehaltsantwort antwort =

@@ -45,7 +45,7 @@ int druckenBefehl(const std::vector<std::string>& eingabe, std::ostream&, std::o
     std::string problem;
     if (!herausnehmen(argumente, "--bericht", bericht, problem) ||
         !herausnehmen(argumente, "--pdf", pdf, problem)) {
-        fehler << kName << problem << "\n";
+        fehler << kName << zeigbar(problem) << "\n";
         return kFalscherAufruf;
     }
     bool jahresansicht = false;
@@ -55,11 +55,11 @@ int druckenBefehl(const std::vector<std::string>& eingabe, std::ostream&, std::o
     const auto optionen = optionenLesen(
         argumente, {{"--dir", "--jahr", "--fall", "--monat"}, {"--blau"}}, kFaelle, problem);
     if (!optionen) {
-        fehler << kName << problem << "\n";
+        fehler << kName << zeigbar(problem) << "\n";
         return kFalscherAufruf;
     }
     if (!optionen->rest.empty()) {
-        fehler << kName << "unexpected argument '" << optionen->rest.front() << "'\n";
+        fehler << kName << "unexpected argument '" << zeigbar(optionen->rest.front()) << "'\n";
         return kFalscherAufruf;
     }
     if (!optionen->jahr || !optionen->fall || !optionen->monat || !bericht || !pdf) {
@@ -67,7 +67,8 @@ int druckenBefehl(const std::vector<std::string>& eingabe, std::ostream&, std::o
         return kFalscherAufruf;
     }
     if (*bericht != "beide" && *bericht != "einzeln") {
-        fehler << kName << "--bericht takes 'beide' or 'einzeln', not '" << *bericht << "'\n";
+        fehler << kName << "--bericht takes 'beide' or 'einzeln', not '" << zeigbar(*bericht)
+               << "'\n";
         return kFalscherAufruf;
     }
     if (pdf->empty()) {
@@ -80,7 +81,7 @@ int druckenBefehl(const std::vector<std::string>& eingabe, std::ostream&, std::o
     const auto gelesen = sitzungLesen(optionen->verzeichnis, *optionen->jahr, *optionen->fall,
                                       *optionen->monat, hinweise, problem);
     if (!gelesen) {
-        fehler << kName << problem << "\n";
+        fehler << kName << zeigbar(problem) << "\n";
         return kFalscherAufruf;
     }
     Sitzung& sitzung = *gelesen;
@@ -97,7 +98,7 @@ int druckenBefehl(const std::vector<std::string>& eingabe, std::ostream&, std::o
     } else {
         dokument = druck::berichtEinzeln(sitzung, seite, basisadresse());
     }
-    const int status = pdfSchreiben(dokument, *pdf, fehler);
+    const int status = pdfSchreiben(dokument, *pdf, optionen->verzeichnis, fehler);
     if (status == kErfolg) hinweiseMelden(hinweise, fehler);
     return status;
 }

@@ -68,7 +68,7 @@ int eingebenBefehl(const std::vector<std::string>& argumente, std::ostream& aus,
         optionenLesen(argumente, {{"--dir", "--jahr", "--fall", "--monat"}, {"--json", "--blau"}},
                       kFaelle, problem);
     if (!optionen) {
-        fehler << "brelvanostik-cli eingeben: " << problem << "\n";
+        fehler << "brelvanostik-cli eingeben: " << zeigbar(problem) << "\n";
         return kFalscherAufruf;
     }
     if (!optionen->jahr || !optionen->fall || !optionen->monat) {
@@ -172,7 +172,8 @@ int eingebenBefehl(const std::vector<std::string>& argumente, std::ostream& aus,
     for (std::size_t i = 0; i < optionen->rest.size();) {
         const auto gefunden = aktionen.find(optionen->rest[i]);
         if (gefunden == aktionen.end()) {
-            fehler << "brelvanostik-cli eingeben: unknown action '" << optionen->rest[i] << "'\n";
+            fehler << "brelvanostik-cli eingeben: unknown action '" << zeigbar(optionen->rest[i])
+                   << "'\n";
             return kFalscherAufruf;
         }
         const auto n = static_cast<std::size_t>(gefunden->second.parameter);
@@ -191,10 +192,10 @@ int eingebenBefehl(const std::vector<std::string>& argumente, std::ostream& aus,
     // Loading writes nothing: a refused call changes nothing.
     const auto sperre = sperreNehmen(optionen->verzeichnis, "eingeben", fehler);
     if (!sperre) return kFalscherAufruf;
-    const std::filesystem::path verzeichnis(optionen->verzeichnis);
-    Ladeergebnis geladen = laden(verzeichnis);
+    Ladeergebnis geladen = laden(optionen->verzeichnis);
     if (geladen.lesefehler) {
-        fehler << "brelvanostik-cli eingeben: " << lesefehlerText(optionen->verzeichnis) << "\n";
+        fehler << "brelvanostik-cli eingeben: " << zeigbar(*geladen.lesefehler)
+               << "; nothing was changed\n";
         return kFalscherAufruf;
     }
     const Einstellungen gelesen = geladen.einstellungen;
@@ -208,22 +209,18 @@ int eingebenBefehl(const std::vector<std::string>& argumente, std::ostream& aus,
     const Seite seite = optionen->blau ? Seite::Blau : Seite::Gruen;
     for (const Geplant& g : plan) {
         if (const auto abgelehnt = g.aktion->ausfuehren(sitzung, seite, g.parameter)) {
-            fehler << "brelvanostik-cli eingeben: " << g.name << ": " << *abgelehnt << "\n";
+            fehler << "brelvanostik-cli eingeben: " << g.name << ": " << zeigbar(*abgelehnt)
+                   << "\n";
             return kFalscherAufruf;
         }
     }
 
-    sichernUndAnlegen(verzeichnis, geladen);
-    if (geladen.lesefehler) {
-        fehler << "brelvanostik-cli eingeben: " << *geladen.lesefehler << "\n";
-        return kFalscherAufruf;
-    }
-    if (const auto fehlertext = speichern(verzeichnis, sitzung.arbeitsbereich(), gelesen)) {
-        fehler << "brelvanostik-cli eingeben: " << speicherfehlerText(optionen->verzeichnis)
-               << "\n";
-        return kFalscherAufruf;
-    }
+    // The one save writes the edited workspace together with what the load left to keep.
+    const Speicherergebnis gespeichert =
+        speichern(*sperre, sitzung.arbeitsbereich(), gelesen, std::move(geladen.erstsicherung));
+    if (!speicherungMelden(gespeichert, "eingeben", fehler)) return kFalscherAufruf;
     hinweiseMelden(geladen.hinweise, fehler);
+    hinweiseMelden(gespeichert.hinweise, fehler);
     fehler << meldungen.str();
     if (optionen->json) {
         JsonSchreiber json;

@@ -6,6 +6,7 @@
 #include "basis/sicheres_schreiben.h"
 #include "cli/befehle.h"
 #include "cli/optionen.h"
+#include "cli/sitzung_lesen.h"
 #include "tables/alle_monate_csv.h"
 #include "workspace/datendateien.h"
 
@@ -14,18 +15,6 @@ namespace brelvanostik::cli {
 namespace {
 
 constexpr const char* kName = "brelvanostik-cli export: ";
-
-// The CSV must not take the place of a data file.
-bool istDatendatei(const std::filesystem::path& csv, const std::filesystem::path& verzeichnis) {
-    for (const char* name : {kMonatsdateiName, kKopfdateiName}) {
-        std::error_code ec;
-        if (std::filesystem::equivalent(csv, verzeichnis / name, ec)) return true;
-        const std::filesystem::path a = std::filesystem::weakly_canonical(csv, ec);
-        const std::filesystem::path b = std::filesystem::weakly_canonical(verzeichnis / name, ec);
-        if (!ec && a == b) return true;
-    }
-    return false;
-}
 
 }  // namespace
 
@@ -36,7 +25,8 @@ int exportBefehl(const std::vector<std::string>& argumente, std::ostream&, std::
                       kFaelle, problem);
     if (!optionen || !optionen->rest.empty()) {
         fehler << kName
-               << (optionen ? "unexpected argument '" + optionen->rest.front() + "'" : problem)
+               << zeigbar(optionen ? "unexpected argument '" + optionen->rest.front() + "'"
+                                   : problem)
                << "\n";
         return kFalscherAufruf;
     }
@@ -51,27 +41,31 @@ int exportBefehl(const std::vector<std::string>& argumente, std::ostream&, std::
         return kFalscherAufruf;
     }
     const std::filesystem::path ziel(csv->second);
-    if (csv->second.empty() || istDatendatei(ziel, optionen->verzeichnis)) {
-        fehler << kName << "--csv needs a file name other than the data files', not '"
-               << csv->second << "'\n";
+    if (csv->second.empty()) {
+        fehler << kName << "--csv needs a file name\n";
+        return kFalscherAufruf;
+    }
+    if (const auto verweigert = ausgabeVerweigert(ziel, optionen->verzeichnis)) {
+        fehler << kName << zeigbar(*verweigert) << "\n";
         return kFalscherAufruf;
     }
 
-    const Ladeergebnis geladen = laden(optionen->verzeichnis);
+    Ladeergebnis geladen = laden(optionen->verzeichnis);
     if (geladen.lesefehler) {
-        fehler << kName << *geladen.lesefehler << "\n";
+        fehler << kName << zeigbar(*geladen.lesefehler) << "\n";
         return kFalscherAufruf;
     }
-    hinweiseMelden(geladen.hinweise, fehler);
+    if (geladen.neuAngelegt) geladen.hinweise.push_back(ohneDatendateien(optionen->verzeichnis));
 
     const std::string text =
         alleMonateCsv(geladen.arbeitsbereich, *optionen->jahr, *optionen->fall - 1,
                       beide || !optionen->blau, beide || optionen->blau);
     const auto* anfang = reinterpret_cast<const std::uint8_t*>(text.data());
     if (const auto fehlertext = sicheresSchreiben(ziel, std::span(anfang, text.size()))) {
-        fehler << kName << *fehlertext << "\n";
+        fehler << kName << zeigbar(*fehlertext) << "\n";
         return kFehler;
     }
+    hinweiseMelden(geladen.hinweise, fehler);
     return kErfolg;
 }
 

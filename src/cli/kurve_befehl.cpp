@@ -10,6 +10,7 @@
 #include "cli/zahlen.h"
 #include "curve/belastungskurve.h"
 #include "print/bericht_kurve.h"
+#include "workspace/datendateien.h"
 
 namespace brelvanostik::cli {
 
@@ -54,7 +55,7 @@ bool betragLesen(const Optionen& o, const char* name, std::int64_t& ziel, std::o
     constexpr std::int64_t kGrenze = 1'000'000'000'000;
     if (!betrag || *betrag > Money::whole(kGrenze) || *betrag < Money::whole(-kGrenze)) {
         fehler << kName << name << " takes euros with at most two decimals after a full stop, not '"
-               << wert->second << "'\n";
+               << zeigbar(wert->second) << "'\n";
         return false;
     }
     ziel = (*betrag * 100).abgeschnitten().toInt64();
@@ -73,7 +74,8 @@ int kurveBefehl(const std::vector<std::string>& argumente, std::ostream& aus,
         kFaelle, problem);
     if (!optionen || !optionen->rest.empty()) {
         fehler << kName
-               << (optionen ? "unexpected argument '" + optionen->rest.front() + "'" : problem)
+               << zeigbar(optionen ? "unexpected argument '" + optionen->rest.front() + "'"
+                                   : problem)
                << "\n";
         return kFalscherAufruf;
     }
@@ -105,11 +107,17 @@ int kurveBefehl(const std::vector<std::string>& argumente, std::ostream& aus,
         return kFalscherAufruf;
     }
 
+    if (csv != optionen->werte.end()) {
+        if (const auto verweigert = ausgabeVerweigert(csv->second, optionen->verzeichnis)) {
+            fehler << kName << zeigbar(*verweigert) << "\n";
+            return kFalscherAufruf;
+        }
+    }
     std::vector<std::string> hinweise;
     const auto sitzung = sitzungLesen(optionen->verzeichnis, *optionen->jahr, *optionen->fall,
                                       *optionen->monat, hinweise, problem);
     if (!sitzung) {
-        fehler << kName << problem << "\n";
+        fehler << kName << zeigbar(problem) << "\n";
         return kFalscherAufruf;
     }
     const Seite seite = optionen->blau ? Seite::Blau : Seite::Gruen;
@@ -122,15 +130,15 @@ int kurveBefehl(const std::vector<std::string>& argumente, std::ostream& aus,
         const auto* anfang = reinterpret_cast<const std::uint8_t*>(text.data());
         if (const auto fehlertext =
                 sicheresSchreiben(csv->second, std::span(anfang, text.size()))) {
-            fehler << kName << *fehlertext << "\n";
+            fehler << kName << zeigbar(*fehlertext) << "\n";
             return kFehler;
         }
     } else {
         // The window draws the twin over the curve where the two differ; so does its printout.
         const Belastungskurve zwilling =
             kurveBerechnen(*sitzung, seite == Seite::Gruen ? Seite::Blau : Seite::Gruen, bereich);
-        const int status =
-            pdfSchreiben(druck::kurvenbericht(kurve, &zwilling), pdf->second, fehler);
+        const int status = pdfSchreiben(druck::kurvenbericht(kurve, &zwilling), pdf->second,
+                                        optionen->verzeichnis, fehler);
         if (status != kErfolg) return status;
     }
     hinweiseMelden(hinweise, fehler);

@@ -124,7 +124,7 @@ int lohnsteuerBefehl(const std::vector<std::string>& argumente, std::ostream& au
     for (const std::string& argument : argumente) {
         const auto gleich = argument.find('=');
         if (gleich == std::string::npos) {
-            fehler << "brelvanostik-cli lohnsteuer: expected NAME=VALUE, got '" << argument
+            fehler << "brelvanostik-cli lohnsteuer: expected NAME=VALUE, got '" << zeigbar(argument)
                    << "'\n";
             return kFalscherAufruf;
         }
@@ -134,18 +134,18 @@ int lohnsteuerBefehl(const std::vector<std::string>& argumente, std::ostream& au
             std::find_if(eingaben().begin(), eingaben().end(),
                          [&](const Eingabe& e) { return gleichOhneGross(e.name, name); });
         if (eintrag == eingaben().end()) {
-            fehler << "brelvanostik-cli lohnsteuer: unknown variable '" << name << "'\n";
+            fehler << "brelvanostik-cli lohnsteuer: unknown variable '" << zeigbar(name) << "'\n";
             return kFalscherAufruf;
         }
         const auto wert = eintrag->betrag ? leseBetrag(text) : leseBetrag(text, 0);
         if (!wert) {
             fehler << "brelvanostik-cli lohnsteuer: " << eintrag->name << ": malformed number '"
-                   << text << "' (" << (eintrag->betrag ? "up to four decimals" : "a whole number")
-                   << ")\n";
+                   << zeigbar(text) << "' ("
+                   << (eintrag->betrag ? "up to four decimals" : "a whole number") << ")\n";
             return kFalscherAufruf;
         }
         if (*wert < Money::whole(eintrag->min) || *wert > Money::whole(eintrag->max)) {
-            fehler << "brelvanostik-cli lohnsteuer: " << eintrag->name << "=" << text
+            fehler << "brelvanostik-cli lohnsteuer: " << eintrag->name << "=" << zeigbar(text)
                    << " is out of range: the limit is " << eintrag->min << " to " << eintrag->max
                    << "\n";
             return kFalscherAufruf;

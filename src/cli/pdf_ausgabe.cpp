@@ -8,6 +8,7 @@
 
 #include "cli/befehle.h"
 #include "print/qt/druckausgabe.h"
+#include "workspace/datendateien.h"
 
 namespace brelvanostik::cli {
 
@@ -34,11 +35,15 @@ QGuiApplication& anwendung() {
 }  // namespace
 
 int pdfSchreiben(const druck::Dokument& dokument, const std::filesystem::path& datei,
-                 std::ostream& fehler) {
+                 const std::filesystem::path& datenverzeichnis, std::ostream& fehler) {
+    if (const auto verweigert = ausgabeVerweigert(datei, datenverzeichnis)) {
+        fehler << "brelvanostik-cli: " << zeigbar(*verweigert) << '\n';
+        return kFalscherAufruf;
+    }
     anwendung();
     std::string text;
     if (!druck::alsPdfSchreiben(dokument, datei, text)) {
-        fehler << text << '\n';
+        fehler << "brelvanostik-cli: " << zeigbar(text) << '\n';
         return kFehler;
     }
     return kErfolg;

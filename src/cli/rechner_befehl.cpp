@@ -14,7 +14,7 @@ int rechnerBefehl(const std::vector<std::string>& argumente, std::ostream& aus,
     for (const std::string& name : argumente) {
         const auto taste = tasteLesen(name);
         if (!taste) {
-            fehler << "brelvanostik-cli rechner: unknown key '" << name
+            fehler << "brelvanostik-cli rechner: unknown key '" << zeigbar(name)
                    << "' (keys: 0-9 , + - X / = +/- % C ende)\n";
             return kFalscherAufruf;
         }

@@ -1,36 +1,25 @@
 #include "cli/schreibsperre.h"
 
+#include "cli/befehle.h"
+
 namespace brelvanostik::cli {
 
-std::unique_ptr<Verzeichnissperre> sperreNehmen(const std::string& verzeichnis,
-                                                std::string_view befehl, std::ostream& fehler) {
-    auto sperre = std::make_unique<Verzeichnissperre>(verzeichnis);
-    switch (sperre->zustand()) {
-        case Verzeichnissperre::Zustand::Gehalten:
-            return sperre;
-        case Verzeichnissperre::Zustand::Belegt:
-            fehler << "brelvanostik-cli " << befehl << ": the data files in '" << verzeichnis
-                   << "' are in use by another Brelvanostik";
-            if (sperre->halter()) fehler << " (process " << *sperre->halter() << ")";
-            fehler << "; nothing was changed\n";
-            return nullptr;
-        case Verzeichnissperre::Zustand::Fehler:
-            break;
+std::optional<Verzeichnissperre> sperreNehmen(const std::string& verzeichnis,
+                                              std::string_view befehl, std::ostream& fehler) {
+    Sperrproblem problem;
+    auto sperre = Verzeichnissperre::nehmen(verzeichnis, problem);
+    if (sperre) return sperre;
+    fehler << "brelvanostik-cli " << befehl << ": ";
+    if (problem.belegt) {
+        fehler << "the data files in '" << zeigbar(verzeichnis)
+               << "' are in use by another Brelvanostik";
+        if (problem.halter) fehler << " (process " << *problem.halter << ")";
+    } else {
+        fehler << "cannot lock the data files in '" << zeigbar(verzeichnis)
+               << "': " << zeigbar(problem.grund);
     }
-    fehler << "brelvanostik-cli " << befehl << ": cannot lock the data files in '" << verzeichnis
-           << "': " << sperre->fehler() << "\n";
-    return nullptr;
-}
-
-std::string lesefehlerText(const std::string& verzeichnis) {
-    return "the data files in '" + verzeichnis + "' cannot be read; nothing was changed";
-}
-
-std::string speicherfehlerText(const std::string& verzeichnis) {
-    return "the data files in '" + verzeichnis +
-           "' cannot be written (write-protected, not a plain file, or the disk is full); the "
-           "previous files are "
-           "unchanged";
+    fehler << "; nothing was changed\n";
+    return std::nullopt;
 }
 
 }  // namespace brelvanostik::cli

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <memory>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -10,13 +10,9 @@
 namespace brelvanostik::cli {
 
 /// Takes the lock of the data directory for a command that saves, the same lock the desktop
-/// program holds while its window is open. When another process holds it, or the directory
-/// cannot be locked, writes the one-line message for `befehl` and returns nothing.
-std::unique_ptr<Verzeichnissperre> sperreNehmen(const std::string& verzeichnis,
-                                                std::string_view befehl, std::ostream& fehler);
-
-/// The one-line messages of a data directory whose files cannot be read, or not saved.
-std::string lesefehlerText(const std::string& verzeichnis);
-std::string speicherfehlerText(const std::string& verzeichnis);
+/// program holds while its window is open. When another process holds it, or it cannot be
+/// taken at all, writes the one-line message for `befehl` and returns nothing.
+std::optional<Verzeichnissperre> sperreNehmen(const std::string& verzeichnis,
+                                              std::string_view befehl, std::ostream& fehler);
 
 }  // namespace brelvanostik::cli

@@ -79,12 +79,12 @@ int schritteBefehl(const std::vector<std::string>& argumente, std::ostream& aus,
             rvFrei = true;
         } else if (std::find(mitWert.begin(), mitWert.end(), a) != mitWert.end()) {
             if (i + 1 >= argumente.size()) {
-                fehler << vorsatz << "option " << a << " needs a value\n";
+                fehler << vorsatz << "option " << zeigbar(a) << " needs a value\n";
                 return kFalscherAufruf;
             }
             werte[a] = argumente[++i];
         } else {
-            fehler << vorsatz << "unknown option '" << a << "'\n";
+            fehler << vorsatz << "unknown option '" << zeigbar(a) << "'\n";
             return kFalscherAufruf;
         }
     }
@@ -146,13 +146,13 @@ int schritteBefehl(const std::vector<std::string>& argumente, std::ostream& aus,
         fenster.feldAendern(feld, betrag->units() / 100);
     }
     if (!problem.empty()) {
-        fehler << vorsatz << problem << '\n';
+        fehler << vorsatz << zeigbar(problem) << '\n';
         return kFalscherAufruf;
     }
 
     if (werte.count("--pdf")) {
-        const int status =
-            pdfSchreiben(druck::steuerschritteDrucken(fenster.liste()), werte["--pdf"], fehler);
+        const int status = pdfSchreiben(druck::steuerschritteDrucken(fenster.liste()),
+                                        werte["--pdf"], ".", fehler);
         if (status != kErfolg) return status;
     }
     aus << (json_ ? json(fenster) : klartext(fenster));

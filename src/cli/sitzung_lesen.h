@@ -14,6 +14,9 @@ namespace brelvanostik::cli {
 /// recalculated from that month. Nothing when the files cannot be read; `fehler` then holds
 /// the reason. The load's hints are left in `hinweise` for the caller to print once the
 /// call has succeeded.
+/// The hint of a reading command on a directory without data files.
+std::string ohneDatendateien(const std::string& verzeichnis);
+
 std::unique_ptr<Sitzung> sitzungLesen(const std::string& verzeichnis, int jahr, int fall, int monat,
                                       std::vector<std::string>& hinweise, std::string& fehler);
 

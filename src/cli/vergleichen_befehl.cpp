@@ -86,7 +86,8 @@ int vergleichenBefehl(const std::vector<std::string>& argumente, std::ostream& a
                       kFaelle, problem);
     if (!optionen || !optionen->rest.empty()) {
         fehler << kName
-               << (optionen ? "unexpected argument '" + optionen->rest.front() + "'" : problem)
+               << zeigbar(optionen ? "unexpected argument '" + optionen->rest.front() + "'"
+                                   : problem)
                << "\n";
         return kFalscherAufruf;
     }
@@ -105,7 +106,7 @@ int vergleichenBefehl(const std::vector<std::string>& argumente, std::ostream& a
     const auto sitzung = sitzungLesen(optionen->verzeichnis, *optionen->jahr, *optionen->fall,
                                       *optionen->monat, hinweise, problem);
     if (!sitzung) {
-        fehler << kName << problem << "\n";
+        fehler << kName << zeigbar(problem) << "\n";
         return kFalscherAufruf;
     }
     const Schrittvergleich vergleich = monatslaeufeVergleichen(*sitzung);
@@ -113,7 +114,7 @@ int vergleichenBefehl(const std::vector<std::string>& argumente, std::ostream& a
 
     if (pdf != optionen->werte.end()) {
         const int status = pdfSchreiben(druck::schrittvergleichDrucken(vergleich, ueberschrift),
-                                        pdf->second, fehler);
+                                        pdf->second, optionen->verzeichnis, fehler);
         if (status != kErfolg) return status;
     }
     aus << (optionen->json ? json(vergleich) : klartext(vergleich, ueberschrift));

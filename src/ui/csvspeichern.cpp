@@ -5,6 +5,7 @@
 
 #include "session/sitzung.h"
 #include "tables/alle_monate_csv.h"
+#include "ui/datenverzeichnis.h"
 #include "ui/meldungen.h"
 
 namespace brelvanostik {
@@ -20,6 +21,7 @@ std::optional<std::string> alleMonateAlsCsvSpeichern(const Sitzung& sitzung, boo
                                               : QStringLiteral("gruen"));
     const auto ziel = meldungen.csvDateiWaehlen(vorschlag);
     if (!ziel) return std::nullopt;
+    if (!ausgabeZulassen(*ziel, "Als CSV speichern", meldungen)) return std::nullopt;
 
     const std::string text = alleMonateCsv(sitzung.arbeitsbereich(), sitzung.jahr(),
                                            sitzung.fallIndex(), beide || !blau, beide || blau);

@@ -2,6 +2,9 @@
 
 #include <QDir>
 
+#include "ui/meldungen.h"
+#include "workspace/datendateien.h"
+
 #include <system_error>
 
 namespace brelvanostik {
@@ -24,6 +27,28 @@ std::optional<std::filesystem::path> datenverzeichnis(const QStringList& argumen
         return std::nullopt;
     }
     return ziel;
+}
+
+namespace {
+std::filesystem::path& datenverzeichnisDesLaufs() {
+    static std::filesystem::path verzeichnis = ".";
+    return verzeichnis;
+}
+}  // namespace
+
+const std::filesystem::path& laufendesDatenverzeichnis() {
+    return datenverzeichnisDesLaufs();
+}
+
+void laufendesDatenverzeichnisSetzen(std::filesystem::path verzeichnis) {
+    datenverzeichnisDesLaufs() = std::move(verzeichnis);
+}
+
+bool ausgabeZulassen(const std::filesystem::path& ziel, const std::string& titel,
+                     Meldungsanzeige& meldungen) {
+    const auto verweigert = ausgabeVerweigert(ziel, laufendesDatenverzeichnis());
+    if (verweigert) meldungen.zeigen({titel, *verweigert, Meldung::Symbol::Fehler});
+    return !verweigert;
 }
 
 }  // namespace brelvanostik

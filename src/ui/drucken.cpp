@@ -3,6 +3,7 @@
 #include <QDir>
 
 #include "print/qt/druckausgabe.h"
+#include "ui/datenverzeichnis.h"
 #include "ui/meldungen.h"
 
 namespace brelvanostik {
@@ -31,6 +32,7 @@ void druckenOderPdfAnbieten(const druck::Dokument& dokument, Meldungsanzeige& me
         QStringLiteral(".pdf"));
     const auto datei = meldungen.pdfDateiWaehlen(vorschlag);
     if (!datei) return;
+    if (!ausgabeZulassen(*datei, kTitel, meldungen)) return;
     if (!druck::alsPdfSchreiben(dokument, *datei, fehler))
         meldungen.zeigen({kTitel, fehler, Meldung::Symbol::Fehler});
 }

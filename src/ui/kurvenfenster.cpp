@@ -10,6 +10,7 @@
 
 #include "print/bericht_kurve.h"
 #include "print/qt/druckausgabe.h"
+#include "ui/datenverzeichnis.h"
 #include "ui/drucken.h"
 #include "ui/meldungen.h"
 
@@ -109,7 +110,7 @@ std::optional<std::string> Kurvenfenster::alsPdfSpeichern() {
         QDir::current().filePath(QStringLiteral("Belastungskurve-%1-Fall-%2.pdf")
                                      .arg(kurve_.jahr)
                                      .arg(sitzung_.fallIndex() + 1)));
-    if (!datei) return std::nullopt;
+    if (!datei || !ausgabeZulassen(*datei, kTitel, meldungen_)) return std::nullopt;
     std::string fehler;
     if (!druck::alsPdfSchreiben(bericht(), *datei, fehler)) {
         meldungen_.zeigen({kTitel, fehler, Meldung::Symbol::Fehler});
@@ -124,7 +125,7 @@ std::optional<std::string> Kurvenfenster::alsCsvSpeichern() {
             .arg(kurve_.jahr)
             .arg(sitzung_.fallIndex() + 1)
             .arg(kurve_.seite == Seite::Gruen ? QStringLiteral("gruen") : QStringLiteral("blau")));
-    if (!ziel) return std::nullopt;
+    if (!ziel || !ausgabeZulassen(*ziel, kTitel, meldungen_)) return std::nullopt;
     const std::string text = kurvenCsv(kurve_);
     const QString name = QString::fromStdString(ziel->string());
     QSaveFile datei(name);

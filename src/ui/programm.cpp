@@ -7,6 +7,7 @@
 
 #include "session/sitzung.h"
 #include "ui/abschiedsfenster.h"
+#include "ui/datenverzeichnis.h"
 #include "ui/hauptfenster.h"
 #include "ui/meldungen.h"
 #include "workspace/datendateien.h"
@@ -26,31 +27,56 @@ Meldung meldung(const char* titel, const QString& text, Meldung::Symbol symbol) 
 }  // namespace
 
 Programm::Programm(std::filesystem::path verzeichnis, Meldungsanzeige& meldungen)
-    : verzeichnis_(std::move(verzeichnis)), meldungen_(meldungen) {}
+    : verzeichnis_(std::move(verzeichnis)), meldungen_(meldungen) {
+    laufendesDatenverzeichnisSetzen(verzeichnis_);
+}
 
 Programm::~Programm() = default;
 
 bool Programm::starten() {
-    // A second copy in the same directory, or the command-line tool, would overwrite the
-    // first one's work; the lock keeps one writer per directory.
-    sperre_ = std::make_unique<Verzeichnissperre>(verzeichnis_);
-    if (sperre_->zustand() == Verzeichnissperre::Zustand::Belegt) {
-        meldungen_.zeigen(meldung(
-            "Brelvanostik läuft bereits",
-            QStringLiteral("Brelvanostik ist im Verzeichnis „%1“ bereits geöffnet.\n"
-                           "Diese zweite Kopie wird nicht gestartet, damit sie beim Beenden "
-                           "die Arbeit der ersten nicht überschreibt.")
-                .arg(pfadText(verzeichnis_)),
-            Meldung::Symbol::Ausrufezeichen));
+    // A second copy in the same directory, another user's, or the command-line tool would
+    // overwrite the first one's work; the lock keeps one writer per directory. A window that
+    // cannot take it, for whatever reason, does not work on the directory.
+    Sperrproblem problem;
+    sperre_ = Verzeichnissperre::nehmen(verzeichnis_, problem);
+    if (!sperre_) {
+        QString text;
+        if (problem.belegt) {
+            text = QStringLiteral(
+                       "Brelvanostik ist im Verzeichnis „%1“ bereits geöffnet%2.\n"
+                       "Diese zweite Kopie wird nicht gestartet, damit sie beim "
+                       "Beenden die Arbeit der ersten nicht überschreibt.")
+                       .arg(pfadText(verzeichnis_),
+                            problem.halter ? QStringLiteral(" (Prozess %1)").arg(*problem.halter)
+                                           : QString());
+        } else {
+            text = QStringLiteral(
+                       "Im Verzeichnis „%1“ kann Brelvanostik nicht arbeiten: %2\n"
+                       "Das Programm wird nicht gestartet; es wurde nichts verändert.")
+                       .arg(pfadText(verzeichnis_), QString::fromStdString(problem.grund));
+        }
+        meldungen_.zeigen(
+            meldung(problem.belegt ? "Brelvanostik läuft bereits" : "Datenverzeichnis gesperrt",
+                    text, Meldung::Symbol::Ausrufezeichen));
         return false;
     }
-    // A directory without write permission cannot be locked; the save at exit will say
-    // what is wrong and offer another directory.
-    if (!sperre_->gehalten()) sperre_.reset();
 
     Ladeergebnis geladen = laden(verzeichnis_);
-    if (!geladen.lesefehler) sichernUndAnlegen(verzeichnis_, geladen);
     lesefehler_ = geladen.lesefehler;
+    bool kopienAngelegt = false;
+    if (!lesefehler_ && !geladen.erstsicherung.leer()) {
+        // Copies of damaged files and a new workspace are written as soon as the program
+        // starts working with the data. A copy that cannot be made leaves the files alone.
+        const bool mitKopien = !geladen.erstsicherung.kopien.empty();
+        Speicherergebnis erst = speichern(*sperre_, geladen.arbeitsbereich, geladen.einstellungen,
+                                          std::move(geladen.erstsicherung));
+        geladen.hinweise.insert(geladen.hinweise.end(), erst.hinweise.begin(), erst.hinweise.end());
+        if (erst.fehler) {
+            geladen.hinweise.push_back(*erst.fehler);
+            if (mitKopien && !erst.wirksam) lesefehler_ = erst.fehler;
+        }
+        kopienAngelegt = !erst.sicherungskopien.empty();
+    }
     if (!geladen.hinweise.empty()) {
         QString text;
         for (const std::string& hinweis : geladen.hinweise) {
@@ -64,7 +90,7 @@ bool Programm::starten() {
                         "Verzeichnis speichern.")
                         .arg(pfadText(verzeichnis_));
         }
-        const bool ernst = lesefehler_.has_value() || !geladen.sicherungskopien.empty();
+        const bool ernst = lesefehler_.has_value() || kopienAngelegt;
         meldungen_.zeigen(
             meldung("Datendateien", text,
                     ernst ? Meldung::Symbol::Ausrufezeichen : Meldung::Symbol::Information));
@@ -82,20 +108,32 @@ bool Programm::starten() {
 }
 
 bool Programm::speichernNach(const std::filesystem::path& verzeichnis, QString& fehler) {
-    // Another directory may be in use by another copy or the command-line tool.
+    // Another directory may be in use by another copy or the command-line tool; its own
+    // lock is the token for saving there.
     std::optional<Verzeichnissperre> fremd;
-    if (verzeichnis != verzeichnis_) {
-        fremd.emplace(verzeichnis);
-        if (fremd->zustand() == Verzeichnissperre::Zustand::Belegt) {
-            fehler = QStringLiteral("Im Verzeichnis „%1“ arbeitet gerade ein anderes Brelvanostik.")
-                         .arg(pfadText(verzeichnis));
+    const Verzeichnissperre* sperre = &*sperre_;
+    if (!sperre_->gleichesVerzeichnis(verzeichnis)) {
+        Sperrproblem problem;
+        fremd = Verzeichnissperre::nehmen(verzeichnis, problem);
+        if (!fremd) {
+            fehler = problem.belegt ? QStringLiteral(
+                                          "Im Verzeichnis „%1“ arbeitet gerade ein anderes "
+                                          "Brelvanostik.")
+                                          .arg(pfadText(verzeichnis))
+                                    : QString::fromStdString(problem.grund);
             return false;
         }
+        sperre = &*fremd;
     }
-    const std::optional<std::string> problem =
-        speichern(verzeichnis, sitzung_->arbeitsbereich(), sitzung_->einstellungen());
-    if (!problem) return true;
-    fehler = QString::fromStdString(*problem);
+    const Speicherergebnis ergebnis =
+        speichern(*sperre, sitzung_->arbeitsbereich(), sitzung_->einstellungen());
+    if (!ergebnis.fehler) return true;
+    fehler = QString::fromStdString(*ergebnis.fehler);
+    // Complete on disk: the next start reads it; asking again would save it twice.
+    if (ergebnis.wirksam) {
+        meldungen_.zeigen(meldung("Gespeichert", fehler, Meldung::Symbol::Ausrufezeichen));
+        return true;
+    }
     return false;
 }
 

@@ -49,7 +49,7 @@ class Programm {
 
     std::filesystem::path verzeichnis_;
     Meldungsanzeige& meldungen_;
-    std::unique_ptr<Verzeichnissperre> sperre_;
+    std::optional<Verzeichnissperre> sperre_;
     std::unique_ptr<Sitzung> sitzung_;
     std::unique_ptr<Hauptfenster> fenster_;
     std::unique_ptr<Abschiedsfenster> abschied_;

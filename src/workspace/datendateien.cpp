@@ -1,9 +1,14 @@
 #include "workspace/datendateien.h"
 
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <ctime>
 #include <fstream>
+#include <iterator>
 
+#include "basis/ausgabeziel.h"
 #include "basis/sicheres_schreiben.h"
 #include "workspace/datensaetze.h"
 #include "workspace/neuer_arbeitsbereich.h"
@@ -15,40 +20,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-/// A data file as found on disk.
-struct Dateiinhalt {
-    std::vector<std::uint8_t> bytes;
-    std::optional<std::string> fehler;
-};
-
-Dateiinhalt dateiLesen(const fs::path& pfad) {
-    Dateiinhalt inhalt;
-    std::error_code ec;
-    const fs::file_status status = fs::status(pfad, ec);
-    if (!fs::exists(status)) return inhalt;
-    const std::string fehler = "Die Datei „" + pfad.string() + "“ konnte nicht gelesen werden.";
-    if (!fs::is_regular_file(status)) {
-        inhalt.fehler = "„" + pfad.string() + "“ ist keine gewöhnliche Datei.";
-        return inhalt;
-    }
-    const std::uintmax_t groesse = fs::file_size(pfad, ec);
-    std::ifstream datei(pfad, std::ios::binary);
-    if (ec || !datei) {
-        inhalt.fehler = fehler;
-        return inhalt;
-    }
-    inhalt.bytes.resize(static_cast<std::size_t>(groesse));
-    datei.read(reinterpret_cast<char*>(inhalt.bytes.data()),
-               static_cast<std::streamsize>(inhalt.bytes.size()));
-    // A file that shrank meanwhile is taken as far as it goes.
-    inhalt.bytes.resize(static_cast<std::size_t>(datei.gcount()));
-    if (datei.bad()) {
-        inhalt.fehler = fehler;
-        inhalt.bytes.clear();
-    }
-    return inhalt;
-}
-
 std::string zeitstempel() {
     const std::time_t jetzt = std::time(nullptr);
     std::tm ortszeit{};
@@ -59,15 +30,22 @@ std::string zeitstempel() {
     return text;
 }
 
-/// Keeps the damaged file's bytes beside it under a name not yet taken.
-std::optional<std::string> sicherungAnlegen(const fs::path& pfad,
-                                            std::span<const std::uint8_t> bytes, fs::path& kopie) {
+/// Keeps a file unchanged beside itself under a name not yet taken: as a second name of the
+/// same contents, which the save that follows leaves alone (it puts a new file in place of the
+/// old name), or, where the file system has no second names, as a copy.
+std::optional<std::string> sicherungAnlegen(const fs::path& pfad, fs::path& kopie) {
     const std::string stamm = pfad.string() + ".beschaedigt-" + zeitstempel();
     for (int versuch = 1; versuch <= 100; ++versuch) {
         kopie = versuch == 1 ? stamm : stamm + "-" + std::to_string(versuch);
-        std::error_code ec;
-        if (fs::exists(kopie, ec) || ec) continue;
-        return sicheresSchreiben(kopie, bytes, /*nurNeu=*/true);
+        if (::link(pfad.c_str(), kopie.c_str()) == 0) return std::nullopt;
+        if (errno == EEXIST) continue;
+        std::ifstream datei(pfad, std::ios::binary);
+        const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(datei), {}};
+        if (!datei.eof() && !datei) {
+            return "Die Datei „" + pfad.string() + "“ kann nicht gelesen werden.";
+        }
+        auto fehler = sicheresSchreiben(kopie, bytes, /*nurNeu=*/true);
+        if (!fehler || fehler->find("bereits vorhanden") == std::string::npos) return fehler;
     }
     return "Für die Sicherungskopie von „" + pfad.string() + "“ war kein freier Name zu finden.";
 }
@@ -143,68 +121,47 @@ bool dateiBeschaedigt(std::span<const Befund> befunde, Datendatei datei) {
     return false;
 }
 
-/// Writes the new workspace of a load, keeping an old header file first.
-void neuAnlegen(const fs::path& verzeichnis, const std::vector<std::uint8_t>& alteKopfdatei,
-                Ladeergebnis& ergebnis) {
-    const fs::path kopfpfad = verzeichnis / kKopfdateiName;
-    // Case names and settings without their months are of no use, but they are the
-    // user's: keep them before the new files replace them.
-    if (!alteKopfdatei.empty()) {
-        fs::path kopie;
-        if (auto fehler = sicherungAnlegen(kopfpfad, alteKopfdatei, kopie)) {
-            ergebnis.lesefehler = std::string(kKopfdateiName) +
-                                  ": Die Datei konnte nicht gesichert werden und bleibt "
-                                  "unverändert; es wird nichts neu angelegt. " +
-                                  *fehler;
-            ergebnis.hinweise.push_back(*ergebnis.lesefehler);
-            return;
-        }
-        ergebnis.sicherungskopien.push_back(kopie);
-        ergebnis.hinweise.push_back(std::string(kMonatsdateiName) +
-                                    " fehlte oder war leer; es wurde ein neuer "
-                                    "Arbeitsbereich angelegt. Die bisherige " +
-                                    kKopfdateiName + " wurde unverändert aufbewahrt als „" +
-                                    kopie.string() + "“.");
-    }
-    // A new file holds 0 in every choice code but the birth year; in memory, as after every
-    // load, row 10 holds the month index.
-    Arbeitsbereich neu = ergebnis.arbeitsbereich;
-    for (int j = 0; j < kJahre; ++j) {
-        for (int b = 0; b < kBerechnungen; ++b) {
-            for (int m = 0; m < kMonate; ++m) neu.monat(j, b, m).Auswahl[zeile::Monatsgehalt] = 0;
-        }
-    }
-    if (auto fehler = speichern(verzeichnis, neu, ergebnis.einstellungen)) {
-        ergebnis.hinweise.push_back("Die neuen Datendateien konnten nicht angelegt werden. " +
-                                    *fehler);
-    }
+Ladeergebnis neuerStand(std::string lesefehler) {
+    Ladeergebnis ergebnis;
+    ergebnis.arbeitsbereich = neuerArbeitsbereich();
+    ergebnis.einstellungen = neueEinstellungen(ergebnis.arbeitsbereich);
+    ergebnis.lesefehler = std::move(lesefehler);
+    ergebnis.hinweise.push_back(*ergebnis.lesefehler +
+                                " Es wird mit einem neuen Arbeitsbereich gearbeitet, der "
+                                "nicht gespeichert werden sollte.");
+    return ergebnis;
 }
 
 Ladeergebnis ladenOhneAusnahmen(const fs::path& verzeichnis) {
-    Ladeergebnis ergebnis;
-    const fs::path monatspfad = verzeichnis / kMonatsdateiName;
-    const fs::path kopfpfad = verzeichnis / kKopfdateiName;
-    // A save stopped between the two files is read as completed.
-    const fs::path ziele[] = {monatspfad, kopfpfad};
-    const std::vector<fs::path> quellen = abschlussLesen(ziele, verzeichnis / kAbschlussName);
-    const Dateiinhalt monatsdatei = dateiLesen(quellen[0]);
-    const Dateiinhalt kopfdatei = dateiLesen(quellen[1]);
+    std::error_code ec;
+    if (!fs::is_directory(verzeichnis, ec)) {
+        return neuerStand("Das Datenverzeichnis „" + verzeichnis.string() + "“ gibt es nicht.");
+    }
+    const std::string namen[] = {kMonatsdateiName, kKopfdateiName};
+    Satzlesung lesung = gemeinsamLesen(verzeichnis, namen, kAbschlussName);
+    if (lesung.fehler) return neuerStand(*lesung.fehler);
+    const Gelesen& monatsdatei = lesung.dateien[0];
+    const Gelesen& kopfdatei = lesung.dateien[1];
 
     if (monatsdatei.fehler || (kopfdatei.fehler && monatsdatei.bytes.empty())) {
-        ergebnis.arbeitsbereich = neuerArbeitsbereich();
-        ergebnis.einstellungen = neueEinstellungen(ergebnis.arbeitsbereich);
-        ergebnis.lesefehler = monatsdatei.fehler ? *monatsdatei.fehler : *kopfdatei.fehler;
-        ergebnis.hinweise.push_back(*ergebnis.lesefehler +
-                                    " Es wird mit einem neuen Arbeitsbereich gearbeitet, der "
-                                    "nicht gespeichert werden sollte.");
+        Ladeergebnis ergebnis =
+            neuerStand(monatsdatei.fehler ? *monatsdatei.fehler : *kopfdatei.fehler);
+        ergebnis.hinweise.insert(ergebnis.hinweise.begin(), lesung.hinweise.begin(),
+                                 lesung.hinweise.end());
         return ergebnis;
     }
+    Ladeergebnis ergebnis;
+    ergebnis.hinweise = std::move(lesung.hinweise);
     if (monatsdatei.bytes.empty()) {
         ergebnis.neuAngelegt = true;
         ergebnis.arbeitsbereich = neuerArbeitsbereich();
         ergebnis.einstellungen = neueEinstellungen(ergebnis.arbeitsbereich);
-        ergebnis.ausstehend.neueDateien = true;
-        ergebnis.ausstehend.alteKopfdatei = kopfdatei.bytes;
+        ergebnis.erstsicherung.neueDateien = true;
+        // Case names and settings without their months are of no use, but they are the
+        // user's: the first save keeps them before the new files replace them.
+        if (!kopfdatei.bytes.empty()) {
+            ergebnis.erstsicherung.kopien.push_back({Datendatei::Kopfdatei, true});
+        }
         return ergebnis;
     }
     if (kopfdatei.fehler) {
@@ -214,84 +171,100 @@ Ladeergebnis ladenOhneAusnahmen(const fs::path& verzeichnis) {
                                     "beim Speichern würde die Datei ersetzt.");
     }
 
-    Speicherinhalt inhalt = speicherFuellen(monatsdatei.bytes, kopfdatei.bytes);
+    // Bytes beyond the format are not read: a file that long is damaged either way.
+    const auto bis = [](const Gelesen& g, std::size_t laenge) {
+        return std::span<const std::uint8_t>(g.bytes).first(std::min(g.bytes.size(), laenge + 1));
+    };
+    Speicherinhalt inhalt =
+        speicherFuellen(bis(monatsdatei, kMonatsdateiLaenge), bis(kopfdatei, kKopfdateiLaenge));
     ergebnis.arbeitsbereich = std::move(inhalt.arbeitsbereich);
     ergebnis.einstellungen = inhalt.einstellungen;
 
-    const struct {
-        Datendatei datei;
-        const fs::path& pfad;
-        const Dateiinhalt& inhalt;
-    } dateien[] = {{Datendatei::Monatsdatei, monatspfad, monatsdatei},
-                   {Datendatei::Kopfdatei, kopfpfad, kopfdatei}};
-    for (const auto& d : dateien) {
-        dateiHinweise(inhalt.befunde, d.datei, ergebnis.hinweise);
-        if (d.inhalt.bytes.empty() || !dateiBeschaedigt(inhalt.befunde, d.datei)) continue;
-        ergebnis.ausstehend.sicherungen.push_back(
-            {d.datei, d.pfad, d.inhalt.bytes, ergebnis.hinweise.size()});
+    for (const auto& [datei, gelesen] : {std::pair{Datendatei::Monatsdatei, &monatsdatei},
+                                         std::pair{Datendatei::Kopfdatei, &kopfdatei}}) {
+        dateiHinweise(inhalt.befunde, datei, ergebnis.hinweise);
+        if (gelesen->bytes.empty() || !dateiBeschaedigt(inhalt.befunde, datei)) continue;
+        ergebnis.erstsicherung.kopien.push_back({datei, false});
     }
     return ergebnis;
 }
 
+/// The copies the first save makes before anything is replaced. False when one cannot be
+/// made: then nothing may be replaced.
+bool kopienAnlegen(const fs::path& verzeichnis, const Erstsicherung& erst,
+                   Speicherergebnis& ergebnis) {
+    for (const Erstsicherung::Kopie& k : erst.kopien) {
+        fs::path kopie;
+        const fs::path pfad = verzeichnis / dateiname(k.datei);
+        if (auto fehler = sicherungAnlegen(pfad, kopie)) {
+            ergebnis.fehler = std::string(dateiname(k.datei)) +
+                              ": Die Datei konnte nicht unverändert aufbewahrt werden und bleibt, "
+                              "wie sie ist; es wurde nichts gespeichert. " +
+                              *fehler;
+            return false;
+        }
+        ergebnis.sicherungskopien.push_back(kopie);
+        ergebnis.hinweise.push_back(
+            k.vorNeuemArbeitsbereich
+                ? std::string(kMonatsdateiName) +
+                      " fehlte oder war leer; es wurde ein neuer Arbeitsbereich angelegt. Die "
+                      "bisherige " +
+                      kKopfdateiName + " wurde unverändert aufbewahrt als „" + kopie.string() + "“."
+                : std::string(dateiname(k.datei)) +
+                      ": Die ursprüngliche Datei wurde unverändert aufbewahrt als „" +
+                      kopie.string() + "“.");
+    }
+    return true;
+}
+
 }  // namespace
+
+std::optional<std::string> ausgabeVerweigert(const fs::path& ausgabe,
+                                             const fs::path& datenverzeichnis) {
+    return ausgabezielPruefen(ausgabe, datenverzeichnis, kGeschuetzteNamen);
+}
 
 Ladeergebnis laden(const fs::path& verzeichnis) {
     try {
         return ladenOhneAusnahmen(verzeichnis);
     } catch (const std::exception& e) {
-        Ladeergebnis ergebnis;
-        ergebnis.arbeitsbereich = neuerArbeitsbereich();
-        ergebnis.einstellungen = neueEinstellungen(ergebnis.arbeitsbereich);
-        ergebnis.lesefehler =
-            std::string("Die Datendateien konnten nicht gelesen werden: ") + e.what();
-        ergebnis.hinweise.push_back(*ergebnis.lesefehler);
-        return ergebnis;
+        return neuerStand(std::string("Die Datendateien konnten nicht gelesen werden: ") +
+                          e.what());
     }
 }
 
-void sichernUndAnlegen(const fs::path& verzeichnis, Ladeergebnis& ergebnis) {
-    Ladeergebnis::Ausstehend ausstehend = std::move(ergebnis.ausstehend);
-    ergebnis.ausstehend = {};
+Speicherergebnis speichern(const Verzeichnissperre& sperre, const Arbeitsbereich& arbeitsbereich,
+                           const Einstellungen& einstellungen, Erstsicherung erst) {
+    Speicherergebnis ergebnis;
     try {
-        // Each file's hint about its copy follows the hints of what was mended in it.
-        std::size_t eingefuegt = 0;
-        for (const auto& s : ausstehend.sicherungen) {
-            fs::path kopie;
-            std::string hinweis;
-            if (auto fehler = sicherungAnlegen(s.pfad, s.bytes, kopie)) {
-                hinweis = std::string(dateiname(s.datei)) +
-                          ": Die ursprüngliche Datei konnte nicht gesichert werden. " + *fehler +
-                          " Beim Speichern wird sie durch die reparierte Fassung ersetzt.";
-            } else {
-                ergebnis.sicherungskopien.push_back(kopie);
-                hinweis = std::string(dateiname(s.datei)) +
-                          ": Die ursprüngliche Datei wurde unverändert aufbewahrt als „" +
-                          kopie.string() + "“.";
+        const fs::path& verzeichnis = sperre.verzeichnis();
+        if (!kopienAnlegen(verzeichnis, erst, ergebnis)) return ergebnis;
+        Arbeitsbereich neu;
+        const Arbeitsbereich* zuSchreiben = &arbeitsbereich;
+        if (erst.neueDateien && arbeitsbereich == neuerArbeitsbereich()) {
+            // A new file holds 0 in every choice code but the birth year; in memory, as
+            // after every load, row 10 holds the month index. Work done on it before its
+            // first save is saved as every later save writes it.
+            neu = arbeitsbereich;
+            for (int j = 0; j < kJahre; ++j) {
+                for (int b = 0; b < kBerechnungen; ++b) {
+                    for (int m = 0; m < kMonate; ++m)
+                        neu.monat(j, b, m).Auswahl[zeile::Monatsgehalt] = 0;
+                }
             }
-            const auto stelle = std::min(s.hinweisStelle + eingefuegt, ergebnis.hinweise.size());
-            ergebnis.hinweise.insert(ergebnis.hinweise.begin() + static_cast<long>(stelle),
-                                     std::move(hinweis));
-            ++eingefuegt;
+            zuSchreiben = &neu;
         }
-        if (ausstehend.neueDateien) neuAnlegen(verzeichnis, ausstehend.alteKopfdatei, ergebnis);
+        const std::vector<std::uint8_t> monate = monatsdateiBytes(*zuSchreiben);
+        const std::vector<std::uint8_t> koepfe = kopfdateiBytes(*zuSchreiben, einstellungen);
+        const Satzdatei dateien[] = {{kMonatsdateiName, monate}, {kKopfdateiName, koepfe}};
+        const Ersetzung ersetzung = gemeinsamSchreiben(sperre, dateien, kAbschlussName);
+        ergebnis.fehler = ersetzung.fehler;
+        ergebnis.wirksam = ersetzung.wirksam;
     } catch (const std::exception& e) {
-        ergebnis.hinweise.push_back(
-            std::string("Die Datendateien konnten nicht gesichert werden: ") + e.what());
+        ergebnis.fehler =
+            std::string("Die Datendateien konnten nicht gespeichert werden: ") + e.what();
     }
-}
-
-std::optional<std::string> speichern(const fs::path& verzeichnis,
-                                     const Arbeitsbereich& arbeitsbereich,
-                                     const Einstellungen& einstellungen) {
-    try {
-        const std::vector<std::uint8_t> monate = monatsdateiBytes(arbeitsbereich);
-        const std::vector<std::uint8_t> koepfe = kopfdateiBytes(arbeitsbereich, einstellungen);
-        const Schreibauftrag auftraege[] = {{verzeichnis / kMonatsdateiName, monate},
-                                            {verzeichnis / kKopfdateiName, koepfe}};
-        return gemeinsamSchreiben(auftraege, verzeichnis / kAbschlussName);
-    } catch (const std::exception& e) {
-        return std::string("Die Datendateien konnten nicht gespeichert werden: ") + e.what();
-    }
+    return ergebnis;
 }
 
 }  // namespace brelvanostik

@@ -1,11 +1,14 @@
 #pragma once
 
+#include <array>
 #include <filesystem>
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "basis/verzeichnissperre.h"
 #include "workspace/arbeitsbereich.h"
 #include "workspace/einstellungen.h"
 #include "workspace/speicherfuellen.h"
@@ -17,59 +20,87 @@ inline constexpr const char* kKopfdateiName = "Brelvanostik.da2";
 /// Commit record of a save of both files in progress (see gemeinsamSchreiben).
 inline constexpr const char* kAbschlussName = "Brelvanostik.abschluss";
 
+/// The files of the data directory that belong to the program: no output of the program
+/// (a PDF, a CSV, anything a save dialog or a command writes) may replace one of them. A file
+/// belongs when its name is one of these or begins with one followed by a full stop (the
+/// temporary files of a save, the copies of damaged files, records set aside).
+inline constexpr std::array<std::string_view, 4> kGeschuetzteNamen = {
+    kMonatsdateiName, kKopfdateiName, kAbschlussName, Verzeichnissperre::kDateiName};
+
+/// Whether the program may write an output file at `ausgabe`: nothing when it may, else the
+/// German reason. Refused is every path that reaches one of the files of `datenverzeichnis`
+/// that belong to the program (compared by device and inode, so also through a hard link, a
+/// symbolic link or another spelling of the directory), and any file named like one of them.
+std::optional<std::string> ausgabeVerweigert(const std::filesystem::path& ausgabe,
+                                             const std::filesystem::path& datenverzeichnis);
+
+/// What a load leaves to the first save of its workspace: the files to keep unchanged
+/// beside themselves before they are replaced (a damaged file, or the header file of months
+/// that are gone). It goes to speichern() once, by moving it there.
+class Erstsicherung {
+  public:
+    struct Kopie {
+        Datendatei datei;
+        /// The header file of a new workspace (its months were missing), not a damaged file.
+        bool vorNeuemArbeitsbereich = false;
+    };
+
+    Erstsicherung() = default;
+    Erstsicherung(Erstsicherung&&) = default;
+    Erstsicherung& operator=(Erstsicherung&&) = default;
+    Erstsicherung(const Erstsicherung&) = delete;
+    Erstsicherung& operator=(const Erstsicherung&) = delete;
+
+    /// Whether the first save has more to do than any save (copies, or new files to create).
+    bool leer() const { return kopien.empty() && !neueDateien; }
+
+    std::vector<Kopie> kopien;
+    /// The workspace is a new one: no data files, or an empty month file.
+    bool neueDateien = false;
+};
+
 /// What the start of the program gets from the data files.
 struct Ladeergebnis {
     Arbeitsbereich arbeitsbereich;
     Einstellungen einstellungen;
-    /// German texts for the user: what was mended, and where the original file is kept.
+    /// German texts for the user: what was mended, and what the first save will keep.
     std::vector<std::string> hinweise;
     /// True when the files were missing or the month file empty and the workspace is a new
-    /// one (written by sichernUndAnlegen(), unless a hint says it could not be).
+    /// one (written by the first save).
     bool neuAngelegt = false;
-    /// Unchanged copies of damaged files, made by sichernUndAnlegen().
-    std::vector<std::filesystem::path> sicherungskopien;
-    /// Set when the files cannot be used safely: a data file exists but cannot be read, or
-    /// an old header file could not be kept before a new workspace would replace it. The
-    /// workspace then holds what could be read (or a new workspace); saving would replace
-    /// a file the user may still need, so the caller shows this text and should not save.
+    /// Set when the files cannot be used safely: the directory is missing, a data file exists
+    /// but cannot be read (a link, a special file), or they cannot be read in time. The
+    /// workspace then holds what could be read (or a new workspace); saving would replace a
+    /// file the user may still need, so the caller shows this text and does not save.
     std::optional<std::string> lesefehler;
-
-    /// What the load leaves to sichernUndAnlegen(): the bytes of damaged files to keep, and
-    /// a new workspace to write (after keeping the old header file, when there was one).
-    struct Sicherung {
-        Datendatei datei;
-        std::filesystem::path pfad;
-        std::vector<std::uint8_t> bytes;
-        std::size_t hinweisStelle;  ///< where the hint about the copy goes in `hinweise`
-    };
-    struct Ausstehend {
-        std::vector<Sicherung> sicherungen;
-        bool neueDateien = false;
-        std::vector<std::uint8_t> alteKopfdatei;
-    };
-    Ausstehend ausstehend;
+    /// For the first save.
+    Erstsicherung erstsicherung;
 };
 
-/// Reads the data files of the working directory `verzeichnis` and writes nothing. A
-/// missing or empty month file gives a new workspace. Damaged files are mended in memory,
-/// and the hints say what was mended. Never throws.
+/// Reads the data files of the working directory `verzeichnis` and writes nothing: while no
+/// save replaces them, and with a save that was stopped after its commit record completed in
+/// what is read. A missing or empty month file gives a new workspace. Damaged files are
+/// mended in memory, and the hints say what was mended. Never throws.
 Ladeergebnis laden(const std::filesystem::path& verzeichnis);
 
-/// The writing a load leaves to its caller, done when the caller goes on with the loaded
-/// workspace: each damaged file is copied unchanged beside itself under a fresh name
-/// ("Brelvanostik.da1.beschaedigt-JJJJMMTT-hhmmss"), and a new workspace is written to both
-/// files at once. Adds the hints about it (and `lesefehler` when an old header file could
-/// not be kept). Never throws.
-void sichernUndAnlegen(const std::filesystem::path& verzeichnis, Ladeergebnis& ergebnis);
+/// How a save ended.
+struct Speicherergebnis {
+    /// German text for the user; nothing when everything was saved.
+    std::optional<std::string> fehler;
+    /// With `fehler`: the new files count nevertheless (they are complete on disk; the next
+    /// load reads them and the next save finishes the renaming). False: nothing changed.
+    bool wirksam = false;
+    /// About the copies the first save made.
+    std::vector<std::string> hinweise;
+    std::vector<std::filesystem::path> sicherungskopien;
+};
 
-/// Writes the whole workspace and the settings record into both data files of
-/// `verzeichnis`, both or neither: on failure the previous files stay as they were, and a
-/// writer stopped between the two files leaves a commit record from which the next load
-/// reads the complete new pair. Removes what writers that died left behind, so the caller
-/// must hold the directory's Verzeichnissperre. Returns a German error text for the user on
-/// failure. Never throws.
-std::optional<std::string> speichern(const std::filesystem::path& verzeichnis,
-                                     const Arbeitsbereich& arbeitsbereich,
-                                     const Einstellungen& einstellungen);
+/// Writes the whole workspace and the settings record into both data files of the locked
+/// directory, both or neither, and completes or sets aside what a stopped save left there.
+/// The first save of a loaded workspace gets the load's Erstsicherung: it first keeps each
+/// file to keep unchanged beside itself ("Brelvanostik.da1.beschaedigt-JJJJMMTT-hhmmss"),
+/// and writes nothing when one cannot be kept. Never throws.
+Speicherergebnis speichern(const Verzeichnissperre& sperre, const Arbeitsbereich& arbeitsbereich,
+                           const Einstellungen& einstellungen, Erstsicherung erst = {});
 
 }  // namespace brelvanostik

@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <fstream>
+#include <map>
 #include <sstream>
 
 #include "basis/verzeichnissperre.h"
@@ -59,8 +60,9 @@ TEST(CliSchreiber, VerweigertSolangeEinAndererProzessDieSperreHaelt) {
     ASSERT_EQ(::pipe(ende), 0);
     const pid_t fenster = ::fork();
     if (fenster == 0) {  // stands for the open window
-        Verzeichnissperre sperre(dir.pfad);
-        char c = sperre.gehalten() ? '1' : '0';
+        Sperrproblem problem;
+        const auto sperre = Verzeichnissperre::nehmen(dir.pfad, problem);
+        char c = sperre ? '1' : '0';
         if (::write(bereit[1], &c, 1) != 1 || ::read(ende[0], &c, 1) != 1) ::_exit(1);
         ::_exit(0);
     }
@@ -135,6 +137,119 @@ TEST(CliSchreiber, GleichzeitigeEingabenVerlierenNichts) {
             EXPECT_EQ(november.Betrag[5], k == 0 ? 0 : 200000);
         }
     }
+}
+
+/// Every file of a directory with its contents.
+std::map<std::string, std::string> alleDateien(const fs::path& dir) {
+    std::map<std::string, std::string> alle;
+    for (const auto& e : fs::directory_iterator(dir)) {
+        std::ifstream ein(e.path(), std::ios::binary);
+        alle[e.path().filename().string()] = std::string(std::istreambuf_iterator<char>(ein), {});
+    }
+    return alle;
+}
+
+int alsNobody(const std::string& befehl) {
+    const int status = std::system(
+        ("setpriv --reuid=nobody --regid=nogroup --clear-groups " + befehl + " 2>/dev/null")
+            .c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+TEST(CliSchreiber, ZweiterBenutzerBleibtDraussen) {
+    // Root's window holds the lock; another user's writing calls are refused and change
+    // nothing, whether the lock is held or the directory's lock file cannot be used at all.
+    Verzeichnis dir;
+    fs::permissions(dir.pfad, fs::perms::all);
+    ASSERT_EQ(starte(dir.pfad, {"berechnen"}), 0);
+    for (const char* name : {kMonatsdateiName, kKopfdateiName})
+        fs::permissions(dir.pfad / name, fs::perms::all & ~fs::perms::owner_exec &
+                                             ~fs::perms::group_exec & ~fs::perms::others_exec);
+    const auto vorher = alleDateien(dir.pfad);
+    const std::string aufruf = std::string(BRELVANOSTIK_CLI) + " eingeben --dir " +
+                               dir.pfad.string() + " --jahr 2007 --fall 1 --monat 1 betrag 5 0";
+    {
+        Sperrproblem problem;
+        const auto fenster = Verzeichnissperre::nehmen(dir.pfad, problem);
+        ASSERT_TRUE(fenster);
+        EXPECT_EQ(alsNobody(aufruf), 2);
+        fs::permissions(dir.pfad, fs::perms::owner_all);  // nobody may not even open it
+        EXPECT_EQ(alsNobody(aufruf), 2);
+        fs::permissions(dir.pfad, fs::perms::all);
+    }
+    EXPECT_EQ(alleDateien(dir.pfad), vorher);
+    EXPECT_EQ(alsNobody(aufruf), 0);  // the directory is free and open to all
+}
+
+TEST(CliSchreiber, KeineAusgabeErsetztEineDateiDesDatenverzeichnisses) {
+    Verzeichnis dir, anderswo;
+    ASSERT_EQ(starte(dir.pfad, {"berechnen"}), 0);
+    Sperrproblem problem;
+    const auto fenster = Verzeichnissperre::nehmen(dir.pfad, problem);  // a window is open
+    ASSERT_TRUE(fenster);
+    std::ofstream(dir.pfad / "Brelvanostik.da1.beschaedigt-20260101-000000") << "kopie";
+    std::ofstream(dir.pfad / "Brelvanostik.da2.tmp-1-1") << "halb";
+    const fs::path da1 = dir.pfad / kMonatsdateiName;
+    fs::create_hard_link(da1, anderswo.pfad / "zweiter-name.pdf");
+    fs::create_symlink(da1, anderswo.pfad / "verweis.pdf");
+    fs::create_symlink(dir.pfad / kAbschlussName, anderswo.pfad / "ins-leere.pdf");
+    const auto vorher = alleDateien(dir.pfad);
+    // Other spellings of the directory's own names, and other names of its files.
+    const std::vector<fs::path> ziele = {
+        da1,
+        dir.pfad / ".." / dir.pfad.filename() / "." / kKopfdateiName,
+        dir.pfad / Verzeichnissperre::kDateiName,
+        dir.pfad / "Brelvanostik.da1.beschaedigt-20260101-000000",
+        dir.pfad / "Brelvanostik.da2.tmp-1-1",
+        anderswo.pfad / "verweis.pdf",
+        anderswo.pfad / "ins-leere.pdf",
+        anderswo.pfad / "zweiter-name.pdf",
+    };
+    for (const fs::path& ziel : ziele) {
+        const std::string z = ziel.string();
+        const std::vector<std::vector<std::string>> aufrufe = {
+            {"drucken", "--jahr", "2007", "--fall", "1", "--monat", "1", "--bericht", "beide",
+             "--pdf", z},
+            {"vergleichen", "--jahr", "2007", "--fall", "1", "--monat", "1", "--pdf", z},
+            {"export", "--jahr", "2007", "--fall", "1", "--csv", z}};
+        for (const auto& aufruf : aufrufe) {
+            std::string fehler;
+            EXPECT_NE(starte(dir.pfad, aufruf, &fehler), 0) << aufruf[0] << " " << z;
+            EXPECT_NE(fehler.find("gehört zu den Datendateien"), std::string::npos) << fehler;
+        }
+        // The tax steps know no data directory but the working one: names count everywhere.
+        std::ostringstream aus, fehler;
+        if (ziel.filename() != "zweiter-name.pdf")
+            EXPECT_NE(ausfuehren({"schritte", "--pdf", z}, aus, fehler), 0) << z;
+    }
+    EXPECT_EQ(alleDateien(dir.pfad), vorher);
+    EXPECT_FALSE(fs::exists(dir.pfad / kAbschlussName));
+}
+
+TEST(CliSchreiber, VerzeichnisFehltOderIstLeerUndMeldungenBleibenEinzeilig) {
+    Verzeichnis dir;
+    const std::string fehlt = (dir.pfad / "tipp\nfehler").string();
+    const std::vector<std::vector<std::string>> aufrufe = {
+        {"drucken", "--jahr", "2007", "--fall", "1", "--monat", "1", "--bericht", "beide", "--pdf",
+         (dir.pfad / "x.pdf").string()},
+        {"vergleichen", "--jahr", "2007", "--fall", "1", "--monat", "1"},
+        {"export", "--jahr", "2007", "--fall", "1", "--csv", (dir.pfad / "x.csv").string()},
+        {"eingeben", "--jahr", "2007", "--fall", "1", "--monat", "1", "modus"},
+        {"berechnen"}};
+    for (const auto& aufruf : aufrufe) {
+        std::string fehler;
+        EXPECT_EQ(starte(fehlt, aufruf, &fehler), 2) << aufruf[0];
+        EXPECT_EQ(fehler.find('\n'), fehler.size() - 1) << fehler;
+        EXPECT_NE(fehler.find("tipp\\nfehler"), std::string::npos) << fehler;
+    }
+    EXPECT_EQ(fs::directory_iterator(dir.pfad), fs::directory_iterator());
+    // An existing directory without data files: the new workspace, and a hint that says so.
+    std::string fehler;
+    EXPECT_EQ(starte(dir.pfad, aufrufe[1], &fehler), 0);
+    EXPECT_NE(fehler.find("no data files"), std::string::npos) << fehler;
+    std::ostringstream aus, meldung;
+    EXPECT_EQ(ausfuehren({"rechner", "1\n2"}, aus, meldung), 2);
+    EXPECT_EQ(meldung.str().find('\n'), meldung.str().size() - 1) << meldung.str();
 }
 
 }  // namespace

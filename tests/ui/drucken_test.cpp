@@ -3,7 +3,11 @@
 #include <QtTest>
 
 #include "testmeldungen.h"
+#include "ui/datenverzeichnis.h"
 #include "ui/drucken.h"
+
+#include <fstream>
+#include <iterator>
 
 namespace brelvanostik {
 
@@ -40,6 +44,27 @@ class DruckenTest : public QObject {
         druckenOderPdfAnbieten(aufbau.fertig(), meldungen);
         QVERIFY(meldungen.pdfVorschlaege.empty());
         QVERIFY(!QFile::exists(verzeichnis.filePath("bericht.pdf")));
+    }
+
+    // The save dialog's file must not be one of the data directory's, by any name.
+    void pdfErsetztKeineDateiDesDatenverzeichnisses() {
+        QTemporaryDir verzeichnis;
+        const std::filesystem::path dir(verzeichnis.path().toStdString());
+        laufendesDatenverzeichnisSetzen(dir);
+        std::ofstream(dir / "Brelvanostik.da1") << "monate";
+        std::filesystem::create_hard_link(dir / "Brelvanostik.da1", dir / "zweiter-name.pdf");
+        for (const char* name : {"Brelvanostik.da1", "zweiter-name.pdf", "Brelvanostik.lock"}) {
+            Testmeldungen meldungen;
+            meldungen.pdfDatei = dir / name;
+            druck::Seitenaufbau aufbau("Bericht");
+            druckenOderPdfAnbieten(aufbau.fertig(), meldungen);
+            QCOMPARE(meldungen.gezeigt.size(), std::size_t{1});
+            QCOMPARE(meldungen.gezeigt.front().symbol, Meldung::Symbol::Fehler);
+        }
+        std::ifstream ein(dir / "Brelvanostik.da1");
+        QCOMPARE(std::string(std::istreambuf_iterator<char>(ein), {}), std::string("monate"));
+        QVERIFY(!std::filesystem::exists(dir / "Brelvanostik.lock"));
+        laufendesDatenverzeichnisSetzen(".");
     }
 
     void unschreibbaresPdfWirdGemeldet() {

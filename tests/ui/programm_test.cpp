@@ -9,6 +9,7 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <memory>
 
 #include "testmeldungen.h"
@@ -107,6 +108,23 @@ class ProgrammTest : public QObject {
         Programm dritte(pfad(verzeichnis), meldungen);
         QVERIFY(dritte.starten());
         QVERIFY(dritte.fenster()->close());
+    }
+
+    // A lock that cannot be taken (here a second name of a file elsewhere) keeps the window
+    // off the directory, and nothing is written there or through the lock file.
+    void ungeeigneteSperrdateiLaesstDasVerzeichnisInRuhe() {
+        QTemporaryDir verzeichnis, anderswo;
+        std::ofstream(pfad(anderswo) / "draussen") << "draussen";
+        fs::create_hard_link(pfad(anderswo) / "draussen",
+                             pfad(verzeichnis) / Verzeichnissperre::kDateiName);
+        Testmeldungen meldungen;
+        Programm programm(pfad(verzeichnis), meldungen);
+        QVERIFY(!programm.starten());
+        QVERIFY(programm.fenster() == nullptr);
+        QVERIFY(meldungen.hatTitel("Datenverzeichnis gesperrt"));
+        QCOMPARE(std::distance(fs::directory_iterator(pfad(verzeichnis)), {}), 1);
+        std::ifstream ein(pfad(anderswo) / "draussen");
+        QCOMPARE(std::string(std::istreambuf_iterator<char>(ein), {}), std::string("draussen"));
     }
 
     void beendigungssignalSchliesstUndSpeichert() {

@@ -16,6 +16,7 @@ using test::Bytes;
 using test::dateiAnlegen;
 using test::dateiInhalt;
 using test::setze;
+using test::speichernIn;
 using test::TempVerzeichnis;
 
 /// A workspace whose values differ from the defaults wherever a repair could fall back.
@@ -73,7 +74,9 @@ TEST(WorkspaceDatenDateien, NeuerArbeitsbereichOhneMonate) {
         // Loading writes nothing; the caller that goes on with the workspace writes it.
         EXPECT_EQ(dateianzahl(dir.pfad), alteDateien ? 2u : 0u);
         EXPECT_EQ(dateiInhalt(dir / kMonatsdateiName), Bytes{});
-        sichernUndAnlegen(dir.pfad, neu);
+        const Speicherergebnis erst = speichern(test::sperre(dir.pfad), neu.arbeitsbereich,
+                                                neu.einstellungen, std::move(neu.erstsicherung));
+        ASSERT_FALSE(erst.fehler);
         EXPECT_TRUE(neu.neuAngelegt && neu.arbeitsbereich == neuerArbeitsbereich());
         EXPECT_EQ(neu.einstellungen, neueEinstellungen(neu.arbeitsbereich));
         // The new file holds 0 in row 10's choice code; in memory it is the month index.
@@ -83,11 +86,11 @@ TEST(WorkspaceDatenDateien, NeuerArbeitsbereichOhneMonate) {
         EXPECT_EQ(neu.arbeitsbereich.monat(0, 0, 4).Auswahl[10], 4);
         EXPECT_EQ(dateiInhalt(dir / kKopfdateiName),
                   kopfdateiBytes(neu.arbeitsbereich, neu.einstellungen));
-        ASSERT_EQ(neu.sicherungskopien.size(), std::size_t{alteDateien});
-        EXPECT_EQ(neu.hinweise.size(), std::size_t{alteDateien});
+        ASSERT_EQ(erst.sicherungskopien.size(), std::size_t{alteDateien});
+        EXPECT_EQ(erst.hinweise.size(), std::size_t{alteDateien});
         if (alteDateien) {
-            EXPECT_EQ(dateiInhalt(neu.sicherungskopien[0]), alteKoepfe);
-            EXPECT_TRUE(enthaelt(neu.hinweise, neu.sicherungskopien[0].string()));
+            EXPECT_EQ(dateiInhalt(erst.sicherungskopien[0]), alteKoepfe);
+            EXPECT_TRUE(enthaelt(erst.hinweise, erst.sicherungskopien[0].string()));
         }
         const Ladeergebnis wieder = laden(dir.pfad);
         EXPECT_FALSE(wieder.neuAngelegt || !wieder.hinweise.empty());
@@ -195,34 +198,30 @@ TEST_P(WorkspaceReparatur, WirdRepariertGesichertUndGemeldet) {
 
     Ladeergebnis geladen = laden(dir.pfad);
     EXPECT_EQ(dateianzahl(dir.pfad), 1 + !koepfe.empty()) << "loading alone writes nothing";
-    sichernUndAnlegen(dir.pfad, geladen);
     EXPECT_FALSE(geladen.neuAngelegt || geladen.lesefehler);
+    // The first save keeps each damaged file unchanged beside it, then writes the mended
+    // workspace.
+    const Speicherergebnis erst =
+        speichern(test::sperre(dir.pfad), geladen.arbeitsbereich, geladen.einstellungen,
+                  std::move(geladen.erstsicherung));
+    ASSERT_FALSE(erst.fehler) << *erst.fehler;
+    geladen.hinweise.insert(geladen.hinweise.end(), erst.hinweise.begin(), erst.hinweise.end());
     EXPECT_EQ(geladen.hinweise.size(), fall.hinweise);
     EXPECT_TRUE(fall.hinweis.empty() || enthaelt(geladen.hinweise, fall.hinweis));
-    ASSERT_FALSE(speichern(gespeichert.pfad, geladen.arbeitsbereich, geladen.einstellungen));
-    EXPECT_TRUE(dateiInhalt(gespeichert / kMonatsdateiName) == monateSoll);
-    EXPECT_TRUE(dateiInhalt(gespeichert / kKopfdateiName) == koepfeSoll);
+    EXPECT_TRUE(dateiInhalt(dir / kMonatsdateiName) == monateSoll);
+    EXPECT_TRUE(dateiInhalt(dir / kKopfdateiName) == koepfeSoll);
 
-    // Loading leaves the files alone and keeps each damaged one, unchanged, beside it; a
-    // second load keeps them once more under names of their own.
-    EXPECT_EQ(dateiInhalt(dir / kMonatsdateiName), monate);
-    EXPECT_EQ(dateiInhalt(dir / kKopfdateiName), koepfe);
     std::vector<std::pair<std::string, Bytes>> soll, kopien;
     if (fall.monateGesichert) soll.emplace_back("da1", monate);
     if (fall.koepfeGesichert) soll.emplace_back("da2", koepfe);
-    Ladeergebnis nochmal = laden(dir.pfad);
-    sichernUndAnlegen(dir.pfad, nochmal);
-    for (const Ladeergebnis* l : {&geladen, &nochmal}) {
-        for (const fs::path& kopie : l->sicherungskopien) {
-            EXPECT_EQ(kopie.parent_path(), dir.pfad);
-            EXPECT_TRUE(enthaelt(l->hinweise, kopie.string()));
-            kopien.emplace_back(kopie.filename().string().substr(13, 3), dateiInhalt(kopie));
-        }
+    for (const fs::path& kopie : erst.sicherungskopien) {
+        EXPECT_EQ(kopie.parent_path(), dir.pfad);
+        EXPECT_TRUE(enthaelt(geladen.hinweise, kopie.string()));
+        kopien.emplace_back(kopie.filename().string().substr(13, 3), dateiInhalt(kopie));
     }
-    EXPECT_EQ(dateianzahl(dir.pfad), 2 * soll.size() + 1 + !koepfe.empty());
-    const auto einmal = soll;
-    soll.insert(soll.end(), einmal.begin(), einmal.end());
     EXPECT_TRUE(kopien == soll);
+    EXPECT_EQ(dateianzahl(dir.pfad), soll.size() + 2);
+    EXPECT_TRUE(laden(dir.pfad).hinweise.empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Schadensfaelle, WorkspaceReparatur, testing::ValuesIn(kSchadensfaelle),
@@ -246,13 +245,13 @@ TEST(WorkspaceSicheresSchreiben, ScheiternLaesstDieAltenDateien) {
     // What stands in the way: a write-protected file or directory, a header file that is a
     // directory, a missing directory, a second file that cannot be written, a file where a
     // copy must not replace anything.
-    const char* grund[] = {"schreibgeschützt", "", "keine gewöhnliche Datei", "fehlt", "fehlt",
-                           "bereits vorhanden"};
+    const char* grund[] = {"schreibgeschützt", "",      "keine gewöhnliche Datei",
+                           "gibt es nicht",    "fehlt", "bereits vorhanden"};
     for (int fall = 0; fall < 6; ++fall) {
         if (fall == 1 && ::geteuid() == 0) continue;  // root may write into any directory
         TempVerzeichnis dir;
         const fs::path da1 = dir / kMonatsdateiName, da2 = dir / kKopfdateiName;
-        ASSERT_FALSE(speichern(dir.pfad, neuerArbeitsbereich(), e));
+        ASSERT_FALSE(speichernIn(dir.pfad, neuerArbeitsbereich(), e));
         const Bytes monate = dateiInhalt(da1), koepfe = dateiInhalt(da2);
         if (fall == 0) fs::permissions(da2, fs::perms::owner_read | fs::perms::group_read);
         if (fall == 1) fs::permissions(dir.pfad, fs::perms::owner_read | fs::perms::owner_exec);
@@ -261,10 +260,14 @@ TEST(WorkspaceSicheresSchreiben, ScheiternLaesstDieAltenDateien) {
             fs::create_directory(da2);
         }
         const Schreibauftrag zwei[] = {{da1, inhalt}, {dir / "fehlt" / kKopfdateiName, inhalt}};
-        const auto fehler = fall == 3   ? speichern(dir / "fehlt", neu, e)
-                            : fall == 4 ? sicheresSchreiben(zwei)
-                            : fall == 5 ? sicheresSchreiben(da1, inhalt, /*nurNeu=*/true)
-                                        : speichern(dir.pfad, neu, e);
+        Sperrproblem problem;
+        const auto fehler =
+            fall == 3 ? std::optional<std::string>(Verzeichnissperre::nehmen(dir / "fehlt", problem)
+                                                       ? std::string()
+                                                       : problem.grund)
+            : fall == 4 ? sicheresSchreiben(zwei)
+            : fall == 5 ? sicheresSchreiben(da1, inhalt, /*nurNeu=*/true)
+                        : speichernIn(dir.pfad, neu, e);
         fs::permissions(dir.pfad, fs::perms::owner_all);
         ASSERT_TRUE(fehler) << fall;
         EXPECT_NE(fehler->find(grund[fall]), std::string::npos) << *fehler;

@@ -5,8 +5,12 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "basis/verzeichnissperre.h"
+#include "workspace/datendateien.h"
 
 namespace brelvanostik::test {
 
@@ -56,5 +60,23 @@ struct TempVerzeichnis {
     }
     std::filesystem::path operator/(const std::string& name) const { return pfad / name; }
 };
+
+/// The lock of a directory that a test is sure to get.
+inline Verzeichnissperre sperre(const std::filesystem::path& verzeichnis) {
+    Sperrproblem problem;
+    auto gehalten = Verzeichnissperre::nehmen(verzeichnis, problem);
+    if (!gehalten) std::abort();
+    return std::move(*gehalten);
+}
+
+/// Saves under the directory's lock, taken for this save only; the error text, if any.
+inline std::optional<std::string> speichernIn(const std::filesystem::path& verzeichnis,
+                                              const Arbeitsbereich& arbeitsbereich,
+                                              const Einstellungen& einstellungen) {
+    Sperrproblem problem;
+    const auto gehalten = Verzeichnissperre::nehmen(verzeichnis, problem);
+    if (!gehalten) return problem.grund;
+    return speichern(*gehalten, arbeitsbereich, einstellungen).fehler;
+}
 
 }  // namespace brelvanostik::test
