@@ -13,19 +13,22 @@ namespace brelvanostik {
 void Monatsberechnung::beitragspflichtigesEntgelt(int m) {
     Monatssatz& satz = *monate_[m];
     const auto& b = satz.Betrag;
-    const int art = satz.Auswahl[25];
-    const std::int64_t gehalt = satz.tagesanteil(5);
-    const std::int64_t versorgung = satz.tagesanteil(6);
+    const int art = satz.Auswahl[zeile::Abzug];
+    const std::int64_t gehalt = satz.tagesanteil(zeile::Gehalt);
+    const std::int64_t versorgung = satz.tagesanteil(zeile::Versorgungsbezug);
 
     // The sliding zone is judged on all the month's pay, pensions and every saving but the
     // retention included; contributions are levied on the salary alone, less the salary
     // conversions that are free of social insurance (kinds 0 and 2).
-    const std::int64_t zone = gehalt + versorgung + b[16] + (art < 7 ? b[25] : 0);
+    const std::int64_t zone = gehalt + versorgung + b[zeile::ZusaetzlichSvPflichtig] +
+                              (art < wahl::abzug::Einbehalt ? b[zeile::Abzug] : 0);
     beitragsentgelt_ = Money::whole(std::max<std::int64_t>(zone, 0));
-    const std::int64_t pflichtig = gehalt + b[16] + (art == 0 || art == 2 ? b[25] : 0);
+    const std::int64_t pflichtig = gehalt + b[zeile::ZusaetzlichSvPflichtig] +
+                                   (wahl::abzug::svFrei(art) ? b[zeile::Abzug] : 0);
     kvpflichtig_ = gesaettigt(std::max<std::int64_t>(pflichtig, 0));
     rvpflichtig_ = kvpflichtig_;
-    satz.Kennwert[26] = gesaettigt(static_cast<std::int64_t>(satz.tagesanteil(7)) + rvpflichtig_);
+    satz.Kennwert[kennwert::SvEntgelt] = gesaettigt(
+        static_cast<std::int64_t>(satz.tagesanteil(zeile::EinmaligerBezug)) + rvpflichtig_);
 
     // A part month has the part of the ceilings that its days bear.
     const Parameter& p = parameter();
@@ -56,67 +59,73 @@ void Monatsberechnung::laufendeBeitraege(int m) {
     const auto gleitzonenanteil = [&](Money beitragssatz) {
         return gesaettigt(-gleitzone(beitragssatz).arbeitnehmeranteil.toInt64());
     };
-    // Half the rate, as a deduction (code 0) or as the employer's subsidy paid out (code 1).
+    // Half the rate, as a deduction or as the employer's subsidy paid out.
     const auto haelfte = [](int code, double betrag) {
-        return code == 0 ? centAus(-betrag) : centAus(betrag);
+        return code == wahl::vers::Beitrag ? centAus(-betrag) : centAus(betrag);
     };
 
-    const double kvSatz = b[4];
-    switch (wahl[20]) {
-        case 0:
-        case 1:
-            b[20] = haelfte(wahl[20], kvSatz * kv / 20000.0);
+    const double kvSatz = b[zeile::KvSatz];
+    auto& kvBeitrag = b[zeile::Krankenversicherung];
+    switch (wahl[zeile::Krankenversicherung]) {
+        case wahl::vers::Beitrag:
+        case wahl::vers::Zuschuss:
+            kvBeitrag = haelfte(wahl[zeile::Krankenversicherung], kvSatz * kv / 20000.0);
             break;
-        case 2:
-            b[20] = gleitzonenanteil(cent(b[4]));
+        case wahl::vers::Gleitzone:
+            kvBeitrag = gleitzonenanteil(cent(b[zeile::KvSatz]));
             break;
         default:
-            b[20] = 0;
+            kvBeitrag = 0;
     }
-    switch (wahl[21]) {
-        case 0:
-        case 1:
-            b[21] = haelfte(wahl[21], pv.toDouble() * kv / 100.0);
+    auto& pvBeitrag = b[zeile::Pflegeversicherung];
+    switch (wahl[zeile::Pflegeversicherung]) {
+        case wahl::vers::Beitrag:
+        case wahl::vers::Zuschuss:
+            pvBeitrag = haelfte(wahl[zeile::Pflegeversicherung], pv.toDouble() * kv / 100.0);
             break;
-        case 2:
-            b[21] = gleitzonenanteil(pv * 200);
+        case wahl::vers::Gleitzone:
+            pvBeitrag = gleitzonenanteil(pv * 200);
             break;
-        case 4:
-            b[21] = centAus(-kPvSatzSachsen * kv / 100.0);
+        case wahl::vers::SachsenBeitrag:
+            pvBeitrag = centAus(-kPvSatzSachsen * kv / 100.0);
             break;
-        case 5:
-            b[21] = centAus(kPvZuschussSachsen * kv / 100.0);
+        case wahl::vers::SachsenZuschuss:
+            pvBeitrag = centAus(kPvZuschussSachsen * kv / 100.0);
             break;
         default:
-            b[21] = 0;
+            pvBeitrag = 0;
     }
-    switch (wahl[22]) {
-        case 0:
-        case 1:
-            b[22] = haelfte(wahl[22], rv.toDouble() * rvPflichtig / 100.0);
+    auto& rvBeitrag = b[zeile::Rentenversicherung];
+    switch (wahl[zeile::Rentenversicherung]) {
+        case wahl::vers::Beitrag:
+        case wahl::vers::Zuschuss:
+            rvBeitrag =
+                haelfte(wahl[zeile::Rentenversicherung], rv.toDouble() * rvPflichtig / 100.0);
             break;
-        case 2:
-            b[22] = gleitzonenanteil(rv * 200);
+        case wahl::vers::Gleitzone:
+            rvBeitrag = gleitzonenanteil(rv * 200);
             break;
         default:
-            b[22] = 0;
+            rvBeitrag = 0;
     }
-    switch (wahl[23]) {
-        case 0:
-            b[23] = centAus(-av.toDouble() * rvPflichtig / 100.0);
+    auto& avBeitrag = b[zeile::Arbeitslosenversicherung];
+    switch (wahl[zeile::Arbeitslosenversicherung]) {
+        case wahl::alv::Beitrag:
+            avBeitrag = centAus(-av.toDouble() * rvPflichtig / 100.0);
             break;
-        case 1:
-            b[23] = gleitzonenanteil(av * 200);
+        case wahl::alv::Gleitzone:
+            avBeitrag = gleitzonenanteil(av * 200);
             break;
         default:
-            b[23] = 0;
+            avBeitrag = 0;
     }
     // The surcharges are the employee's alone: in the sliding zone on the reduced pay.
-    const double zusatz = zusatzbeitragssatz(wahl[24]) / 100.0;
-    if (wahl[20] == 2) {
-        b[24] = centAus(-gleitzone(cent(b[4])).bemessungsentgelt.toDouble() * zusatz);
+    const double zusatz = zusatzbeitragssatz(wahl[zeile::Zusatzbeitrag]) / 100.0;
+    if (wahl[zeile::Krankenversicherung] == wahl::vers::Gleitzone) {
+        b[zeile::Zusatzbeitrag] =
+            centAus(-gleitzone(cent(b[zeile::KvSatz])).bemessungsentgelt.toDouble() * zusatz);
     } else {
-        b[24] = centAus(-zusatz * kv);
+        b[zeile::Zusatzbeitrag] = centAus(-zusatz * kv);
     }
 }
 

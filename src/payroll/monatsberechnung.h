@@ -8,14 +8,15 @@
 #include "engine/lohnsteuer.h"
 #include "engine/money.h"
 #include "workspace/arbeitsbereich.h"
+#include "workspace/zeilen.h"
 
 namespace brelvanostik {
 
 /// What a recalculation has to tell the front beyond the month records it wrote.
 struct Ergebnis {
     /// The December adjustment was switched on but not every month of the year was paid
-    /// for all its days. The choice is now off (Auswahl(4) = 0) in all twelve months; the
-    /// front shows the message above and resets the row-4 label of the green side.
+    /// for all its days. The choice is now off in all twelve months; the front shows the
+    /// message and resets the adjustment row's label of the green side.
     bool lstAusgleichAbgelehnt = false;
 };
 
@@ -53,7 +54,11 @@ class Monatsberechnung {
     void beobachten(Monatslaufbeobachter beobachter) { beobachter_ = std::move(beobachter); }
 
   private:
-    static constexpr int kEinkommenZeilen = 5;  // income rows 5..9
+    static constexpr int kEinkommenZeilen = zeile::MehrjahresVerguetung - zeile::Gehalt + 1;
+    /// Index of an income row (salary to pay for several years) in the arrays of the five.
+    static constexpr std::size_t einkommen(int z) {
+        return static_cast<std::size_t>(z - zeile::Gehalt);
+    }
 
     void anteileAktualisieren(int startMonat);
     void laufendeSteuern(int m);
@@ -79,7 +84,7 @@ class Monatsberechnung {
     std::array<Monatssatz*, kMonate> monate_{};
     Fallkopf* kopf_ = nullptr;
 
-    // Ratios and reduced amounts of rows 5..9 of every month from the start month on,
+    // Ratios and reduced amounts of the income rows of every month from the start month on,
     // brought up to date before the first month is computed.
     std::array<float, kMonate> stundenquote_{};
     std::array<float, kMonate> tagesquote_{};

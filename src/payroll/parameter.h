@@ -61,26 +61,31 @@ inline constexpr std::int32_t kGleitzoneUntergrenze = 40001;
 /// Pay above this many cents (more than 800.00 euros) counts as above the sliding zone.
 inline constexpr std::int32_t kGleitzoneObergrenze = 80000;
 
-/// Church tax rate of a church code: 8 % (code 1) or 9 % (code 2) of the church tax base;
-/// the codes of the minimum church tax (3, 4) and no church (0) have no rate.
+/// Church tax rate of a church code: 8 % or 9 % of the church tax base; the codes of the
+/// minimum church tax and no church have no rate.
 inline Money kirchensatz(int kirchencode) {
-    return kirchencode == 1 ? Money::raw(800) : kirchencode == 2 ? Money::raw(900) : Money();
+    return kirchencode == wahl::kirche::Acht   ? Money::raw(800)
+           : kirchencode == wahl::kirche::Neun ? Money::raw(900)
+                                               : Money();
 }
 
-/// Minimum church tax in cents per month when wage tax is due: 15 (code 3) or 30 (code 4).
+/// Minimum church tax in cents per month when wage tax is due: 15 or 30.
 inline constexpr std::int32_t mindestkirchensteuerbetrag(int kirchencode) {
-    return kirchencode == 3 ? 15 : kirchencode == 4 ? 30 : 0;
+    return kirchencode == wahl::kirche::Mindest015   ? 15
+           : kirchencode == wahl::kirche::Mindest030 ? 30
+                                                     : 0;
 }
 
 /// Saxony keeps the day of prayer as a holiday, so its employees carry more of the care
-/// insurance: the employee's share (care code 4) and the employer's subsidy (code 5), percent.
+/// insurance: the employee's share and the employer's subsidy of the Saxon care codes, percent.
 inline constexpr double kPvSatzSachsen = 1.35;
 inline constexpr double kPvZuschussSachsen = 0.35;
 
 /// Rate in percent of a surcharge code: 0.9 (dental cover), 0.25 (childless care
-/// surcharge), 1.15 (both); code 0 and unknown codes none.
+/// surcharge), 1.15 (both); no surcharge and unknown codes none.
 inline constexpr double zusatzbeitragssatz(int code) {
-    return code == 1 ? 0.9 : code == 2 ? 0.25 : code == 3 ? 1.15 : 0.0;
+    using namespace wahl::zusatz;
+    return code == Zahnersatz ? 0.9 : code == Kinderlose ? 0.25 : code == KvUndPv ? 1.15 : 0.0;
 }
 
 /// Sliding-zone factor F of a tax year and month (0..11). In 2006 it changed with July and,

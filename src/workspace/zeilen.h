@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 
 #include "workspace/arbeitsbereich.h"
 
@@ -103,6 +104,9 @@ inline constexpr std::array<Abzugsteile, 8> kAbzugsteile = {{
     {zeile::Arbeitslosenversicherung, kennwert::AvLaufend, kennwert::AvEinmal},
     {zeile::Zusatzbeitrag, kennwert::ZusatzLaufend, kennwert::ZusatzEinmal},
 }};
+/// The three taxes (wage tax, solidarity surcharge, church tax) and the five contributions.
+inline constexpr std::span<const Abzugsteile, 3> kSteuerabzuege{kAbzugsteile.data(), 3};
+inline constexpr std::span<const Abzugsteile, 5> kBeitragsabzuege{kAbzugsteile.data() + 3, 5};
 
 /// The choice codes of the fixed lists (the position of the entry in the row's list).
 namespace wahl {
@@ -137,12 +141,20 @@ constexpr bool imOsten(int code) {
 namespace sv {
 enum : int { Pflichtig = 0, NichtPflichtig, MiniJob, Gleitzone };
 }
+namespace klasse {
+/// Tax classes I-VI; the engine counts them from 1.
+enum : int { I = 0, II, III, IV, V, VI };
+}  // namespace klasse
 namespace ausgleich {
 enum : int { Ohne = 0, Mit };
 }
 namespace kirche {
 enum : int { Ohne = 0, Acht, Neun, Mindest015, Mindest030 };
+/// The codes of a fixed minimum church tax a month instead of a rate.
+constexpr bool istMindest(int code) {
+    return code == Mindest015 || code == Mindest030;
 }
+}  // namespace kirche
 /// Health and pension insurance (rows 20 and 22); care insurance adds the Saxon entries.
 namespace vers {
 enum : int { Beitrag = 0, Zuschuss, Gleitzone, Keine, SachsenBeitrag, SachsenZuschuss };
@@ -159,7 +171,24 @@ enum : int { Bis2005 = 0, Im2006, Im2007 };
 }
 namespace abzug {
 /// Codes 0-6 are deductions (stored negative); only the retention is paid out.
-enum : int { Einbehalt = 7 };
+enum : int {
+    UmwandlungSteuerUndSvFrei = 0,
+    UmwandlungSteuerfrei,
+    UmwandlungSvFrei,
+    Riesterrente,
+    Bausparrate,
+    Vermoegenswirksam,
+    Sonstiger,
+    Einbehalt,
+};
+/// A salary conversion free of wage tax: it lowers the taxable wage.
+constexpr bool steuerfrei(int art) {
+    return art == UmwandlungSteuerUndSvFrei || art == UmwandlungSteuerfrei;
+}
+/// A salary conversion free of social insurance: it lowers the pay liable to contributions.
+constexpr bool svFrei(int art) {
+    return art == UmwandlungSteuerUndSvFrei || art == UmwandlungSvFrei;
+}
 }  // namespace abzug
 }  // namespace wahl
 
