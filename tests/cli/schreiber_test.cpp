@@ -1,10 +1,10 @@
 // The command-line tool as one of several writers: it waits for no one and overwrites no
-// one. (A writer stopped at any moment of a save is the workspace's save test.)
+// one, whichever user runs it, and no file it is told to write replaces one of the data
+// directory's. (Writers stopped at every system call: tests/workspace.)
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <fstream>
 #include <map>
 #include <sstream>
