@@ -52,14 +52,14 @@ TEST_F(BerichtBeide, MonatsberichtZeilenInIhrerFolge) {
         "+:B R U T T O | @3000:      4.000,00 | @5200:      4.600,00 | @7600:B R U T T O | @10600: "
         " "
         "  8.600,00   ",
-        "+:Steuerklasse EINS | @3000:       -842,91 | @5200:       -665,16 | @7600:Steuerklasse "
-        "DREI | @10600:   -1.508,07   ",
-        "+:A B Z Ü G E | @3000:     -1.649,14 | @5200:     -1.533,91 | @7600:A B Z Ü G E | @10150: "
+        "+:Steuerklasse EINS | @3000:       -837,91 | @5200:       -663,16 | @7600:Steuerklasse "
+        "DREI | @10600:   -1.501,07   ",
+        "+:A B Z Ü G E | @3000:     -1.643,86 | @5200:     -1.531,80 | @7600:A B Z Ü G E | @10150: "
         " "
-        "   -3.183,05",
-        "+:AUSZAHLUNG | @3000:      2.350,86 | @5200:      3.066,09 | @7600:AUSZAHLUNG | @10600:   "
+        "   -3.175,66",
+        "+:AUSZAHLUNG | @3000:      2.356,14 | @5200:      3.068,20 | @7600:AUSZAHLUNG | @10600:   "
         " "
-        "5.416,95   ",
+        "5.424,34   ",
     };
     std::size_t ab = 0;
     for (const std::string& zeile : erwartet) {
