@@ -26,6 +26,7 @@ class StilleMeldungen final : public Meldungsanzeige {
     }
     std::optional<std::filesystem::path> verzeichnisWaehlen() override { return std::nullopt; }
     bool bestaetigen(const QString&, const QString&) override { return false; }
+    bool wiederherstellen(const QString&) override { return true; }
     std::optional<std::filesystem::path> pdfDateiWaehlen(const QString&) override {
         return std::nullopt;
     }

@@ -382,6 +382,11 @@ Abschlussbefund abschlussPruefen(int dfd, const fs::path& verzeichnis,
     return b;
 }
 
+std::string ohnePunkt(std::string text) {
+    if (!text.empty() && text.back() == '.') text.pop_back();
+    return text;
+}
+
 std::string zeitstempel() {
     const std::time_t jetzt = std::time(nullptr);
     std::tm ortszeit{};
@@ -682,7 +687,8 @@ Satzlesung gemeinsamLesen(const fs::path& verzeichnis, std::span<const std::stri
     } else if (befund.art == Abschlussbefund::Art::Fremd) {
         lesung.hinweise.push_back(
             "Im Datenverzeichnis liegt der Abschlusssatz " + dateiText(verzeichnis, abschluss) +
-            " eines abgebrochenen Speicherns, der nicht angewandt wird: " + befund.grund +
+            " eines abgebrochenen Speicherns, der nicht angewandt wird: " +
+            ohnePunkt(befund.grund) +
             ". Die Datendateien werden gelesen, wie sie sind; der Satz wird mit seinen Dateien "
             "beim nächsten Speichern unter einem Namen mit Datum beiseitegelegt.");
     }

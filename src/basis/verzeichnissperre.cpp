@@ -7,6 +7,8 @@
 
 #include <cerrno>
 #include <chrono>
+#include <climits>
+#include <csignal>
 #include <cstring>
 #include <string>
 #include <thread>
@@ -23,7 +25,9 @@ std::optional<long> prozessnummerLesen(int fd) {
     char* ende = nullptr;
     errno = 0;
     const long nummer = std::strtol(text, &ende, 10);
-    if (errno != 0 || ende == text || nummer <= 0) return std::nullopt;
+    if (errno != 0 || ende == text || nummer <= 0 || nummer > INT_MAX) return std::nullopt;
+    // A holder that could only read the file left the number of the one before it.
+    if (::kill(static_cast<pid_t>(nummer), 0) != 0 && errno == ESRCH) return std::nullopt;
     return nummer;
 }
 

@@ -6,6 +6,7 @@
 #include "basis/sicheres_schreiben.h"
 #include "cli/befehle.h"
 #include "cli/optionen.h"
+#include "cli/schreibsperre.h"
 #include "cli/sitzung_lesen.h"
 #include "tables/alle_monate_csv.h"
 #include "workspace/datendateien.h"
@@ -56,6 +57,7 @@ int exportBefehl(const std::vector<std::string>& argumente, std::ostream&, std::
         return kFalscherAufruf;
     }
     if (geladen.neuAngelegt) geladen.hinweise.push_back(ohneDatendateien(optionen->verzeichnis));
+    wiederherstellungshinweis(optionen->verzeichnis, geladen.hinweise);
 
     const std::string text =
         alleMonateCsv(geladen.arbeitsbereich, *optionen->jahr, *optionen->fall - 1,

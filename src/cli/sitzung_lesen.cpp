@@ -1,6 +1,7 @@
 #include "cli/sitzung_lesen.h"
 
 #include "cli/befehle.h"
+#include "cli/schreibsperre.h"
 #include "workspace/datendateien.h"
 
 namespace brelvanostik::cli {
@@ -18,6 +19,7 @@ std::unique_ptr<Sitzung> sitzungLesen(const std::string& verzeichnis, int jahr, 
     }
     hinweise = std::move(geladen.hinweise);
     if (geladen.neuAngelegt) hinweise.push_back(ohneDatendateien(verzeichnis));
+    wiederherstellungshinweis(verzeichnis, hinweise);
     Einstellungen auswahl = geladen.einstellungen;
     auswahl.Jahr = jahr;
     auswahl.Fall = fall;

@@ -1,6 +1,7 @@
 #include "print/bericht_kurve.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <string>
 
@@ -19,6 +20,8 @@ constexpr Farbe kRot{200, 0, 0};
 constexpr int kRandLinks = 1300;
 constexpr int kRandRechts = 300;
 constexpr int kRandOben = 450;  // room for the marks' captions
+// The right end of the upper panel's heading, which shares the marks' top row.
+constexpr int kUeberschriftBis = kRandLinks + 1500;
 
 // The axes of a panel: salary left to right, a value bottom to top.
 struct Achsen {
@@ -95,19 +98,37 @@ void gehaltsachse(Zeichnung& z, const Achsen& a, bool beschriften) {
     }
 }
 
-void marke(Zeichnung& z, const Achsen& oben, const Achsen& unten, double gehalt,
-           const std::string& text, Farbe farbe, int zeile) {
-    if (gehalt < oben.xVon || gehalt > oben.xBis) return;
-    const int x = oben.x(gehalt);
-    z.linien.push_back(
-        {{{x, oben.oben}, {x, oben.unten}}, farbe, 12, Linienzug::Strich::Gestrichelt});
-    z.linien.push_back(
-        {{{x, unten.oben}, {x, unten.unten}}, farbe, 12, Linienzug::Strich::Gestrichelt});
-    z.texte.push_back({{x, oben.oben - 60 - zeile * 170},
-                       text,
-                       klein(),
-                       farbe,
-                       Beschriftung::Ausrichtung::Mitte});
+struct Marke {
+    double gehalt;
+    std::string text;
+    Farbe farbe;
+};
+
+// The marks as dashed lines through both panels, captioned above the upper one. Captions that
+// would run into each other (the case's salary beside a ceiling) go one row higher.
+void marken(Zeichnung& z, const Achsen& oben, const Achsen& unten, std::vector<Marke> liste,
+            int belegtBis) {
+    std::sort(liste.begin(), liste.end(),
+              [](const Marke& a, const Marke& b) { return a.gehalt < b.gehalt; });
+    constexpr int kZeichenbreite = 80;  // twips of a character of the small font, generously
+    std::array<int, 3> frei{0, 0, belegtBis};
+    for (const Marke& m : liste) {
+        if (m.gehalt < oben.xVon || m.gehalt > oben.xBis) continue;
+        const int x = oben.x(m.gehalt);
+        for (const Achsen* a : {&oben, &unten}) {
+            z.linien.push_back(
+                {{{x, a->oben}, {x, a->unten}}, m.farbe, 12, Linienzug::Strich::Gestrichelt});
+        }
+        const int halb = static_cast<int>(m.text.size()) * kZeichenbreite / 2;
+        std::size_t zeile = 0;
+        while (zeile + 1 < frei.size() && x - halb < frei[zeile]) ++zeile;
+        frei[zeile] = x + halb + 60;
+        z.texte.push_back({{x, oben.oben - 60 - static_cast<int>(zeile) * 170},
+                           m.text,
+                           klein(),
+                           m.farbe,
+                           Beschriftung::Ausrichtung::Mitte});
+    }
 }
 
 // One value of every point as lines: the whole curve, or only the stretches where `nurWo`
@@ -208,11 +229,13 @@ Zeichnung kurvenzeichnung(const Belastungskurve& kurve, const Belastungskurve* z
                        Beschriftung::Ausrichtung::Rechts});
 
     const Kurvenmarken& m = kurve.marken;
-    marke(z, oben, unten, m.gleitzoneVon, "400", kGrau, 0);
-    marke(z, oben, unten, m.gleitzoneBis, "Gleitzone 800", kGrau, 0);
-    marke(z, oben, unten, m.kvBbg, "BBG KV", kGrau, 1);
-    marke(z, oben, unten, m.rvBbg, "BBG RV", kGrau, 0);
-    marke(z, oben, unten, m.gehaltDesFalls, "Gehalt des Falls", kRot, 1);
+    marken(z, oben, unten,
+           {{double(m.gleitzoneVon), "400", kGrau},
+            {double(m.gleitzoneBis), "Gleitzone 800", kGrau},
+            {double(m.kvBbg), "BBG KV", kGrau},
+            {double(m.rvBbg), "BBG RV", kGrau},
+            {double(m.gehaltDesFalls), "Gehalt des Falls", kRot}},
+           kUeberschriftBis);
 
     for (std::size_t n = 0; n < kurven.size(); ++n) {
         const Belastungskurve& k = *kurven[n];
@@ -265,6 +288,7 @@ Dokument kurvenbericht(const Belastungskurve& kurve, const Belastungskurve* zwil
               "Jeder Punkt ist die Monatsberechnung des Falls mit diesem Gehalt, eingegeben wie "
               "im Gehaltsfeld; alle anderen Eingaben wie gespeichert.");
     seite.zeilenende();
+    seite.leerzeilen(1);
     // A4 landscape within the renderer's margins: 272 x 186 mm.
     seite.zeichnung(kurvenzeichnung(kurve, zwilling, 15200, 9600));
     return seite.fertig();

@@ -354,6 +354,7 @@ void Hauptfenster::darstellen() {
         auswahl_->versorgungZeigen(a.versorgungsbeginn, a.ersterVollerMonatsbezug,
                                    a.versorgungsSonderzahlung);
     }
+    emit dargestellt();
 }
 
 void Hauptfenster::melden(const Rueckmeldung& rueckmeldung) {

@@ -63,6 +63,11 @@ class Hauptfenster : public QWidget {
     /// Redraws both sides, the yellow column and the buttons from the session.
     void darstellen();
 
+  signals:
+    /// The window has drawn the session after a user action, which may have been an edit.
+    void dargestellt();
+
+  public:
     /// Opens the tax steps window, preset from the current case and month.
     void steuerschritteOeffnen();
 

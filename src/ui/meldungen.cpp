@@ -64,6 +64,22 @@ bool Meldungsfenster::bestaetigen(const QString& titel, const QString& text) {
                                  QMessageBox::No) == QMessageBox::Yes;
 }
 
+bool Meldungsfenster::wiederherstellen(const QString& text) {
+    QMessageBox box(eltern_);
+    box.setIcon(QMessageBox::Question);
+    box.setWindowTitle(QStringLiteral("Wiederherstellung"));
+    box.setText(text);
+    QPushButton* wiederherstellen =
+        box.addButton(QStringLiteral("Wiederherstellen"), QMessageBox::AcceptRole);
+    // Discarding keeps the file aside, but it is never what a stray key chooses.
+    QPushButton* verwerfen =
+        box.addButton(QStringLiteral("Verwerfen"), QMessageBox::DestructiveRole);
+    box.setDefaultButton(wiederherstellen);
+    box.setEscapeButton(wiederherstellen);
+    box.exec();
+    return box.clickedButton() != verwerfen;
+}
+
 std::optional<std::filesystem::path> Meldungsfenster::pdfDateiWaehlen(const QString& vorschlag) {
     const QString datei =
         QFileDialog::getSaveFileName(eltern_, QStringLiteral("Ausdruck als PDF-Datei speichern"),

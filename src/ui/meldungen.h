@@ -35,6 +35,9 @@ class Meldungsanzeige {
     virtual std::optional<std::filesystem::path> verzeichnisWaehlen() = 0;
     /// A yes/no question; true for yes.
     virtual bool bestaetigen(const QString& titel, const QString& text) = 0;
+    /// The last session did not end normally (`text` says when it was last edited): true for
+    /// "Wiederherstellen", false for "Verwerfen".
+    virtual bool wiederherstellen(const QString& text) = 0;
     /// The file a printout is saved to as PDF (`vorschlag` is the offered name); nothing
     /// when the user abandons it.
     virtual std::optional<std::filesystem::path> pdfDateiWaehlen(const QString& vorschlag) = 0;
@@ -55,6 +58,7 @@ class Meldungsfenster final : public Meldungsanzeige {
     Entscheidung speicherproblem(const QString& text, bool wiederholbar) override;
     std::optional<std::filesystem::path> verzeichnisWaehlen() override;
     bool bestaetigen(const QString& titel, const QString& text) override;
+    bool wiederherstellen(const QString& text) override;
     std::optional<std::filesystem::path> pdfDateiWaehlen(const QString& vorschlag) override;
     std::optional<std::filesystem::path> csvDateiWaehlen(const QString& vorschlag) override;
 

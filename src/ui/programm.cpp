@@ -10,7 +10,9 @@
 #include "ui/datenverzeichnis.h"
 #include "ui/hauptfenster.h"
 #include "ui/meldungen.h"
+#include "ui/wiederherstellungsschreiber.h"
 #include "workspace/datendateien.h"
+#include "workspace/wiederherstellung.h"
 
 namespace brelvanostik {
 
@@ -96,14 +98,72 @@ bool Programm::starten() {
                     ernst ? Meldung::Symbol::Ausrufezeichen : Meldung::Symbol::Information));
     }
 
+    // Edits reach the recovery file only in a directory this run may write.
+    const bool aufbewahren = sperre_ && !lesefehler_ && wiederherstellungKlaeren(geladen);
     sitzung_ = std::make_unique<Sitzung>(std::move(geladen.arbeitsbereich), geladen.einstellungen);
     fenster_ = std::make_unique<Hauptfenster>(*sitzung_, meldungen_);
+    if (aufbewahren) {
+        schreiber_ = std::make_unique<Wiederherstellungsschreiber>(
+            *sperre_, *sitzung_, datenstandErmitteln(verzeichnis_), meldungen_);
+        QObject::connect(fenster_.get(), &Hauptfenster::dargestellt, schreiber_.get(),
+                         &Wiederherstellungsschreiber::anstossen);
+    }
     fenster_->geometrieHerstellen(geladen.einstellungen);
     fenster_->schliessenPruefenSetzen([this] { return beenden(); });
     // A December adjustment refused by the first calculation is told once the window is up.
     QTimer::singleShot(0, fenster_.get(), [this] {
         for (const Meldung& m : sitzung_->startmeldungen()) meldungen_.zeigen(m);
     });
+    return true;
+}
+
+bool Programm::wiederherstellungKlaeren(Ladeergebnis& geladen) {
+    wiederherstellungAufraeumen(*sperre_);
+    Wiederherstellungsbefund befund = wiederherstellungPruefen(verzeichnis_);
+    const QString name = pfadText(verzeichnis_ / kWiederherstellungName);
+    QString text;
+    const char* anlass = "verworfen";
+    switch (befund.art) {
+        case Wiederherstellungsbefund::Art::Keine:
+            // One left by a session that died right after saving holds nothing new.
+            wiederherstellungEntfernen(*sperre_);
+            return true;
+        case Wiederherstellungsbefund::Art::Ausstehend:
+            if (meldungen_.wiederherstellen(
+                    QString::fromStdString(wiederherstellungsfrage(befund)))) {
+                // The recovery file stays until the data files hold its work.
+                geladen.arbeitsbereich = std::move(befund.inhalt->arbeitsbereich);
+                geladen.einstellungen = befund.inhalt->einstellungen;
+                return true;
+            }
+            break;
+        case Wiederherstellungsbefund::Art::Beschaedigt:
+            anlass = "beschaedigt";
+            text = QStringLiteral(
+                       "Die Wiederherstellungsdatei „%1“ konnte nicht gelesen werden "
+                       "(%2). Es wird mit den Datendateien gearbeitet.")
+                       .arg(name, QString::fromStdString(befund.grund));
+            break;
+    }
+    std::string fehler;
+    const auto beiseite = wiederherstellungBeiseitelegen(*sperre_, anlass, fehler);
+    if (!beiseite) {
+        meldungen_.zeigen(meldung(
+            "Wiederherstellung",
+            QStringLiteral("Die Wiederherstellungsdatei „%1“ konnte nicht beiseitegelegt werden "
+                           "(%2) und bleibt unverändert. Ihre Änderungen werden in dieser "
+                           "Sitzung deshalb nicht für eine Wiederherstellung aufbewahrt.")
+                .arg(name, QString::fromStdString(fehler)),
+            Meldung::Symbol::Ausrufezeichen));
+        return false;
+    }
+    if (!text.isEmpty()) {
+        meldungen_.zeigen(
+            meldung("Wiederherstellung",
+                    text + QStringLiteral(" Die Datei wurde unverändert als „%1“ aufbewahrt.")
+                               .arg(pfadText(*beiseite)),
+                    Meldung::Symbol::Ausrufezeichen));
+    }
     return true;
 }
 
@@ -145,6 +205,9 @@ bool Programm::beenden() {
     imBeenden_ = true;
     const bool beendet = beendenFragen();
     imBeenden_ = false;
+    // Once the work is saved the recovery file has served; after a knowing exit without
+    // saving it is the only copy of the work and stays.
+    if (beendet && gespeichert_ && schreiber_) schreiber_->abschliessen();
     // The farewell follows a save that worked, once the user has settled a failed one.
     if (beendet && gespeichert_ && !ohneAbschied_) {
         abschied_ =

@@ -14,6 +14,8 @@ class Abschiedsfenster;
 class Hauptfenster;
 class Meldungsanzeige;
 class Sitzung;
+class Wiederherstellungsschreiber;
+struct Ladeergebnis;
 
 /// One run of the program in a working directory: locks the directory against a second
 /// copy, loads the data files (telling the user what was mended), builds the session and
@@ -46,6 +48,10 @@ class Programm {
     bool beenden();
     bool beendenFragen();
     bool speichernNach(const std::filesystem::path& verzeichnis, QString& fehler);
+    /// A recovery file left by a session that did not end normally: the user restores it
+    /// into `geladen` or it is set aside. False when recovery files must not be written in
+    /// this run (one that could not be set aside would be overwritten).
+    bool wiederherstellungKlaeren(Ladeergebnis& geladen);
 
     std::filesystem::path verzeichnis_;
     Meldungsanzeige& meldungen_;
@@ -53,6 +59,8 @@ class Programm {
     std::unique_ptr<Sitzung> sitzung_;
     std::unique_ptr<Hauptfenster> fenster_;
     std::unique_ptr<Abschiedsfenster> abschied_;
+    /// Declared last: it refers to the lock and the session until it goes.
+    std::unique_ptr<Wiederherstellungsschreiber> schreiber_;
     /// The working directory's files could not be read and must not be overwritten.
     std::optional<std::string> lesefehler_;
     bool gespeichert_ = false;

@@ -20,12 +20,17 @@ inline constexpr const char* kKopfdateiName = "Brelvanostik.da2";
 /// Commit record of a save of both files in progress (see gemeinsamSchreiben).
 inline constexpr const char* kAbschlussName = "Brelvanostik.abschluss";
 
+/// The recovery file: while the window is open it holds the workspace as last edited, so that
+/// a crash, a power cut or a kill loses no edit (see wiederherstellung.h).
+inline constexpr const char* kWiederherstellungName = "Brelvanostik.wiederherstellung";
+
 /// The files of the data directory that belong to the program: no output of the program
 /// (a PDF, a CSV, anything a save dialog or a command writes) may replace one of them. A file
 /// belongs when its name is one of these or begins with one followed by a full stop (the
 /// temporary files of a save, the copies of damaged files, records set aside).
-inline constexpr std::array<std::string_view, 4> kGeschuetzteNamen = {
-    kMonatsdateiName, kKopfdateiName, kAbschlussName, Verzeichnissperre::kDateiName};
+inline constexpr std::array<std::string_view, 5> kGeschuetzteNamen = {
+    kMonatsdateiName, kKopfdateiName, kAbschlussName, Verzeichnissperre::kDateiName,
+    kWiederherstellungName};
 
 /// Whether the program may write an output file at `ausgabe`: nothing when it may, else the
 /// German reason. Refused is every path that reaches one of the files of `datenverzeichnis`

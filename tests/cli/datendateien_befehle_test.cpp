@@ -8,6 +8,8 @@
 
 #include "cli/befehle.h"
 #include "workspace/datendateien.h"
+#include "workspace/wiederherstellung.h"
+#include "workspace/zeilen.h"
 
 namespace brelvanostik::cli {
 namespace {
@@ -139,6 +141,34 @@ TEST_F(DatendateienBefehle, AbgelehnteAufrufeAendernNichts) {
     }
     EXPECT_EQ(inhalt("Brelvanostik.da1"), monate);
     EXPECT_EQ(inhalt("Brelvanostik.da2"), koepfe);
+}
+
+TEST_F(DatendateienBefehle, WartendeWiederherstellungSperrtSchreibendeBefehle) {
+    ASSERT_EQ(starte({"berechnen"}).status, 0);
+    // The window died with an edit in its recovery file.
+    Ladeergebnis geladen = laden(dir);
+    geladen.arbeitsbereich.monat(3, 0, 0).Betrag[zeile::Wochenstunden] = 3800;
+    const auto bytes = wiederherstellungBytes(geladen.arbeitsbereich, geladen.einstellungen,
+                                              datenstandErmitteln(dir), 1733500000);
+    std::ofstream(dir / kWiederherstellungName, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<long>(bytes.size()));
+    const std::string monate = inhalt("Brelvanostik.da1"), koepfe = inhalt("Brelvanostik.da2");
+    for (const std::vector<std::string>& schreibend :
+         {std::vector<std::string>{"berechnen"},
+          {"eingeben", "--jahr", "2007", "--fall", "1", "--monat", "1", "betrag", "5", "100"}}) {
+        const Lauf l = starte(schreibend);
+        EXPECT_EQ(l.status, 2) << schreibend[0];
+        EXPECT_EQ(l.aus, "");
+        EXPECT_NE(l.fehler.find("crash recovery"), std::string::npos) << l.fehler;
+        EXPECT_EQ(l.fehler.find('\n'), l.fehler.size() - 1) << l.fehler;  // one line
+    }
+    EXPECT_EQ(inhalt("Brelvanostik.da1"), monate);
+    EXPECT_EQ(inhalt("Brelvanostik.da2"), koepfe);
+    EXPECT_EQ(inhalt(kWiederherstellungName).size(), bytes.size());
+    // Reading still works, with the hint that the recovered edits are not in it.
+    const Lauf gelesen = starte({"vergleichen", "--jahr", "2007", "--fall", "1", "--monat", "1"});
+    EXPECT_EQ(gelesen.status, 0) << gelesen.fehler;
+    EXPECT_NE(gelesen.fehler.find("crash recovery is pending"), std::string::npos);
 }
 
 TEST_F(DatendateienBefehle, AbgelehnterAufrufLegtKeineDateienAn) {

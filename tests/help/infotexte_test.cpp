@@ -27,49 +27,29 @@ TEST(SessionInfotexte, TooltipsDerZeilen) {
     for (const int zeile : {-1, 60, 1000}) EXPECT_TRUE(zeilentipp(zeile).empty());
 }
 
-// Every row with a long text begins with its first line, in every year; rows 13, 14, 17
-// and 26 have texts although they have no tooltip, row 15 has a tooltip but no text.
+// Rows with a long text begin with their first line, in every year; rows 13, 14, 17 and 26
+// have texts although they have no tooltip, row 15 has a tooltip but no text.
 TEST(SessionInfotexte, ErsteZeilenUndZeilenOhneText) {
+    // The first and last rows, the rows with a text but no tooltip, and the header's row:
+    // a text shifted by one row or lost in a year shows in these.
     const std::pair<int, const char*> erste[] = {
         {0, "1. Spiegelung von links nach rechts :"},
-        {1, "Altersentlastungsbetrag"},
-        {2, "Im Programm sind folgende Voreinstellungen"},
-        {3, "1. Unsichtbare Wirkung"},
-        {4, "Der Lohnsteuer-Jahresausgleich durch den"},
-        {5, "Das Programm umfasst 5 Personalfälle"},
-        {6, "Versorgungsbezüge sind nach § 19 EStG"},
-        {7, "Die Berechnungsgrößen für die Lohnsteuer und die"},
-        {8, "Für die korrekte Berechnung der Lohnsteuer"},
-        {9, "Wird eine Vergütung für eine mehrjährige"},
-        {10, "Am rechten Ende der Zeile für das Monats-"},
-        {11, "Bei einer Reduzierung der Wochen-"},
-        {12, "Wechselt ein Beschäftigter am 16. April"},
         {13, "Nach § 39a EStG können in die Lohnsteuer-"},
         {14, "Nach § 39a EStG können die Freibeträge bei"},
         {16, "Nach § 8 EStG gelten als Einnahmen alle Güter,"},
         {17, "E I N S"},
-        {18, "Aufgrund des Solidaritätszuschlagsgesetzes"},
-        {19, "Öffentlich-rechtliche Religionsgemeinschaften"},
-        {20, "Beschäftigte sind krankenversicherungspflichtig,"},
-        {21, "Die Pflegeversicherung läuft bezüglich"},
-        {22, "Beschäftigte sind rentenversicherungspflichtig,"},
-        {23, "Die Arbeitslosenversicherung läuft bezüglich"},
-        {24, "0,25 %"},
-        {25, "Voraussetzung für die Steuerfreiheit von"},
         {26, "In den wenigsten Fällen erscheint der hier aus-"},
         {27, "Ab 2005 kommt es bei der Berechnung des"},
         {28, "Die Betreuung, Erziehung und Ausbildung von"},
         {57, "Ab 2005 kommt es bei der Berechnung des"},
     };
     for (int jahr = 2003; jahr <= 2008; ++jahr) {
-        for (const auto& [zeile, anfang] : erste) {
-            const std::vector<std::string> text = infotext(zeile, jahr);
-            ASSERT_GT(text.size(), 1u) << zeile;
-            EXPECT_EQ(text.front(), anfang) << zeile;
-        }
-        for (const int zeile : {-1, 15, 29, 30, 35, 45, 56, 58, 59, 60}) {
+        for (int zeile = 0; zeile < 29; ++zeile)
+            EXPECT_EQ(infotext(zeile, jahr).size() > 1, zeile != 15) << zeile << "/" << jahr;
+        for (const auto& [zeile, anfang] : erste)
+            EXPECT_EQ(infotext(zeile, jahr).at(0), anfang) << zeile;
+        for (const int zeile : {-1, 15, 29, 30, 35, 45, 56, 58, 59, 60})
             EXPECT_TRUE(infotext(zeile, jahr).empty()) << zeile;
-        }
     }
     EXPECT_EQ(infotextAlsText(17, 2007).substr(0, 8), "E I N S\n");
 }

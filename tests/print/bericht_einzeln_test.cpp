@@ -18,7 +18,7 @@ class BerichtEinzeln : public ::testing::Test {
     Sitzung& s;
 };
 
-TEST_F(BerichtEinzeln, BlauerMonatsbericht) {
+TEST_F(BerichtEinzeln, KopfUndSchlussBeiderSeiten) {
     s.kommentarSetzen(Seite::Blau, "    ");
     const std::vector<std::string> z =
         zeilen(berichtEinzeln(s, Seite::Blau, "https://www.beispiel.de/"));
@@ -36,37 +36,11 @@ TEST_F(BerichtEinzeln, BlauerMonatsbericht) {
     ASSERT_GE(z.size(), anfang.size());
     EXPECT_EQ(std::vector<std::string>(z.begin(), z.begin() + static_cast<long>(anfang.size())),
               anfang);
-    EXPECT_EQ(zeileMit(z, "@200:Steuerklasse DREI"),
-              "@200:Steuerklasse DREI | @4900: Beitragsbemessungsgrenze KV | @8500:      3.562,50");
-    EXPECT_EQ(zeileMit(z, "@5600:"), "@5600: Laufend | @7450: Einmalig | @9500: Gesamt");
-    EXPECT_EQ(zeileMit(z, "@200:Arbeitsentgelt"),
-              "@200:Arbeitsentgelt | @4600:      3.600,00 | @6550:      1.000,00 | @8500:      "
-              "4.600,00");
-    // The remuneration for several years has no current part.
-    EXPECT_EQ(
-        zeileMit(z, "@200:Vergütung"),
-        "@200:Vergütung f. mehrjährige Tätigkeit | @6550:          0,00 | @8500:          0,00");
-    EXPECT_EQ(
-        zeileMit(z, "@200:Lohnsteuer"),
-        "@200:Lohnsteuer | @4600:       -403,16 | @6550:       -260,00 | @8500:       -663,16 ");
-    EXPECT_EQ(zeileMit(z, "@200:A U S Z A H L U N G"),
-              "@200:A U S Z A H L U N G | @8500:      3.068,20 ");
-    EXPECT_EQ(zeileMit(z, "@200:Verbeitragt"),
-              "@200:Verbeitragt durch die Einmalzahlung dieses Monats | @8500:          0,00");
-    EXPECT_EQ(zeileMit(z, "@200:Verbleibender nichtverbeitragter Betrag unterhalb der RV"),
-              "@200:Verbleibender nichtverbeitragter Betrag unterhalb der RV-BBGrenze | @8500:    "
-              "    650,00");
-    EXPECT_TRUE(enthaelt(z, "@200:" + std::string(71, '=')));
     EXPECT_EQ(z.back(), "@200:https://www.beispiel.de/");
-}
-
-TEST_F(BerichtEinzeln, KommentarUndOhneEinmalzahlung) {
-    s.betragEingeben(Seite::Gruen, 7, "0");
-    const std::vector<std::string> z = zeilen(berichtEinzeln(s, Seite::Gruen, "a"));
-    EXPECT_EQ(z.at(1), "@200:O R I G I N A L   1");
-    EXPECT_EQ(z.at(4), "@200:Probemonat");  // trimmed at both ends
-    // Without a one-time payment every Einmalig amount is 0,00 (the sums are checked apart).
-    EXPECT_NE(zeileMit(z, "@200:Lohnsteuer").find("@6550:          0,00"), std::string::npos);
+    // The amounts in their lines and columns are checked for random cases in spalten_test.
+    const std::vector<std::string> gruen = zeilen(berichtEinzeln(s, Seite::Gruen, "a"));
+    EXPECT_EQ(gruen.at(1), "@200:O R I G I N A L   1");
+    EXPECT_EQ(gruen.at(4), "@200:Probemonat");  // trimmed at both ends
 }
 
 TEST_F(BerichtEinzeln, TabelleAllerMonate) {
@@ -82,11 +56,6 @@ TEST_F(BerichtEinzeln, TabelleAllerMonate) {
                 std::string(Sitzung::monatsknopfTexte()[m]) + " | ";
     }
     EXPECT_EQ(zeileMit(z, "#26:"), kopf + "#161:Summe");
-    const std::string lohnsteuer = zeileMit(z, "+:Lohnsteuer");
-    EXPECT_EQ(lohnsteuer.substr(0, 42), "+:Lohnsteuer | #21:    -837,91 | #32:    -");
-    EXPECT_NE(lohnsteuer.find("#155:  -6.556,92"), std::string::npos);
-    EXPECT_NE(zeileMit(z, "+:A U S Z A H L U N G | #21:   2.356,14"), "");
-    EXPECT_EQ(zeileMit(z, "+:Kirchensteuer").substr(0, 33), "+:Kirchensteuer | #21:       0,00");
     // Rules and empty lines before the rows 6, 7, 15, 16 and 19.
     const std::string regel = "+:" + std::string(167, '_');
     for (const char* zeile : {"+:B R U T T O", "+:Lohnsteuer", "+:Su. A B Z Ü G E", "+:N E T T O",

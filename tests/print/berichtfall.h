@@ -24,11 +24,11 @@ inline Sitzung& berichtfall(std::unique_ptr<Sitzung>& halter) {
     e.Monat = 1;
     halter = std::make_unique<Sitzung>(neuerArbeitsbereich(), e);
     Sitzung& s = *halter;
-    s.betragEingeben(Seite::Gruen, 5, "3000");
-    s.betragEingeben(Seite::Gruen, 7, "1000");
-    s.betragEingeben(Seite::Gruen, 13, "100");
-    s.auswahlTreffen(Seite::Blau, 17, 2);
-    s.betragEingeben(Seite::Blau, 5, "3600");
+    s.betragEingeben(Seite::Gruen, zeile::Gehalt, "3000");
+    s.betragEingeben(Seite::Gruen, zeile::EinmaligerBezug, "1000");
+    s.betragEingeben(Seite::Gruen, zeile::Freibetrag, "100");
+    s.auswahlTreffen(Seite::Blau, zeile::Steuerklasse, 2);
+    s.betragEingeben(Seite::Blau, zeile::Gehalt, "3600");
     s.kommentarSetzen(Seite::Gruen, "  Probemonat  ");
     return s;
 }

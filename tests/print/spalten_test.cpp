@@ -8,8 +8,10 @@
 #include "print/bericht_beide.h"
 #include "print/bericht_einzeln.h"
 #include "print/bericht_tabelle.h"
+#include "print/berichtstexte.h"
 #include "print/schrittvergleich_druck.h"
 #include "tables/alle_monate.h"
+#include "tables/interne_werte.h"
 
 namespace brelvanostik::druck {
 namespace {
@@ -75,19 +77,50 @@ void spaltensummen(const std::vector<Zahlenzeile>& z, std::size_t von, std::size
     }
 }
 
-void einzelberichtGehtAuf(const Dokument& d) {
-    const auto z = zahlenzeilen(d);
+// The single report adds up, and every amount stands in its line and column: the income and
+// deduction parts as the internal values of the month hold them, the closing lines as the
+// month's stored intermediate values in their order.
+void einzelberichtGehtAuf(const Sitzung& s, Seite seite) {
+    const auto z = zahlenzeilen(berichtEinzeln(s, seite, "a"));
+    const InterneWerte w = interneWerte(s, seite);
+    const auto& k = monatssatz(s, seite).Kennwert;
     constexpr int kGesamt = 8500;
     const std::size_t kopf = zeile(z, " Laufend"), brutto = zeile(z, "G E S A M T"),
                       abzuege = zeile(z, "A B Z Ü G E"), auszahlung = zeile(z, "A U S Z A H L");
-    std::vector<int> teile;
+    std::vector<int> teile;  // laufend, einmalig and, with the adjustment, its column
     for (const auto& [x, wert] : z[abzuege].betrag)
         if (x != kGesamt) teile.push_back(x);
+    ASSERT_EQ(teile.size(), w.mitAusgleich ? 3u : 2u);
     for (std::size_t i = kopf; i <= abzuege; ++i) {
         if (z[i].betrag.empty()) continue;
         std::int64_t summe = 0;
         for (int x : teile) summe += z[i].bei(x);
         EXPECT_EQ(summe, z[i].bei(kGesamt)) << z[i].label;
+    }
+    // {line, laufend, einmalig, ausgleich}
+    std::vector<std::array<std::int64_t, 3>> teilwerte = {
+        {*w.monatsbetraege[0], *w.monatsbetraege[2], 0},
+        {*w.monatsbetraege[1], *w.monatsbetraege[3], 0},
+        {0, *w.monatsbetraege[4], 0}};
+    for (int i = 0; i < InterneWerte::kAbzuege; ++i) {
+        const auto n = static_cast<std::size_t>(i);
+        teilwerte.push_back({w.laufend[n], w.einmalig[n], w.ausgleich[n]});
+    }
+    std::size_t i = kopf;
+    for (std::size_t n = 0; n < teilwerte.size(); ++n) {
+        const auto& soll = teilwerte[n];
+        i = naechste(z, n == 3 ? brutto : i);  // the deductions follow the gross
+        for (std::size_t t = 0; t < teile.size(); ++t)
+            EXPECT_EQ(z[i].bei(teile[t]), soll[t]) << z[i].label << " in Spalte " << teile[t];
+    }
+    EXPECT_EQ(naechste(z, i), abzuege);
+    std::size_t j = naechste(z, auszahlung);
+    for (int kw : {kennwert::SteuerpflichtigBisher, kennwert::JahreslohnOhneEinmal,
+                   kennwert::JahreslohnMitEinmal, kennwert::KvBbgOffen, kennwert::KvBbgGenutzt,
+                   kennwert::KvBbgUebrig, kennwert::RvBbgOffen, kennwert::RvBbgGenutzt,
+                   kennwert::RvBbgUebrig}) {
+        EXPECT_EQ(z[j].bei(kGesamt), k[kw]) << z[j].label;
+        j = naechste(z, j);
     }
     teile.push_back(kGesamt);
     spaltensummen(z, kopf, brutto, teile);
@@ -119,8 +152,31 @@ void beideGehenAuf(const Dokument& d, bool gemeinsam) {
                   z[auszahlung].bei(x));
 }
 
-void tabelleGehtAuf(const Dokument& d) {
-    const auto z = zahlenzeilen(d);
+// In the month form each side's column holds that side's month, line by line: the pay after
+// the ratios, the gross, the deductions, their sum, the amount deducted and the payout.
+void beideLesenIhreWerte(const Sitzung& s) {
+    const auto z = zahlenzeilen(berichtBeide(s, "a"));
+    for (const auto& [seite, x] : {std::pair{Seite::Gruen, 3000}, std::pair{Seite::Blau, 5200}}) {
+        const InterneWerte w = interneWerte(s, seite);
+        const auto& b = monatssatz(s, seite).Betrag;
+        std::vector<std::int64_t> soll;
+        for (const auto& m : w.monatsbetraege)
+            if (m) soll.push_back(*m);  // the five incomes, then the gross
+        soll.insert(soll.end(), w.gesamt.begin(), w.gesamt.end());
+        soll.insert(soll.end(), {w.summeGesamt, b[zeile::Abzug], b[zeile::Auszahlung]});
+        std::size_t i = zeile(z, "gemeinsam");
+        for (std::int64_t wert : soll) {
+            i = naechste(z, i);
+            EXPECT_EQ(z[i].bei(x), wert) << z[i].label << " in Spalte " << x;
+        }
+    }
+}
+
+// The printed table shows the all-months table's amounts, month by month and in the sum
+// column, and its lines add up.
+void tabelleGehtAuf(const Sitzung& s, Seite seite) {
+    const auto z = zahlenzeilen(berichtTabelle(s, seite, "31.12.2007", "a"));
+    const AlleMonate t = alleMonate(s, seite);
     using T = AlleMonate::Tabellenzeile;
     std::map<int, Zahlenzeile> zeilen;  // by table row
     for (int r = T::LaufendesGehalt; r <= AlleMonate::kZeilen; ++r)
@@ -128,9 +184,10 @@ void tabelleGehtAuf(const Dokument& d) {
                                                   : std::string(AlleMonate::beschriftung(r)))];
     constexpr int kSumme = 155;
     for (const auto& [r, l] : zeilen) {
-        std::int64_t jahr = 0;
-        for (int m = 0; m < kMonate; ++m) jahr += l.bei(11 * m + 21);
-        EXPECT_EQ(jahr, l.bei(kSumme)) << l.label;
+        for (int m = 0; m <= kMonate; ++m)
+            EXPECT_EQ(l.bei(m == kMonate ? kSumme : 11 * m + 21),
+                      t.wert(r, m == kMonate ? AlleMonate::kSumme : m))
+                << l.label << " im Monat " << m;
     }
     for (int m = 0; m <= kMonate; ++m) {
         const int x = m == kMonate ? kSumme : 11 * m + 21;
@@ -160,9 +217,9 @@ void vergleichGehtAuf(const Dokument& d) {
 
 void alleGehenAuf(Sitzung& s) {
     vergleichGehtAuf(schrittvergleichDrucken(monatslaeufeVergleichen(s), "a"));
-    for (Seite seite : {Seite::Gruen, Seite::Blau})
-        einzelberichtGehtAuf(berichtEinzeln(s, seite, "a"));
+    for (Seite seite : {Seite::Gruen, Seite::Blau}) einzelberichtGehtAuf(s, seite);
     beideGehenAuf(berichtBeide(s, "a"), true);
+    beideLesenIhreWerte(s);
     SCOPED_TRACE("Unterschied");
     s.modusUmschalten();
     beideGehenAuf(berichtBeide(s, "a"), false);
@@ -170,8 +227,7 @@ void alleGehenAuf(Sitzung& s) {
     s.monatsknopfKlicken(kMonate);
     SCOPED_TRACE("Jahr");
     beideGehenAuf(berichtBeide(s, "a"), true);
-    for (Seite seite : {Seite::Gruen, Seite::Blau})
-        tabelleGehtAuf(berichtTabelle(s, seite, "31.12.2007", "a"));
+    for (Seite seite : {Seite::Gruen, Seite::Blau}) tabelleGehtAuf(s, seite);
 }
 
 TEST(Spalten, DezemberMitJahresausgleichGehtAuf) {

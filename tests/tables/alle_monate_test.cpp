@@ -4,6 +4,7 @@
 #include "session/sitzung.h"
 #include "tables/alle_monate.h"
 #include "workspace/neuer_arbeitsbereich.h"
+#include "workspace/zeilen.h"
 
 namespace brelvanostik {
 namespace {
@@ -60,35 +61,18 @@ TEST(AlleMonate, ZeilenLesenIhreGespeichertenWerte) {
     }
 }
 
-TEST(AlleMonate, BeschriftungenUndKoepfe) {
-    EXPECT_EQ(AlleMonate::beschriftung(0), "Gehalt");
-    EXPECT_EQ(AlleMonate::beschriftung(15), "Su. A B Z Ü G E");
-    EXPECT_EQ(AlleMonate::beschriftung(16), "N E T T O");
-    EXPECT_EQ(AlleMonate::beschriftung(20), " +/- Lt. Lohnst.Karte");
-    EXPECT_EQ(AlleMonate::beschriftung(23), "RV-verbeitragt");
-    EXPECT_EQ(AlleMonate::spaltenkopf(0), "JAN.");
-    EXPECT_EQ(AlleMonate::spaltenkopf(11), "DEZ.");
-    EXPECT_EQ(AlleMonate::spaltenkopf(AlleMonate::kSumme), "Summe");
-}
-
-TEST(AlleMonate, NettoUndAuszahlungTrenntDieSparleistung) {
+// Each side reads its own calculation; how the rows add up is checked on the printed table
+// for random cases (print/spalten_test).
+TEST(AlleMonate, JedeSeiteLiestIhreBerechnung) {
     Einstellungen e;
     e.Jahr = 2007;
     e.Fall = 1;
     e.Monat = 1;
     Sitzung s(neuerArbeitsbereich(), e);
-    ASSERT_TRUE(s.betragEingeben(Seite::Gruen, 5, "3000").angenommen);
-    ASSERT_TRUE(s.betragEingeben(Seite::Gruen, 25, "40").angenommen);
-    ASSERT_TRUE(s.betragEingeben(Seite::Blau, 5, "4200").angenommen);
-    for (Seite seite : {Seite::Gruen, Seite::Blau}) {
-        const AlleMonate t = alleMonate(s, seite);
-        for (int m = 0; m <= AlleMonate::kSumme; ++m) {
-            EXPECT_NE(t.wert(17, m), 0);
-            EXPECT_EQ(t.wert(18, m) - t.wert(16, m), t.wert(17, m)) << "Spalte " << m;
-            EXPECT_LT(t.wert(15, m), 0);
-        }
-        EXPECT_EQ(t.wert(1, 0), seite == Seite::Gruen ? 300000 : 420000);
-    }
+    ASSERT_TRUE(s.betragEingeben(Seite::Gruen, zeile::Gehalt, "3000").angenommen);
+    ASSERT_TRUE(s.betragEingeben(Seite::Blau, zeile::Gehalt, "4200").angenommen);
+    EXPECT_EQ(alleMonate(s, Seite::Gruen).wert(AlleMonate::LaufendesGehalt, 0), 300000);
+    EXPECT_EQ(alleMonate(s, Seite::Blau).wert(AlleMonate::LaufendesGehalt, 11), 420000);
 }
 
 }  // namespace

@@ -2,21 +2,11 @@
 // into those on the current pay and those on one-time payments.
 #include <gtest/gtest.h>
 
-#include "session/sitzung.h"
 #include "tables/interne_werte.h"
-#include "workspace/neuer_arbeitsbereich.h"
 #include "workspace/zeilen.h"
 
 namespace brelvanostik {
 namespace {
-
-Sitzung sitzungIm(int monat) {
-    Einstellungen e;
-    e.Jahr = 2007;
-    e.Fall = 2;
-    e.Monat = monat;
-    return Sitzung(neuerArbeitsbereich(), e);
-}
 
 TEST(InterneWerte, WerteUndSummenDesMonatssatzes) {
     Monatssatz s;
@@ -68,23 +58,6 @@ TEST(InterneWerte, JahresausgleichAlsEigeneSpalte) {
     EXPECT_EQ(w.summeAusgleich, -4);
     EXPECT_EQ(w.summeGesamt, -1947);
     EXPECT_EQ(w.nettoGesamt, w.nettoLaufend + w.nettoEinmalig - 4);
-}
-
-TEST(InterneWerte, MitUndOhneEinmalzahlung) {
-    Sitzung s = sitzungIm(6);
-    ASSERT_TRUE(s.betragEingeben(Seite::Gruen, 5, "2500").angenommen);
-    const InterneWerte ohne = interneWerte(s, Seite::Gruen);
-    for (std::int64_t e : ohne.einmalig) EXPECT_EQ(e, 0);
-    EXPECT_EQ(ohne.nettoEinmalig, 0);
-    EXPECT_LT(ohne.laufend[0], 0);  // wage tax on the current pay
-
-    ASSERT_TRUE(s.betragEingeben(Seite::Gruen, 7, "5000").angenommen);
-    const InterneWerte mit = interneWerte(s, Seite::Gruen);
-    EXPECT_LT(mit.einmalig[0], 0);  // wage tax on the one-time payment
-    EXPECT_LT(mit.einmalig[5], 0);  // pension insurance on it
-    EXPECT_EQ(mit.monatsbetraege[2], 500000);
-    EXPECT_GT(mit.zwischenwerte[3], mit.zwischenwerte[2]);  // annual pay with the payment
-    EXPECT_EQ(mit.nettoEinmalig, 500000 + mit.summeEinmalig);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "payroll/monatsberechnung.h"
 #include "taxsteps/schrittvergleich.h"
 #include "workspace/neuer_arbeitsbereich.h"
+#include "workspace/zeilen.h"
 
 namespace brelvanostik {
 namespace {
@@ -47,8 +48,9 @@ TEST(Schrittvergleich, NurDieSteuerklasseDesBlauenZwillings) {
         for (int b : {0, zwilling(0)}) {
             for (int m = 0; m < kMonate; ++m) {
                 Monatssatz& s = arbeitsbereich->monat(3, b, m);
-                s.Betrag[5] = 300000;
-                if (b != 0) s.Auswahl[17] = static_cast<std::int16_t>(f.klassencode);
+                s.Betrag[zeile::Gehalt] = 300000;
+                if (b != 0)
+                    s.Auswahl[zeile::Steuerklasse] = static_cast<std::int16_t>(f.klassencode);
             }
         }
         const Schrittvergleich v = monatslaeufeVergleichen(*arbeitsbereich, 2007, 0, 2);

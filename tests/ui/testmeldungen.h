@@ -28,6 +28,10 @@ class Testmeldungen final : public Meldungsanzeige {
         fragen.push_back(titel + QStringLiteral(": ") + text);
         return antwortJa;
     }
+    bool wiederherstellen(const QString& text) override {
+        wiederherstellungsfragen.push_back(text);
+        return antwortWiederherstellen;
+    }
     std::optional<std::filesystem::path> pdfDateiWaehlen(const QString& vorschlag) override {
         pdfVorschlaege.push_back(vorschlag);
         return pdfDatei;
@@ -52,6 +56,8 @@ class Testmeldungen final : public Meldungsanzeige {
     std::optional<std::filesystem::path> anderesVerzeichnis;
     std::vector<QString> fragen;
     bool antwortJa = true;
+    std::vector<QString> wiederherstellungsfragen;
+    bool antwortWiederherstellen = true;
     std::vector<QString> pdfVorschlaege;
     std::optional<std::filesystem::path> pdfDatei;
     std::vector<QString> csvVorschlaege;

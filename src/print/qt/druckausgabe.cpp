@@ -177,6 +177,8 @@ void zeichnungMalen(const Zeichnung& zeichnung, QPainter& maler, QPointF ecke, d
         stift.setStyle(linie.strich == Linienzug::Strich::Gestrichelt ? Qt::DashLine
                        : linie.strich == Linienzug::Strich::Gepunktet ? Qt::DotLine
                                                                       : Qt::SolidLine);
+        // Dots far enough apart to stay dots where a curve runs through many short segments.
+        if (linie.strich == Linienzug::Strich::Gepunktet) stift.setDashPattern({1.0, 4.0});
         stift.setJoinStyle(Qt::RoundJoin);
         maler.setPen(stift);
         QPolygonF zug;
