@@ -136,7 +136,7 @@ int eingebenBefehl(const std::vector<std::string>& argumente, std::ostream& aus,
         {"versorgungsbeginn", {1, [&](Sitzung& s, Seite seite, const std::vector<std::string>& p)
                                       -> std::optional<std::string> {
              const auto code = leseGanzzahl(p[0]);
-             if (!code || *code < 0 || *code > 2) return "pension start code '" + p[0] + "' does not exist";
+             if (!code || *code < 0 || *code > wahl::beginn::Im2007) return "pension start code '" + p[0] + "' does not exist";
              return ergebnis(s.auswahlTreffen(seite, zeile::Versorgungsbeginn, static_cast<int>(*code)),
                              meldungen, "pension start code '" + p[0] + "' does not exist");
          }}},

@@ -424,7 +424,8 @@ void Lohnsteuerrechner::solz() {
     SOLZGRENZE = SPLITFAKTOR * Money::whole(972);
     if (JBMG > SOLZGRENZE) {
         // Cut to whole cents first: half a cent of surcharge is not an amount anyone pays.
-        SOLZJ = Money::fromDouble(JBMG.toDouble() * 5.5 / 100).abgeschnittenHundertstel();
+        SOLZJ =
+            Money::fromDouble(JBMG.toDouble() * kSolzSatz.toDouble()).abgeschnittenHundertstel();
         SOLZMIN = Money::fromDouble((JBMG - SOLZGRENZE).toDouble() * 20 / 100);
         if (SOLZMIN < SOLZJ) SOLZJ = SOLZMIN;
         SOLZLZZ = periodenanteil(SOLZJ * 100).ANTEILAB;

@@ -23,6 +23,9 @@ struct Periodenanteil {
 /// ZRE4 onward (annual wage, allowances, X, ST, JBMG) is euros.
 class Lohnsteuerrechner {
   public:
+    /// The solidarity surcharge: 5.5 % of the wage tax.
+    static constexpr Money kSolzSatz = Money::raw(550);
+
     // Inputs.
     int JAHR = 2007;  ///< tax year 2004..2008
     int LZZ = 2;      ///< pay period: 1 year, 2 month, 3 week, 4 day

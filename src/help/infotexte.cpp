@@ -40,12 +40,6 @@ std::string grenzzeile(int jahr, std::int64_t monatCent, const char* ende) {
            " Euro jährlich, " + zahltext::betrag(monatCent) + " Euro monatl.)" + ende;
 }
 
-/// The statutory eastern pension ceiling of 2007 is 4,550.00 euros a month; the payroll
-/// tables keep 4,450.00 for the calculation, but the help text states the law.
-std::int64_t rvGrenzeOst(int jahr, std::int64_t tabelle) {
-    return jahr == 2007 ? 455000 : tabelle;
-}
-
 std::string rvZeile(int jahr, const char* gebiet, std::int64_t monatCent) {
     return std::to_string(jahr) + gebiet + ganzzahl(monatCent * 12 / 100) + " jährlich, " +
            zahltext::betrag(monatCent) + " monatlich.";
@@ -217,6 +211,9 @@ Zeilen einmalbezug() {
             "    Jahreslohnsteuer,",
             "5. einbehalten wird die Monatslohnsteuer zuzüglich des",
             "    Unterschieds.",
+            "Solidaritätszuschlag (5,5 %) und Kirchensteuer werden",
+            "allein von der Lohnsteuer auf den Bezug berechnet, ohne",
+            "Freigrenze und ohne Kinderfreibeträge.",
             "Beiträge fallen auf den einmaligen Bezug nur an, soweit die",
             "anteilige Beitragsbemessungsgrenze des Jahres in den",
             "bisherigen Monaten nicht ausgeschöpft ist."};
@@ -422,7 +419,7 @@ Zeilen rentenversicherung(int jahr) {
         "geringfügig Beschäftigte). Beiträge werden höchstens bis",
         "zur Beitragsbemessungsgrenze erhoben:",
         rvZeile(jahr, " West = ", monatsgrenze(p.rvbbg[y])),
-        rvZeile(jahr, " Ost   = ", rvGrenzeOst(jahr, monatsgrenze(p.rvbbg[y + Parameter::kJahre]))),
+        rvZeile(jahr, " Ost   = ", monatsgrenze(p.rvbbg[y + Parameter::kJahre])),
         "Der Beitragssatz beträgt " + prozentText(gesamtsatz(p.rvsatz[y])) + " %; Arbeitnehmer und",
         "Arbeitgeber tragen je die Hälfte.",
         "Dieselben Grenzen gelten für die Arbeitslosenversicherung."};
@@ -463,6 +460,17 @@ Zeilen zusatzbeitrag() {
 Zeilen entgeltumwandlung(int jahr) {
     const auto y = static_cast<std::size_t>(jahr - kErstesJahr);
     const std::int64_t grenzeJahr = monatsgrenze(parameter().rvbbg[y]) * 12 / 100;  // euros
+    if (jahr < 2005) {
+        // The additional 1,800 euros began with the pledges of 2005.
+        return {"Voraussetzung für die Steuerfreiheit von",
+                "Beiträgen an einen Pensionsfonds oder eine Pensionskasse",
+                "nach § 3 Nr. 63 EStG ist eine kapitalgedeckte betriebliche",
+                "Altersversorgung.",
+                "Steuerfrei sind jährlich bis zu 4 % der Beitragsbemessungs-",
+                "grenze der Rentenversicherung (West), " + std::to_string(jahr) + " also " +
+                    ganzzahl(grenzeJahr * 4 / 100) + " Euro.",
+                "Ebenso viel ist in der Sozialversicherung beitragsfrei."};
+    }
     return {"Voraussetzung für die Steuerfreiheit von",
             "Beiträgen an einen Pensionsfonds, eine Pensionskasse oder",
             "(ab 2005) eine Direktversicherung nach § 3 Nr. 63 EStG ist",

@@ -49,8 +49,9 @@ void Monatsberechnung::laufendeBeitraege(int m) {
     const Money pv = p.pvsatz[tabellenindex_];
     const Money rv = p.rvsatz[tabellenindex_];
     const Money av = p.avsatz[tabellenindex_];
-    const double kv = kvpflichtig_;
-    const double rvPflichtig = rvpflichtig_;
+    const Money kvSatz = cent(b[zeile::KvSatz]);  // percent x 100: both halves of the rate
+    const Money kv = cent(kvpflichtig_);
+    const Money rvPflichtig = cent(rvpflichtig_);
 
     // In the sliding zone the branch's total rate is twice the employee's share.
     const auto gleitzone = [&](Money beitragssatz) {
@@ -59,20 +60,15 @@ void Monatsberechnung::laufendeBeitraege(int m) {
     const auto gleitzonenanteil = [&](Money beitragssatz) {
         return gesaettigt(-gleitzone(beitragssatz).arbeitnehmeranteil.toInt64());
     };
-    // Half the rate, as a deduction or as the employer's subsidy paid out.
-    const auto haelfte = [](int code, double betrag) {
-        return code == wahl::vers::Beitrag ? centAus(-betrag) : centAus(betrag);
-    };
 
-    const double kvSatz = b[zeile::KvSatz];
     auto& kvBeitrag = b[zeile::Krankenversicherung];
     switch (wahl[zeile::Krankenversicherung]) {
         case wahl::vers::Beitrag:
         case wahl::vers::Zuschuss:
-            kvBeitrag = haelfte(wahl[zeile::Krankenversicherung], kvSatz * kv / 20000.0);
+            kvBeitrag = halberBeitrag(wahl[zeile::Krankenversicherung], kv, halberKvSatz(kvSatz));
             break;
         case wahl::vers::Gleitzone:
-            kvBeitrag = gleitzonenanteil(cent(b[zeile::KvSatz]));
+            kvBeitrag = gleitzonenanteil(kvSatz);
             break;
         default:
             kvBeitrag = 0;
@@ -81,16 +77,16 @@ void Monatsberechnung::laufendeBeitraege(int m) {
     switch (wahl[zeile::Pflegeversicherung]) {
         case wahl::vers::Beitrag:
         case wahl::vers::Zuschuss:
-            pvBeitrag = haelfte(wahl[zeile::Pflegeversicherung], pv.toDouble() * kv / 100.0);
+            pvBeitrag = halberBeitrag(wahl[zeile::Pflegeversicherung], kv, pv);
             break;
         case wahl::vers::Gleitzone:
             pvBeitrag = gleitzonenanteil(pv * 200);
             break;
         case wahl::vers::SachsenBeitrag:
-            pvBeitrag = centAus(-kPvSatzSachsen * kv / 100.0);
+            pvBeitrag = -beitragsanteil(kv, kPvSatzSachsen);
             break;
         case wahl::vers::SachsenZuschuss:
-            pvBeitrag = centAus(kPvZuschussSachsen * kv / 100.0);
+            pvBeitrag = beitragsanteil(kv, kPvZuschussSachsen);
             break;
         default:
             pvBeitrag = 0;
@@ -99,8 +95,7 @@ void Monatsberechnung::laufendeBeitraege(int m) {
     switch (wahl[zeile::Rentenversicherung]) {
         case wahl::vers::Beitrag:
         case wahl::vers::Zuschuss:
-            rvBeitrag =
-                haelfte(wahl[zeile::Rentenversicherung], rv.toDouble() * rvPflichtig / 100.0);
+            rvBeitrag = halberBeitrag(wahl[zeile::Rentenversicherung], rvPflichtig, rv);
             break;
         case wahl::vers::Gleitzone:
             rvBeitrag = gleitzonenanteil(rv * 200);
@@ -111,7 +106,7 @@ void Monatsberechnung::laufendeBeitraege(int m) {
     auto& avBeitrag = b[zeile::Arbeitslosenversicherung];
     switch (wahl[zeile::Arbeitslosenversicherung]) {
         case wahl::alv::Beitrag:
-            avBeitrag = centAus(-av.toDouble() * rvPflichtig / 100.0);
+            avBeitrag = -beitragsanteil(rvPflichtig, av);
             break;
         case wahl::alv::Gleitzone:
             avBeitrag = gleitzonenanteil(av * 200);
@@ -120,13 +115,11 @@ void Monatsberechnung::laufendeBeitraege(int m) {
             avBeitrag = 0;
     }
     // The surcharges are the employee's alone: in the sliding zone on the reduced pay.
-    const double zusatz = zusatzbeitragssatz(wahl[zeile::Zusatzbeitrag]) / 100.0;
-    if (wahl[zeile::Krankenversicherung] == wahl::vers::Gleitzone) {
-        b[zeile::Zusatzbeitrag] =
-            centAus(-gleitzone(cent(b[zeile::KvSatz])).bemessungsentgelt.toDouble() * zusatz);
-    } else {
-        b[zeile::Zusatzbeitrag] = centAus(-zusatz * kv);
-    }
+    const Money zusatz = zusatzbeitragssatz(wahl[zeile::Zusatzbeitrag]);
+    const Money zusatzEntgelt = wahl[zeile::Krankenversicherung] == wahl::vers::Gleitzone
+                                    ? gleitzone(kvSatz).bemessungsentgelt
+                                    : kv;
+    b[zeile::Zusatzbeitrag] = -beitragsanteil(zusatzEntgelt, zusatz);
 }
 
 }  // namespace brelvanostik

@@ -1,5 +1,6 @@
-// One-time payments: their taxes as the difference of two annual runs, the minimum church
-// tax, and their contributions within the ceiling that earlier months left unused.
+// One-time payments: their wage tax as the difference of two annual runs, the surcharge and
+// church tax on that wage tax, the minimum church tax, and their contributions within the
+// ceiling that earlier months left unused.
 
 #include <algorithm>
 
@@ -9,14 +10,59 @@
 
 namespace brelvanostik {
 
+Einmalsteuer einmalsteuer(std::int64_t lohnsteuerdifferenz, Money kirchensatz) {
+    // The flowchart levies both on the wage tax of the payment alone, so neither the
+    // exemption limit of the surcharge nor the child allowances reach them.
+    const std::int64_t lohnsteuer = std::max<std::int64_t>(-lohnsteuerdifferenz, 0);
+    const Money steuer = Money::whole(lohnsteuer);
+    Einmalsteuer e;
+    e.lohnsteuer = -lohnsteuer;
+    e.soli = -(steuer * Lohnsteuerrechner::kSolzSatz).abgeschnitten().toInt64();
+    e.kirchensteuer = -(steuer * kirchensatz).abgeschnitten().toInt64();
+    return e;
+}
+
+Monatsberechnung::Jahreslohn Monatsberechnung::jahreslohn(int vollBis) const {
+    Jahreslohn j;
+    for (int k = 0; k < kMonate; ++k) {
+        const Monatssatz& satz = *monate_[k];
+        Money monat = cent(satz.Betrag[zeile::ZusaetzlichSteuerpflichtig]);
+        if (wahl::abzug::steuerfrei(satz.Auswahl[zeile::Abzug])) {
+            monat += cent(satz.Betrag[zeile::Abzug]);
+        }
+        monat += cent(satz.tagesanteil(zeile::Gehalt));
+        monat += cent(satz.tagesanteil(zeile::Versorgungsbezug));
+        j.versorgung += cent(satz.tagesanteil(zeile::Versorgungsbezug));
+        if (k < vollBis) {
+            // Paid already: one-time payments and pay for several years count as well.
+            for (const int z : {zeile::EinmaligerBezug, zeile::EinmaligerVersorgungsbezug,
+                                zeile::MehrjahresVerguetung}) {
+                monat += cent(satz.tagesanteil(z));
+            }
+            j.versorgung += cent(satz.tagesanteil(zeile::EinmaligerVersorgungsbezug));
+            j.bisher += monat;
+        }
+        j.lohn += monat;
+    }
+    return j;
+}
+
 Monatsberechnung::Jahressteuer Monatsberechnung::jahreslauf(Money jahreslohn,
                                                             Money versorgungsbezuege) {
-    // Every other input keeps the month's own run, tax-card entries included. The pension
-    // allowance of a year is that of the months in which pensions are paid.
+    // A run over the whole year takes the tax-card amounts of the whole year; every other
+    // input keeps the month's own run. The pension allowance of a year is that of the months
+    // in which pensions are paid.
+    Money freibetrag, hinzurechnung;
+    for (const Monatssatz* satz : monate_) {
+        freibetrag += cent(satz->Betrag[zeile::Freibetrag]);
+        hinzurechnung += cent(satz->Betrag[zeile::Hinzurechnung]);
+    }
     engine_.LZZ = 1;
     engine_.ZMVB = Money::whole(versorgungsmonate());
     engine_.RE4 = jahreslohn;
     engine_.VBEZ = versorgungsbezuege.gerundet();
+    engine_.WFundF = freibetrag;
+    engine_.HINZUR = hinzurechnung;
     engine_.lohnsteuer();
     Jahressteuer s;
     s.lohnsteuer = -engine_.LSTPERIODE.toInt64();
@@ -38,58 +84,28 @@ int Monatsberechnung::versorgungsmonate() const {
 
 void Monatsberechnung::einmalSteuern(int m) {
     Monatssatz& satz = *monate_[m];
-    // Sums of the income rows, the additional taxable amounts and the tax-free salary
-    // conversions.
-    std::array<Money, kEinkommenZeilen> s{};
-    Money zusaetzlich, umwandlung;
-    const auto zusatzzeilen = [&](const Monatssatz& k) {
-        zusaetzlich += cent(k.Betrag[zeile::ZusaetzlichSteuerpflichtig]);
-        if (wahl::abzug::steuerfrei(k.Auswahl[zeile::Abzug]))
-            umwandlung += cent(k.Betrag[zeile::Abzug]);
-    };
-    const auto summe = [&] {
-        Money w = zusaetzlich + umwandlung;
-        for (Money x : s) w += x;
-        return w;
-    };
-
-    // Taxable pay up to the previous month, one-time payments included.
-    for (int k = 0; k < m; ++k) {
-        for (int z = zeile::Gehalt; z <= zeile::MehrjahresVerguetung; ++z) {
-            s[einkommen(z)] += cent(monate_[k]->tagesanteil(z));
-        }
-        zusatzzeilen(*monate_[k]);
-    }
-    satz.Kennwert[kennwert::SteuerpflichtigBisher] = gesaettigt(summe().toInt64());
-
-    // The expected annual wage assumes the current pay of this month for the rest of the
-    // year; one-time payments of this and later months are not expected.
-    for (int k = m; k < kMonate; ++k) {
-        for (const int z : {zeile::Gehalt, zeile::Versorgungsbezug}) {
-            s[einkommen(z)] += cent(monate_[k]->tagesanteil(z));
-        }
-        zusatzzeilen(*monate_[k]);
-    }
-    const Money ohne = summe();
+    // The expected annual wage: what the months so far brought, and the current pay of this
+    // month for the rest of the year; one-time payments of this and later months are not
+    // expected.
+    const Jahreslohn ohne = jahreslohn(m);
     const Money einmal = cent(satz.tagesanteil(zeile::EinmaligerBezug));
     const Money einmalVersorgung = cent(satz.tagesanteil(zeile::EinmaligerVersorgungsbezug));
-    const Money mit = ohne + einmal + einmalVersorgung;
-    satz.Kennwert[kennwert::JahreslohnOhneEinmal] = gesaettigt(ohne.toInt64());
+    const Money mit = ohne.lohn + einmal + einmalVersorgung;
+    satz.Kennwert[kennwert::SteuerpflichtigBisher] = gesaettigt(ohne.bisher.toInt64());
+    satz.Kennwert[kennwert::JahreslohnOhneEinmal] = gesaettigt(ohne.lohn.toInt64());
     satz.Kennwert[kennwert::JahreslohnMitEinmal] = gesaettigt(mit.toInt64());
 
     // Both annual runs are made every month, with or without a payment: the engine's state
     // after a recalculation is that of the last run, whoever reads it next.
-    const Money versorgung =
-        s[einkommen(zeile::Versorgungsbezug)] + s[einkommen(zeile::EinmaligerVersorgungsbezug)];
-    const Jahressteuer vorher = jahreslauf(ohne, versorgung);
-    const Jahressteuer nachher = jahreslauf(mit, versorgung + einmalVersorgung);
-    const std::array<std::int64_t, kSteuerabzuege.size()> differenz{
-        nachher.lohnsteuer - vorher.lohnsteuer, nachher.soli - vorher.soli,
-        nachher.kirchensteuer - vorher.kirchensteuer};
+    const Jahressteuer vorher = jahreslauf(ohne.lohn, ohne.versorgung);
+    const Jahressteuer nachher = jahreslauf(mit, ohne.versorgung + einmalVersorgung);
+    const Einmalsteuer steuer = einmalsteuer(nachher.lohnsteuer - vorher.lohnsteuer, kirchensatz_);
+    const std::array<std::int64_t, kSteuerabzuege.size()> anteile{steuer.lohnsteuer, steuer.soli,
+                                                                  steuer.kirchensteuer};
     for (std::size_t i = 0; i < kSteuerabzuege.size(); ++i) {
         const Abzugsteile& t = kSteuerabzuege[i];
-        satz.Betrag[t.zeile] = gesaettigt(satz.Betrag[t.zeile] + differenz[i]);
-        satz.Kennwert[t.einmalig] = gesaettigt(differenz[i]);
+        satz.Betrag[t.zeile] = gesaettigt(satz.Betrag[t.zeile] + anteile[i]);
+        satz.Kennwert[t.einmalig] = gesaettigt(anteile[i]);
     }
 }
 
@@ -133,27 +149,25 @@ void Monatsberechnung::einmalBeitraege(int m) {
     verbrauchen(kopf_->RvBbgRest, RvBbgOffen, RvBbgGenutzt, RvBbgUebrig);
 
     const Parameter& p = parameter();
-    const double kv = kw[KvBbgGenutzt];
-    const double rv = kw[RvBbgGenutzt];
-    const double pv = p.pvsatz[tabellenindex_].toDouble();
-    const double rvSatz = p.rvsatz[tabellenindex_].toDouble();
-    const double av = p.avsatz[tabellenindex_].toDouble();
+    const Money kv = cent(kw[KvBbgGenutzt]);
+    const Money rv = cent(kw[RvBbgGenutzt]);
     const auto& wahl = satz.Auswahl;
     // Only the plain halves and subsidies apply; the sliding zone, the Saxony care options
     // and no insurance leave the one-time payment free.
-    const auto haelfte = [](int code, double betrag) {
-        return code == wahl::vers::Beitrag    ? centAus(-betrag)
-               : code == wahl::vers::Zuschuss ? centAus(betrag)
-                                              : 0;
+    const auto haelfte = [](int code, Money entgelt, Money prozent) {
+        return code == wahl::vers::Beitrag || code == wahl::vers::Zuschuss
+                   ? halberBeitrag(code, entgelt, prozent)
+                   : 0;
     };
-    kw[KvEinmal] =
-        haelfte(wahl[zeile::Krankenversicherung], satz.Betrag[zeile::KvSatz] * kv / 20000.0);
-    kw[PvEinmal] = haelfte(wahl[zeile::Pflegeversicherung], pv * kv / 100.0);
-    kw[RvEinmal] = haelfte(wahl[zeile::Rentenversicherung], rvSatz * rv / 100.0);
-    kw[AvEinmal] =
-        wahl[zeile::Arbeitslosenversicherung] == wahl::alv::Beitrag ? centAus(-av * rv / 100.0) : 0;
+    kw[KvEinmal] = haelfte(wahl[zeile::Krankenversicherung], kv,
+                           halberKvSatz(cent(satz.Betrag[zeile::KvSatz])));
+    kw[PvEinmal] = haelfte(wahl[zeile::Pflegeversicherung], kv, p.pvsatz[tabellenindex_]);
+    kw[RvEinmal] = haelfte(wahl[zeile::Rentenversicherung], rv, p.rvsatz[tabellenindex_]);
+    kw[AvEinmal] = wahl[zeile::Arbeitslosenversicherung] == wahl::alv::Beitrag
+                       ? -beitragsanteil(rv, p.avsatz[tabellenindex_])
+                       : 0;
     kw[ZusatzEinmal] = wahl[zeile::SvStatus] != wahl::sv::Gleitzone
-                           ? centAus(-zusatzbeitragssatz(wahl[zeile::Zusatzbeitrag]) / 100.0 * kv)
+                           ? -beitragsanteil(kv, zusatzbeitragssatz(wahl[zeile::Zusatzbeitrag]))
                            : 0;
 
     for (const Abzugsteile& t : kBeitragsabzuege) {

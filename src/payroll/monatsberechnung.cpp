@@ -34,9 +34,10 @@ Ergebnis Monatsberechnung::berechne(Arbeitsbereich& bereich, int jahr, int berec
         laufendeSteuern(m);
         einmalSteuern(m);
         mindestkirchensteuer(m);
-        if (m == kMonate - 1 && satz.Auswahl[zeile::Jahresausgleich] == wahl::ausgleich::Mit &&
-            !jahresausgleich()) {
-            ergebnis.lstAusgleichAbgelehnt = true;
+        if (m == kMonate - 1 && satz.Auswahl[zeile::Jahresausgleich] == wahl::ausgleich::Mit) {
+            ergebnis.ausgleichshindernis = jahresausgleich();
+            ergebnis.lstAusgleichAbgelehnt =
+                ergebnis.ausgleichshindernis != Ausgleichshindernis::Keines;
         }
         beitragspflichtigesEntgelt(m);
         laufendeBeitraege(m);

@@ -12,12 +12,34 @@
 
 namespace brelvanostik {
 
+/// Why the employer may not settle the year in December (section 42b of the income tax act).
+enum class Ausgleichshindernis : std::uint8_t {
+    Keines,
+    Teilmonat,       ///< a month was not paid for all its days
+    KlasseVoderVI,   ///< tax class V or VI in some month
+    Klassenwechsel,  ///< the tax class is not the same in all twelve months
+    Steuerkarte,     ///< a month holds a tax-card allowance or amount to add
+};
+
+/// The taxes of a one-time payment (negative cents, deductions).
+struct Einmalsteuer {
+    std::int64_t lohnsteuer = 0, soli = 0, kirchensteuer = 0;
+};
+
+/// The taxes of a one-time payment from the difference of the annual wage tax with and
+/// without it (negative cents): the wage tax on the payment, never a refund; the solidarity
+/// surcharge (5.5 %) and the church tax (`kirchensatz`, 0.08 or 0.09) as shares of that wage
+/// tax, each cut to whole cents, without exemption limit and child allowances.
+Einmalsteuer einmalsteuer(std::int64_t lohnsteuerdifferenz, Money kirchensatz);
+
 /// What a recalculation has to tell the front beyond the month records it wrote.
 struct Ergebnis {
-    /// The December adjustment was switched on but not every month of the year was paid
-    /// for all its days. The choice is now off in all twelve months; the front shows the
-    /// message and resets the adjustment row's label of the green side.
+    /// The December adjustment was switched on but the year does not allow it (see
+    /// `ausgleichshindernis`). The choice is now off in all twelve months; the front shows
+    /// the message and resets the adjustment row's label of the green side.
     bool lstAusgleichAbgelehnt = false;
+    /// Why it was refused.
+    Ausgleichshindernis ausgleichshindernis = Ausgleichshindernis::Keines;
 };
 
 /// The payroll month calculation: computes one calculation of a tax year from a start month
@@ -64,7 +86,9 @@ class Monatsberechnung {
     void laufendeSteuern(int m);
     void einmalSteuern(int m);
     void mindestkirchensteuer(int m);
-    bool jahresausgleich();
+    /// Settles December, or switches the choice off in all twelve months and says why not.
+    Ausgleichshindernis jahresausgleich();
+    Ausgleichshindernis ausgleichshindernis() const;
     void beitragspflichtigesEntgelt(int m);
     void laufendeBeitraege(int m);
     void einmalBeitraege(int m);
@@ -75,6 +99,16 @@ class Monatsberechnung {
         std::int64_t lohnsteuer = 0, soli = 0, kirchensteuer = 0;
     };
     Jahressteuer jahreslauf(Money jahreslohn, Money versorgungsbezuege);
+
+    /// The annual wage as the annual runs take it (cents): months before `vollBis` with all
+    /// their income, the later ones with the salary and pensions they are expected to bring;
+    /// every month's additional taxable amount and tax-free salary conversion.
+    struct Jahreslohn {
+        Money bisher;      ///< what the months before `vollBis` brought
+        Money lohn;        ///< the whole annual wage
+        Money versorgung;  ///< the pensions in it
+    };
+    Jahreslohn jahreslohn(int vollBis) const;
     int versorgungsmonate() const;
 
     Lohnsteuerrechner engine_;

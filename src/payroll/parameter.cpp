@@ -18,8 +18,8 @@ constexpr void lauf(Kvsaetze& t, int land, int von, int bis, std::int16_t satz) 
 constexpr void ganzesJahr(Kvsaetze& t, int land, std::int16_t satz) {
     lauf(t, land, 0, 11, satz);
 }
-// Most funds lowered their rate by 0.9 points in July 2005, when the employee's own
-// surcharge of 0.9 % took over that part of the contribution.
+// The law cut every fund's general rate by 0.9 points on 1 July 2005, when the employee's
+// own surcharge of 0.9 % took over that part of the contribution.
 constexpr void halbjahre(Kvsaetze& t, int land, std::int16_t bisJuni, std::int16_t abJuli) {
     lauf(t, land, 0, 5, bisJuni);
     lauf(t, land, 6, 11, abJuli);
@@ -55,7 +55,7 @@ constexpr void kvsaetze2005(Kvsaetze& t) {
     halbjahre(t, Bremen, 1450, 1360);
     halbjahre(t, Hamburg, 1490, 1400);
     halbjahre(t, Hessen, 1480, 1390);
-    ganzesJahr(t, MecklenburgVorpommern, 1490);
+    halbjahre(t, MecklenburgVorpommern, 1490, 1400);
     halbjahre(t, Niedersachsen, 1450, 1350);
     halbjahre(t, NordrheinWestfalen, 1390, 1300);
     halbjahre(t, RheinlandPfalz, 1420, 1330);
@@ -76,7 +76,7 @@ constexpr void kvsaetze2006(Kvsaetze& t) {
     halbjahre(t, Hessen, 1390, 1440);
     ganzesJahr(t, MecklenburgVorpommern, 1400);
     ganzesJahr(t, Niedersachsen, 1350);
-    ganzesJahr(t, NordrheinWestfalen, 1390);
+    ganzesJahr(t, NordrheinWestfalen, 1300);
     // The Rheinland-Pfalz fund raised its rate with June, not with the half-year.
     lauf(t, RheinlandPfalz, 0, 4, 1330);
     lauf(t, RheinlandPfalz, 5, 11, 1390);
@@ -117,12 +117,13 @@ struct Jahreswerte {
 };
 
 // The care share is the same 0.85 % in every year; pension insurance rose to 19.9 % and
-// unemployment insurance fell to 4.2 % in 2007.
+// unemployment insurance fell to 4.2 % in 2007, when the eastern pension ceiling rose to
+// 4,550.00 euros (54,600 euros a year).
 constexpr std::array<Jahreswerte, Parameter::kJahre> kJahreswerte{{
     {85, 975, 325, 348750.0f, 515000.0f, 435000.0f},
     {85, 975, 325, 352500.0f, 520000.0f, 440000.0f},
     {85, 975, 325, 356250.0f, 525000.0f, 440000.0f},
-    {85, 995, 210, 356250.0f, 525000.0f, 445000.0f},
+    {85, 995, 210, 356250.0f, 525000.0f, 455000.0f},
 }};
 
 constexpr Parameter fuellen() {
@@ -168,7 +169,8 @@ Money gleitzonenfaktor(int jahr, int monat, bool inDerZone) {
         if (monat >= 6) return Money::raw(7160);
         return inDerZone ? Money::raw(5967) : Money::raw(5952);
     }
-    return Money::raw(7614);
+    // The federal ministry's notice of 30 November 2006: 1.2327 x pay - 186.16.
+    return Money::raw(7673);
 }
 
 }  // namespace brelvanostik

@@ -78,14 +78,17 @@ inline constexpr std::int32_t mindestkirchensteuerbetrag(int kirchencode) {
 
 /// Saxony keeps the day of prayer as a holiday, so its employees carry more of the care
 /// insurance: the employee's share and the employer's subsidy of the Saxon care codes, percent.
-inline constexpr double kPvSatzSachsen = 1.35;
-inline constexpr double kPvZuschussSachsen = 0.35;
+inline constexpr Money kPvSatzSachsen = Money::raw(13500);
+inline constexpr Money kPvZuschussSachsen = Money::raw(3500);
 
 /// Rate in percent of a surcharge code: 0.9 (dental cover), 0.25 (childless care
 /// surcharge), 1.15 (both); no surcharge and unknown codes none.
-inline constexpr double zusatzbeitragssatz(int code) {
+inline constexpr Money zusatzbeitragssatz(int code) {
     using namespace wahl::zusatz;
-    return code == Zahnersatz ? 0.9 : code == Kinderlose ? 0.25 : code == KvUndPv ? 1.15 : 0.0;
+    return code == Zahnersatz   ? Money::raw(9000)
+           : code == Kinderlose ? Money::raw(2500)
+           : code == KvUndPv    ? Money::raw(11500)
+                                : Money();
 }
 
 /// Sliding-zone factor F of a tax year and month (0..11). In 2006 it changed with July and,

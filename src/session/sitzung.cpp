@@ -83,14 +83,34 @@ Rueckmeldung Sitzung::jahresmodusAblehnen() const {
                              Meldung::Symbol::Ausrufezeichen});
 }
 
+namespace {
+
+/// Why the employer may not settle the year, as the message's last lines say it.
+std::string_view ausgleichsgrund(Ausgleichshindernis h) {
+    switch (h) {
+        case Ausgleichshindernis::KlasseVoderVI:
+            return "in einem Monat des Jahres\ndie Steuerklasse V oder VI gilt.";
+        case Ausgleichshindernis::Klassenwechsel:
+            return "die Steuerklasse nicht in allen\nMonaten des Jahres dieselbe ist.";
+        case Ausgleichshindernis::Steuerkarte:
+            return "auf der Lohnsteuerkarte ein Freibetrag\noder Hinzurechnungsbetrag eingetragen "
+                   "ist.";
+        default:
+            return "nicht alle Tage des Jahres\nmit Entgelt belegt sind.";
+    }
+}
+
+}  // namespace
+
 Rueckmeldung neuBerechnen(Monatsberechnung& rechner, Arbeitsbereich& bereich, int jahr,
                           int berechnung, int ab) {
     Rueckmeldung r;
-    if (rechner.berechne(bereich, jahr, berechnung, ab).lstAusgleichAbgelehnt) {
+    const Ergebnis e = rechner.berechne(bereich, jahr, berechnung, ab);
+    if (e.lstAusgleichAbgelehnt) {
         r.meldungen.push_back({"Kein LStAusgleich des AG zulässig",
                                "Ein Lohnsteuerjahresausgleich des Arbeitgebers\n"
-                               "ist nicht zulässig, weil nicht alle Tage des Jahres\n"
-                               "mit Entgelt belegt sind.",
+                               "ist nicht zulässig, weil " +
+                                   std::string(ausgleichsgrund(e.ausgleichshindernis)),
                                Meldung::Symbol::Information});
     }
     return r;

@@ -313,10 +313,18 @@ void vorsorgepauschale(Schreiber& s, const Lohnsteuerrechner& e, const Schrittli
     const char* faktoren = e.JAHR >= 2007   ? "0,0995 * 0,28"
                            : e.JAHR == 2006 ? "0,0975 * 0,24"
                                             : "0,0975 * 0,2";
-    s(78, "VSP1", std::string("VSP für SV-Beiträge = Jahreslohn ZRE4VP in Zeile 43 * ") + faktoren,
-      wert(78, e.VSP1));
-    s(79, "VSP2", vsp2Text, wert(79, e.VSP2));
-    s(80, "VSBN", "Vorsorgepauschale = VSP1 + VSP2, auf ganze Euro aufgerundet", wert(80, e.VSBN));
+    if (e.JAHR == 2004) {
+        // The pension share and the 11 % part came with 2005; 2004 knows the percentage rule
+        // alone.
+        s(78, "VSP1", "Teilbeträge VSP1 und VSP2 erst ab 2005; 2004 gilt nur die Regel unten");
+    } else {
+        s(78, "VSP1",
+          std::string("VSP für SV-Beiträge = Jahreslohn ZRE4VP in Zeile 43 * ") + faktoren,
+          wert(78, e.VSP1));
+        s(79, "VSP2", vsp2Text, wert(79, e.VSP2));
+        s(80, "VSBN", "Vorsorgepauschale = VSP1 + VSP2, auf ganze Euro aufgerundet",
+          wert(80, e.VSBN));
+    }
     s(82, "MVSP", "G ü n s t i g e r p r ü f u n g :");
     s(83, "VSPO", "VSPO = 20 % des Lohns, soweit Alternativbetrag in Zeile 88 nicht geringer",
       wert(83, e.VSPO));
@@ -390,7 +398,7 @@ void lohnsteuerzeilen(Schreiber& s, const Lohnsteuerrechner& e) {
         s(98, "ST", jahresText, euro(e.ST));
         s(99, "", "Monatssteuer = Jahressteuer / 12, abgerundet auf 2 Dezimalstellen =", monat);
     } else if (e.X < Money::whole(7665)) {
-        s(92, "ST", "Grundfreibetrag = 7665 Euro, daher keine Steuer", "0,00");
+        s(92, "ST", "Grundfreibetrag = 7664 Euro, daher keine Steuer", "0,00");
     } else if (e.X < Money::whole(12740)) {
         const double a = alt ? 793.1 : 883.74;
         const int b = alt ? 1600 : 1500;

@@ -21,7 +21,7 @@ namespace brelvanostik {
 
 namespace raster {
 int zeileImRaster(int zeile) {
-    if (zeile <= 26) return zeile;
+    if (zeile <= zeile::Auszahlung) return zeile;
     return zeile - 1;  // rows 28 and 29 close up below row 26; row 27 has no place
 }
 }  // namespace raster

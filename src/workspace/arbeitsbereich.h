@@ -79,9 +79,11 @@ struct Fallkopf {
     std::string ReservierterText;        ///< kept as read, never used
 
     bool inStundenquote(int zeile, int monat) const {
-        return InStundenquote.at(zeile - 5).at(monat);
+        return InStundenquote.at(zeile - kErsteAnteilZeile).at(monat);
     }
-    bool inTagesquote(int zeile, int monat) const { return InTagesquote.at(zeile - 5).at(monat); }
+    bool inTagesquote(int zeile, int monat) const {
+        return InTagesquote.at(zeile - kErsteAnteilZeile).at(monat);
+    }
 
     bool operator==(const Fallkopf&) const = default;
 };

@@ -115,33 +115,16 @@ TEST(CliSchritte, StimmtMitUnabhaengigerRechnungUeberein) {
             const std::string cent = std::to_string(h % 100);
             return std::to_string(h / 100) + "." + (cent.size() < 2 ? "0" : "") + cent;
         };
-        std::vector<std::string> argumente = {"--json",
-                                              "--jahr",
-                                              std::to_string(jahr),
-                                              "--zeitraum",
-                                              monat ? "monat" : "jahr",
-                                              "--klasse",
-                                              std::to_string(klasse),
-                                              "--kinder",
-                                              std::to_string(kinder),
-                                              "--kirche",
-                                              std::to_string(kirche),
-                                              "--geburt",
-                                              std::to_string(geburt),
-                                              "--erstbezug",
-                                              std::to_string(erstbezug),
-                                              "--bezugsmonate",
-                                              std::to_string(monate),
-                                              "--brutto",
-                                              text(brutto),
-                                              "--versorgung",
-                                              text(versorgung),
-                                              "--karte",
-                                              (karte < 0 ? "-" : "") + text(std::abs(karte)),
-                                              "--monatsbezug",
-                                              text(monatsbezug),
-                                              "--sonderzahlung",
-                                              text(sonder)};
+        std::vector<std::string> argumente;
+        std::istringstream woerter(
+            "--json --jahr " + std::to_string(jahr) + " --zeitraum " + (monat ? "monat" : "jahr") +
+            " --klasse " + std::to_string(klasse) + " --kinder " + std::to_string(kinder) +
+            " --kirche " + std::to_string(kirche) + " --geburt " + std::to_string(geburt) +
+            " --erstbezug " + std::to_string(erstbezug) + " --bezugsmonate " +
+            std::to_string(monate) + " --brutto " + text(brutto) + " --versorgung " +
+            text(versorgung) + " --karte " + (karte < 0 ? "-" : "") + text(std::abs(karte)) +
+            " --monatsbezug " + text(monatsbezug) + " --sonderzahlung " + text(sonder));
+        for (std::string wort; woerter >> wort;) argumente.push_back(wort);
         if (rvFrei) argumente.push_back("--rv-frei");
         const Lauf l = starte(argumente);
         ASSERT_EQ(l.status, 0) << l.fehler;

@@ -89,7 +89,7 @@ TEST(SessionInfotexte, GrenzenDesAngezeigtenJahres) {
         {22, 2005, "Der Beitragssatz beträgt 19,5 %; Arbeitnehmer und",
          "Arbeitgeber tragen je die Hälfte."},
         {25, 2004, "grenze der Rentenversicherung (West), 2004 also 2.472 Euro.",
-         "Für Zusagen nach dem 31.12.2004 kommen 1.800 Euro hinzu."},
+         "Ebenso viel ist in der Sozialversicherung beitragsfrei."},
         {25, 2007, "grenze der Rentenversicherung (West), 2007 also 2.520 Euro.",
          "Für Zusagen nach dem 31.12.2004 kommen 1.800 Euro hinzu."},
         {21, 2007, "1,7 %; Arbeitnehmer und Arbeitgeber tragen je die Hälfte.",

@@ -8,7 +8,7 @@
 namespace brelvanostik {
 namespace {
 
-enum { BW = 0, BY = 1, BE = 2, HE = 6, MV = 7, RP = 10, SN = 12, TH = 15 };
+enum { BW = 0, BY = 1, BE = 2, HE = 6, MV = 7, NRW = 9, RP = 10, SN = 12, TH = 15 };
 
 TEST(PayrollParameter, KrankenversicherungssatzJeLandUndMonat) {
     // {year, state, month, rate x 100}; Rheinland-Pfalz changed with June 2006.
@@ -16,7 +16,8 @@ TEST(PayrollParameter, KrankenversicherungssatzJeLandUndMonat) {
     const int faelle[][4] = {
         {2004, BY, 2, 1490}, {2004, BY, 3, 1450},  // Bavaria lowered with April 2004
         {2005, BW, 5, 1490}, {2005, BW, 6, 1400}, {2005, BW, 10, 1400}, {2005, BW, 11, 1390},
-        {2005, MV, 0, 1490}, {2005, MV, 11, 1490},  // no drop in July 2005
+        {2005, MV, 5, 1490}, {2005, MV, 6, 1400},  // the general cut of July 2005
+        {2006, NRW, 0, 1300}, {2006, NRW, 11, 1300},
         {2006, RP, 4, 1330}, {2006, RP, 5, 1390}, {2006, HE, 5, 1390}, {2006, HE, 6, 1440},
         {2007, BE, 0, 1580}, {2007, SN, 11, 1290}, {2007, TH, 6, 1360},
         {2003, -1, -1, 1490}, {2009, 99, 40, 1450},  // foreign indexes stay inside the table
@@ -53,7 +54,7 @@ TEST(PayrollGleitzone, BeitragJeZonenlage) {
         {60000, 1420, 2006, 5, 519340000, 4260, 7374, 3114},   // first half 2006: 0.5967
         {30000, 1420, 2006, 5, 178560000, 2130, 2536, 406},    // ... but 0.5952 up to 400
         {60000, 1420, 2006, 6, 543200000, 4260, 7714, 3454},   // from July 2006: 0.7160
-        {60000, 1420, 2007, 0, 552280000, 4260, 7842, 3582},   // 0.7614
+        {60000, 1420, 2007, 0, 553460000, 4260, 7860, 3600},   // 0.7673: 1.2327, 306.92
     };
     for (const auto& f : faelle) {
         const Gleitzonenbeitrag g = gleitzonenbeitrag(

@@ -209,18 +209,6 @@ TEST_F(SitzungTest, BlaueAenderungenBleibenBlau) {
     sitzung.umbenennen(Seite::Blau, "  Zweitjob mit einem sehr langen Namen, der nicht passt  ");
     EXPECT_EQ(sitzung.arbeitsbereich().kopf(3, 5).Fallname, "Zweitjob mit einem sehr langen Name");
     EXPECT_EQ(sitzung.arbeitsbereich().kopf(3, 0).Fallname, "O R I G I N A L   1");
-    sitzung.tagesquoteUmschalten(Seite::Blau, 7);
-    EXPECT_FALSE(sitzung.arbeitsbereich().kopf(3, 5).inTagesquote(7, kMaerz));
-    EXPECT_TRUE(
-        sitzung.arbeitsbereich().kopf(3, 5).inTagesquote(7, kApril));  // one-time rows: one month
-    EXPECT_TRUE(sitzung.arbeitsbereich().kopf(3, 0).inTagesquote(7, kMaerz));
-    EXPECT_EQ(sitzung.anzeige(Seite::Blau).zeilen[7].bruHintergrund, Farbe::Hellgelb);
-    EXPECT_EQ(sitzung.anzeige(Seite::Blau).zeilen[7].bru, '-');
-    sitzung.stundenquoteUmschalten(Seite::Gruen, 5);
-    for (const int c : {0, 5}) {
-        EXPECT_TRUE(sitzung.arbeitsbereich().kopf(3, c).inStundenquote(5, 1));
-        EXPECT_FALSE(sitzung.arbeitsbereich().kopf(3, c).inStundenquote(5, 11));
-    }
 }
 
 TEST_F(SitzungTest, GelbeSpalteUndModus) {

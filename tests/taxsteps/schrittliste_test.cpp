@@ -137,7 +137,7 @@ TEST(Schrittliste, TarifzeilenNachZone) {
         const char* text;
     };
     const Fall faelle[] = {
-        {2007, 8000, 92, "Grundfreibetrag = 7665 Euro, daher keine Steuer"},
+        {2007, 8000, 92, "Grundfreibetrag = 7664 Euro, daher keine Steuer"},
         {2007, 12000, 94, "Y = (X - 7664) / 10000 ="},
         {2007, 12000, 97, "St = RW * Y, abgerundet auf volle Euro"},
         {2007, 30000, 93, "Y = (X - 12739) / 10000"},

@@ -132,26 +132,6 @@ class HauptfensterTest : public Fenstertest {
         QVERIFY(meldungen_.gezeigt.empty());
     }
 
-    void jahresgehaltVerweigertJedeAenderung() {
-        klicken(QStringLiteral("monat_12"));
-        QCOMPARE(text("zeile_10"), QStringLiteral("Jahresgehalt 2007"));
-        QCOMPARE(text("betrag_5"), QStringLiteral("0,00 "));
-
-        klicken(QStringLiteral("zeile_17"));
-        QCOMPARE(meldungen_.gezeigt.size(), std::size_t{1});
-        QCOMPARE(meldungen_.gezeigt[0].titel, std::string(kJahresmodusTitel));
-        QCOMPARE(meldungen_.gezeigt[0].text, std::string(kJahresmodusText));
-        QVERIFY(!finde(QStringLiteral("auswahlpanel"))->isVisible());
-
-        const QString vorher = text("betrag_5");
-        tippen(QStringLiteral("betrag_5"), QStringLiteral("1"));
-        QCOMPARE(text("betrag_5"), vorher);
-        QCOMPARE(meldungen_.gezeigt.size(), std::size_t{2});
-        klicken(QStringLiteral("auf_5"));
-        QCOMPARE(meldungen_.gezeigt.size(), std::size_t{3});
-        QCOMPARE(text("betrag_5"), vorher);
-    }
-
     void statusMiniJobSperrtDieVersicherungszeilen() {
         klicken(QStringLiteral("zeile_3"));
         auto* panel = finde(QStringLiteral("auswahlpanel"));
@@ -177,33 +157,6 @@ class HauptfensterTest : public Fenstertest {
         const QRect label = finde(QStringLiteral("zeile_47"))->geometry();
         QVERIFY(panel->geometry().left() >= finde(QStringLiteral("seite_30"))->geometry().left());
         QVERIFY(panel->geometry().top() <= label.top());
-    }
-
-    void blaueSteuerklasseWirdHellgelbMarkiert() {
-        klicken(QStringLiteral("zeile_47"));
-        eintragWaehlen(2);
-        QCOMPARE(text("zeile_47"), QStringLiteral("Steuerklasse DREI"));
-        QCOMPARE(text("zeile_17"), QStringLiteral("Steuerklasse EINS"));
-        QCOMPARE(finde(QStringLiteral("zeile_47"))->palette().color(QPalette::Window),
-                 farben::kHellgelb);
-    }
-
-    void dezemberausgleichOhneVolleTageWirdAbgelehnt() {
-        klicken(QStringLiteral("monat_2"));
-        tippen(QStringLiteral("betrag_5"), QStringLiteral("2000"));
-        QTest::keyClick(finde(QStringLiteral("betrag_5")), Qt::Key_Tab);
-        tippen(QStringLiteral("betrag_3"), QStringLiteral("0"));
-        QTest::keyClick(finde(QStringLiteral("betrag_3")), Qt::Key_Return);
-        // No days: the hourly payout cannot be formed and shows 0,00.
-        QCOMPARE(text("zeile_29"), QStringLiteral("(pro Std. = 0,00)"));
-        klicken(QStringLiteral("zeile_4"));
-        eintragWaehlen(1);
-        QVERIFY(meldungen_.hatTitel("Kein LStAusgleich des AG zulässig"));
-        QCOMPARE(
-            meldungen_.gezeigt.front().text,
-            std::string("Ein Lohnsteuerjahresausgleich des Arbeitgebers\nist nicht zulässig, weil "
-                        "nicht alle Tage des Jahres\nmit Entgelt belegt sind."));
-        QCOMPARE(text("zeile_4"), QStringLiteral("Im Dez. ohne LSt-Jahresausgl.d. AG"));
     }
 
     void umbenennenMitDerRechtenMaustaste() {
@@ -300,30 +253,6 @@ class HauptfensterTest : public Fenstertest {
         QCOMPARE(finde(QStringLiteral("bru_37"))->palette().color(QPalette::Button),
                  farben::kHellgelb);
         QCOMPARE(text("bru_7"), QStringLiteral("B"));
-    }
-
-    // Every ratio toggle of both sides shows its flag; a blue flag that differs from green
-    // is marked, except for the pension row 6. A green toggle reaches blue as well.
-    void jederQuotenknopfZeigtSeinenSchalter() {
-        for (const char* art : {"bru_", "tei_"}) {
-            const QString flagge = QLatin1String(art) == QLatin1String("bru_") ? "B" : "T";
-            for (int zeile = 5; zeile <= 9; ++zeile) {
-                const QString gruen = QLatin1String(art) + QString::number(zeile);
-                const QString blau = QLatin1String(art) + QString::number(zeile + 30);
-                klicken(blau);
-                QCOMPARE(text(blau), QStringLiteral("-"));
-                QCOMPARE(text(gruen), flagge);
-                QCOMPARE(finde(blau)->palette().color(QPalette::Button),
-                         zeile == 6 ? farben::kWeiss : farben::kHellgelb);
-                klicken(blau);
-                QCOMPARE(text(blau), flagge);
-                klicken(gruen);
-                QCOMPARE(text(gruen), QStringLiteral("-"));
-                QCOMPARE(text(blau), QStringLiteral("-"));
-                QCOMPARE(finde(blau)->palette().color(QPalette::Button), farben::kWeiss);
-                klicken(gruen);
-            }
-        }
     }
 
     void fensterSkaliertMitDerSchrift() {

@@ -88,51 +88,6 @@ class InfobereichTest : public Fenstertest {
         QVERIFY(info()->text().startsWith(QStringLiteral("E I N S\n")));
     }
 
-    // The ceilings of the year shown; pointer movement over the bare area empties the text.
-    void jahrDerAnzeigeUndLeeren() {
-        QTest::mouseClick(finde(QStringLiteral("jahr_2")), Qt::LeftButton);
-        zeileKlicken(22);
-        QVERIFY(info()->text().contains(
-            QStringLiteral("\n2006 West = 63.000 jährlich, 5.250,00 monatlich.\n")));
-        QVERIFY(info()->text().contains(
-            QStringLiteral("\n2006 Ost   = 52.800 jährlich, 4.400,00 monatlich.\n")));
-        QMouseEvent bewegung(QEvent::MouseMove, QPointF(1, 1), QPointF(1, 1), Qt::NoButton,
-                             Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(finde(QStringLiteral("rechenflaeche")), &bewegung);
-        QVERIFY(!info()->isVisible());
-        QVERIFY(info()->text().isEmpty());
-    }
-
-    // Tooltips: none on rows 13, 14, 17, 26; the blue rows carry the green texts.
-    void tooltipsDerZeilen() {
-        for (const int zeile : {13, 14, 17, 26}) {
-            QVERIFY(finde(QStringLiteral("zeile_%1").arg(zeile))->toolTip().isEmpty());
-        }
-        QVERIFY(finde(QStringLiteral("zeile_15"))
-                    ->toolTip()
-                    .startsWith(QStringLiteral("Ist ein Sachbezug")));
-        QCOMPARE(finde(QStringLiteral("zeile_45"))->toolTip(),
-                 finde(QStringLiteral("zeile_15"))->toolTip());
-    }
-
-    // No text in the year view, none for the insurance rows of a month without insurance.
-    void jahresansichtUndVersicherungsfreiheit() {
-        programm_->sitzung()->auswahlTreffen(Seite::Gruen, 3,
-                                             1);  // "Nicht sozialversicherungspflichtig"
-        fenster()->darstellen();
-        for (const int zeile : {20, 21, 22, 23, 24}) {
-            zeileKlicken(zeile);
-            QVERIFY2(!info()->isVisible(), qPrintable(QString::number(zeile)));
-        }
-        zeileKlicken(19);
-        QVERIFY(info()->isVisible());
-        info()->leeren();
-
-        QTest::mouseClick(finde(QStringLiteral("monat_12")), Qt::LeftButton);  // "Jahresgehalt"
-        zeileKlicken(5);
-        QVERIFY(!info()->isVisible());
-    }
-
     // The topic link opens the page of the row last clicked; shared pages; row 29 reopens.
     void themaOeffnetDieSeiteDerZeile() {
         themaKlicken();
@@ -244,25 +199,6 @@ class InfobereichTest : public Fenstertest {
             zeileKlicken(zeile);
             QVERIFY(finde(QStringLiteral("auswahlpanel"))->geometry().left() >= blauLinks);
         }
-    }
-
-    // The links show that they are links: light blue with a hand under the pointer, their
-    // resting colour and the arrow again once clicked; the topic link changes colour only.
-    void linksZeigenDenZeiger() {
-        auto* start = finde<QLabel>(QStringLiteral("startlink"));
-        auto* thema = finde<QLabel>(QStringLiteral("themalink"));
-        for (QLabel* link : {start, thema}) {
-            QEnterEvent hinein(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
-            QApplication::sendEvent(link, &hinein);
-            QCOMPARE(link->palette().color(QPalette::WindowText), linkfarben::kHellblau);
-        }
-        QCOMPARE(start->cursor().shape(), Qt::PointingHandCursor);
-        QCOMPARE(thema->cursor().shape(), Qt::ArrowCursor);
-        QTest::mouseClick(start, Qt::LeftButton);
-        QTest::mouseClick(thema, Qt::LeftButton);
-        QCOMPARE(start->palette().color(QPalette::WindowText), linkfarben::kRot);
-        QCOMPARE(start->cursor().shape(), Qt::ArrowCursor);
-        QCOMPARE(thema->palette().color(QPalette::WindowText), linkfarben::kMagenta);
     }
 
     // The instruction panel lies over the calculation at the start; a click on its text

@@ -84,18 +84,6 @@ class SteuerschritteTest : public Fenstertest {
         QVERIFY(tabelle()->isRowHidden(91));
     }
 
-    void klickOeffnetUndSchliesstAbschnitt() {
-        zeileKlicken(89);
-        QCOMPARE(zelle(89, 1), QStringLiteral("-"));
-        QVERIFY(!tabelle()->isRowHidden(89));
-        zeileKlicken(90);
-        QVERIFY(!tabelle()->isRowHidden(91));
-        QCOMPARE(zelle(89, 1), QStringLiteral("+"));
-        zeileKlicken(90);
-        QVERIFY(tabelle()->isRowHidden(91));
-        QCOMPARE(zelle(90, 1), QStringLiteral("+"));
-    }
-
     void eingabenFolgenSofort() {
         const QString vorher = zelle(90, 5);
         waehlen(QStringLiteral("klasse"), 0);
@@ -126,20 +114,6 @@ class SteuerschritteTest : public Fenstertest {
         waehlen(QStringLiteral("zeitraum"), 0);
         QCOMPARE(finde<QLabel>(QStringLiteral("beschriftung_feld_0"))->text(),
                  QStringLiteral("Jahresbrutto"));
-    }
-
-    void zwoelfMonateMeldungUndRentenversicherung() {
-        waehlen(QStringLiteral("bezugsmonate"), 5);
-        QCOMPARE(meldungen_.gezeigt.size(), std::size_t{1});
-        QCOMPARE(meldungen_.gezeigt.front().titel, std::string("12 Monate"));
-        QCOMPARE(finde<QComboBox>(QStringLiteral("bezugsmonate"))->currentText(),
-                 QStringLiteral("12 Monate"));
-
-        finde<QCheckBox>(QStringLiteral("svpflicht"))->click();
-        QCOMPARE(zelle(58, 1), QStringLiteral("-"));
-        QCOMPARE(zelle(58, 3), QStringLiteral("Vorsorgepauschale bei RV-Versicherungsfreiheit"));
-        QVERIFY(!tabelle()->isRowHidden(59));
-        QVERIFY(tabelle()->isRowHidden(78));
     }
 
     void schliesstMitDemHauptfenster() {

@@ -60,9 +60,6 @@ class VergleichCsvTest : public Fenstertest {
         QCOMPARE(zelle(13, 4).toString(), QStringLiteral("1 "));
         QCOMPARE(zelle(13, 5).toString(), QStringLiteral("3 "));
         QCOMPARE(zelle(13, 5, Qt::BackgroundRole).value<QBrush>().color(), farben::kHellgelb);
-        QCOMPARE(zelle(53, 6).toString(), QStringLiteral("+36,00"));
-        QCOMPARE(zelle(52, 1).toString(), QStringLiteral("-"));
-        QCOMPARE(zelle(18, 1).toString(), QStringLiteral("+"));
         QVERIFY(!tabelle->isRowHidden(53));
         QVERIFY(tabelle->isRowHidden(19));
         QVERIFY(vergleich->findChild<QLabel*>(QStringLiteral("vergleichskopf"))

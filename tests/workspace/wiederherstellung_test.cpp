@@ -152,6 +152,10 @@ TEST(Wiederherstellung, EinAbbruchBeiJedemAufrufLaesstDenVorigenOderDenNeuenStan
         const pid_t kind = ::fork();
         if (kind == 0) {
             ::setenv("LD_PRELOAD", BRELVANOSTIK_ABBRUCH_PRELOAD, 1);
+            // In the sanitizer build the preloaded library comes before the sanitizer's.
+            const char* asan = std::getenv("ASAN_OPTIONS");
+            ::setenv("ASAN_OPTIONS",
+                     (std::string(asan ? asan : "") + ":verify_asan_link_order=0").c_str(), 1);
             ::setenv("BRELVANOSTIK_ABBRUCH_NACH", std::to_string(abbruchNach).c_str(), 1);
             ::execl(BRELVANOSTIK_ABBRUCH_SCHREIBER, "schreiber", d.pfad.c_str(), stunden, nullptr);
             ::_exit(127);
