@@ -83,7 +83,7 @@ class BefehleTest : public Fenstertest {
         for (const int nummer : {0, 30, 8, 6, 5, 3, 4, 31}) {
             auto* knopf = finde<QPushButton>(QStringLiteral("befehl_%1").arg(nummer));
             QApplication::sendEvent(knopf, &betreten);
-            const std::string_view erwartet = befehlstipp(nummer);
+            const std::string_view erwartet = befehlstipp(static_cast<Befehl>(nummer));
             QCOMPARE(tipp->text(), QString::fromUtf8(erwartet.data(), qsizetype(erwartet.size())));
             QVERIFY(!knopf->icon().isNull());
             QVERIFY(!knopf->accessibleName().isEmpty());
