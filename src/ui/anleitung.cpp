@@ -26,7 +26,17 @@ Anleitung::Anleitung(QWidget* eltern) : QFrame(eltern) {
     // The text passes its clicks to the panel.
     text_->setAttribute(Qt::WA_TransparentForMouseEvents);
     spalte->addWidget(text_);
+    // The calculation area gets its size only when the window is laid out, often after the
+    // panel was asked to show; it follows every resize of the area while it is not hidden.
+    eltern->installEventFilter(this);
     hide();
+}
+
+bool Anleitung::eventFilter(QObject* objekt, QEvent* ereignis) {
+    if (objekt == parentWidget() && ereignis->type() == QEvent::Resize && !isHidden()) {
+        zeigen(parentWidget()->rect());
+    }
+    return QFrame::eventFilter(objekt, ereignis);
 }
 
 void Anleitung::zeigen(const QRect& flaeche) {

@@ -22,6 +22,7 @@ class Anleitung : public QFrame {
     void geklickt();
 
   protected:
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
     void mousePressEvent(QMouseEvent* ereignis) override;
 
   private:

@@ -710,7 +710,6 @@ void Hauptfenster::closeEvent(QCloseEvent* ereignis) {
 void Hauptfenster::resizeEvent(QResizeEvent* ereignis) {
     QWidget::resizeEvent(ereignis);
     if (info_ != nullptr) info_->leeren();  // it was placed for the old size
-    if (anleitung_ != nullptr && anleitung_->isVisible()) anleitung_->zeigen(flaeche_->rect());
     schriftSkalieren();
     if (rechnerpanel_ != nullptr && rechnerpanel_->isVisible()) rechnerPlatzieren();
 }
