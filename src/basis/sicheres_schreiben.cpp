@@ -387,16 +387,6 @@ std::string ohnePunkt(std::string text) {
     return text;
 }
 
-std::string zeitstempel() {
-    const std::time_t jetzt = std::time(nullptr);
-    std::tm ortszeit{};
-    char text[32] = "00000000-000000";
-    if (::localtime_r(&jetzt, &ortszeit) != nullptr) {
-        std::strftime(text, sizeof text, "%Y%m%d-%H%M%S", &ortszeit);
-    }
-    return text;
-}
-
 /// Counts the system calls of a save, so that a test can stop or fail any one of them.
 class Schritte {
   public:
@@ -701,6 +691,16 @@ Ersetzung gemeinsamSchreiben(const Verzeichnissperre& sperre, std::span<const Sa
     if (ersetzung.fehler && !ersetzung.wirksam)
         *ersetzung.fehler += " Die bisherigen Dateien sind unverändert.";
     return ersetzung;
+}
+
+std::string zeitstempel() {
+    const std::time_t jetzt = std::time(nullptr);
+    std::tm ortszeit{};
+    char text[32] = "00000000-000000";
+    if (::localtime_r(&jetzt, &ortszeit) != nullptr) {
+        std::strftime(text, sizeof text, "%Y%m%d-%H%M%S", &ortszeit);
+    }
+    return text;
 }
 
 }  // namespace brelvanostik

@@ -100,4 +100,7 @@ Satzlesung gemeinsamLesen(const std::filesystem::path& verzeichnis,
 /// taken as that call's error number. Null in the program.
 extern int (*schreibschritt)(int schritt);
 
+/// The local time as JJJJMMTT-hhmmss, the stamp in the names of files set aside.
+std::string zeitstempel();
+
 }  // namespace brelvanostik

@@ -20,16 +20,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string zeitstempel() {
-    const std::time_t jetzt = std::time(nullptr);
-    std::tm ortszeit{};
-    char text[32] = "00000000-000000";
-    if (::localtime_r(&jetzt, &ortszeit) != nullptr) {
-        std::strftime(text, sizeof text, "%Y%m%d-%H%M%S", &ortszeit);
-    }
-    return text;
-}
-
 /// Keeps a file unchanged beside itself under a name not yet taken: as a second name of the
 /// same contents, which the save that follows leaves alone (it puts a new file in place of the
 /// old name), or, where the file system has no second names, as a copy.

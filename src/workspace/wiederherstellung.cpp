@@ -113,16 +113,6 @@ std::string zeitText(std::int64_t sekunden) {
     return text;
 }
 
-std::string zeitstempel() {
-    const std::time_t jetzt = std::time(nullptr);
-    std::tm ortszeit{};
-    char text[32] = "00000000-000000";
-    if (::localtime_r(&jetzt, &ortszeit) != nullptr) {
-        std::strftime(text, sizeof text, "%Y%m%d-%H%M%S", &ortszeit);
-    }
-    return text;
-}
-
 void verzeichnisSichern(const fs::path& verzeichnis) {
     const int fd = ::open(verzeichnis.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) return;

@@ -259,7 +259,9 @@ TEST(WorkspaceVerzeichnissperre, FremdeSperrdateiWirdAbgelehnt) {
         const fs::path sperrdatei = dir / Verzeichnissperre::kDateiName;
         if (art == 0) fs::create_hard_link(anderswo / "draussen.txt", sperrdatei);
         if (art == 1) fs::create_symlink(anderswo / "draussen.txt", sperrdatei);
-        if (art == 2) ASSERT_EQ(::mkfifo(sperrdatei.c_str(), 0644), 0);
+        if (art == 2) {
+            ASSERT_EQ(::mkfifo(sperrdatei.c_str(), 0644), 0);
+        }
         if (art == 3) fs::create_directory(sperrdatei);
         Sperrproblem problem;
         EXPECT_FALSE(Verzeichnissperre::nehmen(dir.pfad, problem));
