@@ -34,16 +34,10 @@ void hinweiseMelden(const std::vector<std::string>& hinweise, std::ostream& fehl
 
 int berechnenBefehl(const std::vector<std::string>& argumente, std::ostream& aus,
                     std::ostream& fehler) {
-    std::string problem;
-    const auto optionen = optionenLesen(
-        argumente, {{"--dir", "--jahr", "--fall", "--ab"}, {"--json"}}, kBerechnungen, problem);
-    if (!optionen || !optionen->rest.empty()) {
-        fehler << "brelvanostik-cli berechnen: "
-               << zeigbar(optionen ? "unexpected argument '" + optionen->rest.front() + "'"
-                                   : problem)
-               << "\n";
-        return kFalscherAufruf;
-    }
+    const auto optionen =
+        optionenOhneRest(argumente, {{"--dir", "--jahr", "--fall", "--ab"}, {"--json"}},
+                         kBerechnungen, "brelvanostik-cli berechnen: ", fehler);
+    if (!optionen) return kFalscherAufruf;
     const auto sperre = sperreNehmen(optionen->verzeichnis, "berechnen", fehler);
     if (!sperre) return kFalscherAufruf;
     Ladeergebnis geladen = laden(optionen->verzeichnis);

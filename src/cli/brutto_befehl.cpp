@@ -37,17 +37,10 @@ std::string euroText(std::int64_t hundertstel) {
 
 int bruttoBefehl(const std::vector<std::string>& argumente, std::ostream& aus,
                  std::ostream& fehler) {
-    std::string problem;
-    const auto optionen = optionenLesen(
+    const auto optionen = optionenOhneRest(
         argumente, {{"--dir", "--jahr", "--fall", "--monat", "--auszahlung"}, {"--blau", "--json"}},
-        kFaelle, problem);
-    if (!optionen || !optionen->rest.empty()) {
-        fehler << kName
-               << zeigbar(optionen ? "unexpected argument '" + optionen->rest.front() + "'"
-                                   : problem)
-               << "\n";
-        return kFalscherAufruf;
-    }
+        kFaelle, kName, fehler);
+    if (!optionen) return kFalscherAufruf;
     const auto wert = optionen->werte.find("--auszahlung");
     if (!optionen->jahr || !optionen->fall || !optionen->monat || wert == optionen->werte.end()) {
         fehler << kName << "--jahr, --fall, --monat and --auszahlung are required\n";
@@ -65,6 +58,7 @@ int bruttoBefehl(const std::vector<std::string>& argumente, std::ostream& aus,
     const std::int64_t gewuenscht = (*betrag * 100).abgeschnitten().toInt64();
 
     std::vector<std::string> hinweise;
+    std::string problem;
     const auto sitzung = sitzungLesen(optionen->verzeichnis, *optionen->jahr, *optionen->fall,
                                       *optionen->monat, hinweise, problem);
     if (!sitzung) {

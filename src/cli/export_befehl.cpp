@@ -20,17 +20,10 @@ constexpr const char* kName = "brelvanostik-cli export: ";
 }  // namespace
 
 int exportBefehl(const std::vector<std::string>& argumente, std::ostream&, std::ostream& fehler) {
-    std::string problem;
     const auto optionen =
-        optionenLesen(argumente, {{"--dir", "--jahr", "--fall", "--csv"}, {"--blau", "--beide"}},
-                      kFaelle, problem);
-    if (!optionen || !optionen->rest.empty()) {
-        fehler << kName
-               << zeigbar(optionen ? "unexpected argument '" + optionen->rest.front() + "'"
-                                   : problem)
-               << "\n";
-        return kFalscherAufruf;
-    }
+        optionenOhneRest(argumente, {{"--dir", "--jahr", "--fall", "--csv"}, {"--blau", "--beide"}},
+                         kFaelle, kName, fehler);
+    if (!optionen) return kFalscherAufruf;
     const auto csv = optionen->werte.find("--csv");
     if (!optionen->jahr || !optionen->fall || csv == optionen->werte.end()) {
         fehler << kName << "--jahr, --fall and --csv are required\n";

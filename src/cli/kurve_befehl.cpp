@@ -66,19 +66,12 @@ bool betragLesen(const Optionen& o, const char* name, std::int64_t& ziel, std::o
 
 int kurveBefehl(const std::vector<std::string>& argumente, std::ostream& aus,
                 std::ostream& fehler) {
-    std::string problem;
-    const auto optionen = optionenLesen(
+    const auto optionen = optionenOhneRest(
         argumente,
         {{"--dir", "--jahr", "--fall", "--monat", "--von", "--bis", "--schritt", "--csv", "--pdf"},
          {"--blau", "--json"}},
-        kFaelle, problem);
-    if (!optionen || !optionen->rest.empty()) {
-        fehler << kName
-               << zeigbar(optionen ? "unexpected argument '" + optionen->rest.front() + "'"
-                                   : problem)
-               << "\n";
-        return kFalscherAufruf;
-    }
+        kFaelle, kName, fehler);
+    if (!optionen) return kFalscherAufruf;
     if (!optionen->jahr || !optionen->fall || !optionen->monat) {
         fehler << kName << "--jahr, --fall and --monat are required\n";
         return kFalscherAufruf;
@@ -114,6 +107,7 @@ int kurveBefehl(const std::vector<std::string>& argumente, std::ostream& aus,
         }
     }
     std::vector<std::string> hinweise;
+    std::string problem;
     const auto sitzung = sitzungLesen(optionen->verzeichnis, *optionen->jahr, *optionen->fall,
                                       *optionen->monat, hinweise, problem);
     if (!sitzung) {

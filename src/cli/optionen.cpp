@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "cli/befehle.h"
 #include "cli/zahlen.h"
 
 namespace brelvanostik::cli {
@@ -68,6 +69,18 @@ std::optional<Optionen> optionenLesen(const std::vector<std::string>& argumente,
         }
     }
     return o;
+}
+
+std::optional<Optionen> optionenOhneRest(const std::vector<std::string>& argumente,
+                                         const Optionsliste& erlaubt, int hoechsterFall,
+                                         const char* name, std::ostream& fehler) {
+    std::string problem;
+    auto optionen = optionenLesen(argumente, erlaubt, hoechsterFall, problem);
+    if (optionen && optionen->rest.empty()) return optionen;
+    fehler << name
+           << zeigbar(optionen ? "unexpected argument '" + optionen->rest.front() + "'" : problem)
+           << "\n";
+    return std::nullopt;
 }
 
 }  // namespace brelvanostik::cli

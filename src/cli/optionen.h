@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <map>
 #include <optional>
+#include <ostream>
 #include <set>
 #include <string>
 #include <vector>
@@ -33,5 +34,12 @@ struct Optionsliste {
 std::optional<Optionen> optionenLesen(const std::vector<std::string>& argumente,
                                       const Optionsliste& erlaubt, int hoechsterFall,
                                       std::string& fehler);
+
+/// Reads the options of a command that takes no further arguments; on a fault or a leftover
+/// argument writes the one-line message after `name` ("brelvanostik-cli export: ") to
+/// `fehler` and returns nothing.
+std::optional<Optionen> optionenOhneRest(const std::vector<std::string>& argumente,
+                                         const Optionsliste& erlaubt, int hoechsterFall,
+                                         const char* name, std::ostream& fehler);
 
 }  // namespace brelvanostik::cli

@@ -80,17 +80,10 @@ std::string klartext(const Schrittvergleich& v, const std::string& ueberschrift)
 
 int vergleichenBefehl(const std::vector<std::string>& argumente, std::ostream& aus,
                       std::ostream& fehler) {
-    std::string problem;
     const auto optionen =
-        optionenLesen(argumente, {{"--dir", "--jahr", "--fall", "--monat", "--pdf"}, {"--json"}},
-                      kFaelle, problem);
-    if (!optionen || !optionen->rest.empty()) {
-        fehler << kName
-               << zeigbar(optionen ? "unexpected argument '" + optionen->rest.front() + "'"
-                                   : problem)
-               << "\n";
-        return kFalscherAufruf;
-    }
+        optionenOhneRest(argumente, {{"--dir", "--jahr", "--fall", "--monat", "--pdf"}, {"--json"}},
+                         kFaelle, kName, fehler);
+    if (!optionen) return kFalscherAufruf;
     if (!optionen->jahr || !optionen->fall || !optionen->monat) {
         fehler << kName << "--jahr, --fall and --monat are required\n";
         return kFalscherAufruf;
@@ -103,6 +96,7 @@ int vergleichenBefehl(const std::vector<std::string>& argumente, std::ostream& a
 
     // Both sides recalculated from the month, as the program does when it starts there.
     std::vector<std::string> hinweise;
+    std::string problem;
     const auto sitzung = sitzungLesen(optionen->verzeichnis, *optionen->jahr, *optionen->fall,
                                       *optionen->monat, hinweise, problem);
     if (!sitzung) {
