@@ -11,6 +11,7 @@
 
 #include <unistd.h>
 
+#include "befehlstest.h"
 #include "cli/befehle.h"
 #include "workspace/datendateien.h"
 
@@ -19,39 +20,15 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Lauf {
-    int status;
-    std::string aus, fehler;
-};
-
-class BruttoKurve : public ::testing::Test {
+class BruttoKurve : public Verzeichnistest {
   protected:
     void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("brelvanostik-brutto-" + std::to_string(::getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
+        Verzeichnistest::SetUp();
         // Case 2 of 2006: 9 % church tax, the December adjustment, a salary of 3,187.45.
         ASSERT_EQ(starte({"eingeben", "--jahr", "2006", "--fall", "2", "--monat", "1", "auswahl",
                           "19", "2", "auswahl", "4", "1", "betrag", "5", "3187,45"})
                       .status,
                   0);
-    }
-    void TearDown() override { fs::remove_all(dir); }
-
-    Lauf starte(std::vector<std::string> argumente) {
-        argumente.insert(argumente.begin() + 1, {"--dir", dir.string()});
-        std::ostringstream aus, fehler;
-        const int status = ausfuehren(argumente, aus, fehler);
-        return {status, aus.str(), fehler.str()};
-    }
-    std::string inhalt(const fs::path& pfad) const {
-        std::ifstream ein(pfad, std::ios::binary);
-        return {std::istreambuf_iterator<char>(ein), {}};
-    }
-    std::string datendateien() const {
-        return inhalt(dir / kMonatsdateiName) + inhalt(dir / kKopfdateiName);
     }
     // The December payout after typing `gehalt` (as typed) into December's salary field.
     std::int64_t auszahlungNachEingabe(const std::string& gehalt) {
@@ -69,7 +46,6 @@ class BruttoKurve : public ::testing::Test {
         const Ladeergebnis l = laden(kopie);
         return l.arbeitsbereich.monat(2, 1, 11).Betrag[26];
     }
-    fs::path dir;
 };
 
 TEST_F(BruttoKurve, BruttoIstDasKleinsteGehalt) {

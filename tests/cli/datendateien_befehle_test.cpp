@@ -6,6 +6,7 @@
 #include <iterator>
 #include <sstream>
 
+#include "befehlstest.h"
 #include "cli/befehle.h"
 #include "workspace/datendateien.h"
 #include "workspace/wiederherstellung.h"
@@ -16,35 +17,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Lauf {
-    int status;
-    std::string aus, fehler;
-};
-
-class DatendateienBefehle : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("brelvanostik-cli-" +
-               std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
-
-    Lauf starte(std::vector<std::string> argumente) {
-        argumente.insert(argumente.begin() + 1, {"--dir", dir.string()});
-        std::ostringstream aus, fehler;
-        const int status = ausfuehren(argumente, aus, fehler);
-        return {status, aus.str(), fehler.str()};
-    }
-    std::string inhalt(const char* name) const {
-        std::ifstream ein(dir / name, std::ios::binary);
-        return {std::istreambuf_iterator<char>(ein), {}};
-    }
-    fs::path dir;
-};
+class DatendateienBefehle : public Verzeichnistest {};
 
 TEST_F(DatendateienBefehle, BerechnenLegtDateienAnUndGibtAlleBerechnungenAus) {
     const Lauf l = starte({"berechnen", "--json"});

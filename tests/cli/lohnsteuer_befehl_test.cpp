@@ -4,20 +4,14 @@
 #include <algorithm>
 #include <sstream>
 
+#include "befehlstest.h"
 #include "cli/befehle.h"
 
 namespace brelvanostik::cli {
 namespace {
 
-struct Lauf {
-    int status;
-    std::string aus, fehler;
-};
-
-Lauf starte(std::vector<std::string> argumente) {
-    std::ostringstream aus, fehler;
-    const int status = ausfuehren(argumente, aus, fehler);
-    return {status, aus.str(), fehler.str()};
+Lauf starte(const std::vector<std::string>& argumente) {
+    return lauf(argumente);
 }
 
 TEST(CliLohnsteuer, JsonMitAllenVariablenInDerVorgegebenenReihenfolge) {

@@ -6,22 +6,16 @@
 #include <sstream>
 
 #include "basis/zahltext.h"
+#include "befehlstest.h"
 #include "cli/befehle.h"
 #include "engine/lohnsteuer.h"
 
 namespace brelvanostik::cli {
 namespace {
 
-struct Lauf {
-    int status;
-    std::string aus, fehler;
-};
-
 Lauf starte(std::vector<std::string> argumente) {
     argumente.insert(argumente.begin(), "schritte");
-    std::ostringstream aus, fehler;
-    const int status = ausfuehren(argumente, aus, fehler);
-    return {status, aus.str(), fehler.str()};
+    return lauf(argumente);
 }
 
 // The number after "NAME": inside the "eingaben" object.

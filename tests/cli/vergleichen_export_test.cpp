@@ -10,6 +10,7 @@
 
 #include <unistd.h>
 
+#include "befehlstest.h"
 #include "cli/befehle.h"
 #include "tables/alle_monate.h"
 #include "workspace/datendateien.h"
@@ -19,36 +20,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Lauf {
-    int status;
-    std::string aus, fehler;
-};
-
-class VergleichenExport : public ::testing::Test {
+class VergleichenExport : public Verzeichnistest {
   protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("brelvanostik-extras-" + std::to_string(::getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
-
-    Lauf starte(std::vector<std::string> argumente) {
-        argumente.insert(argumente.begin() + 1, {"--dir", dir.string()});
-        std::ostringstream aus, fehler;
-        const int status = ausfuehren(argumente, aus, fehler);
-        return {status, aus.str(), fehler.str()};
-    }
-    std::string inhalt(const fs::path& pfad) const {
-        std::ifstream ein(pfad, std::ios::binary);
-        return {std::istreambuf_iterator<char>(ein), {}};
-    }
-    std::string datendateien() const {
-        return inhalt(dir / kMonatsdateiName) + inhalt(dir / kKopfdateiName);
-    }
-    fs::path dir;
 };
 
 TEST_F(VergleichenExport, VergleichBeginntBeiDerSteuerklasse) {
