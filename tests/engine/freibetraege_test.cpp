@@ -182,13 +182,10 @@ TEST(Tabellenfreibetraege, ArbeitnehmerPauschbetragInGanzenEuro) {
         e.RE4 = cent(250000);
         e.lohnsteuer();
         EXPECT_EQ(e.ANP, euro(920)) << jahr;
+        if (jahr != 2006) continue;
+        EXPECT_EQ(e.ZVBEZ, Money::raw(800));  // 0.08 euros
+        EXPECT_EQ(e.TABFBSUMME, euro(956));
     }
-    Lohnsteuerrechner e;
-    e.JAHR = 2006;
-    e.RE4 = cent(250000);
-    e.lohnsteuer();
-    EXPECT_EQ(e.ZVBEZ, Money::raw(800));  // 0.08 euros
-    EXPECT_EQ(e.TABFBSUMME, euro(956));
     // 2005: 102 for a pension plus 920 for active pay.
     Lohnsteuerrechner v;
     v.JAHR = 2005;

@@ -59,7 +59,7 @@ bool enthaelt(const std::vector<std::string>& texte, const std::string& teil) {
 }
 
 std::size_t dateianzahl(const fs::path& verzeichnis) {
-    return static_cast<std::size_t>(std::distance(fs::directory_iterator(verzeichnis), {}));
+    return test::dateinamen(verzeichnis).size();
 }
 
 // Without a month file, or with an empty one, a new workspace is created and written at once;

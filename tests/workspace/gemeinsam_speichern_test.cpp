@@ -22,16 +22,9 @@ namespace {
 
 namespace fs = std::filesystem;
 using test::dateiInhalt;
+using test::dateinamen;
 using test::speichernIn;
 using test::TempVerzeichnis;
-
-std::vector<std::string> dateinamen(const fs::path& verzeichnis) {
-    std::vector<std::string> namen;
-    for (const auto& e : fs::directory_iterator(verzeichnis))
-        namen.push_back(e.path().filename().string());
-    std::sort(namen.begin(), namen.end());
-    return namen;
-}
 
 /// Runs `was` in a child process and waits for it; the child's wait status.
 template <typename F>

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
@@ -37,6 +38,15 @@ inline Bytes teil(const Bytes& b, std::size_t offset, std::size_t laenge) {
 inline Bytes dateiInhalt(const std::filesystem::path& pfad) {
     std::ifstream in(pfad, std::ios::binary);
     return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+/// The names of the files in a directory, sorted.
+inline std::vector<std::string> dateinamen(const std::filesystem::path& verzeichnis) {
+    std::vector<std::string> namen;
+    for (const auto& e : std::filesystem::directory_iterator(verzeichnis))
+        namen.push_back(e.path().filename().string());
+    std::sort(namen.begin(), namen.end());
+    return namen;
 }
 
 inline void dateiAnlegen(const std::filesystem::path& pfad, const Bytes& bytes) {

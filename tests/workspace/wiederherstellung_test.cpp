@@ -32,15 +32,9 @@ struct Datenverzeichnis : TempVerzeichnis {
     Arbeitsbereich bereich = neuerArbeitsbereich();
     Datenverzeichnis() { datenSpeichern(); }
     void datenSpeichern() {
-        Sperrproblem problem;
-        const auto sperre = Verzeichnissperre::nehmen(pfad, problem);
-        ASSERT_TRUE(sperre) << problem.grund;
-        EXPECT_FALSE(speichern(*sperre, bereich, neueEinstellungen(bereich)).fehler);
+        EXPECT_EQ(test::speichernIn(pfad, bereich, neueEinstellungen(bereich)), std::nullopt);
     }
-    Verzeichnissperre sperre() const {
-        Sperrproblem problem;
-        return std::move(*Verzeichnissperre::nehmen(pfad, problem));
-    }
+    Verzeichnissperre sperre() const { return test::sperre(pfad); }
     /// A recovery file as the window writes it, with the weekly hours changed to `stunden`.
     Bytes wiederherstellung(std::int32_t stunden, std::int64_t zeit = 1733500000) {
         Arbeitsbereich geaendert = bereich;
