@@ -25,15 +25,20 @@ std::optional<std::string> alleMonateAlsCsvSpeichern(const Sitzung& sitzung, boo
 
     const std::string text = alleMonateCsv(sitzung.arbeitsbereich(), sitzung.jahr(),
                                            sitzung.fallIndex(), beide || !blau, beide || blau);
-    const QString name = QString::fromStdString(ziel->string());
+    return textSpeichern(*ziel, text, "Als CSV speichern", meldungen);
+}
+
+std::optional<std::string> textSpeichern(const std::filesystem::path& ziel, const std::string& text,
+                                         const char* titel, Meldungsanzeige& meldungen) {
+    const QString name = QString::fromStdString(ziel.string());
     QSaveFile datei(name);
     if (datei.open(QIODevice::WriteOnly) &&
         datei.write(text.data(), static_cast<qint64>(text.size())) ==
             static_cast<qint64>(text.size()) &&
         datei.commit()) {
-        return ziel->string();
+        return ziel.string();
     }
-    meldungen.zeigen(Meldung{"Als CSV speichern",
+    meldungen.zeigen(Meldung{titel,
                              QStringLiteral("Die Datei „%1“ konnte nicht geschrieben werden: %2")
                                  .arg(name, datei.errorString())
                                  .toStdString(),

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -14,5 +15,11 @@ class Sitzung;
 /// written file's name, nothing when abandoned or failed.
 std::optional<std::string> alleMonateAlsCsvSpeichern(const Sitzung& sitzung, bool beide,
                                                      Meldungsanzeige& meldungen);
+
+/// Writes `text` whole into `ziel` through QSaveFile, so a failed write leaves the previous
+/// file as it was; a failure is reported under `titel`. Returns the file's name, nothing when
+/// it failed.
+std::optional<std::string> textSpeichern(const std::filesystem::path& ziel, const std::string& text,
+                                         const char* titel, Meldungsanzeige& meldungen);
 
 }  // namespace brelvanostik

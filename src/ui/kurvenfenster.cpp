@@ -5,11 +5,11 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QVBoxLayout>
 
 #include "print/bericht_kurve.h"
 #include "print/qt/druckausgabe.h"
+#include "ui/csvspeichern.h"
 #include "ui/datenverzeichnis.h"
 #include "ui/drucken.h"
 #include "ui/meldungen.h"
@@ -126,21 +126,7 @@ std::optional<std::string> Kurvenfenster::alsCsvSpeichern() {
             .arg(sitzung_.fallIndex() + 1)
             .arg(kurve_.seite == Seite::Gruen ? QStringLiteral("gruen") : QStringLiteral("blau")));
     if (!ziel || !ausgabeZulassen(*ziel, kTitel, meldungen_)) return std::nullopt;
-    const std::string text = kurvenCsv(kurve_);
-    const QString name = QString::fromStdString(ziel->string());
-    QSaveFile datei(name);
-    if (datei.open(QIODevice::WriteOnly) &&
-        datei.write(text.data(), static_cast<qint64>(text.size())) ==
-            static_cast<qint64>(text.size()) &&
-        datei.commit()) {
-        return ziel->string();
-    }
-    meldungen_.zeigen({kTitel,
-                       QStringLiteral("Die Datei „%1“ konnte nicht geschrieben werden: %2")
-                           .arg(name, datei.errorString())
-                           .toStdString(),
-                       Meldung::Symbol::Fehler});
-    return std::nullopt;
+    return textSpeichern(*ziel, kurvenCsv(kurve_), kTitel, meldungen_);
 }
 
 }  // namespace brelvanostik
