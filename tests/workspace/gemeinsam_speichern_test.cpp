@@ -68,6 +68,20 @@ struct Schreibweisen {
 
 const Einstellungen kEinstellungen = neueEinstellungen(neuerArbeitsbereich());
 
+/// Saves `nummer` in a child stopped before the save's `halt`-th system call; the child's wait
+/// status, exit 0 when the save ran through.
+int gestoppt(const fs::path& verzeichnis, int halt, int nummer) {
+    return imKind([&] {
+        static int stelle;
+        stelle = halt;
+        schreibschritt = [](int s) {
+            if (s == stelle) ::_exit(9);
+            return 0;
+        };
+        speichernIn(verzeichnis, stand(nummer), kEinstellungen);
+    });
+}
+
 // A writer stopped at each system call of its save in turn (each time on what the previous
 // stopped writer left): every spelling of the directory loads one and the same pair, all old
 // or all new; the next complete save leaves exactly the two files.
@@ -77,16 +91,7 @@ TEST(WorkspaceGemeinsamSpeichern, AbbruchBeiJedemSystemaufruf) {
     int bisher = 0, schritte = 0;
     for (int halt = 1; halt < 100; ++halt) {
         SCOPED_TRACE(halt);
-        const int status = imKind([&] {
-            static int stelle;
-            stelle = halt;
-            schreibschritt = [](int s) {
-                if (s == stelle) ::_exit(9);
-                return 0;
-            };
-            speichernIn(d.dir.pfad, stand(halt), kEinstellungen);
-            ::_exit(0);
-        });
+        const int status = gestoppt(d.dir.pfad, halt, halt);
         ASSERT_TRUE(WIFEXITED(status));
         for (const fs::path& schreibweise : d.alle) {
             const Ladeergebnis l = laden(schreibweise);
@@ -145,15 +150,7 @@ TEST(WorkspaceGemeinsamSpeichern, SatzUeberZurueckgeholtenDateienWirdBeiseitegel
     // Stopped right after its record: the first call after the record's rename is its sync.
     for (int halt = 1;; ++halt) {
         ASSERT_LT(halt, 100);
-        imKind([&] {
-            static int stelle;
-            stelle = halt;
-            schreibschritt = [](int s) {
-                if (s == stelle) ::_exit(9);
-                return 0;
-            };
-            speichernIn(dir.pfad, stand(3), kEinstellungen);
-        });
+        gestoppt(dir.pfad, halt, 3);
         if (fs::exists(dir / kAbschlussName)) break;
     }
     ASSERT_EQ(standVon(laden(dir.pfad)), 3);  // on the pair it was written for: completed

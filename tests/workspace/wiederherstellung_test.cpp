@@ -54,30 +54,24 @@ TEST(Wiederherstellung, LiestDasGeschriebeneZurueckUndErkenntJedenSchaden) {
     EXPECT_EQ(gelesen->letzteAenderung, 1733500000);
     EXPECT_EQ(gelesen->basis, datenstandErmitteln(d.pfad));
 
+    const auto geaendert = [&](std::size_t stelle) {
+        Bytes b = ganz;
+        if (stelle < b.size()) {
+            b[stelle] ^= 1;
+        } else {
+            b.push_back(0);
+        }
+        return b;
+    };
     const struct {
         const char* fall;
         Bytes bytes;
     } schaeden[] = {
         {"leer", {}},
         {"abgeschnitten", Bytes(ganz.begin(), ganz.end() - 1)},
-        {"verlängert",
-         [&] {
-             Bytes b = ganz;
-             b.push_back(0);
-             return b;
-         }()},
-        {"ein Byte der Daten",
-         [&] {
-             Bytes b = ganz;
-             b[1000] ^= 1;
-             return b;
-         }()},
-        {"Kennung",
-         [&] {
-             Bytes b = ganz;
-             b[0] = 'X';
-             return b;
-         }()},
+        {"verlängert", geaendert(ganz.size())},
+        {"ein Byte der Daten", geaendert(1000)},
+        {"Kennung", geaendert(0)},
     };
     for (const auto& s : schaeden) {
         EXPECT_FALSE(wiederherstellungLesen(s.bytes)) << s.fall;
