@@ -23,21 +23,9 @@ namespace {
 namespace fs = std::filesystem;
 using test::dateiInhalt;
 using test::dateinamen;
+using test::imKind;
 using test::speichernIn;
 using test::TempVerzeichnis;
-
-/// Runs `was` in a child process and waits for it; the child's wait status.
-template <typename F>
-int imKind(F was) {
-    const pid_t kind = ::fork();
-    if (kind == 0) {
-        was();
-        ::_exit(0);
-    }
-    int status = 0;
-    ::waitpid(kind, &status, 0);
-    return status;
-}
 
 /// A workspace that carries a number in the month file (the salary) and in the header file
 /// (the case name), so that a mixed pair shows.

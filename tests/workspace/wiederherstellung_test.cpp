@@ -137,8 +137,7 @@ TEST(Wiederherstellung, BeiseitegelegtWirdUnterNeuemNamenOhneEtwasZuErsetzen) {
 TEST(Wiederherstellung, EinAbbruchBeiJedemAufrufLaesstDenVorigenOderDenNeuenStand) {
     Datenverzeichnis d;
     const auto schreiben = [&](long abbruchNach, const char* stunden) {
-        const pid_t kind = ::fork();
-        if (kind == 0) {
+        return test::imKind([&] {
             ::setenv("LD_PRELOAD", BRELVANOSTIK_ABBRUCH_PRELOAD, 1);
             // In the sanitizer build the preloaded library comes before the sanitizer's.
             const char* asan = std::getenv("ASAN_OPTIONS");
@@ -147,10 +146,7 @@ TEST(Wiederherstellung, EinAbbruchBeiJedemAufrufLaesstDenVorigenOderDenNeuenStan
             ::setenv("BRELVANOSTIK_ABBRUCH_NACH", std::to_string(abbruchNach).c_str(), 1);
             ::execl(BRELVANOSTIK_ABBRUCH_SCHREIBER, "schreiber", d.pfad.c_str(), stunden, nullptr);
             ::_exit(127);
-        }
-        int status = 0;
-        ::waitpid(kind, &status, 0);
-        return status;
+        });
     };
     ASSERT_EQ(schreiben(0, "3800"), 0);
     int vorher = 0;  // kills that left the previous state
