@@ -85,19 +85,6 @@ TEST(KlasseFuenfSechs, EineAuswertungsstelleMitMindeststeuer) {
     EXPECT_EQ(klasse56(2005, euro(0)), euro(0));
 }
 
-TEST(KlasseFuenfSechs, ZweiAuswertungsstellenNehmenDenKleinerenWert) {
-    for (int jahr : {2004, 2005, 2007}) {
-        const std::int64_t untere = jahr == 2004 ? 9228 : 9144;
-        const double satz = jahr == 2004 ? 0.45 : 0.42;
-        const Money a = euro(20000);
-        const Money kappung = klasse56(jahr, euro(untere));  // one point, below or at the bound
-        const Money vergleich =
-            (kappung + Money::fromDouble((20000 - untere) * satz)).abgeschnitten();
-        EXPECT_LE(klasse56(jahr, a), vergleich) << jahr;
-        EXPECT_GT(klasse56(jahr, a), kappung) << jahr;
-    }
-}
-
 TEST(KlasseFuenfSechs, ObereZonen) {
     const Money grenze2005 = klasse56(2005, euro(25812));
     // Above the upper bound each euro costs 42 % (2004: 45 %).
