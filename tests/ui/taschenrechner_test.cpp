@@ -168,4 +168,4 @@ class TaschenrechnerTest : public Fenstertest {
 };
 
 QTEST_MAIN(TaschenrechnerTest)
-#include "rechner_test.moc"
+#include "taschenrechner_test.moc"
