@@ -10,6 +10,7 @@ namespace brelvanostik {
 namespace {
 
 using Liste = Steuerschritte::Liste;
+using Feld = Steuerschritte::Feld;
 
 Einstellungen auswahl(int jahr, int fall, int monat) {
     Einstellungen e;
@@ -38,7 +39,8 @@ TEST(Steuerschritte, EingabenAusDenFeldernJeZeitraum) {
     for (const Fall& f : faelle) {
         Steuerschritte s;
         s.waehlen(Liste::Zeitraum, f.zeitraum);
-        for (int i = 0; i < 5; ++i) s.feldAendern(i, f.felder[static_cast<std::size_t>(i)]);
+        for (std::size_t i = 0; i < Steuerschritte::kFelder.size(); ++i)
+            s.feldAendern(Steuerschritte::kFelder[i], f.felder[i]);
         const Steuereingaben e = s.eingaben();
         EXPECT_EQ(e.RE4, Money::whole(f.RE4)) << f.was;
         EXPECT_EQ(e.VBEZ, Money::whole(f.VBEZ)) << f.was;
@@ -64,25 +66,25 @@ TEST(Steuerschritte, GeburtNach1942ImJahr2008) {
 
 TEST(Steuerschritte, FeldgrenzenUndVersorgungHoechstensBrutto) {
     Steuerschritte s;  // month mode
-    EXPECT_TRUE(s.feldAendern(0, 3000000));
-    EXPECT_EQ(s.feld(0), 2500000);
+    EXPECT_TRUE(s.feldAendern(Feld::Brutto, 3000000));
+    EXPECT_EQ(s.feld(Feld::Brutto), 2500000);
     s.waehlen(Liste::Zeitraum, 0);
-    EXPECT_EQ(s.feld0Beschriftung(), "Jahresbrutto");
-    EXPECT_TRUE(s.feldAendern(0, 40000000));
-    EXPECT_EQ(s.feld(0), 30000000);
+    EXPECT_EQ(s.bruttoBeschriftung(), "Jahresbrutto");
+    EXPECT_TRUE(s.feldAendern(Feld::Brutto, 40000000));
+    EXPECT_EQ(s.feld(Feld::Brutto), 30000000);
     // Back to months: the yearly amount is cut to the monthly limit.
     s.waehlen(Liste::Zeitraum, 1);
-    EXPECT_EQ(s.feld0Beschriftung(), "Monatsbrutto");
-    EXPECT_EQ(s.feld(0), 2500000);
+    EXPECT_EQ(s.bruttoBeschriftung(), "Monatsbrutto");
+    EXPECT_EQ(s.feld(Feld::Brutto), 2500000);
 
-    EXPECT_FALSE(s.feldAendern(0, 200000));
+    EXPECT_FALSE(s.feldAendern(Feld::Brutto, 200000));
     EXPECT_FALSE(s.versorgungsbeginnSichtbar());
-    EXPECT_TRUE(s.feldAendern(2, 300000));
-    EXPECT_EQ(s.feld(2), 200000);
+    EXPECT_TRUE(s.feldAendern(Feld::Versorgungsbezug, 300000));
+    EXPECT_EQ(s.feld(Feld::Versorgungsbezug), 200000);
     EXPECT_TRUE(s.versorgungsbeginnSichtbar());
     // Lowering the gross lowers the pensions with it.
-    s.feldAendern(0, 100000);
-    EXPECT_EQ(s.feld(2), 100000);
+    s.feldAendern(Feld::Brutto, 100000);
+    EXPECT_EQ(s.feld(Feld::Versorgungsbezug), 100000);
     EXPECT_EQ(s.eingaben().VBEZ, Money::whole(1200000));
 }
 
@@ -116,9 +118,9 @@ TEST(Steuerschritte, VorbelegungAusFallUndMonat) {
     EXPECT_EQ(s.index(Liste::Kisatz), 0);
     EXPECT_EQ(s.index(Liste::Kinder), 3);
     EXPECT_EQ(s.index(Liste::Bezugsmonate), 11);
-    EXPECT_EQ(s.feld(0), 250000);
+    EXPECT_EQ(s.feld(Feld::Brutto), 250000);
     // The allowance is a negative entry: it becomes WFundF, not an amount to add.
-    EXPECT_EQ(s.feld(1), -10000);
+    EXPECT_EQ(s.feld(Feld::Steuerkarte), -10000);
     EXPECT_EQ(s.eingaben().WFundF, Money::whole(120000));
     EXPECT_EQ(s.eingaben().HINZUR, Money());
     EXPECT_EQ(s.liste().zeilen[0].name, "LST2006");
@@ -191,7 +193,7 @@ TEST(Steuerschritte, LohnabrechnungBleibtUnberuehrt) {
     s.waehlen(Liste::Klasse, 2);
     s.waehlen(Liste::Erstbezugsjahr, 3);
     s.rvPflichtSetzen(false);
-    s.feldAendern(3, 99999);
+    s.feldAendern(Feld::ErsterMonatsbezug, 99999);
 
     ohne.berechnungAusloesen();
     mit.berechnungAusloesen();
