@@ -1,81 +1,58 @@
-#include <QPrinterInfo>
-#include <QTemporaryDir>
-#include <QtTest>
-
-#include "testmeldungen.h"
-#include "ui/datenverzeichnis.h"
-#include "ui/drucken.h"
-
+// Printing without a printer: the user is asked, and only an explicit choice of a file that
+// may be written, and is none of the data directory's by any name, writes a PDF.
 #include <fstream>
 #include <iterator>
 
-namespace brelvanostik {
+#include "fenstertest.h"
+#include "ui/datenverzeichnis.h"
+#include "ui/drucken.h"
 
-/// Printing without a printer: the user is asked, and only an explicit choice writes a PDF.
+namespace brelvanostik {
+namespace fs = std::filesystem;
+
 class DruckenTest : public QObject {
     Q_OBJECT
   private slots:
-    void init() {
-        if (!QPrinterInfo::defaultPrinter().isNull()) QSKIP("this machine has a default printer");
-    }
-
-    void ohneDruckerWirdPdfAngebotenUndGeschrieben() {
-        QTemporaryDir verzeichnis;
-        Testmeldungen meldungen;
-        meldungen.pdfDatei =
-            std::filesystem::path(verzeichnis.filePath("bericht.pdf").toStdString());
-        druck::Seitenaufbau aufbau("Bericht");
-        aufbau.text("Inhalt");
-        druckenOderPdfAnbieten(aufbau.fertig(), meldungen);
-        QCOMPARE(meldungen.fragen.size(), 1);
-        QVERIFY(meldungen.fragen.front().contains(QStringLiteral("kein Drucker")));
-        QVERIFY(meldungen.pdfVorschlaege.front().endsWith(QStringLiteral("Bericht.pdf")));
-        QVERIFY(QFile::exists(verzeichnis.filePath("bericht.pdf")));
-        QVERIFY(meldungen.gezeigt.empty());
-    }
-
-    void abgelehntesAngebotSchreibtNichts() {
-        QTemporaryDir verzeichnis;
-        Testmeldungen meldungen;
-        meldungen.antwortJa = false;
-        meldungen.pdfDatei =
-            std::filesystem::path(verzeichnis.filePath("bericht.pdf").toStdString());
-        druck::Seitenaufbau aufbau("Bericht");
-        druckenOderPdfAnbieten(aufbau.fertig(), meldungen);
-        QVERIFY(meldungen.pdfVorschlaege.empty());
-        QVERIFY(!QFile::exists(verzeichnis.filePath("bericht.pdf")));
-    }
-
-    // The save dialog's file must not be one of the data directory's, by any name.
-    void pdfErsetztKeineDateiDesDatenverzeichnisses() {
-        QTemporaryDir verzeichnis;
-        const std::filesystem::path dir(verzeichnis.path().toStdString());
+    void pdfNurAufAusdruecklichenWunsch() {
+        if (!ohneDrucker()) QSKIP("this machine has a default printer");
+        QTemporaryDir temp;
+        const fs::path dir(temp.path().toStdString());
         laufendesDatenverzeichnisSetzen(dir);
         std::ofstream(dir / "Brelvanostik.da1") << "monate";
-        std::filesystem::create_hard_link(dir / "Brelvanostik.da1", dir / "zweiter-name.pdf");
-        for (const char* name : {"Brelvanostik.da1", "zweiter-name.pdf", "Brelvanostik.lock"}) {
+        fs::create_hard_link(dir / "Brelvanostik.da1", dir / "zweiter-name.pdf");
+        const struct {
+            bool ja;
+            const char* datei;
+            bool geschrieben;
+        } faelle[] = {
+            {true, "bericht.pdf", true},
+            {false, "bericht.pdf", false},       // the offer declined
+            {true, "fehlt/bericht.pdf", false},  // cannot be written: reported
+            {true, "Brelvanostik.da1", false},   // the data directory's own files
+            {true, "zweiter-name.pdf", false},
+            {true, "Brelvanostik.lock", false},
+        };
+        for (const auto& f : faelle) {
             Testmeldungen meldungen;
-            meldungen.pdfDatei = dir / name;
+            meldungen.antwortJa = f.ja;
+            meldungen.pdfDatei = dir / f.datei;
+            fs::remove(dir / "bericht.pdf");
             druck::Seitenaufbau aufbau("Bericht");
+            aufbau.text("Inhalt");
             druckenOderPdfAnbieten(aufbau.fertig(), meldungen);
-            QCOMPARE(meldungen.gezeigt.size(), std::size_t{1});
-            QCOMPARE(meldungen.gezeigt.front().symbol, Meldung::Symbol::Fehler);
+            QCOMPARE(meldungen.fragen.size(), 1);
+            QVERIFY(meldungen.fragen.front().contains(QStringLiteral("kein Drucker")));
+            QCOMPARE(meldungen.pdfVorschlaege.size(), f.ja ? 1u : 0u);
+            if (f.ja) QVERIFY(meldungen.pdfVorschlaege.front().endsWith("Bericht.pdf"));
+            QCOMPARE(fs::exists(dir / "bericht.pdf"), f.geschrieben);
+            // Nothing to say after a written file; an error for a file that was to be written.
+            QCOMPARE(meldungen.gezeigt.size(), f.ja && !f.geschrieben ? 1u : 0u);
+            for (const Meldung& m : meldungen.gezeigt) QCOMPARE(m.symbol, Meldung::Symbol::Fehler);
         }
         std::ifstream ein(dir / "Brelvanostik.da1");
         QCOMPARE(std::string(std::istreambuf_iterator<char>(ein), {}), std::string("monate"));
-        QVERIFY(!std::filesystem::exists(dir / "Brelvanostik.lock"));
+        QVERIFY(!fs::exists(dir / "Brelvanostik.lock"));
         laufendesDatenverzeichnisSetzen(".");
-    }
-
-    void unschreibbaresPdfWirdGemeldet() {
-        QTemporaryDir verzeichnis;
-        Testmeldungen meldungen;
-        meldungen.pdfDatei =
-            std::filesystem::path(verzeichnis.filePath("fehlt/bericht.pdf").toStdString());
-        druck::Seitenaufbau aufbau("Bericht");
-        druckenOderPdfAnbieten(aufbau.fertig(), meldungen);
-        QCOMPARE(meldungen.gezeigt.size(), std::size_t{1});
-        QCOMPARE(meldungen.gezeigt.front().symbol, Meldung::Symbol::Fehler);
     }
 };
 

@@ -1,11 +1,5 @@
 // The salary for a wanted payout and the burden curve in the window: opened from the payout
 // row's label of either side, nothing stored until "Übernehmen", the curve saved as CSV and PDF.
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
-#include <QPushButton>
-#include <QtTest>
-
 #include <fstream>
 #include <iterator>
 
@@ -13,18 +7,11 @@
 #include "ui/gehaltsziel.h"
 #include "ui/kurvenfenster.h"
 #include "ui/zahlenformat.h"
-#include "workspace/zeilen.h"
 
 namespace brelvanostik {
 
 class GehaltszielKurveTest : public Fenstertest {
     Q_OBJECT
-
-    Sitzung& sitzung() { return *programm_->sitzung(); }
-    const Monatssatz& satz(Seite s, int monat) {
-        return sitzung().arbeitsbereich().monat(sitzung().jahr() - kErstesJahr,
-                                                sitzung().berechnung(s), monat);
-    }
 
   private slots:
     void init() { QVERIFY(programmStarten()); }
@@ -46,9 +33,9 @@ class GehaltszielKurveTest : public Fenstertest {
         QVERIFY(sitzung().arbeitsbereich() == vorher);  // nothing stored yet
 
         QTest::mouseClick(panel->uebernehmenKnopf(), Qt::LeftButton);
-        QCOMPARE(satz(Seite::Blau, 11).Betrag[zeile::Gehalt], gehalt);
-        QCOMPARE(satz(Seite::Gruen, 0).Betrag[zeile::Gehalt], 300000);  // blue reaches no green
-        QVERIFY(satz(Seite::Blau, 0).Betrag[zeile::Auszahlung] >= 234567);
+        QCOMPARE(betrag(Seite::Blau, 11, zeile::Gehalt), gehalt);
+        QCOMPARE(betrag(Seite::Gruen, 0, zeile::Gehalt), 300000);  // blue reaches no green
+        QVERIFY(betrag(Seite::Blau, 0, zeile::Auszahlung) >= 234567);
 
         panel->gewuenschtFeld()->setText(QStringLiteral("zwei"));
         QVERIFY(!panel->berechnen());

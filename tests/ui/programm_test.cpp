@@ -1,23 +1,19 @@
-// Start and exit of the program in a working directory: the work survives a restart, a
-// second copy does not start, a terminate signal saves, a failed save loses nothing.
-#include <QLineEdit>
-#include <QPushButton>
+// Start and exit of the program in a working directory: where that directory is, the work
+// survives a restart and a crash, a second copy does not start, a terminate signal saves,
+// a failed save loses nothing.
 #include <QScreen>
-#include <QTemporaryDir>
-#include <QTest>
 
 #include <csignal>
-#include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <memory>
 
-#include "testmeldungen.h"
+#include "fenstertest.h"
 #include "ui/abschiedsfenster.h"
 #include "ui/beendigungssignale.h"
-#include "ui/hauptfenster.h"
-#include "ui/programm.h"
+#include "ui/datenverzeichnis.h"
+#include "ui/wiederherstellungsschreiber.h"
 #include "workspace/datendateien.h"
+#include "workspace/wiederherstellung.h"
 
 using namespace brelvanostik;
 namespace fs = std::filesystem;
@@ -25,17 +21,7 @@ namespace fs = std::filesystem;
 namespace {
 
 fs::path pfad(const QTemporaryDir& verzeichnis) {
-    return fs::path(verzeichnis.path().toStdString());
-}
-
-/// A started program with its window shown and active.
-std::unique_ptr<Programm> starten(const fs::path& verzeichnis, Testmeldungen& meldungen) {
-    auto programm = std::make_unique<Programm>(verzeichnis, meldungen);
-    if (!programm->starten()) return nullptr;
-    programm->fenster()->show();
-    programm->fenster()->activateWindow();
-    if (!QTest::qWaitForWindowActive(programm->fenster())) return nullptr;
-    return programm;
+    return verzeichnis.path().toStdString();
 }
 
 template <class T = QWidget>
@@ -45,16 +31,26 @@ T* finde(const Programm& programm, const char* name) {
     return widget;
 }
 
-/// March, green salary 3000, typed and confirmed with Tab.
+/// March, green salary 3000, typed but not confirmed.
 void gehaltImMaerz(const Programm& programm) {
     QTest::mouseClick(finde(programm, "monat_2"), Qt::LeftButton);
-    auto* feld = finde<QLineEdit>(programm, "betrag_5");
-    QTest::mouseClick(feld, Qt::LeftButton);
-    QTest::keyClicks(feld, QStringLiteral("3000"));
+    QTest::mouseClick(finde(programm, "betrag_5"), Qt::LeftButton);
+    QTest::keyClicks(finde(programm, "betrag_5"), QStringLiteral("3000"));
 }
 
-std::int32_t gespeichertesGehalt(const fs::path& verzeichnis, int monat) {
-    return laden(verzeichnis).arbeitsbereich.monat(3, 0, monat).Betrag[5];
+std::int32_t gespeichert(const fs::path& verzeichnis, int monat, int zeile = zeile::Gehalt) {
+    return laden(verzeichnis).arbeitsbereich.monat(3, 0, monat).Betrag[zeile];
+}
+
+std::string inhalt(const fs::path& datei) {
+    std::ifstream ein(datei);
+    return {std::istreambuf_iterator<char>(ein), {}};
+}
+
+/// The month file taken away and a directory put in its place: saving must fail.
+void monatsdateiVersperren(const fs::path& verzeichnis) {
+    fs::remove(verzeichnis / kMonatsdateiName);
+    fs::create_directory(verzeichnis / kMonatsdateiName);
 }
 
 }  // namespace
@@ -62,6 +58,33 @@ std::int32_t gespeichertesGehalt(const fs::path& verzeichnis, int monat) {
 class ProgrammTest : public QObject {
     Q_OBJECT
   private slots:
+    // From a terminal the working directory, from the desktop menu ~/Brelvanostik, created
+    // when missing and refused when a file has its name.
+    void datenverzeichnisVonTerminalUndMenue() {
+        QTemporaryDir heim;
+        qputenv("HOME", heim.path().toLocal8Bit());
+        const fs::path menue = pfad(heim) / "Brelvanostik";
+        const struct {
+            QStringList argumente;
+            fs::path erwartet;
+        } faelle[] = {
+            {{"brelvanostik"}, fs::current_path()},
+            {{"brelvanostik", "--menue"}, menue},  // created
+            {{"brelvanostik", "--menue"}, menue},  // already there
+        };
+        QString fehler;
+        for (const auto& fall : faelle) {
+            const auto verzeichnis = datenverzeichnis(fall.argumente, fehler);
+            QVERIFY(verzeichnis && fs::is_directory(*verzeichnis) && fehler.isEmpty());
+            QCOMPARE(QString::fromStdString(verzeichnis->string()),
+                     QString::fromStdString(fall.erwartet.string()));
+        }
+        fs::remove(menue);
+        std::ofstream(menue) << "eine Datei";
+        QVERIFY(!datenverzeichnis({"brelvanostik", "--menue"}, fehler));
+        QVERIFY(fehler.contains(QStringLiteral("kann nicht angelegt werden")));
+    }
+
     void neustartZeigtDieArbeitWieVerlassen() {
         QTemporaryDir verzeichnis;
         Testmeldungen meldungen;
@@ -91,6 +114,54 @@ class ProgrammTest : public QObject {
         QVERIFY(programm->fenster()->close());
     }
 
+    // A window that dies keeps its edits: the recovery file follows every edit, the next
+    // start offers it back, and a normal exit removes it once the data files hold the work.
+    void absturzWiederherstellenOderVerwerfen() {
+        for (const bool wiederherstellen : {true, false}) {
+            QTemporaryDir temp;
+            const fs::path verzeichnis = pfad(temp), datei = verzeichnis / kWiederherstellungName;
+            const auto beiseitegelegt = [&] {
+                int anzahl = 0;
+                for (const auto& e : fs::directory_iterator(verzeichnis))
+                    anzahl += e.path().filename().string().starts_with(
+                        std::string(kWiederherstellungName) + ".verworfen-");
+                return anzahl;
+            };
+            Testmeldungen meldungen;
+            {
+                auto programm = starten(verzeichnis, meldungen);
+                QVERIFY(programm);
+                // The normal weekly hours have the focus at start.
+                auto* feld = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+                QVERIFY(feld && feld->objectName() == QStringLiteral("betrag_0"));
+                feld->selectAll();
+                QTest::keyClicks(feld, QStringLiteral("38"));
+                QTest::keyClick(feld, Qt::Key_Return);
+                QVERIFY(!fs::exists(datei));  // written off the input path
+                QTRY_VERIFY_WITH_TIMEOUT(fs::exists(datei),
+                                         2 * Wiederherstellungsschreiber::kVerzoegerungMs);
+                // The window dies: no close, no save.
+            }
+            QCOMPARE(gespeichert(verzeichnis, 0, zeile::NormalWochenstunden), 4000);
+
+            meldungen = Testmeldungen{};
+            meldungen.antwortWiederherstellen = wiederherstellen;
+            auto programm = starten(verzeichnis, meldungen);
+            QVERIFY(programm);
+            QCOMPARE(meldungen.wiederherstellungsfragen.size(), std::size_t{1});
+            QCOMPARE(finde<QLineEdit>(*programm, "betrag_0")->text(),
+                     wiederherstellen ? QStringLiteral("38,00") : QStringLiteral("40,00"));
+            QCOMPARE(beiseitegelegt(), wiederherstellen ? 0 : 1);
+            QVERIFY(programm->fenster()->close());
+            programm.reset();
+            QCOMPARE(gespeichert(verzeichnis, 0, zeile::NormalWochenstunden),
+                     wiederherstellen ? 3800 : 4000);
+            QVERIFY(!fs::exists(datei));
+            QCOMPARE(beiseitegelegt(), wiederherstellen ? 0 : 1);
+            QVERIFY(meldungen.gezeigt.empty());
+        }
+    }
+
     void zweiteKopieImSelbenVerzeichnisStartetNicht() {
         QTemporaryDir verzeichnis;
         Testmeldungen meldungen;
@@ -104,7 +175,7 @@ class ProgrammTest : public QObject {
         gehaltImMaerz(*erste);
         QVERIFY(erste->fenster()->close());
         erste.reset();
-        QCOMPARE(gespeichertesGehalt(pfad(verzeichnis), 2), 300000);
+        QCOMPARE(gespeichert(pfad(verzeichnis), 2), 300000);
         Programm dritte(pfad(verzeichnis), meldungen);
         QVERIFY(dritte.starten());
         QVERIFY(dritte.fenster()->close());
@@ -123,8 +194,7 @@ class ProgrammTest : public QObject {
         QVERIFY(programm.fenster() == nullptr);
         QVERIFY(meldungen.hatTitel("Datenverzeichnis gesperrt"));
         QCOMPARE(std::distance(fs::directory_iterator(pfad(verzeichnis)), {}), 1);
-        std::ifstream ein(pfad(anderswo) / "draussen");
-        QCOMPARE(std::string(std::istreambuf_iterator<char>(ein), {}), std::string("draussen"));
+        QCOMPARE(inhalt(pfad(anderswo) / "draussen"), std::string("draussen"));
     }
 
     void beendigungssignalSchliesstUndSpeichert() {
@@ -141,7 +211,7 @@ class ProgrammTest : public QObject {
 
         std::raise(SIGTERM);
         QTRY_VERIFY(!programm->fenster()->isVisible());
-        QCOMPARE(gespeichertesGehalt(pfad(verzeichnis), 11), 300000);
+        QCOMPARE(gespeichert(pfad(verzeichnis), 11), 300000);
         // Logout or shutdown: no farewell keeps the program alive.
         QVERIFY(programm->abschiedsfenster() == nullptr);
     }
@@ -152,29 +222,15 @@ class ProgrammTest : public QObject {
         Testmeldungen meldungen;
         auto programm = starten(pfad(verzeichnis), meldungen);
         QVERIFY(programm);
-        fs::remove(pfad(verzeichnis) / kMonatsdateiName);
-        fs::create_directory(pfad(verzeichnis) / kMonatsdateiName);
-        meldungen.entscheidungen = {Meldungsanzeige::Entscheidung::Zurueck};
-        QVERIFY(!programm->fenster()->close());
-        QVERIFY(programm->abschiedsfenster() == nullptr);
-        // Ending without saving, knowingly: no farewell either.
-        meldungen.entscheidungen = {Meldungsanzeige::Entscheidung::NichtSpeichern};
         QVERIFY(programm->fenster()->close());
-        QVERIFY(programm->abschiedsfenster() == nullptr);
-
-        QTemporaryDir zweites;
-        auto gut = starten(pfad(zweites), meldungen);
-        QVERIFY(gut);
-        QVERIFY(gut->fenster()->close());
-        Abschiedsfenster* abschied = gut->abschiedsfenster();
-        QVERIFY(abschied != nullptr);
-        QVERIFY(abschied->isVisible());
+        Abschiedsfenster* abschied = programm->abschiedsfenster();
+        QVERIFY(abschied != nullptr && abschied->isVisible());
         QVERIFY(abschied->windowTitle().endsWith(QStringLiteral("Auf Wiedersehen!")));
         QVERIFY(
             abschied->frameGeometry().contains(abschied->screen()->availableGeometry().center()));
         // Closing the main window again (a late signal) shows no second farewell.
-        QVERIFY(gut->fenster()->close());
-        QCOMPARE(gut->abschiedsfenster(), abschied);
+        QVERIFY(programm->fenster()->close());
+        QCOMPARE(programm->abschiedsfenster(), abschied);
         QTest::mouseClick(abschied->findChild<QPushButton*>(QStringLiteral("schliessen")),
                           Qt::LeftButton);
         QVERIFY(!abschied->isVisible());
@@ -186,14 +242,13 @@ class ProgrammTest : public QObject {
         auto programm = starten(pfad(verzeichnis), meldungen);
         QVERIFY(programm);
         gehaltImMaerz(*programm);
-        // The month file is taken away and a directory put in its place: saving must fail.
-        fs::remove(pfad(verzeichnis) / kMonatsdateiName);
-        fs::create_directory(pfad(verzeichnis) / kMonatsdateiName);
+        monatsdateiVersperren(pfad(verzeichnis));
 
-        // Back to the program: the window stays open, the work with it.
+        // Back to the program: the window stays open, the work with it, and no farewell.
         meldungen.entscheidungen = {Meldungsanzeige::Entscheidung::Zurueck};
         QVERIFY(!programm->fenster()->close());
         QVERIFY(programm->fenster()->isVisible());
+        QVERIFY(programm->abschiedsfenster() == nullptr);
         QCOMPARE(meldungen.probleme.size(), std::size_t{1});
         QVERIFY(meldungen.probleme[0].contains(QString::fromLatin1(kMonatsdateiName)));
         QVERIFY(meldungen.wiederholbarGefragt[0]);
@@ -205,7 +260,7 @@ class ProgrammTest : public QObject {
         QVERIFY(programm->fenster()->close());
         QCOMPARE(meldungen.probleme.size(), std::size_t{3});
         QVERIFY(meldungen.hatTitel("Gespeichert"));
-        QCOMPARE(gespeichertesGehalt(pfad(ausweich), 2), 300000);
+        QCOMPARE(gespeichert(pfad(ausweich), 2), 300000);
     }
 
     void unlesbareDateiWirdNichtUeberschrieben() {
@@ -217,8 +272,10 @@ class ProgrammTest : public QObject {
         QCOMPARE(meldungen.gezeigt.size(), std::size_t{1});
         QVERIFY(meldungen.gezeigt[0].text.find("nicht überschrieben") != std::string::npos);
 
+        // Ending without saving, knowingly: nothing written, and no farewell.
         meldungen.entscheidungen = {Meldungsanzeige::Entscheidung::NichtSpeichern};
         QVERIFY(programm->fenster()->close());
+        QVERIFY(programm->abschiedsfenster() == nullptr);
         QCOMPARE(meldungen.wiederholbarGefragt, std::vector<bool>{false});
         QVERIFY(fs::is_directory(pfad(verzeichnis) / kMonatsdateiName));
         QVERIFY(!fs::exists(pfad(verzeichnis) / kKopfdateiName));
@@ -227,10 +284,7 @@ class ProgrammTest : public QObject {
     void beschaedigteDateiWirdGemeldet() {
         QTemporaryDir verzeichnis;
         Testmeldungen meldungen;
-        {
-            auto programm = starten(pfad(verzeichnis), meldungen);
-            QVERIFY(programm && programm->fenster()->close());
-        }
+        QVERIFY(starten(pfad(verzeichnis), meldungen)->fenster()->close());
         // Cut the month file inside a record.
         const fs::path monatsdatei = pfad(verzeichnis) / kMonatsdateiName;
         fs::resize_file(monatsdatei, fs::file_size(monatsdatei) - 100);
