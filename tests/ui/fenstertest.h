@@ -111,9 +111,10 @@ class Fenstertest : public QObject {
     Hauptfenster* fenster() const { return programm_->fenster(); }
     Sitzung& sitzung() const { return *programm_->sitzung(); }
 
+    /// A control by object name, in the main window or in `in`.
     template <class T = QWidget>
-    T* finde(const QString& name) const {
-        T* widget = fenster()->findChild<T*>(name);
+    T* finde(const QString& name, const QObject* in = nullptr) const {
+        T* widget = (in != nullptr ? in : fenster())->findChild<T*>(name);
         if (widget == nullptr) qFatal("Kein Steuerelement %s", qPrintable(name));
         return widget;
     }

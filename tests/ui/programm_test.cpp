@@ -1,6 +1,6 @@
 // Start and exit of the program in a working directory: where that directory is, the work
 // survives a restart and a crash, a second copy does not start, a terminate signal saves,
-// a failed save loses nothing.
+// a failed save loses nothing, a PDF replaces none of the directory's files.
 #include <QScreen>
 
 #include <csignal>
@@ -11,6 +11,7 @@
 #include "ui/abschiedsfenster.h"
 #include "ui/beendigungssignale.h"
 #include "ui/datenverzeichnis.h"
+#include "ui/drucken.h"
 #include "ui/wiederherstellungsschreiber.h"
 #include "workspace/datendateien.h"
 #include "workspace/wiederherstellung.h"
@@ -57,7 +58,18 @@ void monatsdateiVersperren(const fs::path& verzeichnis) {
 
 class ProgrammTest : public QObject {
     Q_OBJECT
+
+    std::optional<QTemporaryDir> temp_;
+    Testmeldungen meldungen;
+    fs::path verzeichnis() const { return pfad(*temp_); }
+    /// A fresh directory and fresh answers.
+    void neu() {
+        temp_.emplace();
+        meldungen = Testmeldungen{};
+    }
+
   private slots:
+    void init() { neu(); }
     // From a terminal the working directory, from the desktop menu ~/Brelvanostik, created
     // when missing and refused when a file has its name.
     void datenverzeichnisVonTerminalUndMenue() {
@@ -86,10 +98,8 @@ class ProgrammTest : public QObject {
     }
 
     void neustartZeigtDieArbeitWieVerlassen() {
-        QTemporaryDir verzeichnis;
-        Testmeldungen meldungen;
         {
-            auto programm = starten(pfad(verzeichnis), meldungen);
+            auto programm = starten(verzeichnis(), meldungen);
             QVERIFY(programm);
             gehaltImMaerz(*programm);  // typed, not yet confirmed: closing still keeps it
             auto* kommentar = finde<QLineEdit>(*programm, "kommentar_1");
@@ -98,12 +108,12 @@ class ProgrammTest : public QObject {
             programm->fenster()->move(40, 30);
             QVERIFY(programm->fenster()->close());
         }
-        const Ladeergebnis geladen = laden(pfad(verzeichnis));
+        const Ladeergebnis geladen = laden(verzeichnis());
         QCOMPARE(geladen.einstellungen.Monat, 3);  // the last month button + 1
         QCOMPARE(geladen.einstellungen.Links, 40 * 15);
         QCOMPARE(geladen.einstellungen.Oben, 30 * 15);
 
-        auto programm = starten(pfad(verzeichnis), meldungen);
+        auto programm = starten(verzeichnis(), meldungen);
         QVERIFY(programm);
         QVERIFY(finde<QPushButton>(*programm, "monat_2")->isChecked());
         QCOMPARE(finde<QLineEdit>(*programm, "betrag_5")->text(), QStringLiteral("3.000,00"));
@@ -118,18 +128,17 @@ class ProgrammTest : public QObject {
     // start offers it back, and a normal exit removes it once the data files hold the work.
     void absturzWiederherstellenOderVerwerfen() {
         for (const bool wiederherstellen : {true, false}) {
-            QTemporaryDir temp;
-            const fs::path verzeichnis = pfad(temp), datei = verzeichnis / kWiederherstellungName;
+            neu();
+            const fs::path dir = verzeichnis(), datei = dir / kWiederherstellungName;
             const auto beiseitegelegt = [&] {
                 int anzahl = 0;
-                for (const auto& e : fs::directory_iterator(verzeichnis))
+                for (const auto& e : fs::directory_iterator(dir))
                     anzahl += e.path().filename().string().starts_with(
                         std::string(kWiederherstellungName) + ".verworfen-");
                 return anzahl;
             };
-            Testmeldungen meldungen;
             {
-                auto programm = starten(verzeichnis, meldungen);
+                auto programm = starten(dir, meldungen);
                 QVERIFY(programm);
                 // The normal weekly hours have the focus at start.
                 auto* feld = qobject_cast<QLineEdit*>(QApplication::focusWidget());
@@ -142,11 +151,11 @@ class ProgrammTest : public QObject {
                                          2 * Wiederherstellungsschreiber::kVerzoegerungMs);
                 // The window dies: no close, no save.
             }
-            QCOMPARE(gespeichert(verzeichnis, 0, zeile::NormalWochenstunden), 4000);
+            QCOMPARE(gespeichert(dir, 0, zeile::NormalWochenstunden), 4000);
 
             meldungen = Testmeldungen{};
             meldungen.antwortWiederherstellen = wiederherstellen;
-            auto programm = starten(verzeichnis, meldungen);
+            auto programm = starten(dir, meldungen);
             QVERIFY(programm);
             QCOMPARE(meldungen.wiederherstellungsfragen.size(), std::size_t{1});
             QCOMPARE(finde<QLineEdit>(*programm, "betrag_0")->text(),
@@ -154,7 +163,7 @@ class ProgrammTest : public QObject {
             QCOMPARE(beiseitegelegt(), wiederherstellen ? 0 : 1);
             QVERIFY(programm->fenster()->close());
             programm.reset();
-            QCOMPARE(gespeichert(verzeichnis, 0, zeile::NormalWochenstunden),
+            QCOMPARE(gespeichert(dir, 0, zeile::NormalWochenstunden),
                      wiederherstellen ? 3800 : 4000);
             QVERIFY(!fs::exists(datei));
             QCOMPARE(beiseitegelegt(), wiederherstellen ? 0 : 1);
@@ -163,11 +172,9 @@ class ProgrammTest : public QObject {
     }
 
     void zweiteKopieImSelbenVerzeichnisStartetNicht() {
-        QTemporaryDir verzeichnis;
-        Testmeldungen meldungen;
-        auto erste = starten(pfad(verzeichnis), meldungen);
+        auto erste = starten(verzeichnis(), meldungen);
         QVERIFY(erste);
-        Programm zweite(pfad(verzeichnis), meldungen);
+        Programm zweite(verzeichnis(), meldungen);
         QVERIFY(!zweite.starten());
         QVERIFY(zweite.fenster() == nullptr);
         QVERIFY(meldungen.hatTitel("Brelvanostik läuft bereits"));
@@ -175,8 +182,8 @@ class ProgrammTest : public QObject {
         gehaltImMaerz(*erste);
         QVERIFY(erste->fenster()->close());
         erste.reset();
-        QCOMPARE(gespeichert(pfad(verzeichnis), 2), 300000);
-        Programm dritte(pfad(verzeichnis), meldungen);
+        QCOMPARE(gespeichert(verzeichnis(), 2), 300000);
+        Programm dritte(verzeichnis(), meldungen);
         QVERIFY(dritte.starten());
         QVERIFY(dritte.fenster()->close());
     }
@@ -184,25 +191,22 @@ class ProgrammTest : public QObject {
     // A lock that cannot be taken (here a second name of a file elsewhere) keeps the window
     // off the directory, and nothing is written there or through the lock file.
     void ungeeigneteSperrdateiLaesstDasVerzeichnisInRuhe() {
-        QTemporaryDir verzeichnis, anderswo;
+        QTemporaryDir anderswo;
         std::ofstream(pfad(anderswo) / "draussen") << "draussen";
         fs::create_hard_link(pfad(anderswo) / "draussen",
-                             pfad(verzeichnis) / Verzeichnissperre::kDateiName);
-        Testmeldungen meldungen;
-        Programm programm(pfad(verzeichnis), meldungen);
+                             verzeichnis() / Verzeichnissperre::kDateiName);
+        Programm programm(verzeichnis(), meldungen);
         QVERIFY(!programm.starten());
         QVERIFY(programm.fenster() == nullptr);
         QVERIFY(meldungen.hatTitel("Datenverzeichnis gesperrt"));
-        QCOMPARE(std::distance(fs::directory_iterator(pfad(verzeichnis)), {}), 1);
+        QCOMPARE(std::distance(fs::directory_iterator(verzeichnis()), {}), 1);
         QCOMPARE(inhalt(pfad(anderswo) / "draussen"), std::string("draussen"));
     }
 
     void beendigungssignalSchliesstUndSpeichert() {
-        QTemporaryDir verzeichnis;
-        Testmeldungen meldungen;
         Beendigungssignale signale;
         QVERIFY(signale.aktiv());
-        auto programm = starten(pfad(verzeichnis), meldungen);
+        auto programm = starten(verzeichnis(), meldungen);
         QVERIFY(programm);
         connect(&signale, &Beendigungssignale::beendenVerlangt, programm->fenster(),
                 [&programm] { programm->aufSignalBeenden(); });
@@ -211,16 +215,14 @@ class ProgrammTest : public QObject {
 
         std::raise(SIGTERM);
         QTRY_VERIFY(!programm->fenster()->isVisible());
-        QCOMPARE(gespeichert(pfad(verzeichnis), 11), 300000);
+        QCOMPARE(gespeichert(verzeichnis(), 11), 300000);
         // Logout or shutdown: no farewell keeps the program alive.
         QVERIFY(programm->abschiedsfenster() == nullptr);
     }
 
     // The farewell comes after a save that worked, and only then; "Schließen" closes it.
     void abschiedNachGelungenemSpeichern() {
-        QTemporaryDir verzeichnis;
-        Testmeldungen meldungen;
-        auto programm = starten(pfad(verzeichnis), meldungen);
+        auto programm = starten(verzeichnis(), meldungen);
         QVERIFY(programm);
         QVERIFY(programm->fenster()->close());
         Abschiedsfenster* abschied = programm->abschiedsfenster();
@@ -237,12 +239,11 @@ class ProgrammTest : public QObject {
     }
 
     void fehlgeschlagenesSpeichernVerliertNichts() {
-        QTemporaryDir verzeichnis, ausweich;
-        Testmeldungen meldungen;
-        auto programm = starten(pfad(verzeichnis), meldungen);
+        QTemporaryDir ausweich;
+        auto programm = starten(verzeichnis(), meldungen);
         QVERIFY(programm);
         gehaltImMaerz(*programm);
-        monatsdateiVersperren(pfad(verzeichnis));
+        monatsdateiVersperren(verzeichnis());
 
         // Back to the program: the window stays open, the work with it, and no farewell.
         meldungen.entscheidungen = {Meldungsanzeige::Entscheidung::Zurueck};
@@ -264,10 +265,8 @@ class ProgrammTest : public QObject {
     }
 
     void unlesbareDateiWirdNichtUeberschrieben() {
-        QTemporaryDir verzeichnis;
-        Testmeldungen meldungen;
-        fs::create_directory(pfad(verzeichnis) / kMonatsdateiName);  // no file to read
-        auto programm = starten(pfad(verzeichnis), meldungen);
+        fs::create_directory(verzeichnis() / kMonatsdateiName);  // no file to read
+        auto programm = starten(verzeichnis(), meldungen);
         QVERIFY(programm);
         QCOMPARE(meldungen.gezeigt.size(), std::size_t{1});
         QVERIFY(meldungen.gezeigt[0].text.find("nicht überschrieben") != std::string::npos);
@@ -277,23 +276,63 @@ class ProgrammTest : public QObject {
         QVERIFY(programm->fenster()->close());
         QVERIFY(programm->abschiedsfenster() == nullptr);
         QCOMPARE(meldungen.wiederholbarGefragt, std::vector<bool>{false});
-        QVERIFY(fs::is_directory(pfad(verzeichnis) / kMonatsdateiName));
-        QVERIFY(!fs::exists(pfad(verzeichnis) / kKopfdateiName));
+        QVERIFY(fs::is_directory(verzeichnis() / kMonatsdateiName));
+        QVERIFY(!fs::exists(verzeichnis() / kKopfdateiName));
     }
 
     void beschaedigteDateiWirdGemeldet() {
-        QTemporaryDir verzeichnis;
-        Testmeldungen meldungen;
-        QVERIFY(starten(pfad(verzeichnis), meldungen)->fenster()->close());
+        QVERIFY(starten(verzeichnis(), meldungen)->fenster()->close());
         // Cut the month file inside a record.
-        const fs::path monatsdatei = pfad(verzeichnis) / kMonatsdateiName;
+        const fs::path monatsdatei = verzeichnis() / kMonatsdateiName;
         fs::resize_file(monatsdatei, fs::file_size(monatsdatei) - 100);
-        auto programm = starten(pfad(verzeichnis), meldungen);
+        auto programm = starten(verzeichnis(), meldungen);
         QVERIFY(programm);
         QCOMPARE(meldungen.gezeigt.size(), std::size_t{1});
         QCOMPARE(meldungen.gezeigt[0].titel, std::string("Datendateien"));
         QVERIFY(meldungen.gezeigt[0].text.find("aufbewahrt") != std::string::npos);
         QVERIFY(programm->fenster()->close());
+    }
+
+    // Printing without a printer: the user is asked, and only an explicit choice of a file
+    // that may be written, and is none of the data directory's by any name, writes a PDF.
+    void pdfNurAufAusdruecklichenWunsch() {
+        if (!ohneDrucker()) QSKIP("this machine has a default printer");
+        const fs::path dir = verzeichnis();
+        laufendesDatenverzeichnisSetzen(dir);
+        std::ofstream(dir / "Brelvanostik.da1") << "monate";
+        fs::create_hard_link(dir / "Brelvanostik.da1", dir / "zweiter-name.pdf");
+        const struct {
+            bool ja;
+            const char* datei;
+            bool geschrieben;
+        } faelle[] = {
+            {true, "bericht.pdf", true},
+            {false, "bericht.pdf", false},       // the offer declined
+            {true, "fehlt/bericht.pdf", false},  // cannot be written: reported
+            {true, "Brelvanostik.da1", false},   // the data directory's own files
+            {true, "zweiter-name.pdf", false},
+            {true, "Brelvanostik.lock", false},
+        };
+        for (const auto& f : faelle) {
+            meldungen = Testmeldungen{};
+            meldungen.antwortJa = f.ja;
+            meldungen.pdfDatei = dir / f.datei;
+            fs::remove(dir / "bericht.pdf");
+            druck::Seitenaufbau aufbau("Bericht");
+            aufbau.text("Inhalt");
+            druckenOderPdfAnbieten(aufbau.fertig(), meldungen);
+            QCOMPARE(meldungen.fragen.size(), 1);
+            QVERIFY(meldungen.fragen.front().contains(QStringLiteral("kein Drucker")));
+            QCOMPARE(meldungen.pdfVorschlaege.size(), f.ja ? 1u : 0u);
+            if (f.ja) QVERIFY(meldungen.pdfVorschlaege.front().endsWith("Bericht.pdf"));
+            QCOMPARE(fs::exists(dir / "bericht.pdf"), f.geschrieben);
+            // Nothing to say after a written file; an error for a file that was to be written.
+            QCOMPARE(meldungen.gezeigt.size(), f.ja && !f.geschrieben ? 1u : 0u);
+            for (const Meldung& m : meldungen.gezeigt) QCOMPARE(m.symbol, Meldung::Symbol::Fehler);
+        }
+        QCOMPARE(inhalt(dir / "Brelvanostik.da1"), std::string("monate"));
+        QVERIFY(!fs::exists(dir / "Brelvanostik.lock"));
+        laufendesDatenverzeichnisSetzen(".");
     }
 };
 
