@@ -470,7 +470,7 @@ class HauptfensterTest : public Fenstertest {
         }
     }
 
-    void rechnerSchritteUndProgramminformation() {
+    void taschenrechnerSchritteUndProgramminformation() {
         klicken("befehl_2");
         QVERIFY(finde("rechner")->isVisible());
         klicken("befehl_2");

@@ -3,14 +3,14 @@
 // like a typed entry; nothing is handed over while the calculator is hidden.
 #include "fenstertest.h"
 #include "help/infotexte.h"
-#include "ui/rechnerpanel.h"
+#include "ui/taschenrechnerpanel.h"
 
 using namespace brelvanostik;
 
-class RechnerTest : public Fenstertest {
+class TaschenrechnerTest : public Fenstertest {
     Q_OBJECT
 
-    Rechnerpanel* panel() const { return finde<Rechnerpanel>("rechner"); }
+    Taschenrechnerpanel* panel() const { return finde<Taschenrechnerpanel>("rechner"); }
     std::int32_t gehalt(Seite seite) const {
         return betrag(seite, sitzung().monat(), zeile::Gehalt);
     }
@@ -19,7 +19,7 @@ class RechnerTest : public Fenstertest {
     void init() {
         QVERIFY(programmStarten());
         QVERIFY(!panel()->isVisible());
-        fenster()->rechnerUmschalten();
+        fenster()->taschenrechnerUmschalten();
     }
     void cleanup() { programmBeenden(); }
 
@@ -66,15 +66,15 @@ class RechnerTest : public Fenstertest {
         QTest::keyClick(finde("betrag_5"), Qt::Key_Tab);
         QCOMPARE(gehalt(Seite::Gruen), 0);
         QCOMPARE(meldungen_.gezeigt.size(), std::size_t{1});
-        fenster()->rechnerUmschalten();
+        fenster()->taschenrechnerUmschalten();
         QCOMPARE(text("rechner_anzeige"), QStringLiteral("-5"));
 
         // The close key resets the display and hides the panel; the command toggles.
         klicken("rechner_ende");
         QVERIFY(!panel()->isVisible());
         QCOMPARE(text("rechner_anzeige"), QStringLiteral("0,"));
-        fenster()->rechnerUmschalten();
-        fenster()->rechnerUmschalten();
+        fenster()->taschenrechnerUmschalten();
+        fenster()->taschenrechnerUmschalten();
         QVERIFY(!panel()->isVisible());
     }
 
@@ -105,9 +105,9 @@ class RechnerTest : public Fenstertest {
         klicken("betrag_35");
         QCOMPARE(gehalt(Seite::Blau), 700);
         QCOMPARE(tipp(memo), alsText(kMemoTipp));
-        QCOMPARE(tipp(panel()), alsText(kRechnerTipp));
+        QCOMPARE(tipp(panel()), alsText(kTaschenrechnerTipp));
     }
 };
 
-QTEST_MAIN(RechnerTest)
-#include "rechner_test.moc"
+QTEST_MAIN(TaschenrechnerTest)
+#include "taschenrechner_test.moc"
