@@ -13,7 +13,7 @@ namespace fs = std::filesystem;
 class DatendateienBefehle : public Verzeichnistest {};
 
 TEST_F(DatendateienBefehle, BerechnenLegtDateienAnUndGibtAlleBerechnungenAus) {
-    const Lauf l = starte({"berechnen", "--json"});
+    const Lauf l = starte("berechnen --json");
     ASSERT_EQ(l.status, 0) << l.fehler;
     EXPECT_EQ(fs::file_size(dir / "Brelvanostik.da1"), 480u * 496u);
     EXPECT_EQ(fs::file_size(dir / "Brelvanostik.da2"), 401u * 406u);
@@ -35,14 +35,14 @@ TEST_F(DatendateienBefehle, BerechnenLegtDateienAnUndGibtAlleBerechnungenAus) {
               std::string::npos);
     // A second run finds everything current and changes nothing.
     const std::string vorher = datendateien();
-    ASSERT_EQ(starte({"berechnen"}).status, 0);
+    ASSERT_EQ(starte("berechnen").status, 0);
     EXPECT_EQ(datendateien(), vorher);
 }
 
 TEST_F(DatendateienBefehle, EingebenSpeichertNachDenRegelnDesHauptfensters) {
-    const Lauf l =
-        starte({"eingeben", "--jahr", "2006", "--fall", "2", "--monat", "3", "--json", "betrag",
-                "5", "3000", "auswahl", "17", "2", "kommentar", "Gehaltserhöhung"});
+    const Lauf l = starte(
+        "eingeben --jahr 2006 --fall 2 --monat 3 --json betrag 5 3000 auswahl 17 2 kommentar "
+        "Gehaltserhöhung");
     ASSERT_EQ(l.status, 0) << l.fehler;
     const auto gruen = l.aus.find("{\"jahr\": 2006, \"fall\": 2,");
     const auto blau = l.aus.find("{\"jahr\": 2006, \"fall\": 7,");
@@ -50,8 +50,7 @@ TEST_F(DatendateienBefehle, EingebenSpeichertNachDenRegelnDesHauptfensters) {
     ASSERT_NE(blau, std::string::npos);
     EXPECT_NE(l.aus.find("\"Kommentar\": \"Gehaltserhöhung\""), std::string::npos);
     // The next call sees what the first one saved: a blue edit reaches blue only.
-    const Lauf b = starte({"eingeben", "--jahr", "2006", "--fall", "2", "--monat", "4", "--blau",
-                           "--json", "betrag", "5", "3500"});
+    const Lauf b = starte("eingeben --jahr 2006 --fall 2 --monat 4 --blau --json betrag 5 3500");
     ASSERT_EQ(b.status, 0) << b.fehler;
     const std::string blauTeil = b.aus.substr(b.aus.find("\"fall\": 7,"));
     const std::string gruenTeil = b.aus.substr(0, b.aus.find("\"fall\": 7,"));
@@ -65,7 +64,7 @@ TEST_F(DatendateienBefehle, EingebenSpeichertNachDenRegelnDesHauptfensters) {
 }
 
 TEST_F(DatendateienBefehle, WartendeWiederherstellungSperrtSchreibendeBefehle) {
-    ASSERT_EQ(starte({"berechnen"}).status, 0);
+    ASSERT_EQ(starte("berechnen").status, 0);
     // The window died with an edit in its recovery file.
     Ladeergebnis geladen = laden(dir);
     geladen.arbeitsbereich.monat(3, 0, 0).Betrag[zeile::Wochenstunden] = 3800;
@@ -74,11 +73,10 @@ TEST_F(DatendateienBefehle, WartendeWiederherstellungSperrtSchreibendeBefehle) {
     std::ofstream(dir / kWiederherstellungName, std::ios::binary)
         .write(reinterpret_cast<const char*>(bytes.data()), static_cast<long>(bytes.size()));
     const std::string vorher = datendateien();
-    for (const std::vector<std::string>& schreibend :
-         {std::vector<std::string>{"berechnen"},
-          {"eingeben", "--jahr", "2007", "--fall", "1", "--monat", "1", "betrag", "5", "100"}}) {
+    for (const char* schreibend :
+         {"berechnen", "eingeben --jahr 2007 --fall 1 --monat 1 betrag 5 100"}) {
         const Lauf l = starte(schreibend);
-        EXPECT_EQ(l.status, 2) << schreibend[0];
+        EXPECT_EQ(l.status, 2) << schreibend;
         EXPECT_EQ(l.aus, "");
         EXPECT_NE(l.fehler.find("crash recovery"), std::string::npos) << l.fehler;
         EXPECT_EQ(l.fehler.find('\n'), l.fehler.size() - 1) << l.fehler;  // one line
@@ -86,7 +84,7 @@ TEST_F(DatendateienBefehle, WartendeWiederherstellungSperrtSchreibendeBefehle) {
     EXPECT_EQ(datendateien(), vorher);
     EXPECT_EQ(inhalt(kWiederherstellungName).size(), bytes.size());
     // Reading still works, with the hint that the recovered edits are not in it.
-    const Lauf gelesen = starte({"vergleichen", "--jahr", "2007", "--fall", "1", "--monat", "1"});
+    const Lauf gelesen = starte("vergleichen --jahr 2007 --fall 1 --monat 1");
     EXPECT_EQ(gelesen.status, 0) << gelesen.fehler;
     EXPECT_NE(gelesen.fehler.find("crash recovery is pending"), std::string::npos);
 }
@@ -94,16 +92,13 @@ TEST_F(DatendateienBefehle, WartendeWiederherstellungSperrtSchreibendeBefehle) {
 // A refused call on damaged or half-missing files leaves the directory exactly as it was:
 // no copy of a damaged file, no new workspace over an empty month file.
 TEST_F(DatendateienBefehle, AbgelehnterAufrufAufBeschaedigtenDateienSchreibtNichts) {
-    ASSERT_EQ(starte({"eingeben", "--jahr", "2007", "--fall", "1", "--monat", "1", "modus"}).status,
-              0);
+    ASSERT_EQ(starte("eingeben --jahr 2007 --fall 1 --monat 1 modus").status, 0);
     std::string monate = inhalt("Brelvanostik.da1");
     monate[4] = '\x7f';  // the state's choice code, outside its list
     for (const std::string& monatsdatei : {monate, std::string()}) {
         std::ofstream(dir / "Brelvanostik.da1", std::ios::binary) << monatsdatei;
         const std::string koepfe = inhalt("Brelvanostik.da2");
-        EXPECT_EQ(starte({"eingeben", "--jahr", "2007", "--fall", "1", "--monat", "2", "bru", "12"})
-                      .status,
-                  2);
+        EXPECT_EQ(starte("eingeben --jahr 2007 --fall 1 --monat 2 bru 12").status, 2);
         EXPECT_TRUE(inhalt("Brelvanostik.da1") == monatsdatei);
         EXPECT_TRUE(inhalt("Brelvanostik.da2") == koepfe);
         EXPECT_EQ(alleDateien(dir).size(), 2u);
@@ -111,17 +106,14 @@ TEST_F(DatendateienBefehle, AbgelehnterAufrufAufBeschaedigtenDateienSchreibtNich
 }
 
 TEST_F(DatendateienBefehle, AbgelehnterJahresausgleichIstEineZeileAufStderr) {
-    ASSERT_EQ(starte({"eingeben", "--jahr", "2007", "--fall", "1", "--monat", "1", "betrag", "5",
-                      "3000", "auswahl", "4", "1"})
-                  .status,
+    ASSERT_EQ(starte("eingeben --jahr 2007 --fall 1 --monat 1 betrag 5 3000 auswahl 4 1").status,
               0);
     // Days of a month edited by hand in the file would be refused the same way; here a
     // part month is typed and the refusal is reported while the call succeeds.
-    const Lauf l =
-        starte({"eingeben", "--jahr", "2007", "--fall", "1", "--monat", "5", "betrag", "3", "20"});
+    const Lauf l = starte("eingeben --jahr 2007 --fall 1 --monat 5 betrag 3 20");
     EXPECT_EQ(l.status, 0) << l.fehler;
     EXPECT_NE(l.fehler.find("Kein LStAusgleich des AG zulässig"), std::string::npos) << l.fehler;
-    const Lauf b = starte({"berechnen", "--jahr", "2007", "--fall", "1", "--json"});
+    const Lauf b = starte("berechnen --jahr 2007 --fall 1 --json");
     EXPECT_EQ(b.status, 0);
     EXPECT_EQ(b.fehler, "");  // the choice is now off in all twelve months
 }
@@ -130,28 +122,23 @@ TEST_F(DatendateienBefehle, GroessteBetraegeInJedemMonatLadenOhneReparatur) {
     // Salary, pension, additional taxable and liable amounts, tax-card entries, both pension
     // header amounts and all three one-time payments at the limit in every month, with the
     // December adjustment and church tax: what the program stores it loads unchanged.
-    const std::string max = "290000";
+    ASSERT_EQ(starte("eingeben --jahr 2007 --fall 1 --monat 1 betrag 5 290000 betrag 6 290000 "
+                     "betrag 13 290000 betrag 14 290000 betrag 15 290000 betrag 16 290000 "
+                     "monatsbezug 290000 sonderzahlung 290000 auswahl 4 1 auswahl 19 2")
+                  .status,
+              0);
     for (int monat = 1; monat <= 12; ++monat) {
-        std::vector<std::string> aufruf = {
-            "eingeben", "--jahr", "2007", "--fall", "1", "--monat", std::to_string(monat)};
-        if (monat == 1) {
-            for (const char* zeile : {"5", "6", "13", "14", "15", "16"})
-                aufruf.insert(aufruf.end(), {"betrag", zeile, max});
-            aufruf.insert(aufruf.end(), {"monatsbezug", max, "sonderzahlung", max, "auswahl", "4",
-                                         "1", "auswahl", "19", "2"});
-        }
-        for (const char* zeile : {"7", "8", "9"})
-            aufruf.insert(aufruf.end(), {"betrag", zeile, max});
-        const Lauf l = starte(aufruf);
+        const Lauf l = starte("eingeben --jahr 2007 --fall 1 --monat " + std::to_string(monat) +
+                              " betrag 7 290000 betrag 8 290000 betrag 9 290000");
         ASSERT_EQ(l.status, 0) << l.fehler;
     }
-    const Lauf l = starte({"berechnen", "--json"});
+    const Lauf l = starte("berechnen --json");
     ASSERT_EQ(l.status, 0) << l.fehler;
     EXPECT_EQ(l.fehler, "");
     // December's annual wage with its payments: 71 amounts at the limit.
     EXPECT_NE(l.aus.find(", 2059000000, "), std::string::npos);
     const std::string vorher = datendateien();
-    ASSERT_EQ(starte({"berechnen"}).status, 0);
+    ASSERT_EQ(starte("berechnen").status, 0);
     EXPECT_EQ(datendateien(), vorher);
     EXPECT_EQ(alleDateien(dir).size(), 2u);  // no copy of a "damaged" file
 }

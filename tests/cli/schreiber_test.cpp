@@ -16,10 +16,9 @@ namespace fs = std::filesystem;
 
 class CliSchreiber : public Verzeichnistest {
   protected:
-    static std::vector<std::string> eingabe(int monat, const std::string& betrag,
-                                            const std::string& name) {
-        return {"eingeben", "--jahr", "2007", "--fall", "1", "--monat", std::to_string(monat),
-                "betrag",   "5",      betrag, "name",   name};
+    static std::string eingabe(int monat, const std::string& betrag, const std::string& name) {
+        return "eingeben --jahr 2007 --fall 1 --monat " + std::to_string(monat) + " betrag 5 " +
+               betrag + " name " + name;
     }
 };
 
@@ -29,7 +28,7 @@ TEST_F(CliSchreiber, GleichzeitigeEingabenVerlierenNichts) {
     for (int runde = 0; runde < 4; ++runde) {
         fs::remove_all(dir);
         fs::create_directories(dir);
-        ASSERT_EQ(starte({"berechnen"}).status, 0);
+        ASSERT_EQ(starte("berechnen").status, 0);
         int start[2];
         ASSERT_EQ(::pipe(start), 0);
         pid_t kinder[2];
@@ -79,7 +78,7 @@ TEST_F(CliSchreiber, SolangeDasFensterDieSperreHaeltBleibtJederDraussen) {
     // The window holds the lock; writing calls of this user and of another are refused and
     // change nothing, whether the lock is held or the directory cannot be opened at all.
     fs::permissions(dir, fs::perms::all);
-    ASSERT_EQ(starte({"berechnen"}).status, 0);
+    ASSERT_EQ(starte("berechnen").status, 0);
     for (const char* name : {kMonatsdateiName, kKopfdateiName})
         fs::permissions(dir / name, fs::perms::all & ~fs::perms::owner_exec &
                                         ~fs::perms::group_exec & ~fs::perms::others_exec);
@@ -120,7 +119,7 @@ TEST_F(CliSchreiber, SolangeDasFensterDieSperreHaeltBleibtJederDraussen) {
 }
 
 TEST_F(CliSchreiber, KeineAusgabeErsetztEineDateiDesDatenverzeichnisses) {
-    ASSERT_EQ(starte({"berechnen"}).status, 0);
+    ASSERT_EQ(starte("berechnen").status, 0);
     Sperrproblem problem;
     const auto fenster = Verzeichnissperre::nehmen(dir, problem);  // a window is open
     ASSERT_TRUE(fenster);
@@ -145,19 +144,17 @@ TEST_F(CliSchreiber, KeineAusgabeErsetztEineDateiDesDatenverzeichnisses) {
     };
     for (const fs::path& ziel : ziele) {
         const std::string z = ziel.string();
-        const std::vector<std::vector<std::string>> aufrufe = {
-            {"drucken", "--jahr", "2007", "--fall", "1", "--monat", "1", "--bericht", "beide",
-             "--pdf", z},
-            {"vergleichen", "--jahr", "2007", "--fall", "1", "--monat", "1", "--pdf", z},
-            {"export", "--jahr", "2007", "--fall", "1", "--csv", z}};
-        for (const auto& aufruf : aufrufe) {
+        for (const std::string& aufruf :
+             {"drucken --jahr 2007 --fall 1 --monat 1 --bericht beide --pdf " + z,
+              "vergleichen --jahr 2007 --fall 1 --monat 1 --pdf " + z,
+              "export --jahr 2007 --fall 1 --csv " + z}) {
             const Lauf l = starte(aufruf);
-            EXPECT_NE(l.status, 0) << aufruf[0] << " " << z;
+            EXPECT_NE(l.status, 0) << aufruf;
             EXPECT_NE(l.fehler.find("gehört zu den Datendateien"), std::string::npos) << l.fehler;
         }
         // The tax steps know no data directory but the working one: names count everywhere.
         if (ziel.filename() != "zweiter-name.pdf") {
-            EXPECT_NE(lauf({"schritte", "--pdf", z}).status, 0) << z;
+            EXPECT_NE(lauf("schritte --pdf " + z).status, 0) << z;
         }
     }
     EXPECT_EQ(alleDateien(dir), vorher);
