@@ -185,9 +185,9 @@ TEST(PayrollNeuberechnung, ZweiterLaufAendertNichts) {
     const std::int32_t februar = t.monat(1).Betrag[12];
     t.monat(1).Betrag[5] = 1;
     t.rechne(2);
-    t.rechner.berechne(*t.bereich, 2008, 0, 0);
-    t.rechner.berechne(*t.bereich, 2005, 10, 0);
-    t.rechner.berechne(*t.bereich, 2005, 0, 12);
+    t.monatsberechnung.berechne(*t.bereich, 2008, 0, 0);
+    t.monatsberechnung.berechne(*t.bereich, 2005, 10, 0);
+    t.monatsberechnung.berechne(*t.bereich, 2005, 0, 12);
     EXPECT_EQ(t.monat(1).Betrag[12], februar);
 
     // Whatever a damaged data file holds, the calculation saturates instead of overflowing

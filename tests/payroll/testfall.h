@@ -29,7 +29,7 @@ struct Erwartung { char bank; int monat, zeile; std::int64_t wert; };
 /// income row in both ratios.
 struct Testfall {
     std::unique_ptr<Arbeitsbereich> bereich = std::make_unique<Arbeitsbereich>();
-    Monatsberechnung rechner;
+    Monatsberechnung monatsberechnung;
     int jahr;
 
     Testfall(int jahr, int land, std::int32_t gehalt) : jahr(jahr) {
@@ -88,7 +88,9 @@ struct Testfall {
         // clang-format on
     }
 
-    Ergebnis rechne(int startMonat = 0) { return rechner.berechne(*bereich, jahr, 0, startMonat); }
+    Ausgleichshindernis rechne(int startMonat = 0) {
+        return monatsberechnung.berechne(*bereich, jahr, 0, startMonat);
+    }
 };
 
 /// A table row: edits of the default case of a year, state and salary, and expected cells.

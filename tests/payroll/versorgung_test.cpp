@@ -184,7 +184,7 @@ TEST(PayrollVersorgung, ErgebnisHaengtNichtVonFrueherenLaeufenAb) {
     anderswo.LZZ = 1;
     anderswo.RE4 = Money::whole(5000000);
     anderswo.lohnsteuer();
-    benutzt.rechner.berechne(*anderer.bereich, anderer.jahr, 0, 0);
+    benutzt.monatsberechnung.berechne(*anderer.bereich, anderer.jahr, 0, 0);
     benutzt.rechne();
     EXPECT_TRUE(*benutzt.bereich == *frisch.bereich);
     EXPECT_LT(frisch.monat(0).Betrag[19] + frisch.monat(5).Betrag[19], 0);  // church tax due
