@@ -60,23 +60,6 @@ TEST(PayrollEinmalzahlung, SteuerAusZweiJahreslaeufenBeitraegeBisZurNichtVerbrau
     });
 }
 
-TEST(PayrollKirchensteuer, MindestkirchensteuerNurBeiLohnsteuerDesLaufendenLohns) {
-    using wahl::kirche::Mindest015, wahl::kirche::Mindest030;
-    pruefe({
-        {"0.15", {{'A', Kirchensteuer, Mindest015}},
-         {{'B', Mai, Kirchensteuer, -15}, {'K', Mai, KirchensteuerEinmal, -15}}},
-        {"0.30", {{'A', Kirchensteuer, Mindest030}},
-         {{'B', Mai, Kirchensteuer, -30}, {'K', Mai, KirchensteuerEinmal, -30}}},
-        {"not on top of a payment's tax", {{'A', Kirchensteuer, Mindest030}, einmal(500000)},
-         {{'B', Mai, Kirchensteuer, -30}}},
-        {"no wage tax on 800.00", {{'A', Kirchensteuer, Mindest030}},
-         {{'B', Mai, Kirchensteuer, 0}}, 2004, wahl::land::NordrheinWestfalen, 80000},
-        {"a payment's tax does not count", {{'A', Kirchensteuer, Mindest030}, einmal(500000)},
-         {{'B', Mai, Kirchensteuer, 0}, {'K', Mai, KirchensteuerEinmal, 0}},
-         2004, wahl::land::NordrheinWestfalen, 80000},
-    });
-}
-
 TEST(PayrollJahresausgleich, DezemberTraegtDieJahressteuerAbzueglichDesEinbehaltenen) {
     // 2,000.00 a month in 2004 with the December adjustment: the year's withholding ('J') adds
     // up to the tax on the annual wage. The minimum church tax is monthly: nothing of it is

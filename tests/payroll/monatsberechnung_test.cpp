@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "payroll/monatslauf.h"
 #include "testfall.h"
 
 namespace brelvanostik {
@@ -191,6 +192,7 @@ TEST(PayrollNeuberechnung, ZweiterLaufAendertNichts) {
     t.rechner.berechne(*t.bereich, 2005, kBerechnungen, Jan);
     t.rechner.berechne(*t.bereich, 2005, 0, kMonate);
     EXPECT_EQ(t.monat(Feb).Betrag[Brutto], februar);
+    EXPECT_EQ(monatslaufVorbereiten(*t.bereich, 2008, 0, Jan).RE4, Money());
 
     // Whatever a damaged data file holds, the calculation saturates instead of overflowing
     // (the sanitizer build turns any overflow into a failure) and stays repeatable.
