@@ -1,6 +1,8 @@
 // Pension allowance, age relief, table values and table allowances.
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "engine/lohnsteuer.h"
 
 namespace brelvanostik {
@@ -49,10 +51,9 @@ TEST(VersorgungsfreibetragUndAltersentlastung, VonHandGerechnet2004Und2005) {
         e.VBEZ = e.VBEZM = cent(f.vbez);
         e.VBEZS = cent(f.vbezs);
         e.lohnsteuer();
-        EXPECT_EQ(e.FVB, cent(f.fvb)) << f.jahr << "/" << f.re4;
-        EXPECT_EQ(e.ALTE, cent(f.alte)) << f.jahr << "/" << f.re4;
-        EXPECT_EQ(e.RE4LZZ, cent(f.re4lzz)) << f.jahr << "/" << f.re4;
-        EXPECT_EQ(e.ZUSCHLAGVFB, euro(f.zuschlag)) << f.jahr << "/" << f.re4;
+        EXPECT_EQ((std::array{e.FVB, e.ALTE, e.RE4LZZ, e.ZUSCHLAGVFB}),
+                  (std::array{cent(f.fvb), cent(f.alte), cent(f.re4lzz), euro(f.zuschlag)}))
+            << f.jahr << "/" << f.re4;
     }
 }
 
@@ -67,8 +68,11 @@ TEST(Versorgungsfreibetrag, JeJahr) {
         {2005, 1, 0, 600000, 100000, 6, 600000, 0, 240000, 450},
         // 2006: pension started 2006: 38.4 %, at most 2,880 euros, supplement 864.
         {2006, 2, 2006, 100000, 100000, 0, 1200000, 288000, 24000, 864},
-        {2006, 2, 2005, 50000, 50000, 0, 600000, 300000, 20000, 900},
+        // Before 2005 counts as 2005; the last line of the table: 0.8 %, at most 60, supplement 18.
+        {2006, 2, 2003, 50000, 50000, 0, 600000, 300000, 20000, 900},
         {2007, 2, 2007, 100000, 100000, 0, 1200000, 276000, 23000, 828},
+        {2007, 2, 2030, 50000, 50000, 0, 600000, 60000, 4000, 180},  // 8 %, below the 600
+        {2007, 2, 2039, 100000, 100000, 0, 1200000, 6000, 500, 18},
         // Annual run without months of pension: nothing is free.
         {2007, 1, 2007, 1200000, 100000, 0, 0, 0, 0, 0},
     };
@@ -82,10 +86,9 @@ TEST(Versorgungsfreibetrag, JeJahr) {
         e.ZMVB = Money::whole(f.zmvb);
         e.STKL = 1;
         e.lohnsteuer();
-        EXPECT_EQ(e.VBEZB, cent(f.vbezb)) << f.jahr << "/" << f.vbez;
-        EXPECT_EQ(e.HFVB, cent(f.hfvb)) << f.jahr << "/" << f.vbez;
-        EXPECT_EQ(e.FVB, cent(f.fvb)) << f.jahr << "/" << f.vbez;
-        EXPECT_EQ(e.ZUSCHLAGVFB, euro(f.zuschlag)) << f.jahr << "/" << f.vbez;
+        EXPECT_EQ((std::array{e.VBEZB, e.HFVB, e.FVB, e.ZUSCHLAGVFB}),
+                  (std::array{cent(f.vbezb), cent(f.hfvb), cent(f.fvb), euro(f.zuschlag)}))
+            << f.jahr << "/" << f.vjahr << "/" << f.vbez;
     }
 }
 
@@ -99,6 +102,8 @@ TEST(Altersentlastungsbetrag, JeJahr) {
         {2006, 2006, 30000, 0, 30000, 11520},    // 38.4 %
         {2006, 2006, 500000, 0, 500000, 15200},  // 1,824 euros / 12
         {2007, 2004, 30000, 0, 30000, 12000},    // AJAHR before 2006 counts as 2005
+        {2007, 2030, 30000, 0, 30000, 2400},     // 8 %
+        {2007, 2030, 500000, 0, 500000, 3167},   // 380 euros / 12, rounded up
         {2007, 2041, 30000, 0, 30000, 0},
     };
     for (const Fall& f : faelle) {
@@ -116,46 +121,24 @@ TEST(Altersentlastungsbetrag, JeJahr) {
     }
 }
 
-TEST(Tabellenwerte, BeginnjahreUndAnhebungAb2006) {
-    struct Fall {
-        int jahr, vjahr, ajahr, vjahrDanach, ajahrDanach;
-        float tab1, tab2, tab3, tab4, tab5;
-    };
-    const Fall faelle[] = {
-        {2006, 2003, 2000, 2005, 2005, 0.4f, 3000, 900, 0.4f, 1900},
-        {2006, 2006, 2006, 2006, 2006, 0.384f, 2880, 864, 0.384f, 1824},
-        {2007, 2020, 2020, 2020, 2020, 0.16f, 1200, 360, 0.16f, 760},
-        {2007, 2039, 2041, 2039, 2041, 0.008f, 60, 18, 0.0f, 0},
-        {2005, 2003, 2000, 2003, 2000, 0, 0, 0, 0,
-         0},  // before 2006 nothing is looked up or raised
-    };
-    for (const Fall& f : faelle) {
-        Lohnsteuerrechner e;
-        e.JAHR = f.jahr;
-        e.VJAHR = f.vjahr;
-        e.AJAHR = f.ajahr;
-        e.lohnsteuer();
-        EXPECT_EQ(e.VJAHR, f.vjahrDanach) << f.jahr;
-        EXPECT_EQ(e.AJAHR, f.ajahrDanach) << f.jahr;
-        EXPECT_FLOAT_EQ(e.Tab1, f.tab1) << f.jahr << "/" << f.vjahr;
-        EXPECT_FLOAT_EQ(e.Tab2, f.tab2);
-        EXPECT_FLOAT_EQ(e.Tab3, f.tab3);
-        EXPECT_NEAR(e.Tab4, f.tab4, 1e-7);
-        EXPECT_FLOAT_EQ(e.Tab5, f.tab5);
-    }
-}
-
 TEST(Tabellenfreibetraege, NachKlasseUndJahr) {
     struct Fall {
         int jahr, stkl;
         double zkf;
         std::int64_t anp, efa, sap, kfb, split;
+        std::int64_t vbez = 0;
     };
     const Fall faelle[] = {
-        {2004, 1, 1, 920, 0, 36, 5808, 1},     {2004, 6, 1, 0, 0, 0, 0, 1},
-        {2005, 2, 2, 920, 1308, 36, 11616, 1}, {2005, 6, 0, 0, 0, 0, 0, 1},
-        {2006, 3, 0.5, 920, 0, 72, 2904, 2},   {2006, 6, 1, 0, 0, 0, 0, 1},
-        {2007, 4, 1.5, 920, 0, 36, 4356, 1},   {2007, 5, 1, 920, 0, 0, 0, 1},
+        {2004, 1, 1, 920, 0, 36, 5808, 1},
+        {2004, 6, 1, 0, 0, 0, 0, 1},
+        {2005, 2, 2, 920, 1308, 36, 11616, 1},
+        {2005, 6, 0, 0, 0, 0, 0, 1},
+        {2005, 1, 0, 1022, 0, 36, 0, 1, 50000},  // 102 for a pension, 920 for active pay
+        // Whole euros: 2006's conversion margin of 0.08 must not make the lump sum 920.08.
+        {2006, 3, 0.5, 920, 0, 72, 2904, 2},
+        {2006, 6, 1, 0, 0, 0, 0, 1},
+        {2007, 4, 1.5, 920, 0, 36, 4356, 1},
+        {2007, 5, 1, 920, 0, 0, 0, 1},
         {2007, 6, 1, 0, 0, 0, 0, 1},
     };
     for (const Fall& f : faelle) {
@@ -164,35 +147,12 @@ TEST(Tabellenfreibetraege, NachKlasseUndJahr) {
         e.STKL = f.stkl;
         e.ZKF = Money::fromDouble(f.zkf);
         e.RE4 = cent(250000);
+        e.VBEZ = e.VBEZM = cent(f.vbez);
         e.lohnsteuer();
-        EXPECT_EQ(e.ANP, euro(f.anp)) << f.jahr << " class " << f.stkl;
-        EXPECT_EQ(e.EFA, euro(f.efa)) << f.jahr << " class " << f.stkl;
-        EXPECT_EQ(e.SAP, euro(f.sap)) << f.jahr << " class " << f.stkl;
-        EXPECT_EQ(e.KFB, euro(f.kfb)) << f.jahr << " class " << f.stkl;
-        EXPECT_EQ(e.SPLITFAKTOR, euro(f.split)) << f.jahr << " class " << f.stkl;
+        EXPECT_EQ((std::array{e.ANP, e.EFA, e.SAP, e.KFB, e.SPLITFAKTOR}),
+                  (std::array{euro(f.anp), euro(f.efa), euro(f.sap), euro(f.kfb), euro(f.split)}))
+            << f.jahr << " class " << f.stkl;
     }
-}
-
-// The lump sum's parts are whole euros: a 2006 month without pension has ZVBEZ = 0.08 from the
-// conversion margin, which must not turn the lump sum into 920.08.
-TEST(Tabellenfreibetraege, ArbeitnehmerPauschbetragInGanzenEuro) {
-    for (int jahr : {2006, 2007}) {
-        Lohnsteuerrechner e;
-        e.JAHR = jahr;
-        e.RE4 = cent(250000);
-        e.lohnsteuer();
-        EXPECT_EQ(e.ANP, euro(920)) << jahr;
-        if (jahr != 2006) continue;
-        EXPECT_EQ(e.ZVBEZ, Money::raw(800));  // 0.08 euros
-        EXPECT_EQ(e.TABFBSUMME, euro(956));
-    }
-    // 2005: 102 for a pension plus 920 for active pay.
-    Lohnsteuerrechner v;
-    v.JAHR = 2005;
-    v.RE4 = cent(250000);
-    v.VBEZ = v.VBEZM = cent(50000);
-    v.lohnsteuer();
-    EXPECT_EQ(v.ANP, euro(1022));
 }
 
 // The supplement to the pension allowance is capped at ZVBEZ; from 2007 also when ZVBEZ is 0.

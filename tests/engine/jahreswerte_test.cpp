@@ -46,15 +46,6 @@ TEST(Jahreswerte, UmrechnungUndKappungJeJahrUndZeitraum) {
     }
 }
 
-TEST(Jahreswerte, PensionenImJahreszeitraumAufDenCent) {
-    Lohnsteuerrechner e;
-    e.JAHR = 2006;
-    e.LZZ = 1;
-    e.RE4 = e.VBEZ = cent(1234567);
-    e.lohnsteuer();
-    EXPECT_EQ(e.ZVBEZ, euroCent(1234567));  // no months of pension given: FVB = 0
-}
-
 TEST(Jahreswerte, NegativeFaelle) {
     struct Fall {
         int jahr;

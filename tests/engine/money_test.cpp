@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <limits>
 
 #include "engine/money.h"
@@ -8,7 +9,6 @@ namespace brelvanostik {
 namespace {
 
 Money m(const char* text) {
-    // Tests write amounts as decimals; parse them exactly.
     std::string s = text;
     const bool neg = s[0] == '-';
     if (neg) s.erase(0, 1);
@@ -34,41 +34,44 @@ TEST(Money, DoubleWirdHalbZuGeradeAufVierStellenGerundet) {
     EXPECT_EQ(Money::fromDouble(-1e300).units(), std::numeric_limits<std::int64_t>::min());
 }
 
-TEST(Money, AbschneidenUndRunden) {
+// Each way of cutting and rounding, and the text, of one amount. Rounding up never rounds
+// down: a fraction of 0.995 and more is a fraction too.
+TEST(Money, AbschneidenRundenUndText) {
     struct Fall {
-        const char* wert;
-        const char* ab;
-        const char* abCent;
+        const char *wert, *ab, *abCent, *auf, *aufCent;
         std::int32_t int32;
     };
-    for (const Fall& f :
-         {Fall{"12.9999", "12", "12.99", 13}, Fall{"-12.9999", "-12", "-12.99", -13},
-          Fall{"2.5", "2", "2.5", 2}, Fall{"3.5", "3", "3.5", 4}, Fall{"-2.5", "-2", "-2.5", -2},
-          Fall{"0.0804", "0", "0.08", 0}}) {
-        EXPECT_EQ(m(f.wert).abgeschnitten(), m(f.ab)) << f.wert;
-        EXPECT_EQ(m(f.wert).abgeschnittenHundertstel(), m(f.abCent)) << f.wert;
-        EXPECT_EQ(m(f.wert).toInt32(), f.int32) << f.wert;
+    for (const Fall& f : {
+             Fall{"12.9999", "12", "12.99", "13", "13", 13},
+             Fall{"-12.9999", "-12", "-12.99", "-12", "-12.99", -13},
+             Fall{"2.5", "2", "2.5", "3", "2.51", 2},
+             Fall{"3.5", "3", "3.5", "4", "3.51", 4},
+             Fall{"-2.5", "-2", "-2.5", "-2", "-2.5", -2},
+             Fall{"-0.2", "0", "-0.2", "0", "-0.2", 0},
+             Fall{"0", "0", "0", "0", "0", 0},
+             Fall{"0.0804", "0", "0.08", "1", "0.09", 0},
+             Fall{"12.996", "12", "12.99", "13", "13", 13},
+             Fall{"12.004", "12", "12", "12", "12", 12},
+             Fall{"12.005", "12", "12", "12", "12", 12},
+             Fall{"12.0051", "12", "12", "13", "12.01", 12},
+             Fall{"12.015", "12", "12.01", "13", "12.02", 12},
+             Fall{"123.45", "123", "123.45", "124", "123.46", 123},
+             Fall{"123.455", "123", "123.45", "124", "123.46", 123},
+             Fall{"-12.5", "-12", "-12.5", "-12", "-12.5", -12},
+             Fall{"-1234.0001", "-1234", "-1234", "-1234", "-1234", -1234},
+             Fall{"30000000.7", "30000000", "30000000.7", "30000001", "30000000.71", 30000001},
+         }) {
+        const Money w = m(f.wert);
+        EXPECT_EQ((std::array{w.abgeschnitten(), w.abgeschnittenHundertstel(), w.aufgerundet(),
+                              w.aufgerundetHundertstel()}),
+                  (std::array{m(f.ab), m(f.abCent), m(f.auf), m(f.aufCent)}))
+            << f.wert;
+        EXPECT_EQ(w.toInt32(), f.int32) << f.wert;
+        EXPECT_EQ(w.text(), f.wert);
     }
     EXPECT_EQ(Money::whole(3'000'000'000).toInt32(), std::numeric_limits<std::int32_t>::max());
     EXPECT_EQ(Money::whole(-3'000'000'000).toInt32(), std::numeric_limits<std::int32_t>::min());
-}
-
-// Rounding up never rounds down: a fraction of 0.995 and more is a fraction too.
-TEST(Money, AufrundenRundetNieAb) {
-    struct Fall {
-        const char* wert;
-        const char* ganz;
-        const char* hundertstel;
-    };
-    for (const Fall& f :
-         {Fall{"12.996", "13", "13"}, Fall{"12.9999", "13", "13"}, Fall{"123.9999", "124", "124"},
-          Fall{"12.004", "12", "12"}, Fall{"12.005", "12", "12"}, Fall{"12.0051", "13", "12.01"},
-          Fall{"12.015", "13", "12.02"}, Fall{"123.45", "124", "123.46"},
-          Fall{"123.455", "124", "123.46"}, Fall{"123", "123", "123"},
-          Fall{"-12.5", "-12", "-12.5"}, Fall{"30000000.7", "30000001", "30000000.71"}}) {
-        EXPECT_EQ(m(f.wert).aufgerundet(), m(f.ganz)) << f.wert;
-        EXPECT_EQ(m(f.wert).aufgerundetHundertstel(), m(f.hundertstel)) << f.wert;
-    }
+    EXPECT_EQ(Money::raw(std::numeric_limits<std::int64_t>::min()).text(), "-922337203685477.5808");
 }
 
 TEST(Money, ProdukteUndQuotienten) {
@@ -76,22 +79,9 @@ TEST(Money, ProdukteUndQuotienten) {
     EXPECT_EQ(m("0.0001") * m("0.5"), m("0"));       // 0.00005 -> even
     EXPECT_EQ(m("0.0003") * m("0.5"), m("0.0002"));  // 0.00015 -> even
     EXPECT_EQ(m("123400").geteilt(12), m("10283.3333"));
-    EXPECT_EQ(m("4664").geteilt(2), m("2332"));
     EXPECT_EQ(m("0.0001").geteilt(2), m("0"));
     EXPECT_EQ(m("7").geteilt(0), Money());
     EXPECT_EQ(m("6000").mal(0.0975), m("585"));
-}
-
-TEST(Money, TextOhneExponentMitHoechstensVierStellen) {
-    struct Fall {
-        const char* wert;
-        const char* text;
-    };
-    for (const Fall& f : {Fall{"10283", "10283"}, Fall{"53.515", "53.515"}, Fall{"-0.2", "-0.2"},
-                          Fall{"0", "0"}, Fall{"-1234.0001", "-1234.0001"}}) {
-        EXPECT_EQ(m(f.wert).text(), f.text);
-    }
-    EXPECT_EQ(Money::raw(std::numeric_limits<std::int64_t>::min()).text(), "-922337203685477.5808");
 }
 
 }  // namespace

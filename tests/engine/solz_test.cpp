@@ -1,4 +1,4 @@
-// Solidarity surcharge with its transition zone, and the church tax base.
+// Solidarity surcharge with its transition zone.
 #include <gtest/gtest.h>
 
 #include "engine/lohnsteuer.h"
@@ -34,25 +34,6 @@ TEST(Solidaritaetszuschlag, FreigrenzeUndUebergangszone) {
         e.solz();
         EXPECT_EQ(e.SOLZJ, f.solzj) << f.jbmg;
         EXPECT_EQ(e.SOLZLZZ, f.solzlzz) << f.jbmg << " LZZ " << f.lzz;
-    }
-}
-
-TEST(Kirchensteuerbasis, NurFuerKirchenmitglieder) {
-    struct Fall {
-        int r, lzz;
-        std::int64_t jbmg;
-        Money bk;
-    };
-    for (const Fall& f :
-         {Fall{1, 2, 12000, Money::whole(100000)}, Fall{0, 2, 12000, Money()},
-          Fall{1, 1, 12000, Money::whole(1200000)}, Fall{1, 2, 1001, Money::whole(8341)}}) {
-        Lohnsteuerrechner e;
-        e.R = f.r;
-        e.LZZ = f.lzz;
-        e.SPLITFAKTOR = euro(1);
-        e.JBMG = euro(f.jbmg);
-        e.solz();
-        EXPECT_EQ(e.BK, f.bk) << f.r << " " << f.jbmg;
     }
 }
 

@@ -1,4 +1,4 @@
-// Income tax tariff and the class V/VI rule.
+// Income tax tariff and the class V/VI rule; the ministry's cases hold the splitting of class III.
 #include <gtest/gtest.h>
 
 #include "engine/lohnsteuer.h"
@@ -63,17 +63,6 @@ TEST(Tarif, ZwischenwerteDerProgressionszone) {
     EXPECT_GE(unten, euro(988));
     EXPECT_GE(tarifVon(2005, euro(52151)), euro(13988));
     EXPECT_LE(tarifVon(2005, euro(52151)), euro(13989));
-}
-
-TEST(Tarif, SplittingInKlasseDrei) {
-    Lohnsteuerrechner e;
-    e.JAHR = 2005;
-    e.STKL = 3;
-    e.SPLITFAKTOR = euro(2);
-    e.ZRE4 = euro(30001);
-    e.steuerlauf();
-    EXPECT_EQ(e.X, euro(15000));
-    EXPECT_EQ(e.ST, tarifVon(2005, euro(15000)) * 2);
 }
 
 // Catches transposed or mistyped constants: the annual tax never falls as income grows.

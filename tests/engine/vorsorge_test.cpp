@@ -65,18 +65,5 @@ TEST(Vorsorgepauschale, HalbierterRestbetragMitCentregel) {
     EXPECT_EQ(e.VSP, euro(2001));
 }
 
-TEST(Vorsorgepauschale, KlassenFuenfUndSechsOhnePauschale) {
-    for (int klasse : {5, 6}) {
-        Lohnsteuerrechner e;
-        e.JAHR = 2007;
-        e.STKL = klasse;
-        e.RE4 = Money::whole(300000);
-        e.lohnsteuer();
-        EXPECT_EQ(e.VSP, Money());
-        EXPECT_EQ(e.VSP1, Money());
-        EXPECT_EQ(e.VSPO, Money());
-    }
-}
-
 }  // namespace
 }  // namespace brelvanostik

@@ -55,32 +55,19 @@ ABBRUCH(int, stat, (const char* pfad, struct stat* st), (pfad, st))
 ABBRUCH(int, lstat, (const char* pfad, struct stat* st), (pfad, st))
 ABBRUCH(ssize_t, readlink, (const char* pfad, char* puffer, size_t n), (pfad, puffer, n))
 
-extern "C" int open(const char* pfad, int flags, ...) {
-    static auto weiter = echt<int (*)(const char*, int, ...)>("open");
-    va_list liste;
-    va_start(liste, flags);
-    const mode_t modus = modusVon(flags, liste);
-    va_end(liste);
-    schritt();
-    return weiter(pfad, flags, modus);
-}
+// The opening calls, whose mode argument is there only when a file may be made.
+#define ABBRUCH_OEFFNEN(name, parameter, argumente)         \
+    extern "C" int name parameter {                         \
+        static auto weiter = echt<int(*) parameter>(#name); \
+        va_list liste;                                      \
+        va_start(liste, flags);                             \
+        const mode_t modus = modusVon(flags, liste);        \
+        va_end(liste);                                      \
+        schritt();                                          \
+        return weiter argumente;                            \
+    }
 
-extern "C" int open64(const char* pfad, int flags, ...) {
-    static auto weiter = echt<int (*)(const char*, int, ...)>("open64");
-    va_list liste;
-    va_start(liste, flags);
-    const mode_t modus = modusVon(flags, liste);
-    va_end(liste);
-    schritt();
-    return weiter(pfad, flags, modus);
-}
-
-extern "C" int openat(int verzeichnis, const char* pfad, int flags, ...) {
-    static auto weiter = echt<int (*)(int, const char*, int, ...)>("openat");
-    va_list liste;
-    va_start(liste, flags);
-    const mode_t modus = modusVon(flags, liste);
-    va_end(liste);
-    schritt();
-    return weiter(verzeichnis, pfad, flags, modus);
-}
+ABBRUCH_OEFFNEN(open, (const char* pfad, int flags, ...), (pfad, flags, modus))
+ABBRUCH_OEFFNEN(open64, (const char* pfad, int flags, ...), (pfad, flags, modus))
+ABBRUCH_OEFFNEN(openat, (int verzeichnis, const char* pfad, int flags, ...),
+                (verzeichnis, pfad, flags, modus))

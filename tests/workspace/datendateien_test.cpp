@@ -58,10 +58,6 @@ bool enthaelt(const std::vector<std::string>& texte, const std::string& teil) {
                        [&](const std::string& t) { return t.find(teil) != std::string::npos; });
 }
 
-std::size_t dateianzahl(const fs::path& verzeichnis) {
-    return test::dateinamen(verzeichnis).size();
-}
-
 // Without a month file, or with an empty one, a new workspace is created and written at once;
 // an old header file is first kept beside it.
 TEST(WorkspaceDatenDateien, NeuerArbeitsbereichOhneMonate) {
@@ -72,7 +68,7 @@ TEST(WorkspaceDatenDateien, NeuerArbeitsbereichOhneMonate) {
         if (alteDateien) dateiAnlegen(dir / kKopfdateiName, alteKoepfe);
         Ladeergebnis neu = laden(dir.pfad);
         // Loading writes nothing; the caller that goes on with the workspace writes it.
-        EXPECT_EQ(dateianzahl(dir.pfad), alteDateien ? 2u : 0u);
+        EXPECT_EQ(test::dateinamen(dir.pfad).size(), alteDateien ? 2u : 0u);
         EXPECT_EQ(dateiInhalt(dir / kMonatsdateiName), Bytes{});
         const Speicherergebnis erst = speichern(test::sperre(dir.pfad), neu.arbeitsbereich,
                                                 neu.einstellungen, std::move(neu.erstsicherung));
@@ -145,12 +141,6 @@ const Schadensfall kSchadensfaelle[] = {
       {'M', satz(2, 0, 5) + 186, 4, INT32_MIN, 0},               // Stundenanteil row 5
       {'K', kopf(1, 6) + 375, 4, INT32_MAX, kMax}, {'K', kopf(1, 6), 4, INT32_MIN, 0}},
      6, true, true},
-    // Hours to 40, days to the month's, a health rate above 16 % to 16 %, below 0 to the default.
-    {"StundenTageUndKrankenversicherungssatz",
-     {{'M', betrag(0, 0, 1, 0), 4, 20000, 4000}, {'M', betrag(0, 0, 1, 1), 4, -1, 4000},
-      {'M', betrag(0, 0, 1, 2), 4, 3101, 2900}, {'M', betrag(0, 0, 1, 3), 4, -100, 2900},
-      {'M', betrag(0, 0, 1, 4), 4, 1700, 1600}, {'M', betrag(1, 5, 0, 4), 4, -5, 1400}},
-     4, true, false},
     {"UngueltigeTextbytes",
      {{'M', satz(1, 2, 3) + 374, 1, 0x81, '?'}, {'M', satz(1, 2, 3) + 375, 1, 0x07, ' '},
       {'K', kopf(2, 3) + 336, 1, 0x9D, '?'}},
@@ -197,7 +187,8 @@ TEST_P(WorkspaceReparatur, WirdRepariertGesichertUndGemeldet) {
     if (!koepfe.empty()) dateiAnlegen(dir / kKopfdateiName, koepfe);
 
     Ladeergebnis geladen = laden(dir.pfad);
-    EXPECT_EQ(dateianzahl(dir.pfad), 1 + !koepfe.empty()) << "loading alone writes nothing";
+    EXPECT_EQ(test::dateinamen(dir.pfad).size(), 1 + !koepfe.empty())
+        << "loading alone writes nothing";
     EXPECT_FALSE(geladen.neuAngelegt || geladen.lesefehler);
     // The first save keeps each damaged file unchanged beside it, then writes the mended
     // workspace.
@@ -220,7 +211,7 @@ TEST_P(WorkspaceReparatur, WirdRepariertGesichertUndGemeldet) {
         kopien.emplace_back(kopie.filename().string().substr(13, 3), dateiInhalt(kopie));
     }
     EXPECT_TRUE(kopien == soll);
-    EXPECT_EQ(dateianzahl(dir.pfad), soll.size() + 2);
+    EXPECT_EQ(test::dateinamen(dir.pfad).size(), soll.size() + 2);
     EXPECT_TRUE(laden(dir.pfad).hinweise.empty());
 }
 
@@ -233,7 +224,7 @@ TEST(WorkspaceReparaturGrenzen, UnlesbareMonatsdateiWirdNichtUeberschrieben) {
     const Ladeergebnis l = laden(dir.pfad);
     ASSERT_TRUE(l.lesefehler);
     EXPECT_FALSE(l.hinweise.empty());
-    EXPECT_EQ(dateianzahl(dir.pfad), 1u);
+    EXPECT_EQ(test::dateinamen(dir.pfad).size(), 1u);
 }
 
 // Nothing is replaced until every file can be: whatever stands in the way, both files keep
@@ -275,7 +266,7 @@ TEST(WorkspaceSicheresSchreiben, ScheiternLaesstDieAltenDateien) {
         if (fall != 2) {
             EXPECT_EQ(dateiInhalt(da2), koepfe) << fall;
         }
-        EXPECT_EQ(dateianzahl(dir.pfad), 2u) << fall;
+        EXPECT_EQ(test::dateinamen(dir.pfad).size(), 2u) << fall;
     }
 }
 

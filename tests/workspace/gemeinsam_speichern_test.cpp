@@ -23,21 +23,9 @@ namespace {
 namespace fs = std::filesystem;
 using test::dateiInhalt;
 using test::dateinamen;
+using test::imKind;
 using test::speichernIn;
 using test::TempVerzeichnis;
-
-/// Runs `was` in a child process and waits for it; the child's wait status.
-template <typename F>
-int imKind(F was) {
-    const pid_t kind = ::fork();
-    if (kind == 0) {
-        was();
-        ::_exit(0);
-    }
-    int status = 0;
-    ::waitpid(kind, &status, 0);
-    return status;
-}
 
 /// A workspace that carries a number in the month file (the salary) and in the header file
 /// (the case name), so that a mixed pair shows.
@@ -68,6 +56,20 @@ struct Schreibweisen {
 
 const Einstellungen kEinstellungen = neueEinstellungen(neuerArbeitsbereich());
 
+/// Saves `nummer` in a child stopped before the save's `halt`-th system call; the child's wait
+/// status, exit 0 when the save ran through.
+int gestoppt(const fs::path& verzeichnis, int halt, int nummer) {
+    return imKind([&] {
+        static int stelle;
+        stelle = halt;
+        schreibschritt = [](int s) {
+            if (s == stelle) ::_exit(9);
+            return 0;
+        };
+        speichernIn(verzeichnis, stand(nummer), kEinstellungen);
+    });
+}
+
 // A writer stopped at each system call of its save in turn (each time on what the previous
 // stopped writer left): every spelling of the directory loads one and the same pair, all old
 // or all new; the next complete save leaves exactly the two files.
@@ -77,16 +79,7 @@ TEST(WorkspaceGemeinsamSpeichern, AbbruchBeiJedemSystemaufruf) {
     int bisher = 0, schritte = 0;
     for (int halt = 1; halt < 100; ++halt) {
         SCOPED_TRACE(halt);
-        const int status = imKind([&] {
-            static int stelle;
-            stelle = halt;
-            schreibschritt = [](int s) {
-                if (s == stelle) ::_exit(9);
-                return 0;
-            };
-            speichernIn(d.dir.pfad, stand(halt), kEinstellungen);
-            ::_exit(0);
-        });
+        const int status = gestoppt(d.dir.pfad, halt, halt);
         ASSERT_TRUE(WIFEXITED(status));
         for (const fs::path& schreibweise : d.alle) {
             const Ladeergebnis l = laden(schreibweise);
@@ -145,15 +138,7 @@ TEST(WorkspaceGemeinsamSpeichern, SatzUeberZurueckgeholtenDateienWirdBeiseitegel
     // Stopped right after its record: the first call after the record's rename is its sync.
     for (int halt = 1;; ++halt) {
         ASSERT_LT(halt, 100);
-        imKind([&] {
-            static int stelle;
-            stelle = halt;
-            schreibschritt = [](int s) {
-                if (s == stelle) ::_exit(9);
-                return 0;
-            };
-            speichernIn(dir.pfad, stand(3), kEinstellungen);
-        });
+        gestoppt(dir.pfad, halt, 3);
         if (fs::exists(dir / kAbschlussName)) break;
     }
     ASSERT_EQ(standVon(laden(dir.pfad)), 3);  // on the pair it was written for: completed

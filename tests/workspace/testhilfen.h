@@ -10,6 +10,9 @@
 #include <string>
 #include <vector>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include "basis/verzeichnissperre.h"
 #include "workspace/datendateien.h"
 
@@ -70,6 +73,19 @@ struct TempVerzeichnis {
     }
     std::filesystem::path operator/(const std::string& name) const { return pfad / name; }
 };
+
+/// Runs `was` in a child process and waits for it; the child's wait status.
+template <typename F>
+int imKind(F was) {
+    const pid_t kind = ::fork();
+    if (kind == 0) {
+        was();
+        ::_exit(0);
+    }
+    int status = 0;
+    ::waitpid(kind, &status, 0);
+    return status;
+}
 
 /// The lock of a directory that a test is sure to get.
 inline Verzeichnissperre sperre(const std::filesystem::path& verzeichnis) {

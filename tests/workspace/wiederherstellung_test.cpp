@@ -54,30 +54,24 @@ TEST(Wiederherstellung, LiestDasGeschriebeneZurueckUndErkenntJedenSchaden) {
     EXPECT_EQ(gelesen->letzteAenderung, 1733500000);
     EXPECT_EQ(gelesen->basis, datenstandErmitteln(d.pfad));
 
+    const auto geaendert = [&](std::size_t stelle) {
+        Bytes b = ganz;
+        if (stelle < b.size()) {
+            b[stelle] ^= 1;
+        } else {
+            b.push_back(0);
+        }
+        return b;
+    };
     const struct {
         const char* fall;
         Bytes bytes;
     } schaeden[] = {
         {"leer", {}},
         {"abgeschnitten", Bytes(ganz.begin(), ganz.end() - 1)},
-        {"verlängert",
-         [&] {
-             Bytes b = ganz;
-             b.push_back(0);
-             return b;
-         }()},
-        {"ein Byte der Daten",
-         [&] {
-             Bytes b = ganz;
-             b[1000] ^= 1;
-             return b;
-         }()},
-        {"Kennung",
-         [&] {
-             Bytes b = ganz;
-             b[0] = 'X';
-             return b;
-         }()},
+        {"verlängert", geaendert(ganz.size())},
+        {"ein Byte der Daten", geaendert(1000)},
+        {"Kennung", geaendert(0)},
     };
     for (const auto& s : schaeden) {
         EXPECT_FALSE(wiederherstellungLesen(s.bytes)) << s.fall;
@@ -143,8 +137,7 @@ TEST(Wiederherstellung, BeiseitegelegtWirdUnterNeuemNamenOhneEtwasZuErsetzen) {
 TEST(Wiederherstellung, EinAbbruchBeiJedemAufrufLaesstDenVorigenOderDenNeuenStand) {
     Datenverzeichnis d;
     const auto schreiben = [&](long abbruchNach, const char* stunden) {
-        const pid_t kind = ::fork();
-        if (kind == 0) {
+        return test::imKind([&] {
             ::setenv("LD_PRELOAD", BRELVANOSTIK_ABBRUCH_PRELOAD, 1);
             // In the sanitizer build the preloaded library comes before the sanitizer's.
             const char* asan = std::getenv("ASAN_OPTIONS");
@@ -153,10 +146,7 @@ TEST(Wiederherstellung, EinAbbruchBeiJedemAufrufLaesstDenVorigenOderDenNeuenStan
             ::setenv("BRELVANOSTIK_ABBRUCH_NACH", std::to_string(abbruchNach).c_str(), 1);
             ::execl(BRELVANOSTIK_ABBRUCH_SCHREIBER, "schreiber", d.pfad.c_str(), stunden, nullptr);
             ::_exit(127);
-        }
-        int status = 0;
-        ::waitpid(kind, &status, 0);
-        return status;
+        });
     };
     ASSERT_EQ(schreiben(0, "3800"), 0);
     int vorher = 0;  // kills that left the previous state
