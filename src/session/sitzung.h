@@ -39,10 +39,10 @@ inline constexpr std::string_view kJahresmodusText =
     "Bitte stellen Sie ein Monatsgehalt ein.";
 
 /// Recalculates calculation `berechnung` (0..9) of tax year `jahr` from month `ab` (0..11)
-/// to December with `rechner`, as every edit does for the displayed case. A refused December
-/// adjustment (not every day of the year paid) adds its message, as the window shows it.
+/// to December with `monatsberechnung`, as every edit does for the displayed case. A refused
+/// December adjustment (not every day of the year paid) adds its message, as the window shows it.
 /// The command-line tool recalculates stored cases through it.
-Rueckmeldung neuBerechnen(Monatsberechnung& rechner, Arbeitsbereich& bereich, int jahr,
+Rueckmeldung neuBerechnen(Monatsberechnung& monatsberechnung, Arbeitsbereich& bereich, int jahr,
                           int berechnung, int ab);
 
 /// One session of work on the workspace: the current selection (year, case, side, month,
@@ -155,7 +155,7 @@ class Sitzung {
 
     Arbeitsbereich bereich_;
     Einstellungen einstellungen_;
-    Monatsberechnung rechner_;  // with its own engine, which no other window touches
+    Monatsberechnung monatsberechnung_;  // with its own engine, which no other window touches
 
     int jahr_ = 2007;
     int gruen_ = 0;

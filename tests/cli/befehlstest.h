@@ -1,11 +1,16 @@
-// What the tool's tests share: one call of the tool, and a fresh data directory per test.
+// What the tool's tests share: one call of the tool, a fresh data directory per test, and a
+// PDF file read back as text.
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -27,6 +32,16 @@ inline Lauf lauf(const std::vector<std::string>& argumente) {
     std::ostringstream aus, fehler;
     const int status = ausfuehren(argumente, aus, fehler);
     return {status, aus.str(), fehler.str()};
+}
+
+/// Every file of a directory with its bytes.
+inline std::map<std::string, std::string> alleDateien(const std::filesystem::path& verzeichnis) {
+    std::map<std::string, std::string> alle;
+    for (const auto& e : std::filesystem::directory_iterator(verzeichnis)) {
+        std::ifstream ein(e.path(), std::ios::binary);
+        alle[e.path().filename().string()] = {std::istreambuf_iterator<char>(ein), {}};
+    }
+    return alle;
 }
 
 /// A test with a data directory of its own, removed afterwards.
@@ -57,5 +72,18 @@ class Verzeichnistest : public ::testing::Test {
 
     std::filesystem::path dir;
 };
+
+#ifdef PDFTOTEXT
+/// The text of a PDF file as pdftotext lays it out.
+inline std::string pdfText(const std::filesystem::path& pdf) {
+    const std::string befehl =
+        std::string(PDFTOTEXT) + " -layout '" + pdf.string() + "' - 2>/dev/null";
+    std::unique_ptr<FILE, int (*)(FILE*)> rohr(popen(befehl.c_str(), "r"), pclose);
+    std::string text;
+    std::array<char, 4096> puffer{};
+    while (rohr && fgets(puffer.data(), puffer.size(), rohr.get())) text += puffer.data();
+    return text;
+}
+#endif
 
 }  // namespace brelvanostik::cli

@@ -235,12 +235,5 @@ TEST(CliRechner, ZufaelligeFolgenWieDasModell) {
     }
 }
 
-TEST(CliRechner, UnbekannteTasteIstFalscherAufruf) {
-    int status = 0;
-    const std::string fehler = cli({"1", "*", "2"}, &status);
-    EXPECT_EQ(status, kFalscherAufruf);
-    EXPECT_NE(fehler.find("'*'"), std::string::npos);
-}
-
 }  // namespace
 }  // namespace brelvanostik::cli

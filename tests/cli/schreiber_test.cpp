@@ -5,92 +5,31 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <fstream>
-#include <map>
-#include <sstream>
-
 #include "basis/verzeichnissperre.h"
-#include "cli/befehle.h"
-#include "workspace/datendateien.h"
+#include "befehlstest.h"
+#include "workspace/zeilen.h"
 
 namespace brelvanostik::cli {
 namespace {
 
 namespace fs = std::filesystem;
 
-struct Verzeichnis {
-    fs::path pfad;
-    Verzeichnis() {
-        std::string muster = (fs::temp_directory_path() / "brelvanostik-cli-XXXXXX").string();
-        if (::mkdtemp(muster.data()) == nullptr) std::abort();
-        pfad = muster;
+class CliSchreiber : public Verzeichnistest {
+  protected:
+    static std::vector<std::string> eingabe(int monat, const std::string& betrag,
+                                            const std::string& name) {
+        return {"eingeben", "--jahr", "2007", "--fall", "1", "--monat", std::to_string(monat),
+                "betrag",   "5",      betrag, "name",   name};
     }
-    ~Verzeichnis() { fs::remove_all(pfad); }
 };
 
-int starte(const fs::path& dir, std::vector<std::string> argumente,
-           std::string* fehlertext = nullptr) {
-    argumente.insert(argumente.begin() + 1, {"--dir", dir.string()});
-    std::ostringstream aus, fehler;
-    const int status = ausfuehren(argumente, aus, fehler);
-    if (fehlertext) *fehlertext = fehler.str();
-    return status;
-}
-
-std::vector<std::string> eingabe(int monat, const std::string& betrag, const std::string& name) {
-    return {"eingeben", "--jahr", "2007", "--fall", "1", "--monat", std::to_string(monat),
-            "betrag",   "5",      betrag, "name",   name};
-}
-
-std::string dateien(const fs::path& dir) {
-    std::string alles;
-    for (const char* name : {kMonatsdateiName, kKopfdateiName}) {
-        std::ifstream ein(dir / name, std::ios::binary);
-        alles += std::string(std::istreambuf_iterator<char>(ein), {});
-    }
-    return alles;
-}
-
-TEST(CliSchreiber, VerweigertSolangeEinAndererProzessDieSperreHaelt) {
-    Verzeichnis dir;
-    ASSERT_EQ(starte(dir.pfad, {"berechnen"}), 0);
-    const std::string vorher = dateien(dir.pfad);
-    int bereit[2], ende[2];
-    ASSERT_EQ(::pipe(bereit), 0);
-    ASSERT_EQ(::pipe(ende), 0);
-    const pid_t fenster = ::fork();
-    if (fenster == 0) {  // stands for the open window
-        Sperrproblem problem;
-        const auto sperre = Verzeichnissperre::nehmen(dir.pfad, problem);
-        char c = sperre ? '1' : '0';
-        if (::write(bereit[1], &c, 1) != 1 || ::read(ende[0], &c, 1) != 1) ::_exit(1);
-        ::_exit(0);
-    }
-    char c = 0;
-    ASSERT_EQ(::read(bereit[0], &c, 1), 1);
-    ASSERT_EQ(c, '1');
-    for (const auto& aufruf : {eingabe(1, "3000", "Neu"), std::vector<std::string>{"berechnen"}}) {
-        std::string fehler;
-        EXPECT_EQ(starte(dir.pfad, aufruf, &fehler), 2);
-        EXPECT_EQ(fehler.find('\n'), fehler.size() - 1) << fehler;
-        EXPECT_NE(
-            fehler.find("in use by another Brelvanostik (process " + std::to_string(fenster) + ")"),
-            std::string::npos)
-            << fehler;
-    }
-    EXPECT_EQ(dateien(dir.pfad), vorher);
-    ASSERT_EQ(::write(ende[1], "x", 1), 1);
-    ::waitpid(fenster, nullptr, 0);
-    EXPECT_EQ(starte(dir.pfad, eingabe(1, "3000", "Neu")), 0);
-    for (int fd : {bereit[0], bereit[1], ende[0], ende[1]}) ::close(fd);
-}
-
-TEST(CliSchreiber, GleichzeitigeEingabenVerlierenNichts) {
+TEST_F(CliSchreiber, GleichzeitigeEingabenVerlierenNichts) {
     // Two calls started together on one directory, each with its own edits (salary in
     // another month, another name): each one's edits are there exactly when it succeeded.
     for (int runde = 0; runde < 4; ++runde) {
-        Verzeichnis dir;
-        ASSERT_EQ(starte(dir.pfad, {"berechnen"}), 0);
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+        ASSERT_EQ(starte({"berechnen"}).status, 0);
         int start[2];
         ASSERT_EQ(::pipe(start), 0);
         pid_t kinder[2];
@@ -99,13 +38,10 @@ TEST(CliSchreiber, GleichzeitigeEingabenVerlierenNichts) {
             if (kinder[k] == 0) {
                 char c;
                 if (::read(start[0], &c, 1) != 1) ::_exit(1);
-                std::string fehler;
                 // Only the month of the edit differs; green edits carry forward to December.
-                const int status = starte(dir.pfad,
-                                          eingabe(k == 0 ? 12 : 11, k == 0 ? "1000" : "2000",
-                                                  k == 0 ? "Erster" : "Zweiter"),
-                                          &fehler);
-                ::_exit(status);
+                ::_exit(starte(eingabe(k == 0 ? 12 : 11, k == 0 ? "1000" : "2000",
+                                       k == 0 ? "Erster" : "Zweiter"))
+                            .status);
             }
         }
         ASSERT_EQ(::write(start[1], "xx", 2), 2);
@@ -119,91 +55,93 @@ TEST(CliSchreiber, GleichzeitigeEingabenVerlierenNichts) {
         }
         ::close(start[0]);
         ::close(start[1]);
-        const Ladeergebnis l = laden(dir.pfad);
+        const Ladeergebnis l = laden(dir);
         const auto& dezember = l.arbeitsbereich.monat(3, 0, 11);
         const auto& november = l.arbeitsbereich.monat(3, 0, 10);
         const std::string name = l.arbeitsbereich.kopf(3, 0).Fallname;
         EXPECT_TRUE(status[0] == 0 || status[1] == 0);
         if (status[0] == 0 && status[1] == 0) {
             // One after the other: the later one's edits are on top of the earlier one's.
-            EXPECT_TRUE(
-                (name == "Erster" && dezember.Betrag[5] == 100000 &&
-                 november.Betrag[5] == 200000) ||
-                (name == "Zweiter" && dezember.Betrag[5] == 200000 && november.Betrag[5] == 200000))
+            EXPECT_TRUE((name == "Erster" && dezember.Betrag[zeile::Gehalt] == 100000 &&
+                         november.Betrag[zeile::Gehalt] == 200000) ||
+                        (name == "Zweiter" && dezember.Betrag[zeile::Gehalt] == 200000 &&
+                         november.Betrag[zeile::Gehalt] == 200000))
                 << name;
         } else {
             const int k = status[0] == 0 ? 0 : 1;
             EXPECT_EQ(name, k == 0 ? "Erster" : "Zweiter");
-            EXPECT_EQ(november.Betrag[5], k == 0 ? 0 : 200000);
+            EXPECT_EQ(november.Betrag[zeile::Gehalt], k == 0 ? 0 : 200000);
         }
     }
 }
 
-/// Every file of a directory with its contents.
-std::map<std::string, std::string> alleDateien(const fs::path& dir) {
-    std::map<std::string, std::string> alle;
-    for (const auto& e : fs::directory_iterator(dir)) {
-        std::ifstream ein(e.path(), std::ios::binary);
-        alle[e.path().filename().string()] = std::string(std::istreambuf_iterator<char>(ein), {});
-    }
-    return alle;
-}
-
-int alsNobody(const std::string& befehl) {
-    const int status = std::system(
-        ("setpriv --reuid=nobody --regid=nogroup --clear-groups " + befehl + " 2>/dev/null")
-            .c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
-TEST(CliSchreiber, ZweiterBenutzerBleibtDraussen) {
-    // Root's window holds the lock; another user's writing calls are refused and change
-    // nothing, whether the lock is held or the directory's lock file cannot be used at all.
-    Verzeichnis dir;
-    fs::permissions(dir.pfad, fs::perms::all);
-    ASSERT_EQ(starte(dir.pfad, {"berechnen"}), 0);
+TEST_F(CliSchreiber, SolangeDasFensterDieSperreHaeltBleibtJederDraussen) {
+    // The window holds the lock; writing calls of this user and of another are refused and
+    // change nothing, whether the lock is held or the directory cannot be opened at all.
+    fs::permissions(dir, fs::perms::all);
+    ASSERT_EQ(starte({"berechnen"}).status, 0);
     for (const char* name : {kMonatsdateiName, kKopfdateiName})
-        fs::permissions(dir.pfad / name, fs::perms::all & ~fs::perms::owner_exec &
-                                             ~fs::perms::group_exec & ~fs::perms::others_exec);
-    const auto vorher = alleDateien(dir.pfad);
-    const std::string aufruf = std::string(BRELVANOSTIK_CLI) + " eingeben --dir " +
-                               dir.pfad.string() + " --jahr 2007 --fall 1 --monat 1 betrag 5 0";
+        fs::permissions(dir / name, fs::perms::all & ~fs::perms::owner_exec &
+                                        ~fs::perms::group_exec & ~fs::perms::others_exec);
+    const auto vorher = alleDateien(dir);
+    const std::string meldung = dir.string() + ".meldung";
+    // The tool as a process of its own, as root or as nobody; its status.
+    const auto aufruf = [&](const std::string& befehl, bool nobody) {
+        const std::string als =
+            nobody ? "setpriv --reuid=nobody --regid=nogroup --clear-groups " : "";
+        const std::string rest =
+            befehl == "berechnen" ? "" : " --jahr 2007 --fall 1 --monat 1 betrag 5 0";
+        const int status = std::system((als + BRELVANOSTIK_CLI + " " + befehl + " --dir " +
+                                        dir.string() + rest + " 2>" + meldung)
+                                           .c_str());
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    };
     {
         Sperrproblem problem;
-        const auto fenster = Verzeichnissperre::nehmen(dir.pfad, problem);
+        const auto fenster = Verzeichnissperre::nehmen(dir, problem);
         ASSERT_TRUE(fenster);
-        EXPECT_EQ(alsNobody(aufruf), 2);
-        fs::permissions(dir.pfad, fs::perms::owner_all);  // nobody may not even open it
-        EXPECT_EQ(alsNobody(aufruf), 2);
-        fs::permissions(dir.pfad, fs::perms::all);
+        for (const char* befehl : {"eingeben", "berechnen"}) {
+            EXPECT_EQ(aufruf(befehl, false), 2);
+            const std::string fehler = inhalt(meldung);
+            EXPECT_EQ(fehler.find('\n'), fehler.size() - 1) << fehler;
+            EXPECT_NE(fehler.find("in use by another Brelvanostik (process " +
+                                  std::to_string(::getpid()) + ")"),
+                      std::string::npos)
+                << fehler;
+            EXPECT_EQ(aufruf(befehl, true), 2);
+        }
+        fs::permissions(dir, fs::perms::owner_all);  // nobody may not even open it
+        EXPECT_EQ(aufruf("eingeben", true), 2);
+        fs::permissions(dir, fs::perms::all);
     }
-    EXPECT_EQ(alleDateien(dir.pfad), vorher);
-    EXPECT_EQ(alsNobody(aufruf), 0);  // the directory is free and open to all
+    EXPECT_EQ(alleDateien(dir), vorher);
+    EXPECT_EQ(aufruf("eingeben", true), 0);  // the directory is free and open to all
+    fs::remove(meldung);
 }
 
-TEST(CliSchreiber, KeineAusgabeErsetztEineDateiDesDatenverzeichnisses) {
-    Verzeichnis dir, anderswo;
-    ASSERT_EQ(starte(dir.pfad, {"berechnen"}), 0);
+TEST_F(CliSchreiber, KeineAusgabeErsetztEineDateiDesDatenverzeichnisses) {
+    ASSERT_EQ(starte({"berechnen"}).status, 0);
     Sperrproblem problem;
-    const auto fenster = Verzeichnissperre::nehmen(dir.pfad, problem);  // a window is open
+    const auto fenster = Verzeichnissperre::nehmen(dir, problem);  // a window is open
     ASSERT_TRUE(fenster);
-    std::ofstream(dir.pfad / "Brelvanostik.da1.beschaedigt-20260101-000000") << "kopie";
-    std::ofstream(dir.pfad / "Brelvanostik.da2.tmp-1-1") << "halb";
-    const fs::path da1 = dir.pfad / kMonatsdateiName;
-    fs::create_hard_link(da1, anderswo.pfad / "zweiter-name.pdf");
-    fs::create_symlink(da1, anderswo.pfad / "verweis.pdf");
-    fs::create_symlink(dir.pfad / kAbschlussName, anderswo.pfad / "ins-leere.pdf");
-    const auto vorher = alleDateien(dir.pfad);
+    std::ofstream(dir / "Brelvanostik.da1.beschaedigt-20260101-000000") << "kopie";
+    std::ofstream(dir / "Brelvanostik.da2.tmp-1-1") << "halb";
+    const fs::path da1 = dir / kMonatsdateiName, anderswo = dir.string() + "-anderswo";
+    fs::create_directories(anderswo);
+    fs::create_hard_link(da1, anderswo / "zweiter-name.pdf");
+    fs::create_symlink(da1, anderswo / "verweis.pdf");
+    fs::create_symlink(dir / kAbschlussName, anderswo / "ins-leere.pdf");
+    const auto vorher = alleDateien(dir);
     // Other spellings of the directory's own names, and other names of its files.
     const std::vector<fs::path> ziele = {
         da1,
-        dir.pfad / ".." / dir.pfad.filename() / "." / kKopfdateiName,
-        dir.pfad / Verzeichnissperre::kDateiName,
-        dir.pfad / "Brelvanostik.da1.beschaedigt-20260101-000000",
-        dir.pfad / "Brelvanostik.da2.tmp-1-1",
-        anderswo.pfad / "verweis.pdf",
-        anderswo.pfad / "ins-leere.pdf",
-        anderswo.pfad / "zweiter-name.pdf",
+        dir / ".." / dir.filename() / "." / kKopfdateiName,
+        dir / Verzeichnissperre::kDateiName,
+        dir / "Brelvanostik.da1.beschaedigt-20260101-000000",
+        dir / "Brelvanostik.da2.tmp-1-1",
+        anderswo / "verweis.pdf",
+        anderswo / "ins-leere.pdf",
+        anderswo / "zweiter-name.pdf",
     };
     for (const fs::path& ziel : ziele) {
         const std::string z = ziel.string();
@@ -213,43 +151,18 @@ TEST(CliSchreiber, KeineAusgabeErsetztEineDateiDesDatenverzeichnisses) {
             {"vergleichen", "--jahr", "2007", "--fall", "1", "--monat", "1", "--pdf", z},
             {"export", "--jahr", "2007", "--fall", "1", "--csv", z}};
         for (const auto& aufruf : aufrufe) {
-            std::string fehler;
-            EXPECT_NE(starte(dir.pfad, aufruf, &fehler), 0) << aufruf[0] << " " << z;
-            EXPECT_NE(fehler.find("gehört zu den Datendateien"), std::string::npos) << fehler;
+            const Lauf l = starte(aufruf);
+            EXPECT_NE(l.status, 0) << aufruf[0] << " " << z;
+            EXPECT_NE(l.fehler.find("gehört zu den Datendateien"), std::string::npos) << l.fehler;
         }
         // The tax steps know no data directory but the working one: names count everywhere.
-        std::ostringstream aus, fehler;
-        if (ziel.filename() != "zweiter-name.pdf")
-            EXPECT_NE(ausfuehren({"schritte", "--pdf", z}, aus, fehler), 0) << z;
+        if (ziel.filename() != "zweiter-name.pdf") {
+            EXPECT_NE(lauf({"schritte", "--pdf", z}).status, 0) << z;
+        }
     }
-    EXPECT_EQ(alleDateien(dir.pfad), vorher);
-    EXPECT_FALSE(fs::exists(dir.pfad / kAbschlussName));
-}
-
-TEST(CliSchreiber, VerzeichnisFehltOderIstLeerUndMeldungenBleibenEinzeilig) {
-    Verzeichnis dir;
-    const std::string fehlt = (dir.pfad / "tipp\nfehler").string();
-    const std::vector<std::vector<std::string>> aufrufe = {
-        {"drucken", "--jahr", "2007", "--fall", "1", "--monat", "1", "--bericht", "beide", "--pdf",
-         (dir.pfad / "x.pdf").string()},
-        {"vergleichen", "--jahr", "2007", "--fall", "1", "--monat", "1"},
-        {"export", "--jahr", "2007", "--fall", "1", "--csv", (dir.pfad / "x.csv").string()},
-        {"eingeben", "--jahr", "2007", "--fall", "1", "--monat", "1", "modus"},
-        {"berechnen"}};
-    for (const auto& aufruf : aufrufe) {
-        std::string fehler;
-        EXPECT_EQ(starte(fehlt, aufruf, &fehler), 2) << aufruf[0];
-        EXPECT_EQ(fehler.find('\n'), fehler.size() - 1) << fehler;
-        EXPECT_NE(fehler.find("tipp\\nfehler"), std::string::npos) << fehler;
-    }
-    EXPECT_EQ(fs::directory_iterator(dir.pfad), fs::directory_iterator());
-    // An existing directory without data files: the new workspace, and a hint that says so.
-    std::string fehler;
-    EXPECT_EQ(starte(dir.pfad, aufrufe[1], &fehler), 0);
-    EXPECT_NE(fehler.find("no data files"), std::string::npos) << fehler;
-    std::ostringstream aus, meldung;
-    EXPECT_EQ(ausfuehren({"rechner", "1\n2"}, aus, meldung), 2);
-    EXPECT_EQ(meldung.str().find('\n'), meldung.str().size() - 1) << meldung.str();
+    EXPECT_EQ(alleDateien(dir), vorher);
+    EXPECT_FALSE(fs::exists(dir / kAbschlussName));
+    fs::remove_all(anderswo);
 }
 
 }  // namespace

@@ -188,9 +188,9 @@ TEST(PayrollNeuberechnung, ZweiterLaufAendertNichts) {
     const std::int32_t februar = t.monat(Feb).Betrag[Brutto];
     t.monat(Feb).Betrag[Gehalt] = 1;
     t.rechne(Mar);
-    t.rechner.berechne(*t.bereich, 2008, 0, Jan);
-    t.rechner.berechne(*t.bereich, 2005, kBerechnungen, Jan);
-    t.rechner.berechne(*t.bereich, 2005, 0, kMonate);
+    t.monatsberechnung.berechne(*t.bereich, 2008, 0, Jan);
+    t.monatsberechnung.berechne(*t.bereich, 2005, kBerechnungen, Jan);
+    t.monatsberechnung.berechne(*t.bereich, 2005, 0, kMonate);
     EXPECT_EQ(t.monat(Feb).Betrag[Brutto], februar);
     EXPECT_EQ(monatslaufVorbereiten(*t.bereich, 2008, 0, Jan).RE4, Money());
 

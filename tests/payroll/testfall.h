@@ -31,7 +31,7 @@ struct Erwartung { char bank; int monat, zeile; std::int64_t wert; };
 /// income row in both ratios.
 struct Testfall {
     std::unique_ptr<Arbeitsbereich> bereich = std::make_unique<Arbeitsbereich>();
-    Monatsberechnung rechner;
+    Monatsberechnung monatsberechnung;
     int jahr;
 
     Testfall(int jahr, int land, std::int32_t gehalt) : jahr(jahr) {
@@ -92,8 +92,8 @@ struct Testfall {
         return 0;
     }
 
-    Ergebnis rechne(int startMonat = Jan) {
-        return rechner.berechne(*bereich, jahr, 0, startMonat);
+    Ausgleichshindernis rechne(int startMonat = Jan) {
+        return monatsberechnung.berechne(*bereich, jahr, 0, startMonat);
     }
 };
 

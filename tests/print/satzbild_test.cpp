@@ -1,14 +1,20 @@
 // Every report laid out on paper with the renderer's fonts, for many random cases with the
 // largest amounts and the longest names and comments: no two texts print over each other,
-// nothing leaves the printable area, and each report takes the pages it needs.
+// nothing leaves the printable area, and each report takes the pages it needs. And the PDF
+// file written from a document, read back as text.
 #include <gtest/gtest.h>
 
 #include <QBuffer>
 #include <QGuiApplication>
 #include <QPdfWriter>
 
+#include <array>
+#include <cstdio>
+#include <filesystem>
 #include <functional>
 #include <memory>
+
+#include <unistd.h>
 
 #include "berichtfall.h"
 #include "print/bericht_beide.h"
@@ -102,6 +108,41 @@ TEST_F(Satzbilder, KeinBerichtUeberdrucktOderVerschwendetPapier) {
                                    << ::testing::PrintToString(m);
         }
     }
+}
+
+std::string pdfText(const std::filesystem::path& pdf) {
+    const std::string befehl = std::string(PDFTOTEXT) + " -layout '" + pdf.string() + "' -";
+    std::unique_ptr<FILE, int (*)(FILE*)> rohr(popen(befehl.c_str(), "r"), pclose);
+    std::string text;
+    std::array<char, 4096> puffer{};
+    while (rohr && fgets(puffer.data(), puffer.size(), rohr.get())) text += puffer.data();
+    return text;
+}
+
+TEST_F(Satzbilder, PdfTextKommtInZeilenfolgeUndSeitenumbruchZurueck) {
+    Seitenaufbau aufbau("Probe");
+    aufbau.fett(true).bei(4300, "G e s e t z l i c h e   A b z ü g e").zeilenende().fett(false);
+    aufbau.text("Arbeitsentgelt").schrift("Courier New").bei(2700, "      3.000,00").zeilenende();
+    for (int i = 0; i < 120; ++i)
+        aufbau.schrift("Arial").text("Zeile " + std::to_string(i)).zeilenende();
+    aufbau.text("offen");  // a line still open is ended by fertig()
+    const auto datei = std::filesystem::temp_directory_path() /
+                       ("brelvanostik-pdf-" + std::to_string(::getpid()) + ".pdf");
+    std::string fehler;
+    ASSERT_TRUE(alsPdfSchreiben(aufbau.fertig(), datei, fehler)) << fehler;
+    // pdftotext closes up letter-spaced titles, so compare without blanks.
+    std::string text = pdfText(datei);
+    std::filesystem::remove(datei);
+    std::erase(text, ' ');
+    const auto titel = text.find("GesetzlicheAbzüge");
+    const auto betrag = text.find("3.000,00");
+    const auto letzte = text.find("Zeile119");
+    ASSERT_NE(titel, std::string::npos) << text;
+    EXPECT_LT(titel, betrag);
+    EXPECT_LT(betrag, letzte);
+    EXPECT_LT(letzte, text.find("offen"));
+    EXPECT_NE(text.find("offen"), std::string::npos);
+    EXPECT_NE(text.find('\f'), text.rfind('\f'));  // more than one page
 }
 
 }  // namespace

@@ -156,12 +156,12 @@ class BefehleTest : public Fenstertest {
         }
     }
 
-    void rechnerUndProgramminformation() {
-        auto* rechner = finde(QStringLiteral("rechner"));
+    void taschenrechnerUndProgramminformation() {
+        auto* taschenrechner = finde(QStringLiteral("rechner"));
         klicken(QStringLiteral("befehl_2"));
-        QVERIFY(rechner->isVisible());
+        QVERIFY(taschenrechner->isVisible());
         klicken(QStringLiteral("befehl_2"));
-        QVERIFY(!rechner->isVisible());
+        QVERIFY(!taschenrechner->isVisible());
         klicken(QStringLiteral("befehl_4"));
         QVERIFY(finde(QStringLiteral("programminfo"))->isVisible());
         klicken(QStringLiteral("monat_13"));

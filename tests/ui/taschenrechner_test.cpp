@@ -14,11 +14,11 @@
 #include "testmeldungen.h"
 #include "ui/hauptfenster.h"
 #include "ui/programm.h"
-#include "ui/rechnerpanel.h"
+#include "ui/taschenrechnerpanel.h"
 
 using namespace brelvanostik;
 
-class RechnerTest : public Fenstertest {
+class TaschenrechnerTest : public Fenstertest {
     Q_OBJECT
 
     QString text(const char* name) const {
@@ -26,7 +26,9 @@ class RechnerTest : public Fenstertest {
         if (auto* feld = fenster()->findChild<QLineEdit*>(n)) return feld->text();
         return finde<QLabel>(n)->text();
     }
-    Rechnerpanel* panel() const { return finde<Rechnerpanel>(QStringLiteral("rechner")); }
+    Taschenrechnerpanel* panel() const {
+        return finde<Taschenrechnerpanel>(QStringLiteral("rechner"));
+    }
     void klicken(const char* name) {
         QTest::mouseClick(finde(QString::fromLatin1(name)), Qt::LeftButton);
     }
@@ -46,7 +48,7 @@ class RechnerTest : public Fenstertest {
 
     void ergebnisInsGrueneGehaltRechnetBeideSeitenNeu() {
         QVERIFY(!panel()->isVisible());
-        fenster()->rechnerUmschalten();
+        fenster()->taschenrechnerUmschalten();
         QVERIFY(panel()->isVisible());
         for (const char* taste : {"rechner_1", "rechner_0", "rechner_0", "rechner_0",
                                   "rechner_geteilt", "rechner_3", "rechner_gleich"}) {
@@ -73,7 +75,7 @@ class RechnerTest : public Fenstertest {
     }
 
     void tastaturUndTrailingKommaImBlauenFeld() {
-        fenster()->rechnerUmschalten();
+        fenster()->taschenrechnerUmschalten();
         QTest::keyClicks(panel(), QStringLiteral("12,5+2"));
         QCOMPARE(text("rechner_anzeige"), QStringLiteral("2,"));
         QTest::keyClick(panel(), Qt::Key_Return);
@@ -89,7 +91,7 @@ class RechnerTest : public Fenstertest {
     }
 
     void verborgenUndAbgelehntWirdNichtsUebernommen() {
-        fenster()->rechnerUmschalten();
+        fenster()->taschenrechnerUmschalten();
         for (const char* taste : {"rechner_5", "rechner_vorzeichen", "rechner_vorzeichen"})
             klicken(taste);
         QCOMPARE(text("rechner_anzeige"), QStringLiteral("-5"));
@@ -106,20 +108,20 @@ class RechnerTest : public Fenstertest {
         QTest::keyClick(finde(QStringLiteral("betrag_5")), Qt::Key_Tab);
         QCOMPARE(gehalt(0), 0);
         QCOMPARE(meldungen_.gezeigt.size(), std::size_t{1});
-        fenster()->rechnerUmschalten();
+        fenster()->taschenrechnerUmschalten();
         QCOMPARE(text("rechner_anzeige"), QStringLiteral("-5"));
 
         // The close key resets the display and hides the panel; the command toggles.
         klicken("rechner_ende");
         QVERIFY(!panel()->isVisible());
         QCOMPARE(text("rechner_anzeige"), QStringLiteral("0,"));
-        fenster()->rechnerUmschalten();
-        fenster()->rechnerUmschalten();
+        fenster()->taschenrechnerUmschalten();
+        fenster()->taschenrechnerUmschalten();
         QVERIFY(!panel()->isVisible());
     }
 
     void ergebnisInDenVersorgungsbezug() {
-        fenster()->rechnerUmschalten();
+        fenster()->taschenrechnerUmschalten();
         QTest::keyClicks(panel(), QStringLiteral("1500"));
         klicken("befehl_9");
         QVERIFY(panel()->isVisible());
@@ -131,7 +133,7 @@ class RechnerTest : public Fenstertest {
     // The memo field parks an amount: clicked it takes the display, typed it keeps the entry
     // formatted; an amount field takes the memo while it was filled last, else the display.
     void memofeldParktEinenBetrag() {
-        fenster()->rechnerUmschalten();
+        fenster()->taschenrechnerUmschalten();
         auto* memo = finde<QLineEdit>(QStringLiteral("memo"));
         QTest::keyClicks(panel(), QStringLiteral("12*3="));
         klicken("memo");
@@ -153,8 +155,8 @@ class RechnerTest : public Fenstertest {
                                               "angeklickt wird."));
     }
 
-    void tippzeileErklaertDenRechner() {
-        fenster()->rechnerUmschalten();
+    void tippzeileErklaertDenTaschenrechner() {
+        fenster()->taschenrechnerUmschalten();
         QEvent betreten(QEvent::Enter);
         QApplication::sendEvent(panel(), &betreten);
         QCOMPARE(
@@ -165,5 +167,5 @@ class RechnerTest : public Fenstertest {
     }
 };
 
-QTEST_MAIN(RechnerTest)
-#include "rechner_test.moc"
+QTEST_MAIN(TaschenrechnerTest)
+#include "taschenrechner_test.moc"

@@ -4,8 +4,8 @@
 
 #include <sstream>
 
-#include "calculator/rechner.h"
-#include "session/rechner_uebergabe.h"
+#include "calculator/taschenrechner.h"
+#include "session/taschenrechner_uebergabe.h"
 
 namespace brelvanostik {
 namespace {
@@ -18,7 +18,7 @@ struct Ergebnis {
 };
 
 // Keys separated by blanks, named as on the command line.
-Ergebnis tippen(Rechner& r, const std::string& tasten) {
+Ergebnis tippen(Taschenrechner& r, const std::string& tasten) {
     std::istringstream ein(tasten);
     Ergebnis e;
     for (std::string name; ein >> name;) {
@@ -36,11 +36,11 @@ Ergebnis tippen(Rechner& r, const std::string& tasten) {
 }
 
 Ergebnis tippen(const std::string& tasten) {
-    Rechner r;
+    Taschenrechner r;
     return tippen(r, tasten);
 }
 
-TEST(Rechner, TastenfolgenZeigenAnzeigeVerlaufUndMeldungen) {
+TEST(Taschenrechner, TastenfolgenZeigenAnzeigeVerlaufUndMeldungen) {
     struct Fall {
         const char* tasten;
         const char* anzeige;
@@ -114,10 +114,10 @@ TEST(Rechner, TastenfolgenZeigenAnzeigeVerlaufUndMeldungen) {
     }
 }
 
-TEST(Rechner, UeberlaufWirdAbgewiesenUndDerZustandBleibt) {
+TEST(Taschenrechner, UeberlaufWirdAbgewiesenUndDerZustandBleibt) {
     std::string gross = "1";
     for (int i = 0; i < 200; ++i) gross += " 0";
-    Rechner r;
+    Taschenrechner r;
     // 1E+200 x 1E+200 is beyond double range.
     const Ergebnis e = tippen(r, gross + " X " + gross + " =");
     ASSERT_EQ(e.meldungen.size(), 1u);
@@ -138,7 +138,7 @@ TEST(Rechner, UeberlaufWirdAbgewiesenUndDerZustandBleibt) {
     EXPECT_EQ(tippen(riesig + " %").meldungen.size(), 1u);
 }
 
-TEST(RechnerUebergabe, BetragInCentOderAblehnung) {
+TEST(TaschenrechnerUebergabe, BetragInCentOderAblehnung) {
     struct Fall {
         const char* anzeige;
         int zeile;
@@ -165,7 +165,7 @@ TEST(RechnerUebergabe, BetragInCentOderAblehnung) {
         {"120,", 0, "120,00"},  // the hours row corrects as for a typed entry
     };
     for (const Fall& f : faelle) {
-        const Uebergabe u = rechnerUebergabe(f.anzeige, f.zeile);
+        const Uebergabe u = taschenrechnerUebergabe(f.anzeige, f.zeile);
         if (f.feldtext == nullptr) {
             EXPECT_FALSE(u.feldtext) << f.anzeige;
             ASSERT_TRUE(u.meldung) << f.anzeige;
