@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -60,10 +61,7 @@ class Testmeldungen final : public Meldungsanzeige {
         return csvDatei;
     }
     bool hatTitel(const std::string& titel) const {
-        for (const Meldung& m : gezeigt) {
-            if (m.titel == titel) return true;
-        }
-        return false;
+        return std::ranges::any_of(gezeigt, [&](const Meldung& m) { return m.titel == titel; });
     }
 
     std::vector<Meldung> gezeigt;

@@ -48,12 +48,6 @@ std::string inhalt(const fs::path& datei) {
     return {std::istreambuf_iterator<char>(ein), {}};
 }
 
-/// The month file taken away and a directory put in its place: saving must fail.
-void monatsdateiVersperren(const fs::path& verzeichnis) {
-    fs::remove(verzeichnis / kMonatsdateiName);
-    fs::create_directory(verzeichnis / kMonatsdateiName);
-}
-
 }  // namespace
 
 class ProgrammTest : public QObject {
@@ -86,9 +80,9 @@ class ProgrammTest : public QObject {
         };
         QString fehler;
         for (const auto& fall : faelle) {
-            const auto verzeichnis = datenverzeichnis(fall.argumente, fehler);
-            QVERIFY(verzeichnis && fs::is_directory(*verzeichnis) && fehler.isEmpty());
-            QCOMPARE(QString::fromStdString(verzeichnis->string()),
+            const auto gefunden = datenverzeichnis(fall.argumente, fehler);
+            QVERIFY(gefunden && fs::is_directory(*gefunden) && fehler.isEmpty());
+            QCOMPARE(QString::fromStdString(gefunden->string()),
                      QString::fromStdString(fall.erwartet.string()));
         }
         fs::remove(menue);
@@ -243,7 +237,9 @@ class ProgrammTest : public QObject {
         auto programm = starten(verzeichnis(), meldungen);
         QVERIFY(programm);
         gehaltImMaerz(*programm);
-        monatsdateiVersperren(verzeichnis());
+        // The month file taken away and a directory put in its place: saving must fail.
+        fs::remove(verzeichnis() / kMonatsdateiName);
+        fs::create_directory(verzeichnis() / kMonatsdateiName);
 
         // Back to the program: the window stays open, the work with it, and no farewell.
         meldungen.entscheidungen = {Meldungsanzeige::Entscheidung::Zurueck};
@@ -264,28 +260,29 @@ class ProgrammTest : public QObject {
         QCOMPARE(gespeichert(pfad(ausweich), 2), 300000);
     }
 
-    void unlesbareDateiWirdNichtUeberschrieben() {
-        fs::create_directory(verzeichnis() / kMonatsdateiName);  // no file to read
+    // A month file that cannot be read is reported at the start and never overwritten; one
+    // cut inside a record is reported as kept aside.
+    void unlesbareOderBeschaedigteDateiWirdGemeldet() {
+        const fs::path monatsdatei = verzeichnis() / kMonatsdateiName;
+        fs::create_directory(monatsdatei);  // no file to read
         auto programm = starten(verzeichnis(), meldungen);
         QVERIFY(programm);
         QCOMPARE(meldungen.gezeigt.size(), std::size_t{1});
         QVERIFY(meldungen.gezeigt[0].text.find("nicht überschrieben") != std::string::npos);
-
         // Ending without saving, knowingly: nothing written, and no farewell.
         meldungen.entscheidungen = {Meldungsanzeige::Entscheidung::NichtSpeichern};
         QVERIFY(programm->fenster()->close());
         QVERIFY(programm->abschiedsfenster() == nullptr);
         QCOMPARE(meldungen.wiederholbarGefragt, std::vector<bool>{false});
-        QVERIFY(fs::is_directory(verzeichnis() / kMonatsdateiName));
+        QVERIFY(fs::is_directory(monatsdatei));
         QVERIFY(!fs::exists(verzeichnis() / kKopfdateiName));
-    }
 
-    void beschaedigteDateiWirdGemeldet() {
+        programm.reset();
+        neu();
         QVERIFY(starten(verzeichnis(), meldungen)->fenster()->close());
-        // Cut the month file inside a record.
-        const fs::path monatsdatei = verzeichnis() / kMonatsdateiName;
-        fs::resize_file(monatsdatei, fs::file_size(monatsdatei) - 100);
-        auto programm = starten(verzeichnis(), meldungen);
+        const fs::path beschaedigt = verzeichnis() / kMonatsdateiName;
+        fs::resize_file(beschaedigt, fs::file_size(beschaedigt) - 100);
+        programm = starten(verzeichnis(), meldungen);
         QVERIFY(programm);
         QCOMPARE(meldungen.gezeigt.size(), std::size_t{1});
         QCOMPARE(meldungen.gezeigt[0].titel, std::string("Datendateien"));
