@@ -1,6 +1,7 @@
 // The main window driven as a user drives it: the key filter, the wiring of fields, labels,
 // choices and command buttons, the info area and help links, the all-months table, the
-// internal values, the salary target and the curve; what is drawn where and in which colour.
+// internal values, the pocket calculator, the salary target and the curve; what is drawn
+// where and in which colour.
 // What the session stores and which text a row or table cell gets is tested with the core.
 #include <QAction>
 #include <QSignalSpy>
@@ -18,6 +19,7 @@
 #include "ui/internewerte.h"
 #include "ui/kurvenfenster.h"
 #include "ui/programminfo.h"
+#include "ui/taschenrechnerpanel.h"
 #include "ui/zahlenformat.h"
 
 using namespace brelvanostik;
@@ -56,6 +58,10 @@ class HauptfensterTest : public Fenstertest {
     }
     QColor hintergrund(const QAbstractItemModel& m, int zeile, int spalte) const {
         return m.data(m.index(zeile, spalte), Qt::BackgroundRole).value<QBrush>().color();
+    }
+    Taschenrechnerpanel* panel() const { return finde<Taschenrechnerpanel>("rechner"); }
+    std::int32_t gehalt(Seite seite) const {
+        return betrag(seite, sitzung().monat(), zeile::Gehalt);
     }
     /// While the all-months table of a side shows, the other side's commands are hidden.
     void befehleDerSeitenSichtbar(bool gruen, bool blau) {
@@ -414,6 +420,7 @@ class HauptfensterTest : public Fenstertest {
         QCOMPARE(zelle(1, 1).toString(), QStringLiteral("3.000,00"));
         QCOMPARE(zelle(1, 13).toString(), QStringLiteral("36.000,00 "));
         QCOMPARE(zelle(0, 0, Qt::BackgroundRole).value<QColor>(), farben::kHellgruen);
+        QCOMPARE(zelle(3, 13, Qt::BackgroundRole).value<QColor>(), farben::kHellgruen);  // sums
         QCOMPARE(zelle(3, 5, Qt::BackgroundRole).value<QColor>(), farben::kWeiss);
         QCOMPARE(zelle(7, 1, Qt::ForegroundRole).value<QColor>(), farben::kHellrot);
         QCOMPARE(zelle(7, 12).toString(), QStringLiteral("123,45"));
@@ -461,9 +468,9 @@ class HauptfensterTest : public Fenstertest {
 
     void taschenrechnerSchritteUndProgramminformation() {
         klicken("befehl_2");
-        QVERIFY(finde("rechner")->isVisible());
+        QVERIFY(panel()->isVisible());
         klicken("befehl_2");
-        QVERIFY(!finde("rechner")->isVisible());
+        QVERIFY(!panel()->isVisible());
         klicken("befehl_4");
         QVERIFY(finde("programminfo")->isVisible());
         klicken("monat_13");
@@ -573,6 +580,98 @@ class HauptfensterTest : public Fenstertest {
         for (const char* name : {"kurve.csv", "kurve.pdf"})
             QVERIFY(QFileInfo(verzeichnis_.filePath(name)).size() > 1000);
         QVERIFY(sitzung().arbeitsbereich() == vorher);
+    }
+
+    // The pocket calculator: keys clicked and typed, the result handed into an amount field,
+    // which then stores and recalculates like a typed entry; nothing while it is hidden.
+
+    // Keys clicked or typed; the result goes into the green salary and its blue twin, rounded
+    // to cents, and recalculates; a later one into the blue field reaches only blue.
+    void ergebnisInsGehaltRechnetNeu() {
+        fenster()->taschenrechnerUmschalten();
+        for (const char* taste : {"rechner_1", "rechner_0", "rechner_0", "rechner_0",
+                                  "rechner_geteilt", "rechner_3", "rechner_gleich"}) {
+            klicken(taste);
+        }
+        QCOMPARE(text("rechner_anzeige"), QStringLiteral("333,333333333333"));
+        klicken("betrag_5");
+        QCOMPARE(gehalt(Seite::Gruen), 33333);
+        QCOMPARE(gehalt(Seite::Blau), 33333);
+        QCOMPARE(text("ergebnis_42"), QStringLiteral("333,33 "));
+        QVERIFY(meldungen_.gezeigt.empty());
+        klicken("rechner_verlauf");  // the tape shows the operation
+        QCOMPARE(meldungen_.gezeigt.at(0).text, std::string("1000 / 3 = 333,333333333333"));
+
+        QTest::keyClicks(panel(), QStringLiteral("12,5+2"));
+        QCOMPARE(text("rechner_anzeige"), QStringLiteral("2,"));
+        QTest::keyClick(panel(), Qt::Key_Return);
+        QCOMPARE(text("rechner_anzeige"), QStringLiteral("14,5"));
+        QTest::keyClick(panel(), Qt::Key_Escape);  // "C"
+        QCOMPARE(text("rechner_anzeige"), QStringLiteral("0,"));
+        QTest::keyClicks(panel(), QStringLiteral("12"));
+        klicken("betrag_35");
+        QCOMPARE(gehalt(Seite::Blau), 1200);
+        QCOMPARE(gehalt(Seite::Gruen), 33333);
+    }
+
+    void verborgenUndAbgelehntWirdNichtsUebernommen() {
+        fenster()->taschenrechnerUmschalten();
+        for (const char* taste : {"rechner_5", "rechner_vorzeichen", "rechner_vorzeichen"})
+            klicken(taste);
+        QCOMPARE(text("rechner_anzeige"), QStringLiteral("-5"));
+        // A negative salary is no amount a user could type: refused, nothing stored.
+        klicken("betrag_5");
+        QCOMPARE(meldungen_.gezeigt.size(), std::size_t{1});
+
+        // A click on a row label hides the calculator without resetting it.
+        klicken("zeile_5");
+        QVERIFY(!panel()->isVisible());
+        klicken("betrag_5");
+        QTest::keyClick(finde("betrag_5"), Qt::Key_Tab);
+        QCOMPARE(gehalt(Seite::Gruen), 0);
+        QCOMPARE(meldungen_.gezeigt.size(), std::size_t{1});
+        fenster()->taschenrechnerUmschalten();
+        QCOMPARE(text("rechner_anzeige"), QStringLiteral("-5"));
+
+        // The close key resets the display and hides the panel; the command toggles.
+        klicken("rechner_ende");
+        QVERIFY(!panel()->isVisible());
+        QCOMPARE(text("rechner_anzeige"), QStringLiteral("0,"));
+        fenster()->taschenrechnerUmschalten();
+        fenster()->taschenrechnerUmschalten();
+        QVERIFY(!panel()->isVisible());
+    }
+
+    void ergebnisInDenVersorgungsbezug() {
+        fenster()->taschenrechnerUmschalten();
+        QTest::keyClicks(panel(), QStringLiteral("1500"));
+        klicken("befehl_9");
+        QVERIFY(panel()->isVisible());
+        klicken("versorgung_monatsbezug");
+        QCOMPARE(sitzung().arbeitsbereich().kopf(3, 0).ErsterVollerMonatsbezug,
+                 Money::whole(150000));
+    }
+
+    // The memo field parks an amount: clicked it takes the display, typed it keeps the entry
+    // formatted; an amount field takes the memo while it was filled last, else the display.
+    void memofeldParktEinenBetrag() {
+        fenster()->taschenrechnerUmschalten();
+        auto* memo = finde<QLineEdit>("memo");
+        QTest::keyClicks(panel(), QStringLiteral("12*3="));
+        klicken("memo");
+        QCOMPARE(memo->text(), QStringLiteral("36,00"));
+        memo->selectAll();
+        QTest::keyClicks(memo, QStringLiteral("1250,5"));
+        QTest::keyClick(memo, Qt::Key_Return);
+        panel()->setFocus();
+        QCOMPARE(memo->text(), QStringLiteral("1.250,50"));
+        klicken("betrag_5");
+        QCOMPARE(gehalt(Seite::Gruen), 125050);
+        QTest::keyClicks(panel(), QStringLiteral("7"));
+        klicken("betrag_35");
+        QCOMPARE(gehalt(Seite::Blau), 700);
+        QCOMPARE(tipp(memo), alsText(kMemoTipp));
+        QCOMPARE(tipp(panel()), alsText(kTaschenrechnerTipp));
     }
 };
 
