@@ -10,22 +10,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-/// A call written as one line: words separated by blanks, "@" standing for the test's directory.
-std::vector<std::string> worte(const std::string& zeile, const fs::path& dir) {
-    std::vector<std::string> v;
-    std::size_t ab = 0;
-    while (ab <= zeile.size()) {
-        const auto ende = std::min(zeile.find(' ', ab), zeile.size());
-        std::string wort = zeile.substr(ab, ende - ab);
-        ab = ende + 1;
-        if (wort.empty()) continue;
-        if (const auto at = wort.find('@'); at != std::string::npos)
-            wort.replace(at, 1, dir.string());
-        v.push_back(wort);
-    }
-    return v;
-}
-
 struct Ablehnung {
     std::string aufruf;
     int status;
@@ -132,14 +116,17 @@ TEST_F(Ablehnungen, NichtsAufStdoutEineZeileAufStderrUndKeineDateiGeaendert) {
     std::ofstream(dir / "keinverzeichnis") << "x";  // a file where a directory is expected
     for (const bool mitDaten : {false, true}) {
         SCOPED_TRACE(mitDaten ? "mit Datendateien" : "ohne Datendateien");
-        if (mitDaten) ASSERT_EQ(starte({"berechnen"}).status, 0);
+        if (mitDaten) {
+            ASSERT_EQ(starte("berechnen").status, 0);
+        }
         const auto vorher = alleDateien(dir);
         for (const Ablehnung& a : kAblehnungen) {
             const Lauf l = lauf(worte(a.aufruf, dir));
             EXPECT_EQ(l.status, a.status) << a.aufruf << "\n" << l.fehler;
             EXPECT_EQ(l.aus, "") << a.aufruf;
-            if (!a.aufruf.empty())  // without a command, the usage follows
+            if (!a.aufruf.empty()) {  // without a command, the usage follows
                 EXPECT_EQ(l.fehler.find('\n'), l.fehler.size() - 1) << a.aufruf << l.fehler;
+            }
             EXPECT_NE(l.fehler.find(a.grund), std::string::npos) << a.aufruf << "\n" << l.fehler;
         }
         EXPECT_EQ(alleDateien(dir), vorher);

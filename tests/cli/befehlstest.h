@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <filesystem>
@@ -34,6 +35,27 @@ inline Lauf lauf(const std::vector<std::string>& argumente) {
     return {status, aus.str(), fehler.str()};
 }
 
+/// A call written as on the command line: words separated by blanks, "@" standing for `dir`.
+inline std::vector<std::string> worte(const std::string& zeile,
+                                      const std::filesystem::path& dir = {}) {
+    std::vector<std::string> v;
+    std::size_t ab = 0;
+    while (ab <= zeile.size()) {
+        const auto ende = std::min(zeile.find(' ', ab), zeile.size());
+        std::string wort = zeile.substr(ab, ende - ab);
+        ab = ende + 1;
+        if (wort.empty()) continue;
+        if (const auto at = wort.find('@'); at != std::string::npos)
+            wort.replace(at, 1, dir.string());
+        v.push_back(wort);
+    }
+    return v;
+}
+
+inline Lauf lauf(const std::string& zeile) {
+    return lauf(worte(zeile));
+}
+
 /// Every file of a directory with its bytes.
 inline std::map<std::string, std::string> alleDateien(const std::filesystem::path& verzeichnis) {
     std::map<std::string, std::string> alle;
@@ -57,8 +79,9 @@ class Verzeichnistest : public ::testing::Test {
     }
     void TearDown() override { std::filesystem::remove_all(dir); }
 
-    /// The command (first argument) run on this test's directory.
-    Lauf starte(std::vector<std::string> argumente) {
+    /// The command (the first word) run on this test's directory.
+    Lauf starte(const std::string& zeile) {
+        std::vector<std::string> argumente = worte(zeile, dir);
         argumente.insert(argumente.begin() + 1, {"--dir", dir.string()});
         return lauf(argumente);
     }

@@ -12,11 +12,6 @@
 namespace brelvanostik::cli {
 namespace {
 
-Lauf starte(std::vector<std::string> argumente) {
-    argumente.insert(argumente.begin(), "schritte");
-    return lauf(argumente);
-}
-
 // The number after "NAME": inside the "eingaben" object.
 std::string eingabe(const std::string& json, const std::string& name) {
     const auto start = json.find("\"" + name + "\": ");
@@ -34,7 +29,7 @@ std::string feld(const std::string& json, int nr, const std::string& name) {
 }
 
 TEST(CliSchritte, VorgabenEinesNeuenFenstersUndKlartext) {
-    const Lauf l = starte({"--json"});
+    const Lauf l = lauf("schritte --json");
     ASSERT_EQ(l.status, 0) << l.fehler;
     EXPECT_EQ(l.aus.substr(0, 31), "{\"eingaben\": {\"JAHR\": 2007, \"LZ");
     EXPECT_EQ(eingabe(l.aus, "RE4"), "8");
@@ -48,7 +43,7 @@ TEST(CliSchritte, VorgabenEinesNeuenFenstersUndKlartext) {
     EXPECT_NE(l.aus.find("{\"zeile\": 1, \"kopf\": true, \"offen\": \"+\", \"name\": \"LST2007\""),
               std::string::npos);
 
-    const Lauf text = starte({"--brutto", "2000"});
+    const Lauf text = lauf("schritte --brutto 2000");
     ASSERT_EQ(text.status, 0);
     EXPECT_EQ(std::count(text.aus.begin(), text.aus.end(), '\n'), 113);
     EXPECT_NE(text.aus.find("8\t\tRE4\tSteuerpflichtiger Arbeitslohn\t24.000,08\t\n"),
@@ -56,11 +51,11 @@ TEST(CliSchritte, VorgabenEinesNeuenFenstersUndKlartext) {
 }
 
 TEST(CliSchritte, KorrekturenWieImFenster) {
-    Lauf l = starte({"--json", "--brutto", "30000", "--versorgung", "40000"});
+    Lauf l = lauf("schritte --json --brutto 30000 --versorgung 40000");
     ASSERT_EQ(l.status, 0) << l.fehler;
     EXPECT_EQ(eingabe(l.aus, "RE4"), "30000008");  // 25,000.00 a month
     EXPECT_EQ(eingabe(l.aus, "VBEZ"), "30000000");
-    l = starte({"--json", "--jahr", "2004"});
+    l = lauf("schritte --json --jahr 2004");
     EXPECT_EQ(feld(l.aus, 1, "name"), "LST2004");
 }
 
@@ -86,18 +81,15 @@ TEST(CliSchritte, StimmtMitUnabhaengigerRechnungUeberein) {
             const std::string cent = std::to_string(h % 100);
             return std::to_string(h / 100) + "." + (cent.size() < 2 ? "0" : "") + cent;
         };
-        std::vector<std::string> argumente;
-        std::istringstream woerter(
-            "--json --jahr " + std::to_string(jahr) + " --zeitraum " + (monat ? "monat" : "jahr") +
-            " --klasse " + std::to_string(klasse) + " --kinder " + std::to_string(kinder) +
-            " --kirche " + std::to_string(kirche) + " --geburt " + std::to_string(geburt) +
-            " --erstbezug " + std::to_string(erstbezug) + " --bezugsmonate " +
-            std::to_string(monate) + " --brutto " + text(brutto) + " --versorgung " +
-            text(versorgung) + " --karte " + (karte < 0 ? "-" : "") + text(std::abs(karte)) +
-            " --monatsbezug " + text(monatsbezug) + " --sonderzahlung " + text(sonder));
-        for (std::string wort; woerter >> wort;) argumente.push_back(wort);
-        if (rvFrei) argumente.push_back("--rv-frei");
-        const Lauf l = starte(argumente);
+        const Lauf l =
+            lauf("schritte --json --jahr " + std::to_string(jahr) + " --zeitraum " +
+                 (monat ? "monat" : "jahr") + " --klasse " + std::to_string(klasse) + " --kinder " +
+                 std::to_string(kinder) + " --kirche " + std::to_string(kirche) + " --geburt " +
+                 std::to_string(geburt) + " --erstbezug " + std::to_string(erstbezug) +
+                 " --bezugsmonate " + std::to_string(monate) + " --brutto " + text(brutto) +
+                 " --versorgung " + text(versorgung) + " --karte " + (karte < 0 ? "-" : "") +
+                 text(std::abs(karte)) + " --monatsbezug " + text(monatsbezug) +
+                 " --sonderzahlung " + text(sonder) + (rvFrei ? " --rv-frei" : ""));
         ASSERT_EQ(l.status, 0) << l.fehler;
 
         // The window's mapping, derived independently: the sixteen engine inputs.

@@ -54,7 +54,9 @@ TEST(SteuerschritteDruck, JedeGedruckteZeileTraegtIhreTeile) {
             }
             EXPECT_EQ(s.front().schrift.fett, z.kopf) << "Zeile " << n + 1;
             // Two headings have an empty line above.
-            if (n == 38 || n == 89) EXPECT_TRUE(d.zeilen[i - 1].stuecke.empty());
+            if (n == 38 || n == 89) {
+                EXPECT_TRUE(d.zeilen[i - 1].stuecke.empty());
+            }
         }
         EXPECT_EQ(gedruckt, erwartet);
     }
