@@ -1,5 +1,6 @@
-// The tax steps window's state: presets, the mapping to the engine inputs, the field
-// limits, the months message, the outline, and that the payroll never sees any of it.
+// The tax steps window's state: presets, the field limits, the months message, the outline,
+// and that the payroll never sees any of it. The mapping to the engine inputs is checked by
+// the tool's random comparison.
 #include <gtest/gtest.h>
 
 #include "taxsteps/steuerschritte.h"
@@ -19,38 +20,6 @@ Einstellungen auswahl(int jahr, int fall, int monat) {
     return e;
 }
 
-TEST(Steuerschritte, EingabenAusDenFeldernJeZeitraum) {
-    struct Fall {
-        const char* was;
-        int zeitraum;                        // 0 Jahr, 1 Monat
-        std::array<std::int64_t, 5> felder;  // hundredths
-        std::int64_t RE4, VBEZ, WFundF, HINZUR, VBEZM, VBEZS;
-    };
-    // clang-format off
-    const Fall faelle[] = {
-        {"Monat 2.000,00", 1, {200000, 0, 0, 0, 0}, 2400008, 0, 0, 0, 0, 0},
-        {"Jahr, Freibetrag -100,00", 0, {5000000, -10000, 0, 0, 0}, 5000000, 0, 10000, 0, 0, 0},
-        {"Monat, Hinzurechnung 50,00", 1, {300000, 5000, 0, 0, 0}, 3600008, 0, 0, 60000, 0, 0},
-        {"Monat, Versorgung bleibt Einzelbetrag", 1, {200000, 0, 150000, 140000, 30000},
-         2400008, 1800000, 0, 0, 140000, 30000},
-    };
-    // clang-format on
-    for (const Fall& f : faelle) {
-        Steuerschritte s;
-        s.waehlen(Liste::Zeitraum, f.zeitraum);
-        for (int i = 0; i < 5; ++i) s.feldAendern(i, f.felder[static_cast<std::size_t>(i)]);
-        const Steuereingaben e = s.eingaben();
-        EXPECT_EQ(e.RE4, Money::whole(f.RE4)) << f.was;
-        EXPECT_EQ(e.VBEZ, Money::whole(f.VBEZ)) << f.was;
-        EXPECT_EQ(e.WFundF, Money::whole(f.WFundF)) << f.was;
-        EXPECT_EQ(e.HINZUR, Money::whole(f.HINZUR)) << f.was;
-        EXPECT_EQ(e.VBEZM, Money::whole(f.VBEZM)) << f.was;
-        EXPECT_EQ(e.VBEZS, Money::whole(f.VBEZS)) << f.was;
-        EXPECT_EQ(e.LZZ, 1);
-        EXPECT_EQ(s.liste().eingaben, e) << "the listing shows the inputs it was given";
-    }
-}
-
 TEST(Steuerschritte, GeburtNach1942ImJahr2008) {
     Steuerschritte s;
     s.waehlen(Liste::Jahr, 3);    // 2008
@@ -62,24 +31,33 @@ TEST(Steuerschritte, GeburtNach1942ImJahr2008) {
     EXPECT_EQ(Steuerschritte::eintraege(Liste::Kinder)[1], "0,5");
 }
 
-TEST(Steuerschritte, FeldgrenzenUndVersorgungHoechstensBrutto) {
+// The tool's random comparison misses these two: the engine's cap on the pension allowance
+// hides them in most cases.
+TEST(Steuerschritte, VersorgungsangabenBleibenImMonatsmodusEinzelbetraege) {
     Steuerschritte s;  // month mode
-    EXPECT_TRUE(s.feldAendern(0, 3000000));
-    EXPECT_EQ(s.feld(0), 2500000);
+    s.feldAendern(0, 200000);
+    s.feldAendern(2, 150000);
+    s.feldAendern(3, 140000);
+    s.feldAendern(4, 30000);
+    const Steuereingaben e = s.eingaben();
+    EXPECT_EQ(e.VBEZ, Money::whole(1800000));
+    EXPECT_EQ(e.VBEZM, Money::whole(140000));
+    EXPECT_EQ(e.VBEZS, Money::whole(30000));
+    EXPECT_EQ(s.liste().eingaben, e) << "the listing shows the inputs it was given";
+}
+
+// The month limit, the gross limit and the pensions capped at the gross are left to the tool's
+// and the window's tests.
+TEST(Steuerschritte, FeldgrenzenBeimWechselDesZeitraums) {
+    Steuerschritte s;  // month mode
     s.waehlen(Liste::Zeitraum, 0);
-    EXPECT_EQ(s.feld0Beschriftung(), "Jahresbrutto");
     EXPECT_TRUE(s.feldAendern(0, 40000000));
     EXPECT_EQ(s.feld(0), 30000000);
     // Back to months: the yearly amount is cut to the monthly limit.
     s.waehlen(Liste::Zeitraum, 1);
-    EXPECT_EQ(s.feld0Beschriftung(), "Monatsbrutto");
     EXPECT_EQ(s.feld(0), 2500000);
-
     EXPECT_FALSE(s.feldAendern(0, 200000));
-    EXPECT_FALSE(s.versorgungsbeginnSichtbar());
-    EXPECT_TRUE(s.feldAendern(2, 300000));
-    EXPECT_EQ(s.feld(2), 200000);
-    EXPECT_TRUE(s.versorgungsbeginnSichtbar());
+    s.feldAendern(2, 200000);
     // Lowering the gross lowers the pensions with it.
     s.feldAendern(0, 100000);
     EXPECT_EQ(s.feld(2), 100000);
@@ -111,17 +89,14 @@ TEST(Steuerschritte, VorbelegungAusFallUndMonat) {
     s.vorbelegen(sitzung);
     EXPECT_TRUE(s.bereit());
     EXPECT_EQ(s.index(Liste::Jahr), 1);
-    EXPECT_EQ(s.index(Liste::Zeitraum), 1);
     EXPECT_EQ(s.index(Liste::Klasse), 0);
     EXPECT_EQ(s.index(Liste::Kisatz), 0);
     EXPECT_EQ(s.index(Liste::Kinder), 3);
     EXPECT_EQ(s.index(Liste::Bezugsmonate), 11);
-    EXPECT_EQ(s.feld(0), 250000);
     // The allowance is a negative entry: it becomes WFundF, not an amount to add.
     EXPECT_EQ(s.feld(1), -10000);
     EXPECT_EQ(s.eingaben().WFundF, Money::whole(120000));
     EXPECT_EQ(s.eingaben().HINZUR, Money());
-    EXPECT_EQ(s.liste().zeilen[0].name, "LST2006");
 
     // A fresh window is the one opened on a new workspace's first case in January 2007.
     Steuerschritte neu;
@@ -132,7 +107,6 @@ TEST(Steuerschritte, VorbelegungAusFallUndMonat) {
     s.vorbelegen(alt);
     EXPECT_EQ(s.index(Liste::Jahr), -1);
     EXPECT_EQ(s.steuerjahr(), 2004);
-    EXPECT_EQ(s.liste().zeilen[0].name, "LST2004");
 }
 
 TEST(Steuerschritte, GliederungOeffnetUndSchliesst) {
