@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
 
 #include "workspace/zeilen.h"
 
@@ -16,18 +17,13 @@ bool enthaelt(const std::vector<std::string>& zeilen, const std::string& zeile) 
 // Rows without a tooltip, with a tooltip, and the blue side's rows carrying the green texts.
 TEST(SessionInfotexte, TooltipsDerZeilen) {
     using namespace zeile;
-    for (const int zeile : {Freibetrag, Hinzurechnung, Lohnsteuer, Auszahlung, Stundenlohn}) {
-        EXPECT_TRUE(zeilentipp(zeile).empty()) << zeile;
-        EXPECT_TRUE(zeilentipp(zeile + 30).empty()) << zeile;
+    const std::set<int> ohne = {Freibetrag, Hinzurechnung, Lohnsteuer, Auszahlung, Stundenlohn};
+    for (int zeile = 0; zeile < 30; ++zeile) {
+        EXPECT_EQ(zeilentipp(zeile).empty(), ohne.count(zeile) == 1) << zeile;
+        EXPECT_EQ(zeilentipp(zeile), zeilentipp(zeile + 30)) << zeile;
     }
-    EXPECT_EQ(zeilentipp(ZusaetzlichSteuerpflichtig),
-              "Ist ein Sachbezug gleichzeitig steuer- und SV-Beitragspflichtig, ist er in der "
-              "Zeile darunter "
-              "einzugeben.");
     EXPECT_EQ(zeilentipp(Soli),
               "5,5 % der Lohnsteuer unter Berücksichtigung der Kinderfreibeträge");
-    for (int zeile = 0; zeile < 30; ++zeile)
-        EXPECT_EQ(zeilentipp(zeile), zeilentipp(zeile + 30)) << zeile;
     for (const int zeile : {-1, 60, 1000}) EXPECT_TRUE(zeilentipp(zeile).empty());
 }
 

@@ -1,10 +1,9 @@
 // The salary for a wanted payout, checked against what typing salaries into the window gives:
 // the answer reaches the amount, and not one cent below it does, over two euros below the
-// answer, on hand-made cases at the sliding zone's edges, with the minimum church tax and a
-// December adjustment, and on random cases.
+// answer, on hand-made cases at the sliding zone's edges, with the minimum church tax, a
+// December adjustment, a one-time payment, class V and a pension.
 #include <gtest/gtest.h>
 
-#include <random>
 #include <string>
 
 #include "getippt.h"
@@ -81,34 +80,6 @@ TEST(Gehaltssuche, KleinstesGehaltAnDenKantenDerFaelle) {
             for (const std::int64_t ziel : {p - 1, p, p + 1})
                 pruefen(*sitzung, f.seite, ziel, f.name);
         }
-    }
-}
-
-TEST(Gehaltssuche, ZufaelligeFaelle) {
-    std::mt19937 zufall(20261207);
-    const auto wuerfel = [&](int n) {
-        return static_cast<int>(zufall() % static_cast<unsigned>(n));
-    };
-    for (int runde = 0; runde < 12; ++runde) {
-        Aufbau a{2004 + wuerfel(4), runde % 3 == 0 ? 12 : 1 + wuerfel(12)};
-        a.gruen = {{Bundesland, wuerfel(16)},
-                   {Steuerklasse, wuerfel(6)},
-                   {Kirchensteuer, wuerfel(5)},
-                   {Kinderfreibetraege, wuerfel(4)}};
-        if (runde % 3 == 0) a.gruen.push_back({Jahresausgleich, wahl::ausgleich::Mit});
-        if (runde % 4 == 1) a.gruen.push_back({SvStatus, wahl::sv::Gleitzone});
-        if (runde % 5 == 2)
-            a.betraege.push_back({EinmaligerBezug, std::to_string(100 * wuerfel(40))});
-        if (runde % 6 == 3)
-            a.betraege.push_back({Versorgungsbezug, std::to_string(100 * wuerfel(15))});
-        const std::int32_t gehalt =
-            runde % 4 == 1 ? 30000 + wuerfel(60000) : 50000 + wuerfel(800000);
-        a.betraege.push_back({Gehalt, getippt::feldtext(gehalt)});
-        const auto sitzung = getippt::sitzung(a);
-        const std::int32_t probe = gehalt + wuerfel(20000) - 10000;
-        const std::int64_t ziel =
-            auszahlung(*sitzung, Seite::Gruen, std::max(0, probe)) + wuerfel(3) - 1;
-        pruefen(*sitzung, Seite::Gruen, ziel, "Runde " + std::to_string(runde));
     }
 }
 

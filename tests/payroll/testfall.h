@@ -22,8 +22,13 @@ struct Eingabe { char bank; int zeile; std::int32_t wert; int von = Jan, bis = D
 
 /// One expected cell: 'A', 'B', 'K' (Kennwert), 'S', 'T' (hours and days share) of a row in a
 /// month, 'J' the year's sum of a row's amounts, or the header's carried ceilings 'k' (health)
-/// and 'r' (pension) of a month.
-struct Erwartung { char bank; int monat, zeile; std::int64_t wert; };
+/// and 'r' (pension) of a month. Without a bank, a row names an amount and a slot a Kennwert.
+struct Erwartung {
+    char bank; int monat, zeile; std::int64_t wert;
+    Erwartung(char b, int m, int z, std::int64_t w) : bank(b), monat(m), zeile(z), wert(w) {}
+    Erwartung(int m, zeile::Zeile z, std::int64_t w) : Erwartung('B', m, z, w) {}
+    Erwartung(int m, kennwert::Kennwert k, std::int64_t w) : Erwartung('K', m, k, w) {}
+};
 // clang-format on
 
 /// A calculation filled by hand: the salary in every month, 30 of 30 days, 40 of 40 hours,
