@@ -421,15 +421,8 @@ std::string Sitzung::infotext(Seite s, int zeile) const {
 
 std::string Sitzung::periodentext() const {
     if (ansicht_ != Ansicht::Monat) return "Jahresgehalt " + std::to_string(jahr_);
-    return "Monatsgehalt " + std::string(monatsknopfTexte()[static_cast<std::size_t>(monat_)]) +
-           " " + std::to_string(jahr_);
-}
-
-const std::array<std::string_view, 15>& Sitzung::monatsknopfTexte() {
-    static const std::array<std::string_view, 15> texte = {
-        "JAN.", "FEB.", "MRZ.", "APR.", "MAI",          "JUNI",        "JULI",       "AUG.",
-        "SEP.", "OKT.", "NOV.", "DEZ.", "Jahresgehalt", "Alle Monate", "Alle Monate"};
-    return texte;
+    return "Monatsgehalt " + std::string(kMonatskuerzel[static_cast<std::size_t>(monat_)]) + " " +
+           std::to_string(jahr_);
 }
 
 }  // namespace brelvanostik

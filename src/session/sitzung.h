@@ -22,6 +22,10 @@ enum class Seite { Gruen, Blau };
 /// fields ("Jahresgehalt"), or the table of all twelve months of one side ("Alle Monate").
 enum class Ansicht { Monat, Jahresgehalt, AlleMonateGruen, AlleMonateBlau };
 
+/// The months as their buttons, the tables and the printouts name them.
+inline constexpr std::array<std::string_view, kMonate> kMonatskuerzel = {
+    "JAN.", "FEB.", "MRZ.", "APR.", "MAI", "JUNI", "JULI", "AUG.", "SEP.", "OKT.", "NOV.", "DEZ."};
+
 /// The two pension amounts of the case header, which the pension panel shows for either
 /// side: the first full monthly pension and the special pension payment.
 enum class Versorgungsfeld { ErsterMonatsbezug, Sonderzahlung };
@@ -131,9 +135,6 @@ class Sitzung {
     Rueckmeldung berechnungAusloesen();
     /// Messages of the recalculation made when the session started.
     const std::vector<Meldung>& startmeldungen() const { return startmeldungen_; }
-
-    /// Captions of the fifteen month buttons.
-    static const std::array<std::string_view, 15>& monatsknopfTexte();
 
   private:
     Monatssatz& satz(int berechnung, int m) {

@@ -189,8 +189,8 @@ std::string vergleichsueberschrift(const Sitzung& sitzung) {
                "“";
     };
     return "Fall " + std::to_string(sitzung.fallIndex() + 1) + ", " +
-           std::string(Sitzung::monatsknopfTexte().at(static_cast<std::size_t>(sitzung.monat()))) +
-           " " + std::to_string(sitzung.jahr()) + ": " + name(Seite::Gruen) + " (grün) und " +
+           std::string(kMonatskuerzel.at(static_cast<std::size_t>(sitzung.monat()))) + " " +
+           std::to_string(sitzung.jahr()) + ": " + name(Seite::Gruen) + " (grün) und " +
            name(Seite::Blau) + " (blau)";
 }
 

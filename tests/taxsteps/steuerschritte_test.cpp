@@ -11,6 +11,7 @@ namespace brelvanostik {
 namespace {
 
 using Liste = Steuerschritte::Liste;
+using Feld = Steuerschritte::Feld;
 
 Einstellungen auswahl(int jahr, int fall, int monat) {
     Einstellungen e;
@@ -36,24 +37,24 @@ TEST(Steuerschritte, GeburtNach1942ImJahr2008) {
 // month limit and the pensions capped at the gross are left to the tool's and window's tests.
 TEST(Steuerschritte, FelderJeZeitraum) {
     Steuerschritte s;  // month mode
-    EXPECT_FALSE(s.feldAendern(0, 200000));
-    s.feldAendern(2, 150000);
-    s.feldAendern(3, 140000);
-    s.feldAendern(4, 30000);
+    EXPECT_FALSE(s.feldAendern(Feld::Brutto, 200000));
+    s.feldAendern(Feld::Versorgungsbezug, 150000);
+    s.feldAendern(Feld::ErsterMonatsbezug, 140000);
+    s.feldAendern(Feld::Sonderzahlung, 30000);
     const Steuereingaben e = s.eingaben();
     EXPECT_EQ(e.VBEZ, Money::whole(1800000));
     EXPECT_EQ(e.VBEZM, Money::whole(140000));
     EXPECT_EQ(e.VBEZS, Money::whole(30000));
     EXPECT_EQ(s.liste().eingaben, e) << "the listing shows the inputs it was given";
     // Lowering the gross lowers the pensions with it.
-    s.feldAendern(0, 100000);
-    EXPECT_EQ(s.feld(2), 100000);
+    s.feldAendern(Feld::Brutto, 100000);
+    EXPECT_EQ(s.feld(Feld::Versorgungsbezug), 100000);
     s.waehlen(Liste::Zeitraum, 0);
-    EXPECT_TRUE(s.feldAendern(0, 40000000));
-    EXPECT_EQ(s.feld(0), 30000000);
+    EXPECT_TRUE(s.feldAendern(Feld::Brutto, 40000000));
+    EXPECT_EQ(s.feld(Feld::Brutto), 30000000);
     // Back to months: the yearly amount is cut to the monthly limit.
     s.waehlen(Liste::Zeitraum, 1);
-    EXPECT_EQ(s.feld(0), 2500000);
+    EXPECT_EQ(s.feld(Feld::Brutto), 2500000);
 }
 
 // The annual mode takes any number of months; the tool's random comparison covers that.
@@ -83,7 +84,7 @@ TEST(Steuerschritte, VorbelegungAusFallUndMonat) {
     EXPECT_EQ(s.index(Liste::Kinder), 3);
     EXPECT_EQ(s.index(Liste::Bezugsmonate), 11);
     // The allowance is a negative entry: it becomes WFundF, not an amount to add.
-    EXPECT_EQ(s.feld(1), -10000);
+    EXPECT_EQ(s.feld(Feld::Steuerkarte), -10000);
     EXPECT_EQ(s.eingaben().WFundF, Money::whole(120000));
     EXPECT_EQ(s.eingaben().HINZUR, Money());
 
@@ -154,7 +155,7 @@ TEST(Steuerschritte, LohnabrechnungBleibtUnberuehrt) {
     s.waehlen(Liste::Klasse, 2);
     s.waehlen(Liste::Erstbezugsjahr, 3);
     s.rvPflichtSetzen(false);
-    s.feldAendern(3, 99999);
+    s.feldAendern(Feld::ErsterMonatsbezug, 99999);
 
     ohne.berechnungAusloesen();
     mit.berechnungAusloesen();
