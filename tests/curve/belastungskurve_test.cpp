@@ -13,13 +13,12 @@ namespace {
 // Case 2 of 2006 in December: annual adjustment, church tax, a one-time payment; the blue twin
 // in the sliding zone.
 std::unique_ptr<Sitzung> fall() {
-    return getippt::sitzung({2006,
-                             12,
-                             {{zeile::Jahresausgleich, wahl::ausgleich::Mit},
-                              {zeile::Kirchensteuer, wahl::kirche::Neun}},
-                             {{zeile::Gehalt, "2750,5"}, {zeile::EinmaligerBezug, "1200"}},
-                             {{zeile::SvStatus, wahl::sv::Gleitzone}},
-                             2});
+    using namespace zeile;
+    // clang-format off
+    return getippt::sitzung({2006, 12,
+        {{Jahresausgleich, wahl::ausgleich::Mit}, {Kirchensteuer, wahl::kirche::Neun}},
+        {{Gehalt, "2750,5"}, {EinmaligerBezug, "1200"}}, {{SvStatus, wahl::sv::Gleitzone}}, 2});
+    // clang-format on
 }
 
 TEST(Belastungskurve, PunkteSindDieMonatsberechnungDesGetipptenGehalts) {

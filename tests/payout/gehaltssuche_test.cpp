@@ -33,45 +33,32 @@ void pruefen(const Sitzung& sitzung, Seite seite, std::int64_t gewuenscht, const
 
 TEST(Gehaltssuche, KleinstesGehaltAnDenKantenDerFaelle) {
     using namespace wahl;
-    // With a pension alone the first cent of wage brings the employee's lump sum.
     const struct {
         const char* name;
         Aufbau aufbau;
         Seite seite;
         std::vector<std::int32_t> ziele;  // salaries whose payout, +1 and -1, is wanted
     } faelle[] = {
-        {"Gleitzone",
-         {2007, 5, {{SvStatus, sv::Gleitzone}}, {{Gehalt, "600"}}},
-         Seite::Gruen,
+        // clang-format off
+        {"Gleitzone", {2007, 5, {{SvStatus, sv::Gleitzone}}, {{Gehalt, "600"}}}, Seite::Gruen,
          {39999, 40000, 40001, 40100, 79999, 80000, 80001}},
         {"Dezember mit Ausgleich",
-         {2006,
-          12,
-          {{Jahresausgleich, ausgleich::Mit},
-           {Steuerklasse, klasse::III},
-           {Kirchensteuer, kirche::Neun}},
-          {{Gehalt, "3187,45"}}},
-         Seite::Gruen,
-         {150000, 318745, 612345}},
+         {2006, 12, {{Jahresausgleich, ausgleich::Mit}, {Steuerklasse, klasse::III},
+                     {Kirchensteuer, kirche::Neun}}, {{Gehalt, "3187,45"}}},
+         Seite::Gruen, {150000, 318745, 612345}},
         {"Mindestkirchensteuer",
          {2005, 3, {{Kirchensteuer, kirche::Mindest030}}, {{Gehalt, "900"}}},
-         Seite::Gruen,
-         {81000, 82000, 85000, 120000}},
-        {"Einmalzahlung",
-         {2007, 3, {}, {{Gehalt, "2800"}, {EinmaligerBezug, "5000"}}},
-         Seite::Gruen,
-         {100000, 280000}},
-        {"blaue Seite Klasse V",
-         {2007, 7, {}, {{Gehalt, "4100"}}, {{Steuerklasse, klasse::V}}},
-         Seite::Blau,
-         {150000, 410000}},
+         Seite::Gruen, {81000, 82000, 85000, 120000}},
+        {"Einmalzahlung", {2007, 3, {}, {{Gehalt, "2800"}, {EinmaligerBezug, "5000"}}},
+         Seite::Gruen, {100000, 280000}},
+        {"blaue Seite Klasse V", {2007, 7, {}, {{Gehalt, "4100"}}, {{Steuerklasse, klasse::V}}},
+         Seite::Blau, {150000, 410000}},
+        // With a pension alone the first cent of wage brings the employee's lump sum.
         {"Versorgung ohne Gehalt",
-         {2005,
-          12,
-          {{Steuerklasse, klasse::II}, {Kirchensteuer, kirche::Acht}},
+         {2005, 12, {{Steuerklasse, klasse::II}, {Kirchensteuer, kirche::Acht}},
           {{Versorgungsbezug, "1936"}, {Gehalt, "427"}}},
-         Seite::Gruen,
-         {0, 1, 7000}},
+         Seite::Gruen, {0, 1, 7000}},
+        // clang-format on
     };
     for (const auto& f : faelle) {
         const auto sitzung = getippt::sitzung(f.aufbau);
