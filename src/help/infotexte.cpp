@@ -52,6 +52,19 @@ std::string prozentText(Money satz) {
     return zahltext::zahl(satz, 1, false);
 }
 
+/// A rate the payroll keeps in percent, without trailing zeros: 1.35 is "1,35", 0.9 is "0,9".
+std::string satzText(Money prozent) {
+    return zahltext::dezimal(prozent);
+}
+/// The church tax rate of a church code in whole percent: "9".
+std::string kirchenProzent(int kirchencode) {
+    return satzText(kirchensatz(kirchencode) * 100);
+}
+/// The surcharge rate of a surcharge code: "0,25".
+std::string zusatzText(int code) {
+    return satzText(zusatzbeitragssatz(code));
+}
+
 /// The solidarity surcharge's rate: "5,5".
 std::string solzProzent() {
     return zahltext::dezimal(Lohnsteuerrechner::kSolzSatz * 100);
@@ -133,11 +146,13 @@ Zeilen altersentlastung() {
 Zeilen voreinstellungen() {
     return {"Im Programm sind folgende Voreinstellungen",
             "vom gewählten Bundesland abhängig:",
-            "- die Kirchensteuer (9 %, für BW und BY 8 %),",
+            "- die Kirchensteuer (" + kirchenProzent(wahl::kirche::Neun) + " %, für BW und BY " +
+                kirchenProzent(wahl::kirche::Acht) + " %),",
             "- der allgemeine Beitragssatz der AOK des Landes",
             "  zur Krankenversicherung,",
             "- die Pflegeversicherung",
-            "  (1,7 % / 2, Sachsen  AN=1,35%, AG=0,35%).",
+            "  (" + prozentText(gesamtsatz(parameter().pvsatz[0])) + " % / 2, Sachsen  AN=" +
+                satzText(kPvSatzSachsen) + "%, AG=" + satzText(kPvZuschussSachsen) + "%).",
             "Außerdem bestimmt das Bundesland, ob die Beitragsbemessungs-",
             "grenzen West oder Ost gelten; Berlin rechnet das Programm",
             "zum Westen.",
@@ -154,7 +169,8 @@ Zeilen svStatus() {
             "Ohne Versicherungspflicht und beim Mini-Job werden keine",
             "Arbeitnehmerbeiträge berechnet, in der Gleitzone ermäßigte.",
             "3. Grenzen",
-            "Ob die Grenzen von 400 Euro (Mini-Job) und 800 Euro",
+            "Ob die Grenzen von " + std::to_string((kGleitzoneUntergrenze - 1) / 100) +
+                " Euro (Mini-Job) und " + std::to_string(kGleitzoneObergrenze / 100) + " Euro",
             "(Gleitzone) eingehalten sind, prüft das Programm nicht.",
             "Bitte achten Sie selbst darauf."};
 }
@@ -381,8 +397,10 @@ Zeilen solidaritaetszuschlag() {
 Zeilen kirchensteuer() {
     return {"Öffentlich-rechtliche Religionsgemeinschaften",
             "dürfen von ihren Mitgliedern Kirchensteuer erheben. Sie",
-            "beträgt in Baden-Württemberg und Bayern 8 %, in allen",
-            "anderen Bundesländern 9 % der Lohnsteuer. Wie beim",
+            "beträgt in Baden-Württemberg und Bayern " + kirchenProzent(wahl::kirche::Acht) +
+                " %, in allen",
+            "anderen Bundesländern " + kirchenProzent(wahl::kirche::Neun) +
+                " % der Lohnsteuer. Wie beim",
             "Solidaritätszuschlag wird die Lohnsteuer dafür mit den",
             "Kinderfreibeträgen berechnet.",
             "Eine Kappung auf rund 3 bis 4 % des zu versteuernden",
@@ -416,11 +434,13 @@ Zeilen pflegeversicherung(int jahr) {
             "parallel zur Krankenversicherung. Der Beitragssatz beträgt",
             prozentText(satz) + " %; Arbeitnehmer und Arbeitgeber tragen je die Hälfte.",
             "Seit dem 1.1.2005 zahlen kinderlose Mitglieder nach",
-            "Vollendung des 23. Lebensjahres einen Zuschlag von 0,25 %,",
+            "Vollendung des 23. Lebensjahres einen Zuschlag von " +
+                zusatzText(wahl::zusatz::Kinderlose) + " %,",
             "den sie allein tragen; ausgenommen sind vor dem 1.1.1940",
             "Geborene.",
-            "In Sachsen trägt der Arbeitnehmer 1,35 % und der Arbeit-",
-            "geber 0,35 %, weil dort der Buß- und Bettag Feiertag blieb."};
+            "In Sachsen trägt der Arbeitnehmer " + satzText(kPvSatzSachsen) + " % und der Arbeit-",
+            "geber " + satzText(kPvZuschussSachsen) +
+                " %, weil dort der Buß- und Bettag Feiertag blieb."};
 }
 
 Zeilen rentenversicherung(int jahr) {
@@ -457,16 +477,17 @@ Zeilen arbeitslosenversicherung(int jahr) {
 }
 
 Zeilen zusatzbeitrag() {
-    return {"0,25 %",
+    using namespace wahl::zusatz;
+    return {zusatzText(Kinderlose) + " %",
             "Seit dem 1.1.2005 zahlen kinderlose Mitglieder der Pflege-",
             "versicherung nach Vollendung des 23. Lebensjahres einen",
-            "Beitragszuschlag von 0,25 %, den sie allein tragen.",
-            "0,9 %",
+            "Beitragszuschlag von " + zusatzText(Kinderlose) + " %, den sie allein tragen.",
+            zusatzText(Zahnersatz) + " %",
             "Seit dem 1.7.2005 zahlen Mitglieder der gesetzlichen",
-            "Krankenversicherung einen zusätzlichen Beitrag von 0,9 %,",
+            "Krankenversicherung einen zusätzlichen Beitrag von " + zusatzText(Zahnersatz) + " %,",
             "den sie allein tragen. Die allgemeinen Beitragssätze",
-            "wurden zugleich um 0,9 Prozentpunkte gesenkt.",
-            "1,15 %",
+            "wurden zugleich um " + zusatzText(Zahnersatz) + " Prozentpunkte gesenkt.",
+            zusatzText(KvUndPv) + " %",
             "Beide Zuschläge zusammen."};
 }
 

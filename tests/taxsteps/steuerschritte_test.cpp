@@ -32,11 +32,12 @@ TEST(Steuerschritte, GeburtNach1942ImJahr2008) {
     EXPECT_EQ(Steuerschritte::eintraege(Liste::Kinder)[1], "0,5");
 }
 
-// The tool's random comparison misses these two: the engine's cap on the pension allowance
-// hides them in most cases.
-TEST(Steuerschritte, VersorgungsangabenBleibenImMonatsmodusEinzelbetraege) {
+// In month mode the pension amounts of the starting year stay single amounts; the tool's
+// random comparison misses that, the cap on the pension allowance hides it in most cases. The
+// month limit and the pensions capped at the gross are left to the tool's and window's tests.
+TEST(Steuerschritte, FelderJeZeitraum) {
     Steuerschritte s;  // month mode
-    s.feldAendern(Feld::Brutto, 200000);
+    EXPECT_FALSE(s.feldAendern(Feld::Brutto, 200000));
     s.feldAendern(Feld::Versorgungsbezug, 150000);
     s.feldAendern(Feld::ErsterMonatsbezug, 140000);
     s.feldAendern(Feld::Sonderzahlung, 30000);
@@ -45,26 +46,18 @@ TEST(Steuerschritte, VersorgungsangabenBleibenImMonatsmodusEinzelbetraege) {
     EXPECT_EQ(e.VBEZM, Money::whole(140000));
     EXPECT_EQ(e.VBEZS, Money::whole(30000));
     EXPECT_EQ(s.liste().eingaben, e) << "the listing shows the inputs it was given";
-}
-
-// The month limit, the gross limit and the pensions capped at the gross are left to the tool's
-// and the window's tests.
-TEST(Steuerschritte, FeldgrenzenBeimWechselDesZeitraums) {
-    Steuerschritte s;  // month mode
+    // Lowering the gross lowers the pensions with it.
+    s.feldAendern(Feld::Brutto, 100000);
+    EXPECT_EQ(s.feld(Feld::Versorgungsbezug), 100000);
     s.waehlen(Liste::Zeitraum, 0);
     EXPECT_TRUE(s.feldAendern(Feld::Brutto, 40000000));
     EXPECT_EQ(s.feld(Feld::Brutto), 30000000);
     // Back to months: the yearly amount is cut to the monthly limit.
     s.waehlen(Liste::Zeitraum, 1);
     EXPECT_EQ(s.feld(Feld::Brutto), 2500000);
-    EXPECT_FALSE(s.feldAendern(Feld::Brutto, 200000));
-    s.feldAendern(Feld::Versorgungsbezug, 200000);
-    // Lowering the gross lowers the pensions with it.
-    s.feldAendern(Feld::Brutto, 100000);
-    EXPECT_EQ(s.feld(Feld::Versorgungsbezug), 100000);
-    EXPECT_EQ(s.eingaben().VBEZ, Money::whole(1200000));
 }
 
+// The annual mode takes any number of months; the tool's random comparison covers that.
 TEST(Steuerschritte, ZwoelfMonateImMonatsmodus) {
     Steuerschritte s;
     const auto meldung = s.waehlen(Liste::Bezugsmonate, 5);
@@ -72,10 +65,6 @@ TEST(Steuerschritte, ZwoelfMonateImMonatsmodus) {
     EXPECT_EQ(meldung->titel, "12 Monate");
     EXPECT_EQ(s.index(Liste::Bezugsmonate), 11);
     EXPECT_EQ(s.eingaben().ZMVB, Money::whole(12));
-
-    s.waehlen(Liste::Zeitraum, 0);
-    EXPECT_FALSE(s.waehlen(Liste::Bezugsmonate, 5));
-    EXPECT_EQ(s.eingaben().ZMVB, Money::whole(6));
 }
 
 TEST(Steuerschritte, VorbelegungAusFallUndMonat) {
