@@ -50,7 +50,7 @@ int berechnenBefehl(const std::vector<std::string>& argumente, std::ostream& aus
     std::ostringstream meldungen;
     hinweiseMelden(geladen.hinweise, meldungen);
 
-    Monatsberechnung rechner;
+    Monatsberechnung monatsberechnung;
     const int ab = optionen->ab.value_or(1) - 1;
     std::vector<std::pair<int, int>> berechnet;
     for (int jahr = kErstesJahr; jahr < kErstesJahr + kJahre; ++jahr) {
@@ -66,7 +66,7 @@ int berechnenBefehl(const std::vector<std::string>& argumente, std::ostream& aus
         }
         for (const int b : berechnungen) {
             for (const Meldung& m :
-                 neuBerechnen(rechner, geladen.arbeitsbereich, jahr, b, ab).meldungen)
+                 neuBerechnen(monatsberechnung, geladen.arbeitsbereich, jahr, b, ab).meldungen)
                 meldungen << "brelvanostik-cli: " << jahr << ", Fall " << (b + 1) << ": "
                           << einzeilig(m) << "\n";
             berechnet.emplace_back(jahr, b);

@@ -1,7 +1,7 @@
 #include <string>
 #include <vector>
 
-#include "calculator/rechner.h"
+#include "calculator/taschenrechner.h"
 #include "cli/befehle.h"
 #include "cli/json.h"
 
@@ -20,15 +20,15 @@ int rechnerBefehl(const std::vector<std::string>& argumente, std::ostream& aus,
         }
         tasten.push_back(*taste);
     }
-    Rechner rechner;
+    Taschenrechner taschenrechner;
     std::vector<std::string> meldungen;
     for (const Taste taste : tasten) {
-        if (auto meldung = rechner.druecken(taste)) meldungen.push_back(meldung->text);
+        if (auto meldung = taschenrechner.druecken(taste)) meldungen.push_back(meldung->text);
     }
     JsonSchreiber json;
     json.objektAnfang();
-    json.feld("anzeige", std::string_view(rechner.anzeige()));
-    json.feld("verlauf", std::string_view(rechner.verlauf()));
+    json.feld("anzeige", std::string_view(taschenrechner.anzeige()));
+    json.feld("verlauf", std::string_view(taschenrechner.verlauf()));
     json.feldAnfang("meldungen");
     json.arrayAnfang();
     for (const std::string& text : meldungen) json.wert(std::string_view(text));

@@ -128,19 +128,23 @@ int schritteBefehl(const std::vector<std::string>& argumente, std::ostream& aus,
         }
     }
     if (rvFrei) fenster.rvPflichtSetzen(false);
-    const std::array<std::pair<const char*, int>, 5> felder = {{{"--brutto", 0},
-                                                                {"--karte", 1},
-                                                                {"--versorgung", 2},
-                                                                {"--monatsbezug", 3},
-                                                                {"--sonderzahlung", 4}}};
+    using Feld = Steuerschritte::Feld;
+    const std::array<std::pair<const char*, Feld>, 5> felder = {
+        {{"--brutto", Feld::Brutto},
+         {"--karte", Feld::Steuerkarte},
+         {"--versorgung", Feld::Versorgungsbezug},
+         {"--monatsbezug", Feld::ErsterMonatsbezug},
+         {"--sonderzahlung", Feld::Sonderzahlung}}};
     for (const auto& [name, feld] : felder) {
         const auto it = werte.find(name);
         if (it == werte.end() || !problem.empty()) continue;
         const auto betrag = leseBetrag(it->second, 2);
-        if (!betrag || (feld != 1 && *betrag < Money())) {
+        // Only the tax card's field takes a negative amount (its allowance).
+        const bool vorzeichen = feld == Feld::Steuerkarte;
+        if (!betrag || (!vorzeichen && *betrag < Money())) {
             problem = std::string(name) + " " + it->second +
                       ": expected an amount in euros with at most two decimals" +
-                      (feld != 1 ? ", not negative" : "");
+                      (!vorzeichen ? ", not negative" : "");
             continue;
         }
         fenster.feldAendern(feld, betrag->units() / 100);

@@ -2,7 +2,11 @@
 
 #include <algorithm>
 
+#include "engine/tarifwerte.h"
+
 namespace brelvanostik {
+
+using namespace steuerwerte;
 
 namespace {
 
@@ -92,36 +96,29 @@ void Lohnsteuerrechner::tabellenwerte() {
     };
     const int J = index(VJAHR);
     const int K = index(AJAHR);
-    if (J < 17) {
-        Tab1 = einfach(0.4 - (J - 1) * 0.016);
-        Tab2 = einfach(3000 - (J - 1) * 120);
-        Tab3 = einfach(900 - (J - 1) * 36);
-    } else {
-        Tab1 = einfach(0.16 - (J - 16) * 0.008);
-        Tab2 = einfach(1200 - (J - 16) * 60);
-        Tab3 = einfach(360 - (J - 16) * 18);
-    }
-    if (K < 17) {
-        Tab4 = einfach(0.4 - (K - 1) * 0.016);
-        Tab5 = einfach(1900 - (K - 1) * 76);
-    } else {
-        Tab4 = einfach(0.16 - (K - 16) * 0.008);
-        Tab5 = einfach(760 - (K - 16) * 38);
-    }
+    const Altersstufe versorgung = versorgungsstufe(J - 1);
+    Tab1 = einfach(versorgung.anteil);
+    Tab2 = einfach(versorgung.hoechstbetrag);
+    Tab3 = einfach(versorgung.zuschlag);
+    const Altersstufe alter = altersstufe(K - 1);
+    Tab4 = einfach(alter.anteil);
+    Tab5 = einfach(alter.hoechstbetrag);
 }
 
 // Pension allowance FVB and age relief ALTE for the pay period (step MRE4).
 void Lohnsteuerrechner::mre4() {
     if (JAHR == 2004) {
         if (VBEZ != Money()) {
-            FVB = VBEZ.mal(0.4).aufgerundet();
-            const Money hoechst = periodenanteil(Money::whole(307200)).ANTEILAUF;
+            FVB = VBEZ.mal(kAltersanteil).aufgerundet();
+            const Money hoechst =
+                periodenanteil(Money::whole(kVersorgungsHoechstbetrag2004 * 100)).ANTEILAUF;
             if (FVB > hoechst) FVB = hoechst;
         }
         if (Alter1 != 0) {
             BMG = RE4 - VBEZ;
-            ALTE = BMG.mal(0.4).aufgerundet();
-            const Money hoechst = periodenanteil(Money::whole(190800)).ANTEILAUF;
+            ALTE = BMG.mal(kAltersanteil).aufgerundet();
+            const Money hoechst =
+                periodenanteil(Money::whole(kAltersHoechstbetrag2004 * 100)).ANTEILAUF;
             if (ALTE > hoechst) ALTE = hoechst;
         }
         return;
@@ -134,8 +131,8 @@ void Lohnsteuerrechner::mre4() {
         if (LZZ == 1) {
             VBEZB = VBEZM * ZMVB + VBEZS;
             if (JAHR == 2005) {
-                ZUSCHLAGVFB = ZMVB * 75;
-                hoechst = euro(300000);
+                ZUSCHLAGVFB = ZMVB * (kVersorgungsZuschlag2005 / 12);
+                hoechst = Money::whole(kVersorgungsHoechstbetrag2005 * 100);
             } else {
                 HFVB = Money::fromDouble(ZMVB.toDouble() * (static_cast<double>(Tab2) / 12) * 100);
                 ZUSCHLAGVFB = Money::fromDouble(ZMVB.toDouble() * (static_cast<double>(Tab3) / 12))
@@ -145,15 +142,15 @@ void Lohnsteuerrechner::mre4() {
         } else {
             VBEZB = VBEZM * 12 + VBEZS;
             if (JAHR == 2005) {
-                ZUSCHLAGVFB = euro(900);
-                hoechst = euro(300000);
+                ZUSCHLAGVFB = euro(kVersorgungsZuschlag2005);
+                hoechst = Money::whole(kVersorgungsHoechstbetrag2005 * 100);
             } else {
                 HFVB = Money::fromDouble(static_cast<double>(Tab2) * 100);
                 ZUSCHLAGVFB = Money::fromDouble(Tab3);
                 hoechst = HFVB;
             }
         }
-        const double anteil = JAHR == 2005 ? 0.4 : static_cast<double>(Tab1);
+        const double anteil = JAHR == 2005 ? kAltersanteil : static_cast<double>(Tab1);
         FVB = VBEZB.mal(anteil).aufgerundet();
         if (FVB > hoechst) FVB = hoechst;
         FVB = periodenanteil(FVB).ANTEILAUF;
@@ -163,10 +160,10 @@ void Lohnsteuerrechner::mre4() {
         return;
     }
     BMG = RE4 - VBEZ;
-    const double anteil = JAHR == 2005 ? 0.4 : static_cast<double>(Tab4);
+    const double anteil = JAHR == 2005 ? kAltersanteil : static_cast<double>(Tab4);
     ALTE = BMG.mal(anteil).aufgerundet();
-    const Money jahreshoechst =
-        JAHR == 2005 ? Money::whole(190000) : Money::fromDouble(static_cast<double>(Tab5) * 100);
+    const Money jahreshoechst = JAHR == 2005 ? Money::whole(kAltersHoechstbetrag2005 * 100)
+                                             : Money::fromDouble(static_cast<double>(Tab5) * 100);
     const Money hoechst = periodenanteil(jahreshoechst).ANTEILAUF;
     if (ALTE > hoechst) ALTE = hoechst;
 }
@@ -217,11 +214,11 @@ void Lohnsteuerrechner::mztabfb() {
     SPLITFAKTOR = euro(1);
     ANP = Money();
     if (JAHR == 2004) {
-        if (STKL < 6) ANP = euro(920);
+        if (STKL < 6) ANP = euro(kArbeitnehmerPauschbetrag);
     } else if (JAHR == 2005) {
         if (STKL < 6) {
-            if (VBEZ > Money()) ANP += euro(102);
-            if (RE4 > VBEZ) ANP += euro(920);
+            if (VBEZ > Money()) ANP += euro(kVersorgungsPauschbetrag);
+            if (RE4 > VBEZ) ANP += euro(kArbeitnehmerPauschbetrag);
         }
     } else {
         const bool kappen = JAHR == 2006 ? ZVBEZ > Money() : ZVBEZ >= Money();
@@ -229,30 +226,34 @@ void Lohnsteuerrechner::mztabfb() {
         if (STKL < 6) {
             // Both parts of the lump sum are whole euros: the annual wage is kept to the cent
             // from 2006, and a lump sum of 920.08 euros is not the law's 920.
-            if (ZVBEZ > Money()) ANP = std::min(euro(102), ZVBEZ - ZUSCHLAGVFB).abgeschnitten();
-            if (ZRE4 >= ZVBEZ) ANP += std::min(euro(920), ZRE4 - ZVBEZ).abgeschnitten();
+            if (ZVBEZ > Money()) {
+                ANP = std::min(euro(kVersorgungsPauschbetrag), ZVBEZ - ZUSCHLAGVFB).abgeschnitten();
+            }
+            if (ZRE4 >= ZVBEZ) {
+                ANP += std::min(euro(kArbeitnehmerPauschbetrag), ZRE4 - ZVBEZ).abgeschnitten();
+            }
         }
     }
 
     EFA = SAP = KFB = Money();
     switch (STKL) {
         case 1:
-            SAP = euro(36);
-            KFB = ZKF * 5808;
+            SAP = euro(kSonderausgabenPauschbetrag);
+            KFB = ZKF * kKinderfreibetrag;
             break;
         case 2:
-            EFA = euro(1308);
-            SAP = euro(36);
-            KFB = ZKF * 5808;
+            EFA = euro(kEntlastungsbetragAlleinerziehende);
+            SAP = euro(kSonderausgabenPauschbetrag);
+            KFB = ZKF * kKinderfreibetrag;
             break;
         case 3:
-            SAP = euro(72);
-            KFB = ZKF * 5808;
+            SAP = euro(2 * kSonderausgabenPauschbetrag);
+            KFB = ZKF * kKinderfreibetrag;
             SPLITFAKTOR = euro(2);
             break;
         case 4:
-            SAP = euro(36);
-            KFB = ZKF * 2904;
+            SAP = euro(kSonderausgabenPauschbetrag);
+            KFB = ZKF * (kKinderfreibetrag / 2);
             break;
         default:
             break;
@@ -296,16 +297,12 @@ void Lohnsteuerrechner::upevp() {
     if (KRV == 1) {
         VSP1 = Money();
     } else {
-        if (JAHR == 2005) {
-            if (ZRE4VP > euro(62400)) ZRE4VP = euro(62400);
-            VSP1 = ZRE4VP.mal(0.2).mal(0.0975);
-        } else {
-            if (ZRE4VP > euro(63000)) ZRE4VP = euro(63000);
-            VSP1 = JAHR == 2006 ? ZRE4VP.mal(0.24).mal(0.0975) : ZRE4VP.mal(0.28).mal(0.0995);
-        }
+        const Rentenanteil rv = rentenanteil(JAHR);
+        if (ZRE4VP > euro(rv.hoechstlohn)) ZRE4VP = euro(rv.hoechstlohn);
+        VSP1 = ZRE4VP.mal(rv.anteil).mal(rv.beitragssatz);
     }
-    VSP2 = ZRE4VP.mal(0.11);
-    const Money hoechstVSP2 = SPLITFAKTOR * Money::whole(1500);
+    VSP2 = ZRE4VP.mal(kKrankenPflegeSatz);
+    const Money hoechstVSP2 = SPLITFAKTOR * kKrankenPflegeHoechstbetrag;
     if (VSP2 > hoechstVSP2) VSP2 = hoechstVSP2;
     VSBN = (VSP1 + VSP2).aufgerundet();
     mvsp();
@@ -314,11 +311,11 @@ void Lohnsteuerrechner::upevp() {
 
 // The percentage rule with maximum amounts (step MVSP).
 void Lohnsteuerrechner::mvsp() {
-    VSPO = ZRE4VP.mal(0.2);
-    VSPVOR = SPLITFAKTOR * Money::whole(3068);
-    VSPMAX1 = SPLITFAKTOR * Money::whole(1334);
-    VSPMAX2 = SPLITFAKTOR * Money::whole(667);
-    VSPKURZ = SPLITFAKTOR * Money::whole(1134);
+    VSPO = ZRE4VP.mal(kVorsorgeSatz);
+    VSPVOR = SPLITFAKTOR * kVorsorgeGrundbetrag;
+    VSPMAX1 = SPLITFAKTOR * kVorsorgeHoechstbetrag1;
+    VSPMAX2 = SPLITFAKTOR * kVorsorgeHoechstbetrag2;
+    VSPKURZ = SPLITFAKTOR * kVorsorgeKurzHoechstbetrag;
     // 2005 and 2006 round the allowance up to whole euros, the other years cut it.
     auto ganzeEuro = [this](Money betrag) {
         return (JAHR == 2005 || JAHR == 2006) ? betrag.aufgerundet() : betrag.abgeschnitten();
@@ -328,7 +325,7 @@ void Lohnsteuerrechner::mvsp() {
         VSP = ganzeEuro(VSPO > VSPKURZ ? VSPKURZ : VSPO);
         return;
     }
-    VSPVOR = VSPVOR - ZRE4VP.mal(0.16);
+    VSPVOR = VSPVOR - ZRE4VP.mal(kVorsorgeKuerzungssatz);
     if (VSPVOR < Money()) VSPVOR = Money();
     if (VSPO <= VSPVOR) {
         VSP = VSPO.abgeschnitten();
@@ -348,31 +345,25 @@ void Lohnsteuerrechner::mvsp() {
 
 // Income tax tariff of the year: ST in whole euros from X, times the splitting factor.
 void Lohnsteuerrechner::tarif() {
-    struct Konstanten {
-        double a, b, c, d, e;
-    };
-    const Konstanten k = JAHR == 2004 ? Konstanten{793.1, 1600, 265.78, 2405, 1016}
-                                      : Konstanten{883.74, 1500, 228.74, 2397, 989};
-    if (X < euro(7665)) {
+    const Progression k = progression(JAHR);
+    const Tarifzone zone = tarifzone(JAHR, X);
+    if (zone == Tarifzone::Frei) {
         ST = Money();
-    } else if (X < euro(12740)) {
-        Y = einfach((X - euro(7664)).toDouble() / 10000);
+    } else if (zone == Tarifzone::ErsteZone) {
+        Y = einfach((X - euro(kGrundfreibetrag)).toDouble() / 10000);
         RW = Money::fromDouble(static_cast<double>(Y) * k.a);
         RW += Money::fromDouble(k.b);
         ST = RW.mal(static_cast<double>(Y)).abgeschnitten();
-    } else if (X < euro(52152)) {
-        Y = einfach((X - euro(12739)).toDouble() / 10000);
+    } else if (zone == Tarifzone::ZweiteZone) {
+        Y = einfach((X - euro(kErsteZoneBis)).toDouble() / 10000);
         RW = Money::fromDouble(static_cast<double>(Y) * k.c);
         RW += Money::fromDouble(k.d);
         RW = RW.mal(static_cast<double>(Y));
         ST = (RW + Money::fromDouble(k.e)).abgeschnitten();
-    } else if (JAHR == 2004) {
-        ST = Money::fromDouble(X.toDouble() * 0.45 - 8845).abgeschnitten();
-    } else if (JAHR < 2007 || X < euro(250001)) {
-        ST = Money::fromDouble(X.toDouble() * 0.42 - 7914).abgeschnitten();
     } else {
-        // The top rate from 2007.
-        ST = Money::fromDouble(X.toDouble() * 0.45 - 15414).abgeschnitten();
+        // The linear zone; from 2007 the top rate above its bound.
+        const Linearzone l = linearzone(JAHR, zone);
+        ST = Money::fromDouble(X.toDouble() * l.satz - l.abzug).abgeschnitten();
     }
     ST = ST * (SPLITFAKTOR.units() / Money::kScale);
 }
@@ -421,12 +412,12 @@ void Lohnsteuerrechner::klasse56() {
 
 // Solidarity surcharge and church tax base of the period.
 void Lohnsteuerrechner::solz() {
-    SOLZGRENZE = SPLITFAKTOR * Money::whole(972);
+    SOLZGRENZE = SPLITFAKTOR * kSolzFreigrenze;
     if (JBMG > SOLZGRENZE) {
         // Cut to whole cents first: half a cent of surcharge is not an amount anyone pays.
         SOLZJ =
             Money::fromDouble(JBMG.toDouble() * kSolzSatz.toDouble()).abgeschnittenHundertstel();
-        SOLZMIN = Money::fromDouble((JBMG - SOLZGRENZE).toDouble() * 20 / 100);
+        SOLZMIN = Money::fromDouble((JBMG - SOLZGRENZE).toDouble() * kSolzUebergangProzent / 100);
         if (SOLZMIN < SOLZJ) SOLZJ = SOLZMIN;
         SOLZLZZ = periodenanteil(SOLZJ * 100).ANTEILAB;
     } else {

@@ -4,6 +4,8 @@
 #include <cmath>
 
 #include "basis/zahltext.h"
+#include "engine/lohnsteuer.h"
+#include "engine/tarifwerte.h"
 #include "payroll/parameter.h"
 #include "workspace/zeilen.h"
 
@@ -50,26 +52,44 @@ std::string prozentText(Money satz) {
     return zahltext::zahl(satz, 1, false);
 }
 
+/// A rate the payroll keeps in percent, without trailing zeros: 1.35 is "1,35", 0.9 is "0,9".
+std::string satzText(Money prozent) {
+    return zahltext::dezimal(prozent);
+}
+/// The church tax rate of a church code in whole percent: "9".
+std::string kirchenProzent(int kirchencode) {
+    return satzText(kirchensatz(kirchencode) * 100);
+}
+/// The surcharge rate of a surcharge code: "0,25".
+std::string zusatzText(int code) {
+    return satzText(zusatzbeitragssatz(code));
+}
+
+/// The solidarity surcharge's rate: "5,5".
+std::string solzProzent() {
+    return zahltext::dezimal(Lohnsteuerrechner::kSolzSatz * 100);
+}
+
 /// Both halves of an employee's share: the whole rate.
 Money gesamtsatz(Money anteil) {
     return anteil + anteil;
 }
 
-/// The pension allowance and age relief shrink with the start year: by 1.6 points a year
-/// up to 2020, by 0.8 points afterwards, down to nothing in 2040. `stufe` is the number of
-/// years after 2005 (0..35); the share is returned in tenths of a percent.
-int anteilZehntelProzent(int stufe) {
-    return stufe < 16 ? 400 - 16 * stufe : 160 - 8 * (stufe - 15);
+/// A share of the old-age tables in tenths of a percent: 0.384 is 384.
+int zehntelProzent(double anteil) {
+    return static_cast<int>(std::lround(anteil * 1000));
 }
-int hoechstbetrag(int stufe, int start, int schritt) {
-    return stufe < 16 ? start - schritt * stufe : start * 2 / 5 - schritt / 2 * (stufe - 15);
+
+/// A rate as whole percent: 0.4 is "40".
+std::string prozent(double satz) {
+    return std::to_string(std::lround(satz * 100));
 }
 
 /// One line of the pension allowance table, aligned for the info area's font.
 std::string versorgungsfreibetragZeile(int beginn) {
-    const int stufe = beginn - 2005;
-    const int anteil = anteilZehntelProzent(stufe);
-    const int betrag = hoechstbetrag(stufe, 3000, 120);
+    const steuerwerte::Altersstufe werte = steuerwerte::versorgungsstufe(beginn - 2005);
+    const int anteil = zehntelProzent(werte.anteil);
+    const int betrag = static_cast<int>(std::lround(werte.hoechstbetrag));
     std::string zeile = beginn == 2005   ? "bis 2005"
                         : beginn == 2006 ? "ab  2006"
                                          : "      " + std::to_string(beginn);
@@ -106,17 +126,18 @@ Zeilen altersentlastung() {
                 "Wer vor dem Beginn des Kalenderjahres das 64. Lebensjahr",
                 "vollendet hat, erhält auf seinen Arbeitslohn (ohne die",
                 "Versorgungsbezüge) einen Altersentlastungsbetrag.",
-                "Bis 2004 betrug er 40 % des Arbeitslohns, höchstens",
-                "1.908 Euro im Jahr.",
+                "Bis 2004 betrug er " + prozent(steuerwerte::kAltersanteil) +
+                    " % des Arbeitslohns, höchstens",
+                ganzzahl(steuerwerte::kAltersHoechstbetrag2004) + " Euro im Jahr.",
                 "Ab 2005 hängen Prozentsatz und Höchstbetrag von dem",
                 "Kalenderjahr ab, das auf die Vollendung des 64. Lebens-",
                 "jahres folgt, und gelten dann auf Dauer:"};
     for (int jahr = 2005; jahr <= kLetztesJahr; ++jahr) {
-        const int stufe = jahr - 2005;
-        const int anteil = anteilZehntelProzent(stufe);
+        const steuerwerte::Altersstufe werte = steuerwerte::altersstufe(jahr - 2005);
+        const int anteil = zehntelProzent(werte.anteil);
         z.push_back("      " + std::to_string(jahr) + "        " + std::to_string(anteil / 10) +
                     "," + std::to_string(anteil % 10) + " % max. " +
-                    std::to_string(hoechstbetrag(stufe, 1900, 76)) + " Euro");
+                    std::to_string(std::lround(werte.hoechstbetrag)) + " Euro");
     }
     z.push_back("Deshalb braucht die Lohnsteuerberechnung den Geburtsjahrgang.");
     return z;
@@ -125,11 +146,13 @@ Zeilen altersentlastung() {
 Zeilen voreinstellungen() {
     return {"Im Programm sind folgende Voreinstellungen",
             "vom gewählten Bundesland abhängig:",
-            "- die Kirchensteuer (9 %, für BW und BY 8 %),",
+            "- die Kirchensteuer (" + kirchenProzent(wahl::kirche::Neun) + " %, für BW und BY " +
+                kirchenProzent(wahl::kirche::Acht) + " %),",
             "- der allgemeine Beitragssatz der AOK des Landes",
             "  zur Krankenversicherung,",
             "- die Pflegeversicherung",
-            "  (1,7 % / 2, Sachsen  AN=1,35%, AG=0,35%).",
+            "  (" + prozentText(gesamtsatz(parameter().pvsatz[0])) + " % / 2, Sachsen  AN=" +
+                satzText(kPvSatzSachsen) + "%, AG=" + satzText(kPvZuschussSachsen) + "%).",
             "Außerdem bestimmt das Bundesland, ob die Beitragsbemessungs-",
             "grenzen West oder Ost gelten; Berlin rechnet das Programm",
             "zum Westen.",
@@ -146,7 +169,8 @@ Zeilen svStatus() {
             "Ohne Versicherungspflicht und beim Mini-Job werden keine",
             "Arbeitnehmerbeiträge berechnet, in der Gleitzone ermäßigte.",
             "3. Grenzen",
-            "Ob die Grenzen von 400 Euro (Mini-Job) und 800 Euro",
+            "Ob die Grenzen von " + std::to_string((kGleitzoneUntergrenze - 1) / 100) +
+                " Euro (Mini-Job) und " + std::to_string(kGleitzoneObergrenze / 100) + " Euro",
             "(Gleitzone) eingehalten sind, prüft das Programm nicht.",
             "Bitte achten Sie selbst darauf."};
 }
@@ -188,13 +212,15 @@ Zeilen versorgungsbezuege() {
                 "Altersgrenze gelten erst als Versorgungsbezüge, wenn der",
                 "Empfänger das 63. Lebensjahr, als schwerbehinderter",
                 "Mensch das 60. Lebensjahr vollendet hat.",
-                "Bis 2004 blieben 40 %, höchstens 3.072 Euro im Jahr, als",
+                "Bis 2004 blieben " + prozent(steuerwerte::kAltersanteil) + " %, höchstens " +
+                    ganzzahl(steuerwerte::kVersorgungsHoechstbetrag2004) + " Euro im Jahr, als",
                 "Versorgungsfreibetrag steuerfrei. Ab 2005 richtet sich",
                 "der Freibetrag nach dem Jahr des Versorgungsbeginns:"};
     for (int beginn = 2005; beginn <= 2040; ++beginn)
         z.push_back(versorgungsfreibetragZeile(beginn));
     z.push_back("Dazu kommt ein Zuschlag zum Versorgungsfreibetrag");
-    z.push_back("(900 Euro bei Beginn bis 2005, danach entsprechend weniger).");
+    z.push_back("(" + std::to_string(steuerwerte::kVersorgungsZuschlag2005) +
+                " Euro bei Beginn bis 2005, danach entsprechend weniger).");
     return z;
 }
 
@@ -211,7 +237,7 @@ Zeilen einmalbezug() {
             "    Jahreslohnsteuer,",
             "5. einbehalten wird die Monatslohnsteuer zuzüglich des",
             "    Unterschieds.",
-            "Solidaritätszuschlag (5,5 %) und Kirchensteuer werden",
+            "Solidaritätszuschlag (" + solzProzent() + " %) und Kirchensteuer werden",
             "allein von der Lohnsteuer auf den Bezug berechnet, ohne",
             "Freigrenze und ohne Kinderfreibeträge.",
             "Beiträge fallen auf den einmaligen Bezug nur an, soweit die",
@@ -279,10 +305,13 @@ Zeilen steuerfreibetrag() {
     return {"Nach § 39a EStG können in die Lohnsteuer-",
             "karte folgende Freibeträge eingetragen werden:",
             "1. Werbungskosten, soweit sie den Arbeitnehmer-Pauschbetrag",
-            "    von 920 Euro (bei Versorgungsbezügen ab 2005 den",
-            "    Pauschbetrag von 102 Euro) übersteigen,",
+            "    von " + std::to_string(steuerwerte::kArbeitnehmerPauschbetrag) +
+                " Euro (bei Versorgungsbezügen ab 2005 den",
+            "    Pauschbetrag von " + std::to_string(steuerwerte::kVersorgungsPauschbetrag) +
+                " Euro) übersteigen,",
             "2. Sonderausgaben außer Vorsorgeaufwendungen, soweit sie",
-            "    den Sonderausgaben-Pauschbetrag von 36 Euro übersteigen,",
+            "    den Sonderausgaben-Pauschbetrag von " +
+                std::to_string(steuerwerte::kSonderausgabenPauschbetrag) + " Euro übersteigen,",
             "3. außergewöhnliche Belastungen,",
             "4. Pauschbeträge für behinderte Menschen und Hinterbliebene,",
             "5. Verluste aus anderen Einkunftsarten, z. B. aus Vermietung,",
@@ -294,8 +323,8 @@ Zeilen steuerfreibetrag() {
 }
 
 Zeilen hinzurechnung() {
-    constexpr std::int64_t kGrundfreibetrag = 7664;  // euros, income tax tariff 2004-2007
-    constexpr std::int64_t kArbeitnehmerPauschbetrag = 920;
+    using steuerwerte::kArbeitnehmerPauschbetrag;
+    using steuerwerte::kGrundfreibetrag;
     return {"Nach § 39a EStG können die Freibeträge bei",
             "mehreren Dienstverhältnissen übertragen werden: Bleibt der",
             "Lohn des ersten Dienstverhältnisses unter dem Betrag, ab dem",
@@ -357,7 +386,7 @@ Zeilen steuerklassen() {
 
 Zeilen solidaritaetszuschlag() {
     return {"Aufgrund des Solidaritätszuschlagsgesetzes",
-            "wird ein Zuschlag von 5,5 % der Lohnsteuer erhoben. Kinder-",
+            "wird ein Zuschlag von " + solzProzent() + " % der Lohnsteuer erhoben. Kinder-",
             "freibeträge mindern ihn: die Lohnsteuer wird dafür in einer",
             "Nebenrechnung mit den Kinderfreibeträgen ermittelt. Bei",
             "kleinen Beträgen bleibt er ganz oder teilweise frei.",
@@ -368,8 +397,10 @@ Zeilen solidaritaetszuschlag() {
 Zeilen kirchensteuer() {
     return {"Öffentlich-rechtliche Religionsgemeinschaften",
             "dürfen von ihren Mitgliedern Kirchensteuer erheben. Sie",
-            "beträgt in Baden-Württemberg und Bayern 8 %, in allen",
-            "anderen Bundesländern 9 % der Lohnsteuer. Wie beim",
+            "beträgt in Baden-Württemberg und Bayern " + kirchenProzent(wahl::kirche::Acht) +
+                " %, in allen",
+            "anderen Bundesländern " + kirchenProzent(wahl::kirche::Neun) +
+                " % der Lohnsteuer. Wie beim",
             "Solidaritätszuschlag wird die Lohnsteuer dafür mit den",
             "Kinderfreibeträgen berechnet.",
             "Eine Kappung auf rund 3 bis 4 % des zu versteuernden",
@@ -403,11 +434,13 @@ Zeilen pflegeversicherung(int jahr) {
             "parallel zur Krankenversicherung. Der Beitragssatz beträgt",
             prozentText(satz) + " %; Arbeitnehmer und Arbeitgeber tragen je die Hälfte.",
             "Seit dem 1.1.2005 zahlen kinderlose Mitglieder nach",
-            "Vollendung des 23. Lebensjahres einen Zuschlag von 0,25 %,",
+            "Vollendung des 23. Lebensjahres einen Zuschlag von " +
+                zusatzText(wahl::zusatz::Kinderlose) + " %,",
             "den sie allein tragen; ausgenommen sind vor dem 1.1.1940",
             "Geborene.",
-            "In Sachsen trägt der Arbeitnehmer 1,35 % und der Arbeit-",
-            "geber 0,35 %, weil dort der Buß- und Bettag Feiertag blieb."};
+            "In Sachsen trägt der Arbeitnehmer " + satzText(kPvSatzSachsen) + " % und der Arbeit-",
+            "geber " + satzText(kPvZuschussSachsen) +
+                " %, weil dort der Buß- und Bettag Feiertag blieb."};
 }
 
 Zeilen rentenversicherung(int jahr) {
@@ -444,16 +477,17 @@ Zeilen arbeitslosenversicherung(int jahr) {
 }
 
 Zeilen zusatzbeitrag() {
-    return {"0,25 %",
+    using namespace wahl::zusatz;
+    return {zusatzText(Kinderlose) + " %",
             "Seit dem 1.1.2005 zahlen kinderlose Mitglieder der Pflege-",
             "versicherung nach Vollendung des 23. Lebensjahres einen",
-            "Beitragszuschlag von 0,25 %, den sie allein tragen.",
-            "0,9 %",
+            "Beitragszuschlag von " + zusatzText(Kinderlose) + " %, den sie allein tragen.",
+            zusatzText(Zahnersatz) + " %",
             "Seit dem 1.7.2005 zahlen Mitglieder der gesetzlichen",
-            "Krankenversicherung einen zusätzlichen Beitrag von 0,9 %,",
+            "Krankenversicherung einen zusätzlichen Beitrag von " + zusatzText(Zahnersatz) + " %,",
             "den sie allein tragen. Die allgemeinen Beitragssätze",
-            "wurden zugleich um 0,9 Prozentpunkte gesenkt.",
-            "1,15 %",
+            "wurden zugleich um " + zusatzText(Zahnersatz) + " Prozentpunkte gesenkt.",
+            zusatzText(KvUndPv) + " %",
             "Beide Zuschläge zusammen."};
 }
 
@@ -515,10 +549,13 @@ Zeilen versorgungsfreibetrag(const Versorgungsangaben& v) {
 Zeilen kinderfreibetrag() {
     return {"Die Betreuung, Erziehung und Ausbildung von",
             "Kindern wird nach § 32 EStG steuerlich berücksichtigt:",
-            "Kinderfreibetrag                                   3.648 Euro",
+            "Kinderfreibetrag                                   " +
+                ganzzahl(steuerwerte::kKinderfreibetragSaechlich) + " Euro",
             "Freibetrag für Betreuung, Erziehung",
-            "oder Ausbildung                                     2.160 Euro",
-            "zusammen                                              5808 Euro",
+            "oder Ausbildung                                     " +
+                ganzzahl(steuerwerte::kBetreuungsfreibetrag) + " Euro",
+            "zusammen                                              " +
+                std::to_string(steuerwerte::kKinderfreibetrag) + " Euro",
             "je Kind und Jahr für zusammen veranlagte Eltern (Zähler 1,0);",
             "jedem Elternteil steht die Hälfte zu (Zähler 0,5).",
             "Auf die Lohnsteuer wirken sich die Kinderfreibeträge nicht",

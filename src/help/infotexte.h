@@ -57,7 +57,7 @@ enum class Befehl {
 std::string_view befehlstipp(Befehl befehl);
 
 /// Tip line text of the command that shows or hides the pocket calculator.
-inline constexpr std::string_view kRechnerBefehlTipp =
+inline constexpr std::string_view kTaschenrechnerBefehlTipp =
     "Taschenrechner. Das berechnete Ergebnis wird in die Gehaltsberechnung übernommen, wenn Sie "
     "dort ein "
     "Betragsfeld anklicken.";
@@ -77,7 +77,7 @@ inline constexpr std::string_view kPluspunkteSchluss =
     "Alle Angaben bleiben in den beiden Datendateien auf Ihrem Rechner.";
 
 /// Tip line text over the pocket calculator.
-inline constexpr std::string_view kRechnerTipp =
+inline constexpr std::string_view kTaschenrechnerTipp =
     "Taschenrechner. Der angezeigte Betrag wird in die Berechnung übertragen, wenn dort ein "
     "Betragsfeld angeklickt wird.";
 

@@ -73,7 +73,7 @@ Monatsbild Gehaltsprobe::rechnen(std::int32_t gehalt, int bisMonat) {
     Fallkopf& kopf = kopie_->kopf(j, berechnung_);
     kopf.KvBbgRest = urkopf_.KvBbgRest;
     kopf.RvBbgRest = urkopf_.RvBbgRest;
-    rechner_.berechne(*kopie_, jahr_, berechnung_, monat_, bisMonat);
+    monatsberechnung_.berechne(*kopie_, jahr_, berechnung_, monat_, bisMonat);
 
     const Monatssatz& satz = kopie_->monat(j, berechnung_, monat_);
     Monatsbild bild;

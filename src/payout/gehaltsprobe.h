@@ -56,7 +56,7 @@ class Gehaltsprobe {
     std::unique_ptr<Arbeitsbereich> kopie_;
     std::array<Monatssatz, kMonate> urbild_{};
     Fallkopf urkopf_;
-    Monatsberechnung rechner_;
+    Monatsberechnung monatsberechnung_;
     int jahr_ = kErstesJahr;
     int berechnung_ = 0;
     int monat_ = 0;

@@ -5,13 +5,13 @@
 
 namespace brelvanostik {
 
-Ergebnis Monatsberechnung::berechne(Arbeitsbereich& bereich, int jahr, int berechnung,
-                                    int startMonat, int letzterMonat) {
-    Ergebnis ergebnis;
+Ausgleichshindernis Monatsberechnung::berechne(Arbeitsbereich& bereich, int jahr, int berechnung,
+                                               int startMonat, int letzterMonat) {
+    Ausgleichshindernis hindernis = Ausgleichshindernis::Keines;
     if (jahr < kErstesJahr || jahr >= kErstesJahr + kJahre || berechnung < 0 ||
         berechnung >= kBerechnungen || startMonat < 0 || startMonat >= kMonate ||
         letzterMonat < startMonat || letzterMonat >= kMonate) {
-        return ergebnis;
+        return hindernis;
     }
     jahr_ = jahr;
     for (int k = 0; k < kMonate; ++k)
@@ -35,9 +35,7 @@ Ergebnis Monatsberechnung::berechne(Arbeitsbereich& bereich, int jahr, int berec
         einmalSteuern(m);
         mindestkirchensteuer(m);
         if (m == kMonate - 1 && satz.Auswahl[zeile::Jahresausgleich] == wahl::ausgleich::Mit) {
-            ergebnis.ausgleichshindernis = jahresausgleich();
-            ergebnis.lstAusgleichAbgelehnt =
-                ergebnis.ausgleichshindernis != Ausgleichshindernis::Keines;
+            hindernis = jahresausgleich();
         }
         beitragspflichtigesEntgelt(m);
         laufendeBeitraege(m);
@@ -47,7 +45,7 @@ Ergebnis Monatsberechnung::berechne(Arbeitsbereich& bereich, int jahr, int berec
         einmalBeitraege(m);
         auszahlung(m);
     }
-    return ergebnis;
+    return hindernis;
 }
 
 void Monatsberechnung::anteileAktualisieren(int startMonat) {

@@ -32,16 +32,6 @@ struct Einmalsteuer {
 /// tax, each cut to whole cents, without exemption limit and child allowances.
 Einmalsteuer einmalsteuer(std::int64_t lohnsteuerdifferenz, Money kirchensatz);
 
-/// What a recalculation has to tell the front beyond the month records it wrote.
-struct Ergebnis {
-    /// The December adjustment was switched on but the year does not allow it (see
-    /// `ausgleichshindernis`). The choice is now off in all twelve months; the front shows
-    /// the message and resets the adjustment row's label of the green side.
-    bool lstAusgleichAbgelehnt = false;
-    /// Why it was refused.
-    Ausgleichshindernis ausgleichshindernis = Ausgleichshindernis::Keines;
-};
-
 /// The payroll month calculation: computes one calculation of a tax year from a start month
 /// to December and writes every result into the month records and the case header.
 ///
@@ -67,8 +57,12 @@ class Monatsberechnung {
     /// With `letzterMonat` (startMonat..11) the months after it are left as they are: what a
     /// month computes depends on earlier months only, so those up to `letzterMonat` come out
     /// as in the whole run (a salary search reads one month many times over).
-    Ergebnis berechne(Arbeitsbereich& bereich, int jahr, int berechnung, int startMonat,
-                      int letzterMonat = kMonate - 1);
+    ///
+    /// Returns why the December adjustment, switched on, may not be made: the choice is then
+    /// off in all twelve months, and the front shows the reason and resets the adjustment
+    /// row's label of the green side. `Keines` when December was settled or not asked for.
+    Ausgleichshindernis berechne(Arbeitsbereich& bereich, int jahr, int berechnung, int startMonat,
+                                 int letzterMonat = kMonate - 1);
 
     /// Called with the month (0..11) and the engine just before the wage tax run on that
     /// month's current pay, every input set: lets the tax steps explain the month's own run.

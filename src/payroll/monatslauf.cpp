@@ -17,11 +17,11 @@ Lohnsteuerrechner monatslaufVorbereiten(const Arbeitsbereich& bereich, int jahr,
     // the year on a copy sets exactly what the stored run set; starting in January carries
     // the engine's state into the month as a whole year's run does.
     auto kopie = std::make_unique<Arbeitsbereich>(bereich);
-    Monatsberechnung rechner;
-    rechner.beobachten([&](int m, const Lohnsteuerrechner& e) {
+    Monatsberechnung monatsberechnung;
+    monatsberechnung.beobachten([&](int m, const Lohnsteuerrechner& e) {
         if (m == monat) vorbereitet = e;
     });
-    rechner.berechne(*kopie, jahr, berechnung, 0);
+    monatsberechnung.berechne(*kopie, jahr, berechnung, 0);
     return vorbereitet;
 }
 

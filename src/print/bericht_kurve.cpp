@@ -277,8 +277,8 @@ Zeichnung kurvenzeichnung(const Belastungskurve& kurve, const Belastungskurve* z
 
 Dokument kurvenbericht(const Belastungskurve& kurve, const Belastungskurve* zwilling) {
     Seitenaufbau seite("Belastungskurve", true);
-    const std::string monat(Sitzung::monatsknopfTexte()[static_cast<std::size_t>(
-        std::clamp(kurve.monat, 0, kMonate - 1))]);
+    const std::string monat(
+        kMonatskuerzel[static_cast<std::size_t>(std::clamp(kurve.monat, 0, kMonate - 1))]);
     seite.schrift("Arial").groesse(12).fett(true);
     seite.bei(0, "Belastungskurve  " + kurve.fallname + "  –  " + monat + " " +
                      std::to_string(kurve.jahr));

@@ -60,8 +60,7 @@ std::string versicherungstext(const Seitenanzeige& seite, int nummer, bool jahre
 }
 
 std::string periodenzeile(const Sitzung& sitzung, const Seitenanzeige& seite) {
-    const std::string monat(
-        Sitzung::monatsknopfTexte().at(static_cast<std::size_t>(sitzung.monat())));
+    const std::string monat(kMonatskuerzel.at(static_cast<std::size_t>(sitzung.monat())));
     return "im " + monat + " " + std::to_string(sitzung.jahr()) + " (" +
            feldtext(seite.zeilen[zeile::Tage], zeile::Tage, false) + " Tage von normal " +
            feldtext(seite.zeilen[zeile::NormalTage], zeile::NormalTage, false) + " Tagen)";

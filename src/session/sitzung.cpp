@@ -102,15 +102,15 @@ std::string_view ausgleichsgrund(Ausgleichshindernis h) {
 
 }  // namespace
 
-Rueckmeldung neuBerechnen(Monatsberechnung& rechner, Arbeitsbereich& bereich, int jahr,
+Rueckmeldung neuBerechnen(Monatsberechnung& monatsberechnung, Arbeitsbereich& bereich, int jahr,
                           int berechnung, int ab) {
     Rueckmeldung r;
-    const Ergebnis e = rechner.berechne(bereich, jahr, berechnung, ab);
-    if (e.lstAusgleichAbgelehnt) {
+    const Ausgleichshindernis hindernis = monatsberechnung.berechne(bereich, jahr, berechnung, ab);
+    if (hindernis != Ausgleichshindernis::Keines) {
         r.meldungen.push_back({"Kein LStAusgleich des AG zulässig",
                                "Ein Lohnsteuerjahresausgleich des Arbeitgebers\n"
                                "ist nicht zulässig, weil " +
-                                   std::string(ausgleichsgrund(e.ausgleichshindernis)),
+                                   std::string(ausgleichsgrund(hindernis)),
                                Meldung::Symbol::Information});
     }
     return r;
@@ -119,7 +119,8 @@ Rueckmeldung neuBerechnen(Monatsberechnung& rechner, Arbeitsbereich& bereich, in
 Rueckmeldung Sitzung::berechnungAusloesen() {
     Rueckmeldung r;
     for (const int berechnung : {gruen_, zwilling(gruen_)}) {
-        for (Meldung& m : neuBerechnen(rechner_, bereich_, jahr_, berechnung, monat_).meldungen)
+        for (Meldung& m :
+             neuBerechnen(monatsberechnung_, bereich_, jahr_, berechnung, monat_).meldungen)
             r.meldungen.push_back(std::move(m));
     }
     return r;
@@ -420,15 +421,8 @@ std::string Sitzung::infotext(Seite s, int zeile) const {
 
 std::string Sitzung::periodentext() const {
     if (ansicht_ != Ansicht::Monat) return "Jahresgehalt " + std::to_string(jahr_);
-    return "Monatsgehalt " + std::string(monatsknopfTexte()[static_cast<std::size_t>(monat_)]) +
-           " " + std::to_string(jahr_);
-}
-
-const std::array<std::string_view, 15>& Sitzung::monatsknopfTexte() {
-    static const std::array<std::string_view, 15> texte = {
-        "JAN.", "FEB.", "MRZ.", "APR.", "MAI",          "JUNI",        "JULI",       "AUG.",
-        "SEP.", "OKT.", "NOV.", "DEZ.", "Jahresgehalt", "Alle Monate", "Alle Monate"};
-    return texte;
+    return "Monatsgehalt " + std::string(kMonatskuerzel[static_cast<std::size_t>(monat_)]) + " " +
+           std::to_string(jahr_);
 }
 
 }  // namespace brelvanostik

@@ -22,6 +22,10 @@ enum class Seite { Gruen, Blau };
 /// fields ("Jahresgehalt"), or the table of all twelve months of one side ("Alle Monate").
 enum class Ansicht { Monat, Jahresgehalt, AlleMonateGruen, AlleMonateBlau };
 
+/// The months as their buttons, the tables and the printouts name them.
+inline constexpr std::array<std::string_view, kMonate> kMonatskuerzel = {
+    "JAN.", "FEB.", "MRZ.", "APR.", "MAI", "JUNI", "JULI", "AUG.", "SEP.", "OKT.", "NOV.", "DEZ."};
+
 /// The two pension amounts of the case header, which the pension panel shows for either
 /// side: the first full monthly pension and the special pension payment.
 enum class Versorgungsfeld { ErsterMonatsbezug, Sonderzahlung };
@@ -39,10 +43,10 @@ inline constexpr std::string_view kJahresmodusText =
     "Bitte stellen Sie ein Monatsgehalt ein.";
 
 /// Recalculates calculation `berechnung` (0..9) of tax year `jahr` from month `ab` (0..11)
-/// to December with `rechner`, as every edit does for the displayed case. A refused December
-/// adjustment (not every day of the year paid) adds its message, as the window shows it.
+/// to December with `monatsberechnung`, as every edit does for the displayed case. A refused
+/// December adjustment (not every day of the year paid) adds its message, as the window shows it.
 /// The command-line tool recalculates stored cases through it.
-Rueckmeldung neuBerechnen(Monatsberechnung& rechner, Arbeitsbereich& bereich, int jahr,
+Rueckmeldung neuBerechnen(Monatsberechnung& monatsberechnung, Arbeitsbereich& bereich, int jahr,
                           int berechnung, int ab);
 
 /// One session of work on the workspace: the current selection (year, case, side, month,
@@ -132,9 +136,6 @@ class Sitzung {
     /// Messages of the recalculation made when the session started.
     const std::vector<Meldung>& startmeldungen() const { return startmeldungen_; }
 
-    /// Captions of the fifteen month buttons.
-    static const std::array<std::string_view, 15>& monatsknopfTexte();
-
   private:
     Monatssatz& satz(int berechnung, int m) {
         return bereich_.monat(jahr_ - kErstesJahr, berechnung, m);
@@ -155,7 +156,7 @@ class Sitzung {
 
     Arbeitsbereich bereich_;
     Einstellungen einstellungen_;
-    Monatsberechnung rechner_;  // with its own engine, which no other window touches
+    Monatsberechnung monatsberechnung_;  // with its own engine, which no other window touches
 
     int jahr_ = 2007;
     int gruen_ = 0;

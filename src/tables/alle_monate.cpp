@@ -86,7 +86,7 @@ std::string_view AlleMonate::beschriftung(int tabellenzeile) {
 
 std::string_view AlleMonate::spaltenkopf(int spalte) {
     return spalte == kSumme ? std::string_view("Summe")
-                            : Sitzung::monatsknopfTexte().at(static_cast<std::size_t>(spalte));
+                            : kMonatskuerzel.at(static_cast<std::size_t>(spalte));
 }
 
 AlleMonate alleMonate(const Arbeitsbereich& bereich, int jahrIndex, int berechnung) {

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "basis/zahltext.h"
+#include "engine/tarifwerte.h"
 
 namespace brelvanostik {
 
@@ -59,6 +60,7 @@ bool Schrittliste::fremderBlock(int zeile) const {
 namespace {
 
 using zahltext::zahl;
+using namespace steuerwerte;
 
 // Amounts the engine keeps in euros.
 std::string euro(Money betrag) {
@@ -82,6 +84,14 @@ std::string anzahlText(Money n) {
 // Table shares with three decimals ("0,384").
 std::string anteil(double wert) {
     return zahl(Money::fromDouble(wert), 3, false);
+}
+// A rate as percent without trailing zeros (0.11 is "11", 0.055 is "5,5").
+std::string prozent(double satz) {
+    return zahltext::dezimal(Money::fromDouble(satz * 100));
+}
+// A statutory amount in whole euros as the listing writes it in a text: "1308".
+std::string euroText(std::int64_t betrag) {
+    return std::to_string(betrag);
 }
 
 // Monthly amount of an annual euro amount: a twelfth, cut to whole cents.
@@ -140,7 +150,7 @@ void versorgungsfreibetrag(Schreiber& s, const Lohnsteuerrechner& e) {
     s(18, "MRE4LZZ-1", "Versorgungsfreibetrag");
     s.ergebnis(18, euroAusCent(e.FVB));
     // Until 2005 the share is 40 % whatever the starting year; the engine then keeps no table.
-    const double tab1 = e.JAHR >= 2006 ? static_cast<double>(e.Tab1) : 0.4;
+    const double tab1 = e.JAHR >= 2006 ? static_cast<double>(e.Tab1) : kAltersanteil;
     // With an annual pay period the flowchart counts the months with pensions; otherwise twelve.
     const bool monateGezaehlt = e.LZZ == 1 && e.JAHR >= 2005 && e.ZMVB != Money::whole(12);
     if (e.JAHR == 2004) {
@@ -149,9 +159,13 @@ void versorgungsfreibetrag(Schreiber& s, const Lohnsteuerrechner& e) {
             s(27, "", "kein Freibetrag, weil keine Versorgungsbezüge im lfd. Jahr");
             return;
         }
-        s(24, "HFVB", "Höchstbetrag des Versorgungsfreibetrags = 3072 Euro",
-          euroAusCent(e.periodenanteil(Money::whole(307200)).ANTEILAUF));
-        s(25, "FVB", euroAusCent(e.VBEZ) + " * 0,400, maximal HFVB", euroAusCent(e.FVB));
+        s(24, "HFVB",
+          "Höchstbetrag des Versorgungsfreibetrags = " + euroText(kVersorgungsHoechstbetrag2004) +
+              " Euro",
+          euroAusCent(
+              e.periodenanteil(Money::whole(kVersorgungsHoechstbetrag2004 * 100)).ANTEILAUF));
+        s(25, "FVB", euroAusCent(e.VBEZ) + " * " + anteil(kAltersanteil) + ", maximal HFVB",
+          euroAusCent(e.FVB));
         return;
     }
     const Money vbezb = e.VBEZB;
@@ -161,19 +175,28 @@ void versorgungsfreibetrag(Schreiber& s, const Lohnsteuerrechner& e) {
                             : "kein Freibetrag, weil keine Versorgungsbezüge im Erstbezugsjahr");
         return;
     }
-    s(19, "Tab1", "Anrechnungsquote bei Versorgungsbeginn 2005 oder früher", "0,400");
-    s(20, "Tab1", "Anrechnungsquote bei Versorgungsbeginn 2006", "0,384");
-    s(21, "Tab1", "Anrechnungsquote bei Versorgungsbeginn 2007", "0,368");
-    s(22, "Tab1", "Anrechnungsquote bei Versorgungsbeginn 2008", "0,352");
+    for (int stufe = 0; stufe < 4; ++stufe) {
+        s(19 + stufe, "Tab1",
+          "Anrechnungsquote bei Versorgungsbeginn " + std::to_string(2005 + stufe) +
+              (stufe == 0 ? " oder früher" : ""),
+          anteil(versorgungsstufe(stufe).anteil));
+    }
     s(23, "VBEZB",
       monateGezaehlt ? "Maßgebliche Versorgungsbezüge im Erstbezugsjahr= VBEZM * " +
                            anzahlText(e.ZMVB) + " + VBEZS"
                      : "Maßgebliche Versorgungsbezüge im Erstbezugsjahr= VBEZM * 12 + VBEZS",
       euroAusCent(vbezb));
-    // 2005 caps the allowance at a fixed 3,000 euros; the engine keeps that cap apart.
-    const Money hfvb = e.JAHR >= 2006 ? e.HFVB : e.periodenanteil(Money::whole(300000)).ANTEILAUF;
+    // 2005 caps the allowance at a fixed amount; the engine keeps that cap apart.
+    const Money hfvb =
+        e.JAHR >= 2006
+            ? e.HFVB
+            : e.periodenanteil(Money::whole(kVersorgungsHoechstbetrag2005 * 100)).ANTEILAUF;
+    // The maximum written as a base times the share: 3,000 euros are 7,500 times 40 %.
+    const auto basis =
+        std::lround(static_cast<double>(kVersorgungsHoechstbetrag2005) / kAltersanteil);
     s(24, "HFVB",
-      "Höchstbetrag des Versorgungsfreibetrags = 7500 * " + anteil(tab1) + " / 12 * Bezugsmonate",
+      "Höchstbetrag des Versorgungsfreibetrags = " + std::to_string(basis) + " * " + anteil(tab1) +
+          " / 12 * Bezugsmonate",
       euroAusCent(hfvb));
     s(25, "FVB", euroAusCent(vbezb) + " * " + anteil(tab1) + ", maximal HFVB", euroAusCent(e.FVB));
 }
@@ -189,21 +212,30 @@ void altersentlastung(Schreiber& s, const Lohnsteuerrechner& e) {
     if (e.JAHR == 2004) {
         // 2004: 40 % of the wage without pensions, at most 1,908 euros a year.
         s(34, "BMG", "Bemessungsgrundlage = RE4 - VBEZ", euroAusCent(bmg));
-        s(35, "HAEB", "Höchstbetrag = 1908,00 Euro",
-          euroAusCent(e.periodenanteil(Money::whole(190800)).ANTEILAUF));
-        s(36, "ALTE", "Altersentlastungsbetrag = " + euroAusCent(bmg) + " * 0,400, maximal HAEB",
+        s(35, "HAEB",
+          "Höchstbetrag = " + zahl(Money::whole(kAltersHoechstbetrag2004), 2, false) + " Euro",
+          euroAusCent(e.periodenanteil(Money::whole(kAltersHoechstbetrag2004 * 100)).ANTEILAUF));
+        s(36, "ALTE",
+          "Altersentlastungsbetrag = " + euroAusCent(bmg) + " * " + anteil(kAltersanteil) +
+              ", maximal HAEB",
           euroAusCent(e.ALTE));
         return;
     }
-    const double tab4 = e.JAHR >= 2006 ? static_cast<double>(e.Tab4) : 0.4;
-    s(29, "Tab4", "Tabellenwert für Geburtsjahrgang vor 1941", "0,400");
-    s(30, "Tab4", "Tabellenwert für Geburtsjahrgang 1941", "0,384");
-    s(31, "Tab4", "Tabellenwert für Geburtsjahrgang 1942", "0,368");
-    s(32, "Tab4", "Tabellenwert für Geburtsjahrgang 1943", "0,352");
-    s(33, "Tab4", "Tabellenwert für Geburtsjahrgang 1944", "0,336");
+    const double tab4 = e.JAHR >= 2006 ? static_cast<double>(e.Tab4) : kAltersanteil;
+    // The 64th birthday in 2004 or before is the birth year 1940 or before.
+    for (int stufe = 0; stufe < 5; ++stufe) {
+        s(29 + stufe, "Tab4",
+          "Tabellenwert für Geburtsjahrgang " +
+              (stufe == 0 ? std::string("vor 1941") : std::to_string(1940 + stufe)),
+          anteil(altersstufe(stufe).anteil));
+    }
     s(34, "BMG", "Bemessungsgrundlage = RE4 - VBEZ", euroAusCent(bmg));
-    const Money haeb = Money::fromDouble(std::round(tab4 * 4750 * 100) / 100);
-    s(35, "HAEB", "Höchstbetrag = 4750,00 Euro * " + anteil(tab4), euro(haeb));
+    // The maximum written as a base times the share: 1,900 euros are 4,750 times 40 %.
+    const double basis = std::round(static_cast<double>(kAltersHoechstbetrag2005) / kAltersanteil);
+    const Money haeb = Money::fromDouble(std::round(tab4 * basis * 100) / 100);
+    s(35, "HAEB",
+      "Höchstbetrag = " + zahl(Money::fromDouble(basis), 2, false) + " Euro * " + anteil(tab4),
+      euro(haeb));
     s(36, "ALTE",
       "Altersentlastungsbetrag = " + euroAusCent(bmg) + " * " + anteil(tab4) + ", maximal HAEB",
       euroAusCent(e.ALTE));
@@ -234,11 +266,12 @@ void pauschbetraege(Schreiber& s, const Lohnsteuerrechner& e) {
         if (e.JAHR >= 2006) {
             if (e.ZVBEZ > Money()) {
                 grundlageA = e.ZVBEZ - e.ZUSCHLAGVFB;
-                teilA = std::min(Money::whole(102), grundlageA).abgeschnitten();
+                teilA =
+                    std::min(Money::whole(kVersorgungsPauschbetrag), grundlageA).abgeschnitten();
             }
             if (e.ZRE4 >= e.ZVBEZ) grundlageB = e.ZRE4 - e.ZVBEZ;
         } else if (e.JAHR == 2005 && e.VBEZ > Money()) {
-            teilA = grundlageA = Money::whole(102);
+            teilA = grundlageA = Money::whole(kVersorgungsPauschbetrag);
         }
     }
     const Money teilB = e.ANP - teilA;
@@ -247,28 +280,36 @@ void pauschbetraege(Schreiber& s, const Lohnsteuerrechner& e) {
     s(45, "MZTABFB", "Werbungskosten-Pauschbetrag");
     s.ergebnis(45, euro(e.ANP));
     s(46, "ANP",
-      "a) Pauschbetrag für Versorgungsbezüge = " + euro(grundlageA) + ", maximal 102 Euro",
+      "a) Pauschbetrag für Versorgungsbezüge = " + euro(grundlageA) + ", maximal " +
+          euroText(kVersorgungsPauschbetrag) + " Euro",
       euro(teilA));
     s(47, "ANP",
-      "b) Pauschbetrag für aktiven Arbeitslohn = " + euro(grundlageB) + ", maximal 920 Euro",
+      "b) Pauschbetrag für aktiven Arbeitslohn = " + euro(grundlageB) + ", maximal " +
+          euroText(kArbeitnehmerPauschbetrag) + " Euro",
       euro(teilB));
 
     s(49, "MZTABFB", "Entlastungsbetrag für Alleinerziehende");
     s.ergebnis(49, euro(e.EFA));
-    s(50, "EFA", "Fester Jahresbetrag in Steuerklasse II = 1308 Euro", euro(e.EFA));
+    s(50, "EFA",
+      "Fester Jahresbetrag in Steuerklasse II = " + euroText(kEntlastungsbetragAlleinerziehende) +
+          " Euro",
+      euro(e.EFA));
 
     s(52, "MZTABFB", "Sonderausgaben-Pauschbetrag");
     s.ergebnis(52, euro(e.SAP));
-    s(53, "SAP", "Fester Jahresbetrag = 36 Euro, in Steuerklasse III = 72 Euro", euro(e.SAP));
+    s(53, "SAP",
+      "Fester Jahresbetrag = " + euroText(kSonderausgabenPauschbetrag) +
+          " Euro, in Steuerklasse III = " + euroText(2 * kSonderausgabenPauschbetrag) + " Euro",
+      euro(e.SAP));
 
     s(55, "MZTABFB", "Kinderfreibeträge");
     s.ergebnis(55, euro(e.KFB));
-    const Money gesamt = e.ZKF * 5808;
+    const Money gesamt = e.ZKF * kKinderfreibetrag;
+    const std::string produkt = anzahlText(e.ZKF) + " * " + euroText(kKinderfreibetrag);
     s(56, "KFB",
-      e.STKL == 4 ? anzahlText(e.ZKF) + " * 5808 Euro = " + euro(gesamt) +
-                        ", also je Ehegatte = " + euro(e.KFB)
-                  : anzahlText(e.ZKF) + " * 5808 = " + euro(gesamt) +
-                        " Euro; wirkt nur auf Soli-Zuschlag und Kirchensteuer",
+      e.STKL == 4
+          ? produkt + " Euro = " + euro(gesamt) + ", also je Ehegatte = " + euro(e.KFB)
+          : produkt + " = " + euro(gesamt) + " Euro; wirkt nur auf Soli-Zuschlag und Kirchensteuer",
       euro(e.KFB));
     s(57, "",
       "Bei der Lohnsteuer wird vorläufig statt der Kinderfreibeträge das Kindergeld gewährt.");
@@ -281,9 +322,13 @@ Money prozentregel(const Lohnsteuerrechner& e, Money betrag) {
 
 void vorsorgepauschale(Schreiber& s, const Lohnsteuerrechner& e, const Schrittliste& liste) {
     const bool klasse3 = e.SPLITFAKTOR == Money::whole(2);
+    // Class III doubles every amount of the provision allowance.
+    const auto betrag = [klasse3](std::int64_t euro) { return klasse3 ? 2 * euro : euro; };
     const std::string vsp2Text =
-        std::string("Teilbetrag für Kranken- und Pflegeversicherung = 11 % des Jahreslohns ") +
-        "ZRE4VP, höchstens" + (klasse3 ? " 3.000 Euro" : " 1.500 Euro");
+        "Teilbetrag für Kranken- und Pflegeversicherung = " + prozent(kKrankenPflegeSatz) +
+        " % des Jahreslohns ZRE4VP, höchstens " +
+        zahl(Money::whole(betrag(kKrankenPflegeHoechstbetrag)), 0) + " Euro";
+    const std::string vspoText = "VSPO = " + prozent(kVorsorgeSatz) + " % des Lohns";
     const auto wert = [&](int zeile, Money betrag) {
         return liste.fremderBlock(zeile) ? std::string() : euro(betrag);
     };
@@ -299,7 +344,7 @@ void vorsorgepauschale(Schreiber& s, const Lohnsteuerrechner& e, const Schrittli
     s(60, "VSP2", vsp2Text, wert(60, e.VSP2));
     s(61, "VSBN", "Vorsorgepauschale = VSP1 + VSP2, auf ganze Euro aufgerundet", wert(61, e.VSBN));
     s(63, "MVSP", "G ü n s t i g e r p r ü f u n g :");
-    s(64, "VSPO", "VSPO = 20 % des Lohns", wert(64, e.VSPO));
+    s(64, "VSPO", vspoText, wert(64, e.VSPO));
     s(65, "VSPKURZ", "VSP-Höchstbetrag", wert(65, e.VSPKURZ));
     if (!liste.fremderBlock(67)) {
         // Line 62 is VSBN, line 65 VSPO, line 66 the maximum that caps it.
@@ -310,27 +355,26 @@ void vorsorgepauschale(Schreiber& s, const Lohnsteuerrechner& e, const Schrittli
     }
 
     // With pension insurance.
-    const char* faktoren = e.JAHR >= 2007   ? "0,0995 * 0,28"
-                           : e.JAHR == 2006 ? "0,0975 * 0,24"
-                                            : "0,0975 * 0,2";
+    const Rentenanteil rv = rentenanteil(e.JAHR);
+    const std::string faktoren = zahltext::dezimal(Money::fromDouble(rv.beitragssatz)) + " * " +
+                                 zahltext::dezimal(Money::fromDouble(rv.anteil));
     if (e.JAHR == 2004) {
         // The pension share and the 11 % part came with 2005; 2004 knows the percentage rule
         // alone.
         s(78, "VSP1", "Teilbeträge VSP1 und VSP2 erst ab 2005; 2004 gilt nur die Regel unten");
     } else {
-        s(78, "VSP1",
-          std::string("VSP für SV-Beiträge = Jahreslohn ZRE4VP in Zeile 43 * ") + faktoren,
+        s(78, "VSP1", "VSP für SV-Beiträge = Jahreslohn ZRE4VP in Zeile 43 * " + faktoren,
           wert(78, e.VSP1));
         s(79, "VSP2", vsp2Text, wert(79, e.VSP2));
         s(80, "VSBN", "Vorsorgepauschale = VSP1 + VSP2, auf ganze Euro aufgerundet",
           wert(80, e.VSBN));
     }
     s(82, "MVSP", "G ü n s t i g e r p r ü f u n g :");
-    s(83, "VSPO", "VSPO = 20 % des Lohns, soweit Alternativbetrag in Zeile 88 nicht geringer",
+    s(83, "VSPO", vspoText + ", soweit Alternativbetrag in Zeile 88 nicht geringer",
       wert(83, e.VSPO));
     s(84, "VSPVOR",
-      klasse3 ? "Grundbetrag = 6136 Euro abzügl. 16 % des Arbeitslohns (ZRE4VP) ="
-              : "Grundbetrag = 3068 Euro abzügl. 16 % des Arbeitslohns (ZRE4VP) =",
+      "Grundbetrag = " + euroText(betrag(kVorsorgeGrundbetrag)) + " Euro abzügl. " +
+          prozent(kVorsorgeKuerzungssatz) + " % des Arbeitslohns (ZRE4VP) =",
       wert(84, e.VSPVOR));
     // The supplements of the percentage rule, as the engine adds them up.
     Money aufschlag1, aufschlag2;
@@ -345,12 +389,12 @@ void vorsorgepauschale(Schreiber& s, const Lohnsteuerrechner& e, const Schrittli
         }
     }
     s(85, "VSPMAX1",
-      klasse3 ? "Aufschlag1 = VSPO - Grundbetrag, maximal 2668 Euro"
-              : "Aufschlag1 = VSPO - Grundbetrag, maximal 1334 Euro",
+      "Aufschlag1 = VSPO - Grundbetrag, maximal " + euroText(betrag(kVorsorgeHoechstbetrag1)) +
+          " Euro",
       wert(85, aufschlag1));
     s(86, "VSPMAX2",
-      klasse3 ? "Aufschlag2 = Hälfte von VSPO - Grundbetrag - Aufschlag1, maximal 1334 Euro"
-              : "Aufschlag2 = Hälfte von VSPO - Grundbetrag - Aufschlag1, maximal 667 Euro",
+      "Aufschlag2 = Hälfte von VSPO - Grundbetrag - Aufschlag1, maximal " +
+          euroText(betrag(kVorsorgeHoechstbetrag2)) + " Euro",
       wert(86, aufschlag2));
     const Money alternativ = e.VSPVOR + aufschlag1 + aufschlag2;
     s(87, "", "Alternativbetrag = Grundbetrag + Aufschlag 1 + Aufschlag 2 =", wert(87, alternativ));
@@ -371,7 +415,6 @@ void vorsorgepauschale(Schreiber& s, const Lohnsteuerrechner& e, const Schrittli
 void lohnsteuerzeilen(Schreiber& s, const Lohnsteuerrechner& e) {
     const std::int64_t split = e.SPLITFAKTOR.units() / Money::kScale;
     const bool klasse3 = split == 2;
-    const bool alt = e.JAHR == 2004;
     s(89, "X", "Zu versteuerndes Jahreseinkommen lt. Einkommensteuertabelle");
     s.ergebnis(89, euro(e.X));
     s(90, "UPTAB0" + std::to_string(e.JAHR % 10),
@@ -397,37 +440,38 @@ void lohnsteuerzeilen(Schreiber& s, const Lohnsteuerrechner& e) {
           euro(e.ST));
         s(98, "ST", jahresText, euro(e.ST));
         s(99, "", "Monatssteuer = Jahressteuer / 12, abgerundet auf 2 Dezimalstellen =", monat);
-    } else if (e.X < Money::whole(7665)) {
-        s(92, "ST", "Grundfreibetrag = 7664 Euro, daher keine Steuer", "0,00");
-    } else if (e.X < Money::whole(12740)) {
-        const double a = alt ? 793.1 : 883.74;
-        const int b = alt ? 1600 : 1500;
-        s(94, "Y", "Y = (X - 7664) / 10000 =", zahltext::dezimal(e.Y));
-        s(95, "RW", "RW = Y * " + zahl(Money::fromDouble(a), 2, false) + " =",
-          zahltext::dezimal(rw1(a)));
-        s(96, "RW", "RW = RW + " + std::to_string(b), zahltext::dezimal(e.RW));
+        return;
+    }
+    const Tarifzone zone = tarifzone(e.JAHR, e.X);
+    const Progression k = progression(e.JAHR);
+    const auto koeffizient = [](double wert) { return zahl(Money::fromDouble(wert), 2, false); };
+    const auto ganzzahl = [](double wert) { return zahltext::dezimal(Money::fromDouble(wert)); };
+    if (zone == Tarifzone::Frei) {
+        s(92, "ST", "Grundfreibetrag = " + euroText(kGrundfreibetrag) + " Euro, daher keine Steuer",
+          "0,00");
+    } else if (zone == Tarifzone::ErsteZone) {
+        s(94, "Y",
+          "Y = (X - " + euroText(kGrundfreibetrag) + ") / 10000 =", zahltext::dezimal(e.Y));
+        s(95, "RW", "RW = Y * " + koeffizient(k.a) + " =", zahltext::dezimal(rw1(k.a)));
+        s(96, "RW", "RW = RW + " + ganzzahl(k.b), zahltext::dezimal(e.RW));
         s(97, "ST", "St = RW * Y, abgerundet auf volle Euro", euro(einfach));
         s(98, "ST", jahresText, euro(e.ST));
         s(99, "", "Monatsbetrag = Jahresbetrag / 12, abgerundet auf 2 Dezimalstellen =", monat);
     } else {
-        if (e.X < Money::whole(52152)) {
-            const double c = alt ? 265.78 : 228.74;
-            const int d = alt ? 2405 : 2397;
-            const int f = alt ? 1016 : 989;
-            const Money rw2 = rw1(c) + Money::whole(d);
-            s(93, "Y", "Y = (X - 12739) / 10000", zahltext::dezimal(e.Y));
-            s(94, "RW", "RW = y * " + zahl(Money::fromDouble(c), 2, false),
-              zahltext::dezimal(rw1(c)));
-            s(95, "RW", "RW = RW + " + std::to_string(d), zahltext::dezimal(rw2));
+        if (zone == Tarifzone::ZweiteZone) {
+            const Money rw2 = rw1(k.c) + Money::fromDouble(k.d);
+            s(93, "Y", "Y = (X - " + euroText(kErsteZoneBis) + ") / 10000", zahltext::dezimal(e.Y));
+            s(94, "RW", "RW = y * " + koeffizient(k.c), zahltext::dezimal(rw1(k.c)));
+            s(95, "RW", "RW = RW + " + ganzzahl(k.d), zahltext::dezimal(rw2));
             s(96, "RW", "RW = RW * Y", zahltext::dezimal(e.RW));
-            s(97, "ST", "ST = RW + " + std::to_string(f) + ", abgerundet auf volle Euro",
+            s(97, "ST", "ST = RW + " + ganzzahl(k.e) + ", abgerundet auf volle Euro",
               euro(einfach));
-        } else if (alt) {
-            s(97, "ST", "ST = X * 0,45 - 8845, abgerundet auf volle Euro", euro(einfach));
-        } else if (e.JAHR < 2007 || e.X < Money::whole(250001)) {
-            s(97, "ST", "ST = X * 0,42 - 7914, abgerundet auf volle Euro", euro(einfach));
         } else {
-            s(97, "ST", "ST = X * 0,45 - 15414, abgerundet auf volle Euro (sog. Reichensteuer)",
+            const Linearzone l = linearzone(e.JAHR, zone);
+            s(97, "ST",
+              "ST = X * " + koeffizient(l.satz) + " - " + ganzzahl(l.abzug) +
+                  ", abgerundet auf volle Euro" +
+                  (zone == Tarifzone::Reichensteuer ? " (sog. Reichensteuer)" : ""),
               euro(einfach));
         }
         s(98, "ST", jahresText, euro(e.ST));
@@ -448,12 +492,12 @@ void zuschlagzeilen(Schreiber& s, const Lohnsteuerrechner& e, const Listenangabe
     s.ergebnis(101, euro(soliJahr));
     s(102, "JBMG", jbmgText, euro(e.JBMG));
     s(103, "SOLZJ",
-      "wenn JBMG > " + zahltext::dezimal(e.SOLZGRENZE) +
-          " Euro, dann SOLZJ = 5,5 % von JBMG, sonst SOLZJ = Null",
+      "wenn JBMG > " + zahltext::dezimal(e.SOLZGRENZE) + " Euro, dann SOLZJ = " +
+          zahltext::dezimal(Lohnsteuerrechner::kSolzSatz * 100) + " % von JBMG, sonst SOLZJ = Null",
       euro(e.SOLZJ));
     s(104, "SOLZMIN",
-      "jedoch höchstens 20 % von " + euro(e.JBMG - e.SOLZGRENZE) +
-          " (Jahressteuer abzüglich Freibetrag)",
+      "jedoch höchstens " + std::to_string(kSolzUebergangProzent) + " % von " +
+          euro(e.JBMG - e.SOLZGRENZE) + " (Jahressteuer abzüglich Freibetrag)",
       euro(e.SOLZMIN));
     s(105, "SOLZLZZ", "Somit beträgt der Jahresbetrag des Solidaritätszuschlags", euro(soliJahr));
     s(106, "SOLZLZZ", "Monatsbetrag = Jahresbetrag / 12, abgerundet auf 2 Dezimalstellen",

@@ -6,6 +6,7 @@
 #include "basis/zahltext.h"
 #include "engine/money.h"
 #include "payroll/monatslauf.h"
+#include "payroll/parameter.h"
 #include "session/sitzung.h"
 #include "workspace/zeilen.h"
 
@@ -66,10 +67,6 @@ std::string differenzText(const Schrittzeile& g, const Schrittzeile& b) {
         return monat.empty() || jahr.empty() ? std::string() : monat + " / " + jahr;
     }
     return wertdifferenz(zeilenwert(g), zeilenwert(b));
-}
-
-int kirchensatz(int code) {
-    return code == wahl::kirche::Acht ? 8 : code == wahl::kirche::Neun ? 9 : 0;
 }
 
 }  // namespace
@@ -169,7 +166,7 @@ Schrittliste monatslaufListe(const Arbeitsbereich& bereich, int jahr, int berech
     // The month calculation always runs with church membership; its church tax follows the
     // rate of the month's church code (the minimum church tax is not a rate).
     return schrittlisteBerechnen(Steuereingaben::aus(vorbereitet),
-                                 Listenangaben{true, kirchensatz(code)});
+                                 Listenangaben{true, (kirchensatz(code) * 100).toInt32()});
 }
 
 Schrittvergleich monatslaeufeVergleichen(const Arbeitsbereich& bereich, int jahr, int fallIndex,
@@ -192,8 +189,8 @@ std::string vergleichsueberschrift(const Sitzung& sitzung) {
                "“";
     };
     return "Fall " + std::to_string(sitzung.fallIndex() + 1) + ", " +
-           std::string(Sitzung::monatsknopfTexte().at(static_cast<std::size_t>(sitzung.monat()))) +
-           " " + std::to_string(sitzung.jahr()) + ": " + name(Seite::Gruen) + " (grün) und " +
+           std::string(kMonatskuerzel.at(static_cast<std::size_t>(sitzung.monat()))) + " " +
+           std::to_string(sitzung.jahr()) + ": " + name(Seite::Gruen) + " (grün) und " +
            name(Seite::Blau) + " (blau)";
 }
 

@@ -87,7 +87,7 @@ std::string_view Steuerschritte::beschriftung(Liste liste) {
     return texte[nr(liste)];
 }
 
-std::string_view Steuerschritte::feldbeschriftung(int feld) {
+std::string_view Steuerschritte::feldbeschriftung(Feld feld) {
     static constexpr std::array<std::string_view, 5> texte = {
         "Monatsbrutto", "+/- lt. LSt-Karte", "davon Versorg.B", "1. voller Monat", "Sonderzahlung",
     };
@@ -129,13 +129,15 @@ void Steuerschritte::vorbelegen(const Sitzung& sitzung) {
     rvPflicht_ = code[zeile::SvStatus] != wahl::sv::NichtPflichtig;
 
     const auto& b = satz.Betrag;
-    felder_[0] = std::int64_t{b[zeile::Gehalt]} + b[zeile::Versorgungsbezug];
+    wert(Feld::Brutto) = std::int64_t{b[zeile::Gehalt]} + b[zeile::Versorgungsbezug];
     // The tax card's allowance lowers the taxable wage, its amount to add raises it: the
     // field holds the allowance as a negative amount.
-    felder_[1] = std::int64_t{b[zeile::Hinzurechnung]} - b[zeile::Freibetrag];
-    felder_[2] = b[zeile::Versorgungsbezug];
-    felder_[3] = kopf.ErsterVollerMonatsbezug.abgeschnitten().units() / Money::kScale;
-    felder_[4] = kopf.VersorgungsSonderzahlung.abgeschnitten().units() / Money::kScale;
+    wert(Feld::Steuerkarte) = std::int64_t{b[zeile::Hinzurechnung]} - b[zeile::Freibetrag];
+    wert(Feld::Versorgungsbezug) = b[zeile::Versorgungsbezug];
+    wert(Feld::ErsterMonatsbezug) =
+        kopf.ErsterVollerMonatsbezug.abgeschnitten().units() / Money::kScale;
+    wert(Feld::Sonderzahlung) =
+        kopf.VersorgungsSonderzahlung.abgeschnitten().units() / Money::kScale;
     begrenzen();
 
     gliederung_ = {};
@@ -193,24 +195,27 @@ void Steuerschritte::rvPflichtSetzen(bool pflicht) {
 bool Steuerschritte::begrenzen() {
     const auto vorher = felder_;
     const std::int64_t grenze = monatsmodus() ? kHoechstMonatsbrutto : kHoechstJahresbrutto;
-    felder_[0] = std::clamp<std::int64_t>(felder_[0], 0, grenze);
-    felder_[1] = std::clamp<std::int64_t>(felder_[1], -grenze, grenze);
-    felder_[2] = std::clamp<std::int64_t>(felder_[2], 0, felder_[0]);
+    const auto begrenzt = [this](Feld f, std::int64_t von, std::int64_t bis) {
+        wert(f) = std::clamp(wert(f), von, bis);
+    };
+    begrenzt(Feld::Brutto, 0, grenze);
+    begrenzt(Feld::Steuerkarte, -grenze, grenze);
+    begrenzt(Feld::Versorgungsbezug, 0, feld(Feld::Brutto));
     // The two single pension amounts of the starting year are never converted.
-    felder_[3] = std::clamp<std::int64_t>(felder_[3], 0, kHoechstJahresbrutto);
-    felder_[4] = std::clamp<std::int64_t>(felder_[4], 0, kHoechstJahresbrutto);
+    begrenzt(Feld::ErsterMonatsbezug, 0, kHoechstJahresbrutto);
+    begrenzt(Feld::Sonderzahlung, 0, kHoechstJahresbrutto);
     return felder_ != vorher;
 }
 
-bool Steuerschritte::feldAendern(int feld, std::int64_t hundertstel) {
-    if (feld < 0 || feld >= 5) return false;
-    felder_[static_cast<std::size_t>(feld)] = hundertstel;
+bool Steuerschritte::feldAendern(Feld feld, std::int64_t hundertstel) {
+    if (static_cast<std::size_t>(feld) >= felder_.size()) return false;
+    wert(feld) = hundertstel;
     const bool korrigiert = begrenzen();
     if (bereit_) darstellen();
     return korrigiert;
 }
 
-std::string Steuerschritte::feld0Beschriftung() const {
+std::string Steuerschritte::bruttoBeschriftung() const {
     return monatsmodus() ? "Monatsbrutto" : "Jahresbrutto";
 }
 
@@ -227,19 +232,22 @@ Steuereingaben Steuerschritte::eingaben() const {
     e.KRV = rvPflicht_ ? 0 : 1;
     e.LZZ = 1;
     const auto cent = [](std::int64_t n) { return Money::whole(n); };
+    const std::int64_t brutto = feld(Feld::Brutto);
+    const std::int64_t versorgung = feld(Feld::Versorgungsbezug);
+    const std::int64_t karte = feld(Feld::Steuerkarte);
     if (monatsmodus()) {
         // Twelve months of the monthly amounts; the 8 cents make up, over the year, for the
         // 0.67 cent the engine adds when it converts a monthly wage (12 x 0.67 = 8.04).
-        e.RE4 = cent(felder_[0] * 12 + 8);
-        e.VBEZ = cent(felder_[2] * 12);
-        (felder_[1] > 0 ? e.HINZUR : e.WFundF) = cent(std::llabs(felder_[1]) * 12);
+        e.RE4 = cent(brutto * 12 + 8);
+        e.VBEZ = cent(versorgung * 12);
+        (karte > 0 ? e.HINZUR : e.WFundF) = cent(std::llabs(karte) * 12);
     } else {
-        e.RE4 = cent(felder_[0]);
-        e.VBEZ = cent(felder_[2]);
-        (felder_[1] > 0 ? e.HINZUR : e.WFundF) = cent(std::llabs(felder_[1]));
+        e.RE4 = cent(brutto);
+        e.VBEZ = cent(versorgung);
+        (karte > 0 ? e.HINZUR : e.WFundF) = cent(std::llabs(karte));
     }
-    e.VBEZM = cent(felder_[3]);
-    e.VBEZS = cent(felder_[4]);
+    e.VBEZM = cent(feld(Feld::ErsterMonatsbezug));
+    e.VBEZS = cent(feld(Feld::Sonderzahlung));
     return e;
 }
 

@@ -65,11 +65,26 @@ class Steuerschritte {
         Bezugsmonate
     };
 
+    /// The amount fields, in hundredths of a euro.
+    enum class Feld {
+        Brutto,             ///< the gross wage of the year or the month, pensions included
+        Steuerkarte,        ///< the tax card's amount to add, or its allowance as a negative
+        Versorgungsbezug,   ///< the pensions within the gross wage
+        ErsterMonatsbezug,  ///< the pension of the first full month of the starting year
+        Sonderzahlung,      ///< the pension's one-time payment of the starting year
+    };
+    /// Every amount field, in the order of the window.
+    static constexpr std::array<Feld, 5> kFelder = {Feld::Brutto, Feld::Steuerkarte,
+                                                    Feld::Versorgungsbezug, Feld::ErsterMonatsbezug,
+                                                    Feld::Sonderzahlung};
+
     /// The items of a list, as the window shows them.
     static const std::vector<std::string>& eintraege(Liste liste);
     /// The caption beside a list or field.
     static std::string_view beschriftung(Liste liste);
-    static std::string_view feldbeschriftung(int feld);
+    /// The caption beside an amount field; the gross wage's changes with the period
+    /// (`bruttoBeschriftung`).
+    static std::string_view feldbeschriftung(Feld feld);
 
     /// A window opened on a new workspace's case 1 in January 2007: year 2007, month mode,
     /// class I, no child allowance, 0 % church tax, born after 1942, first pension year 2005,
@@ -86,8 +101,7 @@ class Steuerschritte {
     int steuerjahr() const { return steuerjahr_; }
     bool monatsmodus() const { return index(Liste::Zeitraum) == 1; }
     bool rvPflicht() const { return rvPflicht_; }
-    /// Amount field 0-4 in hundredths of a euro.
-    std::int64_t feld(int feld) const { return felder_.at(static_cast<std::size_t>(feld)); }
+    std::int64_t feld(Feld feld) const { return felder_.at(static_cast<std::size_t>(feld)); }
     bool bereit() const { return bereit_; }
 
     // --- Events (each recomputes the listing when the window is ready) --------------
@@ -102,13 +116,13 @@ class Steuerschritte {
     /// An amount field changed to `hundertstel`. The field's limits apply (gross wage per
     /// year or month, pensions at most the gross, the tax-card entry within the gross
     /// limit); the fields show the corrected values. True when a value was corrected.
-    bool feldAendern(int feld, std::int64_t hundertstel);
+    bool feldAendern(Feld feld, std::int64_t hundertstel);
 
     // --- What the window shows --------------------------------------------------------
     /// "Jahresbrutto" or "Monatsbrutto".
-    std::string feld0Beschriftung() const;
+    std::string bruttoBeschriftung() const;
     /// The pension-start frame and the months list are shown while there are pensions.
-    bool versorgungsbeginnSichtbar() const { return felder_[2] > 0; }
+    bool versorgungsbeginnSichtbar() const { return feld(Feld::Versorgungsbezug) > 0; }
     /// The engine inputs as the controls set them before the main run.
     Steuereingaben eingaben() const;
     Listenangaben angaben() const;
@@ -119,6 +133,7 @@ class Steuerschritte {
   private:
     void darstellen();
     bool begrenzen();
+    std::int64_t& wert(Feld feld) { return felder_.at(static_cast<std::size_t>(feld)); }
 
     std::array<int, 8> index_{};
     int steuerjahr_ = 2007;

@@ -79,7 +79,7 @@ Befehlsleiste::Befehlsleiste(Tippzeile* tipp, QWidget* eltern) : QWidget(eltern)
         {Befehl::InterneWerteBlau, [this] { emit interneWerteGeklickt(Seite::Blau); }},
         {Befehl::VersorgungGruen, [this] { emit versorgungGeklickt(Seite::Gruen); }},
         {Befehl::VersorgungBlau, [this] { emit versorgungGeklickt(Seite::Blau); }},
-        {Befehl::Taschenrechner, [this] { emit rechnerGeklickt(); }},
+        {Befehl::Taschenrechner, [this] { emit taschenrechnerGeklickt(); }},
         {Befehl::Steuerschritte, [this] { emit steuerschritteGeklickt(); }},
         {Befehl::Programminfo, [this] { emit programminfoGeklickt(); }},
         {Befehl::Standardgroesse, [this] { emit standardgroesseGeklickt(); }},

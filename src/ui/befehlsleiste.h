@@ -38,7 +38,7 @@ class Befehlsleiste : public QWidget {
     void beideDruckenGeklickt();
     void interneWerteGeklickt(Seite seite);
     void versorgungGeklickt(Seite seite);
-    void rechnerGeklickt();
+    void taschenrechnerGeklickt();
     void steuerschritteGeklickt();
     void programminfoGeklickt();
     void standardgroesseGeklickt();

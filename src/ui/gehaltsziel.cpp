@@ -96,14 +96,13 @@ void Gehaltsziel::oeffnen(Seite seite) {
         QStringLiteral("%1 (%2 Seite), %3 %4 — das kleinste Monatsgehalt, dessen Auszahlung "
                        "mindestens den gewünschten Betrag erreicht; alle anderen Eingaben "
                        "bleiben, wie sie sind.")
-            .arg(
-                QString::fromStdString(
-                    sitzung_.arbeitsbereich().kopf(jahrIndex, sitzung_.berechnung(seite)).Fallname)
-                    .trimmed(),
-                seite == Seite::Gruen ? QStringLiteral("grüne") : QStringLiteral("blaue"),
-                QString::fromUtf8(
-                    Sitzung::monatsknopfTexte()[static_cast<std::size_t>(sitzung_.monat())].data()),
-                QString::number(sitzung_.jahr())));
+            .arg(QString::fromStdString(
+                     sitzung_.arbeitsbereich().kopf(jahrIndex, sitzung_.berechnung(seite)).Fallname)
+                     .trimmed(),
+                 seite == Seite::Gruen ? QStringLiteral("grüne") : QStringLiteral("blaue"),
+                 QString::fromUtf8(
+                     kMonatskuerzel[static_cast<std::size_t>(sitzung_.monat())].data()),
+                 QString::number(sitzung_.jahr())));
     gewuenscht_->setText(zahlenformat::betrag(satz.Betrag[zeile::Auszahlung]));
     antwort_.reset();
     anzeigen();

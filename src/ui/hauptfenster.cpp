@@ -21,7 +21,7 @@
 #include "print/bericht_beide.h"
 #include "print/bericht_einzeln.h"
 #include "print/bericht_tabelle.h"
-#include "session/rechner_uebergabe.h"
+#include "session/taschenrechner_uebergabe.h"
 #include "ui/allemonatetabelle.h"
 #include "ui/anleitung.h"
 #include "ui/auswahlpanel.h"
@@ -40,9 +40,9 @@
 #include "ui/namenspanel.h"
 #include "ui/navigationsleiste.h"
 #include "ui/programminfo.h"
-#include "ui/rechnerpanel.h"
 #include "ui/seitenpanel.h"
 #include "ui/steuerschrittefenster.h"
+#include "ui/taschenrechnerpanel.h"
 #include "ui/tippzeile.h"
 #include "ui/zeilenknopf.h"
 #include "workspace/auswahllisten.h"
@@ -198,8 +198,8 @@ void Hauptfenster::aufbauen() {
     connect(auswahl_, &Auswahlpanel::versorgungsbetragGeklickt, this,
             [this](Seite s, Versorgungsfeld feld) { versorgungGeklickt(s, feld); });
     namen_ = new Namenspanel(flaeche_);
-    rechnerpanel_ = new Rechnerpanel(rechner_, meldungen_, tipp_, flaeche_);
-    rechnerpanel_->hide();
+    taschenrechnerpanel_ = new Taschenrechnerpanel(taschenrechner_, meldungen_, tipp_, flaeche_);
+    taschenrechnerpanel_->hide();
     connect(namen_, &Namenspanel::umbenannt, this, [this](Seite s, const QString& name) {
         sitzung_.umbenennen(s, name.toStdString());
         darstellen();
@@ -221,7 +221,8 @@ void Hauptfenster::aufbauen() {
     connect(befehle_, &Befehlsleiste::interneWerteGeklickt, this,
             &Hauptfenster::interneWerteZeigen);
     connect(befehle_, &Befehlsleiste::versorgungGeklickt, this, &Hauptfenster::versorgungOeffnen);
-    connect(befehle_, &Befehlsleiste::rechnerGeklickt, this, &Hauptfenster::rechnerUmschalten);
+    connect(befehle_, &Befehlsleiste::taschenrechnerGeklickt, this,
+            &Hauptfenster::taschenrechnerUmschalten);
     connect(befehle_, &Befehlsleiste::programminfoGeklickt, this,
             &Hauptfenster::programminfoZeigen);
     connect(befehle_, &Befehlsleiste::steuerschritteGeklickt, this,
@@ -450,7 +451,7 @@ QRect Hauptfenster::rechteckDerZeile(Seite seite, int zeile) const {
 }
 
 void Hauptfenster::zeileGeklickt(Seite seite, int zeile) {
-    rechnerpanel_->hide();
+    taschenrechnerpanel_->hide();
     auswahl_->hide();
     if (sitzung_.jahresmodus()) {
         jahresmodusMelden();
@@ -551,17 +552,17 @@ void Hauptfenster::betragAuswerten(Seite seite, int zeile, const QString& text) 
     melden(r);
 }
 
-bool Hauptfenster::rechnerUebergeben(
+bool Hauptfenster::taschenrechnerUebergeben(
     Betragsfeld* feld, int zeile, const std::function<Rueckmeldung(std::string_view)>& eingeben) {
     // Only while the calculator is shown does a click hand its amount over.
-    if (!rechnerpanel_->isVisible()) return false;
+    if (!taschenrechnerpanel_->isVisible()) return false;
     if (sitzung_.jahresmodus()) {
         jahresmodusMelden();
         return true;
     }
-    const std::string text = rechner_.uebergabetext();
+    const std::string text = taschenrechner_.uebergabetext();
     if (feld != nullptr) feld->setText(QString::fromStdString(text));
-    const Uebergabe uebergabe = rechnerUebergabe(text, zeile);
+    const Uebergabe uebergabe = taschenrechnerUebergabe(text, zeile);
     if (!uebergabe.feldtext) {
         darstellen();  // the field shows its stored amount again
         meldungen_.zeigen(*uebergabe.meldung);
@@ -575,7 +576,7 @@ bool Hauptfenster::rechnerUebergeben(
 }
 
 void Hauptfenster::betragGeklickt(Seite seite, int zeile, Betragsfeld* feld) {
-    rechnerUebergeben(feld, zeile, [this, seite, zeile](std::string_view text) {
+    taschenrechnerUebergeben(feld, zeile, [this, seite, zeile](std::string_view text) {
         return sitzung_.betragEingeben(seite, zeile, text);
     });
 }
@@ -583,28 +584,29 @@ void Hauptfenster::betragGeklickt(Seite seite, int zeile, Betragsfeld* feld) {
 void Hauptfenster::versorgungGeklickt(Seite seite, Versorgungsfeld art) {
     // The pension amounts belong to the pension inputs' row; like every amount they are
     // never negative.
-    rechnerUebergeben(nullptr, zeile::Versorgungsbeginn, [this, seite, art](std::string_view text) {
-        return sitzung_.betragEingeben(seite, art, text);
-    });
+    taschenrechnerUebergeben(nullptr, zeile::Versorgungsbeginn,
+                             [this, seite, art](std::string_view text) {
+                                 return sitzung_.betragEingeben(seite, art, text);
+                             });
 }
 
-void Hauptfenster::rechnerUmschalten() {
-    if (rechnerpanel_->isVisible()) {
-        rechnerpanel_->hide();
+void Hauptfenster::taschenrechnerUmschalten() {
+    if (taschenrechnerpanel_->isVisible()) {
+        taschenrechnerpanel_->hide();
         return;
     }
-    rechnerPlatzieren();
-    rechnerpanel_->show();
-    rechnerpanel_->raise();
-    rechnerpanel_->setFocus(Qt::OtherFocusReason);
+    taschenrechnerPlatzieren();
+    taschenrechnerpanel_->show();
+    taschenrechnerpanel_->raise();
+    taschenrechnerpanel_->setFocus(Qt::OtherFocusReason);
 }
 
-void Hauptfenster::rechnerPlatzieren() {
+void Hauptfenster::taschenrechnerPlatzieren() {
     // Over the yellow column in the lower half, where it hides no amount field.
     const int breite = std::max(150, flaeche_->width() * 22 / 100);
     const int hoehe = std::max(130, flaeche_->height() * 32 / 100);
-    rechnerpanel_->setGeometry((flaeche_->width() - breite) / 2, flaeche_->height() - hoehe, breite,
-                               hoehe);
+    taschenrechnerpanel_->setGeometry((flaeche_->width() - breite) / 2, flaeche_->height() - hoehe,
+                                      breite, hoehe);
 }
 
 void Hauptfenster::versorgungOeffnen(Seite seite) {
@@ -711,7 +713,8 @@ void Hauptfenster::resizeEvent(QResizeEvent* ereignis) {
     QWidget::resizeEvent(ereignis);
     if (info_ != nullptr) info_->leeren();  // it was placed for the old size
     schriftSkalieren();
-    if (rechnerpanel_ != nullptr && rechnerpanel_->isVisible()) rechnerPlatzieren();
+    if (taschenrechnerpanel_ != nullptr && taschenrechnerpanel_->isVisible())
+        taschenrechnerPlatzieren();
 }
 
 void Hauptfenster::schriftSkalieren() {

@@ -6,7 +6,7 @@
 #include <functional>
 #include <memory>
 
-#include "calculator/rechner.h"
+#include "calculator/taschenrechner.h"
 #include "help/hilfelinks.h"
 #include "session/sitzung.h"
 #include "workspace/einstellungen.h"
@@ -32,7 +32,7 @@ class Linkfeld;
 class Meldungsanzeige;
 class Namenspanel;
 class Navigationsleiste;
-class Rechnerpanel;
+class Taschenrechnerpanel;
 class Programminfo;
 class Seitenpanel;
 class SteuerschritteFenster;
@@ -83,7 +83,7 @@ class Hauptfenster : public QWidget {
 
     /// The calculator command: shows the pocket calculator beside the calculation, or hides
     /// it. Its state stays as it was.
-    void rechnerUmschalten();
+    void taschenrechnerUmschalten();
     // --- Help: program information and the links into the help pages ----------------
     /// Shows the program information panel; a click on it hides it again.
     void programminfoZeigen();
@@ -135,9 +135,9 @@ class Hauptfenster : public QWidget {
     /// A click on an amount field while the calculator is shown: its amount goes into the
     /// field and is evaluated as typed (`zeile` decides whether a sign is allowed). False
     /// when the calculator is hidden.
-    bool rechnerUebergeben(Betragsfeld* feld, int zeile,
-                           const std::function<Rueckmeldung(std::string_view)>& eingeben);
-    void rechnerPlatzieren();
+    bool taschenrechnerUebergeben(Betragsfeld* feld, int zeile,
+                                  const std::function<Rueckmeldung(std::string_view)>& eingeben);
+    void taschenrechnerPlatzieren();
     void versorgungOeffnen(Seite seite);
     /// A month button: close what lies over the calculation, let `waehlen` tell the
     /// session, draw.
@@ -171,8 +171,8 @@ class Hauptfenster : public QWidget {
     QPushButton* versorgungBlau_ = nullptr;
     AlleMonateTabelle* tabelle_ = nullptr;
     InterneWerteTabelle* interne_ = nullptr;
-    Rechner rechner_;
-    Rechnerpanel* rechnerpanel_ = nullptr;
+    Taschenrechner taschenrechner_;
+    Taschenrechnerpanel* taschenrechnerpanel_ = nullptr;
     Infobereich* info_ = nullptr;
     Programminfo* programminfo_ = nullptr;
     Linkfeld* themaLink_ = nullptr;

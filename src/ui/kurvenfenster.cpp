@@ -84,7 +84,7 @@ void Kurvenfenster::oeffnen(Seite seite) {
     kurve_ = kurveBerechnen(sitzung_, seite, bereich);
     zwilling_ =
         kurveBerechnen(sitzung_, seite == Seite::Gruen ? Seite::Blau : Seite::Gruen, bereich);
-    const std::string monat(Sitzung::monatsknopfTexte()[static_cast<std::size_t>(kurve_.monat)]);
+    const std::string monat(kMonatskuerzel[static_cast<std::size_t>(kurve_.monat)]);
     titel_->setText(
         QStringLiteral("Belastungskurve %1 – %2 %3 (%4 Seite; die andere Seite ist "
                        "darübergezeichnet, wo sie abweicht)")

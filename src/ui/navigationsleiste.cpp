@@ -5,6 +5,8 @@
 #include <QPushButton>
 #include <QStyle>
 
+#include <span>
+
 #include "session/sitzung.h"
 #include "ui/tippzeile.h"
 
@@ -12,9 +14,21 @@ namespace brelvanostik {
 
 namespace {
 
-// The buttons after the twelve months.
-constexpr int kJahresgehaltKnopf = kMonate;
-constexpr int kAlleMonateGruenKnopf = kMonate + 1;
+/// A button after the twelve months: a view other than one month.
+struct Ansichtsknopf {
+    Ansicht ansicht;
+    const char* text;
+    const char* tipp;
+};
+constexpr const char* kAlleMonateTipp =
+    "Listet die Berechnungen für alle 12 Monate in einer Tabelle auf";
+constexpr std::array<Ansichtsknopf, 3> kAnsichtsknoepfe = {{
+    {Ansicht::Jahresgehalt, "Jahresgehalt",
+     "Zeigt in den Betragsfeldern die Summe aller 12 Monate an. Änderungen können in diesem "
+     "Modus nicht vorgenommen werden."},
+    {Ansicht::AlleMonateGruen, "Alle Monate", kAlleMonateTipp},
+    {Ansicht::AlleMonateBlau, "Alle Monate", kAlleMonateTipp},
+}};
 
 QPushButton* knopfAnlegen(const QString& text, const QString& name, QWidget* eltern) {
     auto* knopf = new QPushButton(text, eltern);
@@ -38,34 +52,33 @@ Navigationsleiste::Navigationsleiste(Tippzeile* tipp, QWidget* eltern) : QWidget
     auto* zeile = new QHBoxLayout(this);
     zeile->setContentsMargins(0, 0, 0, 0);
     zeile->setSpacing(2);
-    const auto& texte = Sitzung::monatsknopfTexte();
-    for (int i = 0; i < 15; ++i) {
+    // The view buttons are numbered on after the months.
+    for (int i = 0; i < kMonate; ++i) {
+        const std::string_view kuerzel = kMonatskuerzel[static_cast<std::size_t>(i)];
         const QString text =
-            QString::fromUtf8(texte[static_cast<std::size_t>(i)].data(),
-                              static_cast<qsizetype>(texte[static_cast<std::size_t>(i)].size()));
+            QString::fromUtf8(kuerzel.data(), static_cast<qsizetype>(kuerzel.size()));
         QPushButton* knopf = knopfAnlegen(text, QStringLiteral("monat_%1").arg(i), this);
-        QString tippText;
-        if (i < kMonate) {
-            tippText =
-                QStringLiteral("Ruft die Berechnung des Monats ") + text + QStringLiteral(" auf.");
-        } else if (i == kJahresgehaltKnopf) {
-            tippText = QStringLiteral(
-                "Zeigt in den Betragsfeldern die Summe aller 12 Monate an. Änderungen können in "
-                "diesem Modus nicht vorgenommen werden.");
-        } else {
-            tippText =
-                QStringLiteral("Listet die Berechnungen für alle 12 Monate in einer Tabelle auf");
-        }
-        tipp->anmelden(knopf, tippText);
+        tipp->anmelden(knopf, QStringLiteral("Ruft die Berechnung des Monats ") + text +
+                                  QStringLiteral(" auf."));
         beimUeberfahrenHervorheben(knopf, Hervorhebung::Hintergrund);
-        zeile->addWidget(knopf, i >= kJahresgehaltKnopf ? 5 : 3);
-        connect(knopf, &QPushButton::clicked, this, [this, i] {
-            if (i < kMonate) emit monatGeklickt(i);
-            if (i == kJahresgehaltKnopf) emit jahresgehaltGeklickt();
-            if (i > kJahresgehaltKnopf)
-                emit alleMonateGeklickt(i == kAlleMonateGruenKnopf ? Seite::Gruen : Seite::Blau);
-        });
+        zeile->addWidget(knopf, 3);
+        connect(knopf, &QPushButton::clicked, this, [this, i] { emit monatGeklickt(i); });
         monate_[static_cast<std::size_t>(i)] = knopf;
+    }
+    for (std::size_t i = 0; i < kAnsichtsknoepfe.size(); ++i) {
+        const Ansichtsknopf& a = kAnsichtsknoepfe[i];
+        QPushButton* knopf =
+            knopfAnlegen(QString::fromUtf8(a.text),
+                         QStringLiteral("monat_%1").arg(kMonate + static_cast<int>(i)), this);
+        tipp->anmelden(knopf, QString::fromUtf8(a.tipp));
+        beimUeberfahrenHervorheben(knopf, Hervorhebung::Hintergrund);
+        zeile->addWidget(knopf, 5);
+        connect(knopf, &QPushButton::clicked, this, [this, ansicht = a.ansicht] {
+            if (ansicht == Ansicht::Jahresgehalt) emit jahresgehaltGeklickt();
+            if (ansicht == Ansicht::AlleMonateGruen) emit alleMonateGeklickt(Seite::Gruen);
+            if (ansicht == Ansicht::AlleMonateBlau) emit alleMonateGeklickt(Seite::Blau);
+        });
+        ansichten_[i] = knopf;
     }
     zeile->addSpacing(12);
     for (int i = 0; i < 4; ++i) {
@@ -82,11 +95,11 @@ Navigationsleiste::Navigationsleiste(Tippzeile* tipp, QWidget* eltern) : QWidget
 }
 
 void Navigationsleiste::darstellen(const Sitzung& sitzung) {
-    int gewaehlt = sitzung.monat();
-    if (sitzung.ansicht() == Ansicht::Jahresgehalt) gewaehlt = kJahresgehaltKnopf;
-    if (sitzung.ansicht() == Ansicht::AlleMonateGruen) gewaehlt = kAlleMonateGruenKnopf;
-    if (sitzung.ansicht() == Ansicht::AlleMonateBlau) gewaehlt = kAlleMonateGruenKnopf + 1;
-    for (int i = 0; i < 15; ++i) auswaehlen(monate_[static_cast<std::size_t>(i)], i == gewaehlt);
+    const bool monatsansicht = sitzung.ansicht() == Ansicht::Monat;
+    for (int i = 0; i < kMonate; ++i)
+        auswaehlen(monate_[static_cast<std::size_t>(i)], monatsansicht && i == sitzung.monat());
+    for (std::size_t i = 0; i < kAnsichtsknoepfe.size(); ++i)
+        auswaehlen(ansichten_[i], sitzung.ansicht() == kAnsichtsknoepfe[i].ansicht);
     for (int i = 0; i < 4; ++i)
         auswaehlen(jahre_[static_cast<std::size_t>(i)], i == sitzung.jahresknopf());
 }
@@ -101,8 +114,10 @@ void Navigationsleiste::mindestbreitenSetzen() {
     fett.setBold(true);
     const QFontMetrics masse(fett);
     const int rand = 2 * style()->pixelMetric(QStyle::PM_ButtonMargin) + 4;
-    for (QPushButton* knopf : monate_) {
-        knopf->setMinimumWidth(masse.horizontalAdvance(knopf->text()) + rand);
+    for (const auto& knoepfe :
+         {std::span<QPushButton* const>(monate_), std::span<QPushButton* const>(ansichten_)}) {
+        for (QPushButton* knopf : knoepfe)
+            knopf->setMinimumWidth(masse.horizontalAdvance(knopf->text()) + rand);
     }
 }
 

@@ -37,7 +37,8 @@ class Navigationsleiste : public QWidget {
     /// Every button at least as wide as its caption in bold, so a selected caption is whole.
     void mindestbreitenSetzen();
 
-    std::array<QPushButton*, 15> monate_{};
+    std::array<QPushButton*, kMonate> monate_{};
+    std::array<QPushButton*, 3> ansichten_{};  ///< "Jahresgehalt", "Alle Monate" green, blue
     std::array<QPushButton*, 4> jahre_{};
 };
 

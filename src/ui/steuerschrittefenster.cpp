@@ -81,36 +81,39 @@ void SteuerschritteFenster::aufbauen() {
         ++reihe;
     }
 
-    // Middle: the amount fields. Field 1 takes a sign: negative is an allowance.
-    for (int f = 0; f < 5; ++f) {
+    // Middle: the amount fields. The tax card's takes a sign: negative is an allowance.
+    for (const Feld f : Steuerschritte::kFelder) {
         QLineEdit* feld = nullptr;
-        if (f == 1) {
+        if (f == Feld::Steuerkarte) {
             feld = new QLineEdit(this);
             feld->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             feld->setValidator(new QRegularExpressionValidator(
                 QRegularExpression(QStringLiteral("-?[0-9]{0,9}(,[0-9]{0,2})?")), feld));
             connect(feld, &QLineEdit::editingFinished, this, [this, feld] {
-                if (feld->isModified()) feldAusgewertet(1, feld->text());
+                if (feld->isModified()) feldAusgewertet(Feld::Steuerkarte, feld->text());
                 feld->setModified(false);
             });
         } else {
-            auto* betrag = new Betragsfeld(f, this);
+            auto* betrag = new Betragsfeld(Betragsfeld::kOhneZeile, this);
             betrag->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
             betrag->setMinimumWidth(110);
             connect(betrag, &Betragsfeld::auswerten, this,
-                    [this](int index, const QString& t) { feldAusgewertet(index, t); });
+                    [this, f](int, const QString& t) { feldAusgewertet(f, t); });
             feld = betrag;
         }
-        feld->setObjectName(QStringLiteral("feld_%1").arg(f));
+        feld->setObjectName(QStringLiteral("feld_%1").arg(static_cast<int>(f)));
         felder_[static_cast<std::size_t>(f)] = feld;
     }
-    feld0Beschriftung_ = beschriftung("Monatsbrutto", felder_[0]);
-    feld0Beschriftung_->setObjectName(QStringLiteral("beschriftung_feld_0"));
-    for (int f = 0; f < 3; ++f) {
-        oben->addWidget(f == 0 ? feld0Beschriftung_
-                               : beschriftung(Steuerschritte::feldbeschriftung(f), felder_[f]),
-                        f, 2);
-        oben->addWidget(felder_[static_cast<std::size_t>(f)], f, 3);
+    bruttoBeschriftung_ = beschriftung("Monatsbrutto", eingabefeld(Feld::Brutto));
+    bruttoBeschriftung_->setObjectName(QStringLiteral("beschriftung_feld_0"));
+    oben->addWidget(bruttoBeschriftung_, 0, 2);
+    oben->addWidget(eingabefeld(Feld::Brutto), 0, 3);
+    reihe = 1;
+    for (const Feld f : {Feld::Steuerkarte, Feld::Versorgungsbezug}) {
+        oben->addWidget(beschriftung(Steuerschritte::feldbeschriftung(f), eingabefeld(f)), reihe,
+                        2);
+        oben->addWidget(eingabefeld(f), reihe, 3);
+        ++reihe;
     }
     QComboBox* monate = liste(Liste::Bezugsmonate);
     bezugsmonateBeschriftung_ =
@@ -134,10 +137,13 @@ void SteuerschritteFenster::aufbauen() {
     rahmen->addWidget(beschriftung(Steuerschritte::beschriftung(Liste::Erstbezugsjahr), erstjahr),
                       0, 0);
     rahmen->addWidget(erstjahr, 0, 1);
-    for (int f = 3; f < 5; ++f) {
-        felder_[static_cast<std::size_t>(f)]->setParent(erstbezug_);
-        rahmen->addWidget(beschriftung(Steuerschritte::feldbeschriftung(f), felder_[f]), f - 2, 0);
-        rahmen->addWidget(felder_[static_cast<std::size_t>(f)], f - 2, 1);
+    reihe = 1;
+    for (const Feld f : {Feld::ErsterMonatsbezug, Feld::Sonderzahlung}) {
+        eingabefeld(f)->setParent(erstbezug_);
+        rahmen->addWidget(beschriftung(Steuerschritte::feldbeschriftung(f), eingabefeld(f)), reihe,
+                          0);
+        rahmen->addWidget(eingabefeld(f), reihe, 1);
+        ++reihe;
     }
     oben->addWidget(erstbezug_, 0, 4, 4, 1);
 
@@ -191,9 +197,9 @@ void SteuerschritteFenster::anzeigen() {
         const QSignalBlocker sperre(listen_[l]);
         listen_[l]->setCurrentIndex(schritte_.index(static_cast<Liste>(l)));
     }
-    feld0Beschriftung_->setText(QString::fromStdString(schritte_.feld0Beschriftung()));
-    for (int f = 0; f < 5; ++f) {
-        QLineEdit* feld = felder_[static_cast<std::size_t>(f)];
+    bruttoBeschriftung_->setText(QString::fromStdString(schritte_.bruttoBeschriftung()));
+    for (const Feld f : Steuerschritte::kFelder) {
+        QLineEdit* feld = eingabefeld(f);
         if (auto* betrag = qobject_cast<Betragsfeld*>(feld)) {
             betrag->betragZeigen(schritte_.feld(f));
         } else {
@@ -227,7 +233,7 @@ void SteuerschritteFenster::listeGewaehlt(Liste liste, int index) {
     anzeigen();
 }
 
-void SteuerschritteFenster::feldAusgewertet(int feld, const QString& eingabe) {
+void SteuerschritteFenster::feldAusgewertet(Feld feld, const QString& eingabe) {
     QString t = eingabe.trimmed();
     const bool negativ = t.startsWith(QLatin1Char('-'));
     if (negativ) t.remove(0, 1);

@@ -44,7 +44,9 @@ class SteuerschritteFenster final : public QWidget {
     void aufbauen();
     void anzeigen();
     void listeGewaehlt(Steuerschritte::Liste liste, int index);
-    void feldAusgewertet(int feld, const QString& text);
+    using Feld = Steuerschritte::Feld;
+    void feldAusgewertet(Feld feld, const QString& text);
+    QLineEdit* eingabefeld(Feld feld) const { return felder_[static_cast<std::size_t>(feld)]; }
     void zeileGeklickt(const QModelIndex& index);
     void gliederungAnzeigen();
 
@@ -52,7 +54,7 @@ class SteuerschritteFenster final : public QWidget {
     Steuerschritte schritte_;
     std::array<QComboBox*, 8> listen_{};
     std::array<QLineEdit*, 5> felder_{};
-    QLabel* feld0Beschriftung_ = nullptr;
+    QLabel* bruttoBeschriftung_ = nullptr;
     QLabel* bezugsmonateBeschriftung_ = nullptr;
     QGroupBox* erstbezug_ = nullptr;
     QCheckBox* rvPflicht_ = nullptr;

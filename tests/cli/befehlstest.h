@@ -1,11 +1,17 @@
-// What the tool's tests share: one call of the tool, and a fresh data directory per test.
+// What the tool's tests share: one call of the tool, a fresh data directory per test, and a
+// PDF file read back as text.
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -29,6 +35,37 @@ inline Lauf lauf(const std::vector<std::string>& argumente) {
     return {status, aus.str(), fehler.str()};
 }
 
+/// A call written as on the command line: words separated by blanks, "@" standing for `dir`.
+inline std::vector<std::string> worte(const std::string& zeile,
+                                      const std::filesystem::path& dir = {}) {
+    std::vector<std::string> v;
+    std::size_t ab = 0;
+    while (ab <= zeile.size()) {
+        const auto ende = std::min(zeile.find(' ', ab), zeile.size());
+        std::string wort = zeile.substr(ab, ende - ab);
+        ab = ende + 1;
+        if (wort.empty()) continue;
+        if (const auto at = wort.find('@'); at != std::string::npos)
+            wort.replace(at, 1, dir.string());
+        v.push_back(wort);
+    }
+    return v;
+}
+
+inline Lauf lauf(const std::string& zeile) {
+    return lauf(worte(zeile));
+}
+
+/// Every file of a directory with its bytes.
+inline std::map<std::string, std::string> alleDateien(const std::filesystem::path& verzeichnis) {
+    std::map<std::string, std::string> alle;
+    for (const auto& e : std::filesystem::directory_iterator(verzeichnis)) {
+        std::ifstream ein(e.path(), std::ios::binary);
+        alle[e.path().filename().string()] = {std::istreambuf_iterator<char>(ein), {}};
+    }
+    return alle;
+}
+
 /// A test with a data directory of its own, removed afterwards.
 class Verzeichnistest : public ::testing::Test {
   protected:
@@ -42,8 +79,9 @@ class Verzeichnistest : public ::testing::Test {
     }
     void TearDown() override { std::filesystem::remove_all(dir); }
 
-    /// The command (first argument) run on this test's directory.
-    Lauf starte(std::vector<std::string> argumente) {
+    /// The command (the first word) run on this test's directory.
+    Lauf starte(const std::string& zeile) {
+        std::vector<std::string> argumente = worte(zeile, dir);
         argumente.insert(argumente.begin() + 1, {"--dir", dir.string()});
         return lauf(argumente);
     }
@@ -57,5 +95,18 @@ class Verzeichnistest : public ::testing::Test {
 
     std::filesystem::path dir;
 };
+
+#ifdef PDFTOTEXT
+/// The text of a PDF file as pdftotext lays it out.
+inline std::string pdfText(const std::filesystem::path& pdf) {
+    const std::string befehl =
+        std::string(PDFTOTEXT) + " -layout '" + pdf.string() + "' - 2>/dev/null";
+    std::unique_ptr<FILE, int (*)(FILE*)> rohr(popen(befehl.c_str(), "r"), pclose);
+    std::string text;
+    std::array<char, 4096> puffer{};
+    while (rohr && fgets(puffer.data(), puffer.size(), rohr.get())) text += puffer.data();
+    return text;
+}
+#endif
 
 }  // namespace brelvanostik::cli

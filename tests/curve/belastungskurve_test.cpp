@@ -4,63 +4,42 @@
 
 #include <string>
 
+#include "../payout/getippt.h"
 #include "curve/belastungskurve.h"
-#include "workspace/neuer_arbeitsbereich.h"
-#include "workspace/zeilen.h"
 
 namespace brelvanostik {
 namespace {
 
-Einstellungen dezember2006() {
-    Einstellungen e;
-    e.Jahr = 2006;
-    e.Fall = 2;
-    e.Monat = 12;
-    return e;
-}
-
 // Case 2 of 2006 in December: annual adjustment, church tax, a one-time payment; the blue twin
 // in the sliding zone.
 std::unique_ptr<Sitzung> fall() {
-    auto s = std::make_unique<Sitzung>(neuerArbeitsbereich(), dezember2006());
-    s->auswahlTreffen(Seite::Gruen, zeile::Jahresausgleich, wahl::ausgleich::Mit);
-    s->auswahlTreffen(Seite::Gruen, zeile::Kirchensteuer, wahl::kirche::Neun);
-    s->betragEingeben(Seite::Gruen, zeile::Gehalt, "2750,5");
-    s->betragEingeben(Seite::Gruen, zeile::EinmaligerBezug, "1200");
-    s->auswahlTreffen(Seite::Blau, zeile::SvStatus, wahl::sv::Gleitzone);
-    return s;
+    using namespace zeile;
+    // clang-format off
+    return getippt::sitzung({2006, 12,
+        {{Jahresausgleich, wahl::ausgleich::Mit}, {Kirchensteuer, wahl::kirche::Neun}},
+        {{Gehalt, "2750,5"}, {EinmaligerBezug, "1200"}}, {{SvStatus, wahl::sv::Gleitzone}}, 2});
+    // clang-format on
 }
 
 TEST(Belastungskurve, PunkteSindDieMonatsberechnungDesGetipptenGehalts) {
     const auto sitzung = fall();
     const Arbeitsbereich vorher = sitzung->arbeitsbereich();
-    Kurvenbereich bereich{0, 1200000, 2345};
     for (const Seite seite : {Seite::Gruen, Seite::Blau}) {
-        const Belastungskurve k = kurveBerechnen(*sitzung, seite, bereich);
+        const Belastungskurve k = kurveBerechnen(*sitzung, seite, {0, 1200000, 2345});
         EXPECT_EQ(sitzung->arbeitsbereich(), vorher);
         ASSERT_EQ(k.punkte.size(), 1200000u / 2345 + 1);
         EXPECT_EQ(k.marken.gehaltDesFalls, 275050);
         for (std::size_t i = 0; i < k.punkte.size(); i += 17) {
             const Kurvenpunkt& p = k.punkte[i];
-            Sitzung getippt(vorher, dezember2006());
-            const std::string text = std::to_string(p.gehalt / 100) + "," +
-                                     std::to_string(100 + p.gehalt % 100).substr(1);
-            getippt.betragEingeben(seite, zeile::Gehalt, text);
-            const auto& b = getippt.arbeitsbereich().monat(2, getippt.berechnung(seite), 11).Betrag;
+            const auto b = getippt::monat(*sitzung, seite, p.gehalt);
             EXPECT_EQ(p.auszahlung, b[zeile::Auszahlung]) << p.gehalt;
-            EXPECT_EQ(p.steuern, -(std::int64_t{b[zeile::Lohnsteuer]} + b[zeile::Soli] +
-                                   b[zeile::Kirchensteuer]))
-                << p.gehalt;
-            std::int64_t sv = 0;
-            for (int z = zeile::Krankenversicherung; z <= zeile::Zusatzbeitrag; ++z) sv -= b[z];
+            std::int64_t steuern = 0, sv = 0;
+            for (const Abzugsteile& t : kSteuerabzuege) steuern -= b[t.zeile];
+            for (const Abzugsteile& t : kBeitragsabzuege) sv -= b[t.zeile];
+            EXPECT_EQ(p.steuern, steuern) << p.gehalt;
             EXPECT_EQ(p.sozialversicherung, sv) << p.gehalt;
-            getippt.betragEingeben(
-                seite, zeile::Gehalt,
-                std::to_string(p.gehalt / 100 + 100) + "," + text.substr(text.size() - 2));
-            EXPECT_EQ(p.restJe100, getippt.arbeitsbereich()
-                                           .monat(2, getippt.berechnung(seite), 11)
-                                           .Betrag[zeile::Auszahlung] -
-                                       p.auszahlung);
+            EXPECT_EQ(p.restJe100,
+                      getippt::auszahlung(*sitzung, seite, p.gehalt + 10000) - p.auszahlung);
         }
     }
 }

@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <tuple>
+
+#include "workspace/zeilen.h"
+
 namespace brelvanostik {
 namespace {
 
@@ -9,27 +14,26 @@ TEST(SessionHilfelinks, ThemaDerZeile) {
     Hilfelinks links("https://hilfe.example");
     EXPECT_EQ(links.aktuelleAdresse(), "");
     EXPECT_EQ(links.thema().titel, "Gehaltsberechnung");
-    const struct {
-        int zeile;
-        const char* titel;
-        const char* adresse;
-    } faelle[] = {
-        {3, "Sozialversicherung", "https://hilfe.example/Brelvanostik/Sozialversicherung.htm"},
-        {24, "Sozialversicherung", "https://hilfe.example/Brelvanostik/Sozialversicherung.htm"},
-        {6, "Versorgungsbezüge", "https://hilfe.example/Brelvanostik/Versorgungsbezug.htm"},
-        {8, "Versorgungsbezüge", "https://hilfe.example/Brelvanostik/Versorgungsbezug.htm"},
-        {27, "Alterseinkünftegesetz",
-         "https://hilfe.example/Brelvanostik/Versorgungsfreibetrag.htm"},
-        {15, "Sachbezüge", "https://hilfe.example/Brelvanostik/Sachbezug.htm"},
-        // Rows without a page keep the topic, caption and page alike.
-        {29, "Sachbezüge", "https://hilfe.example/Brelvanostik/Sachbezug.htm"},
-        {-1, "Sachbezüge", "https://hilfe.example/Brelvanostik/Sachbezug.htm"},
-        {0, "Gehaltsberechnung", "https://hilfe.example/Brelvanostik/Gehaltsberechnung.htm"},
+    using namespace zeile;
+    // {row, topic, page}; rows without a page keep the topic, caption and page alike.
+    // clang-format off
+    const std::tuple<int, const char*, const char*> faelle[] = {
+        {SvStatus, "Sozialversicherung", "Sozialversicherung"},
+        {Zusatzbeitrag, "Sozialversicherung", "Sozialversicherung"},
+        {Versorgungsbezug, "Versorgungsbezüge", "Versorgungsbezug"},
+        {EinmaligerVersorgungsbezug, "Versorgungsbezüge", "Versorgungsbezug"},
+        {Versorgungsbeginn, "Alterseinkünftegesetz", "Versorgungsfreibetrag"},
+        {ZusaetzlichSteuerpflichtig, "Sachbezüge", "Sachbezug"},
+        {Stundenlohn, "Sachbezüge", "Sachbezug"}, {-1, "Sachbezüge", "Sachbezug"},
+        {Fall, "Gehaltsberechnung", "Gehaltsberechnung"},
     };
-    for (const auto& f : faelle) {
-        links.zeileMerken(f.zeile);
-        EXPECT_EQ(links.thema().titel, f.titel) << f.zeile;
-        EXPECT_EQ(links.themaOeffnen(), f.adresse) << f.zeile;
+    // clang-format on
+    for (const auto& [zeile, titel, seite] : faelle) {
+        links.zeileMerken(zeile);
+        EXPECT_EQ(links.thema().titel, titel) << zeile;
+        EXPECT_EQ(links.themaOeffnen(),
+                  std::string("https://hilfe.example/Brelvanostik/") + seite + ".htm")
+            << zeile;
     }
     EXPECT_EQ(links.startseite(), "https://hilfe.example");
     EXPECT_EQ(links.benachrichtigung(), "https://hilfe.example/benachrichtigung.htm");

@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
+
+#include "workspace/zeilen.h"
 
 namespace brelvanostik {
 namespace {
@@ -13,17 +16,14 @@ bool enthaelt(const std::vector<std::string>& zeilen, const std::string& zeile) 
 
 // Rows without a tooltip, with a tooltip, and the blue side's rows carrying the green texts.
 TEST(SessionInfotexte, TooltipsDerZeilen) {
-    for (const int zeile : {13, 14, 17, 26, 29}) {
-        EXPECT_TRUE(zeilentipp(zeile).empty()) << zeile;
-        EXPECT_TRUE(zeilentipp(zeile + 30).empty()) << zeile;
-    }
-    EXPECT_EQ(zeilentipp(15),
-              "Ist ein Sachbezug gleichzeitig steuer- und SV-Beitragspflichtig, ist er in der "
-              "Zeile darunter "
-              "einzugeben.");
-    EXPECT_EQ(zeilentipp(18), "5,5 % der Lohnsteuer unter Berücksichtigung der Kinderfreibeträge");
-    for (int zeile = 0; zeile < 30; ++zeile)
+    using namespace zeile;
+    const std::set<int> ohne = {Freibetrag, Hinzurechnung, Lohnsteuer, Auszahlung, Stundenlohn};
+    for (int zeile = 0; zeile < 30; ++zeile) {
+        EXPECT_EQ(zeilentipp(zeile).empty(), ohne.count(zeile) == 1) << zeile;
         EXPECT_EQ(zeilentipp(zeile), zeilentipp(zeile + 30)) << zeile;
+    }
+    EXPECT_EQ(zeilentipp(Soli),
+              "5,5 % der Lohnsteuer unter Berücksichtigung der Kinderfreibeträge");
     for (const int zeile : {-1, 60, 1000}) EXPECT_TRUE(zeilentipp(zeile).empty());
 }
 
@@ -32,75 +32,79 @@ TEST(SessionInfotexte, TooltipsDerZeilen) {
 TEST(SessionInfotexte, ErsteZeilenUndZeilenOhneText) {
     // The first and last rows, the rows with a text but no tooltip, and the header's row:
     // a text shifted by one row or lost in a year shows in these.
+    using namespace zeile;
     const std::pair<int, const char*> erste[] = {
-        {0, "1. Spiegelung von links nach rechts :"},
-        {13, "Nach § 39a EStG können in die Lohnsteuer-"},
-        {14, "Nach § 39a EStG können die Freibeträge bei"},
-        {16, "Nach § 8 EStG gelten als Einnahmen alle Güter,"},
-        {17, "E I N S"},
-        {26, "In den wenigsten Fällen erscheint der hier aus-"},
-        {27, "Ab 2005 kommt es bei der Berechnung des"},
-        {28, "Die Betreuung, Erziehung und Ausbildung von"},
-        {57, "Ab 2005 kommt es bei der Berechnung des"},
+        {Fall, "1. Spiegelung von links nach rechts :"},
+        {Freibetrag, "Nach § 39a EStG können in die Lohnsteuer-"},
+        {Hinzurechnung, "Nach § 39a EStG können die Freibeträge bei"},
+        {ZusaetzlichSvPflichtig, "Nach § 8 EStG gelten als Einnahmen alle Güter,"},
+        {Steuerklasse, "E I N S"},
+        {Auszahlung, "In den wenigsten Fällen erscheint der hier aus-"},
+        {Versorgungsbeginn, "Ab 2005 kommt es bei der Berechnung des"},
+        {Kinderfreibetraege, "Die Betreuung, Erziehung und Ausbildung von"},
+        {Versorgungsbeginn + 30, "Ab 2005 kommt es bei der Berechnung des"},  // blue side
     };
     for (int jahr = 2003; jahr <= 2008; ++jahr) {
-        for (int zeile = 0; zeile < 29; ++zeile)
-            EXPECT_EQ(infotext(zeile, jahr).size() > 1, zeile != 15) << zeile << "/" << jahr;
+        for (int zeile = 0; zeile < Stundenlohn; ++zeile) {
+            EXPECT_EQ(infotext(zeile, jahr).size() > 1, zeile != ZusaetzlichSteuerpflichtig)
+                << zeile << "/" << jahr;
+        }
         for (const auto& [zeile, anfang] : erste)
             EXPECT_EQ(infotext(zeile, jahr).at(0), anfang) << zeile;
         for (const int zeile : {-1, 15, 29, 30, 35, 45, 56, 58, 59, 60})
             EXPECT_TRUE(infotext(zeile, jahr).empty()) << zeile;
     }
-    EXPECT_EQ(infotextAlsText(17, 2007).substr(0, 8), "E I N S\n");
+    EXPECT_EQ(infotextAlsText(Steuerklasse, 2007).substr(0, 8), "E I N S\n");
 }
 
 // The ceilings of the year shown; years before 2005 read 2004's lines.
 TEST(SessionInfotexte, GrenzenDesAngezeigtenJahres) {
+    using namespace zeile;
     const struct {
         int zeile, jahr;
         const char* zeile1;
         const char* zeile2;
     } faelle[] = {
-        {22, 2006, "2006 West = 63.000 jährlich, 5.250,00 monatlich.",
+        {Rentenversicherung, 2006, "2006 West = 63.000 jährlich, 5.250,00 monatlich.",
          "2006 Ost   = 52.800 jährlich, 4.400,00 monatlich."},
-        {22, 2004, "2004 West = 61.800 jährlich, 5.150,00 monatlich.",
+        {Rentenversicherung, 2004, "2004 West = 61.800 jährlich, 5.150,00 monatlich.",
          "2004 Ost   = 52.200 jährlich, 4.350,00 monatlich."},
-        {22, 2005, "2005 West = 62.400 jährlich, 5.200,00 monatlich.",
+        {Rentenversicherung, 2005, "2005 West = 62.400 jährlich, 5.200,00 monatlich.",
          "2005 Ost   = 52.800 jährlich, 4.400,00 monatlich."},
         // The text states the statutory eastern ceiling of 2007, 4,550.00 euros a month.
-        {22, 2007, "2007 West = 63.000 jährlich, 5.250,00 monatlich.",
+        {Rentenversicherung, 2007, "2007 West = 63.000 jährlich, 5.250,00 monatlich.",
          "2007 Ost   = 54.600 jährlich, 4.550,00 monatlich."},
-        {20, 2004, "(2004 = 46.350 Euro jährlich, 3.862,50 Euro monatl.)",
+        {Krankenversicherung, 2004, "(2004 = 46.350 Euro jährlich, 3.862,50 Euro monatl.)",
          "(2004 = 41.850 Euro jährlich, 3.487,50 Euro monatl.)."},
-        {20, 2003, "(2004 = 46.350 Euro jährlich, 3.862,50 Euro monatl.)",
+        {Krankenversicherung, 2003, "(2004 = 46.350 Euro jährlich, 3.862,50 Euro monatl.)",
          "(2004 = 41.850 Euro jährlich, 3.487,50 Euro monatl.)."},
-        {20, 2005, "(2005 = 46.800 Euro jährlich, 3.900,00 Euro monatl.)",
+        {Krankenversicherung, 2005, "(2005 = 46.800 Euro jährlich, 3.900,00 Euro monatl.)",
          "(2005 = 42.300 Euro jährlich, 3.525,00 Euro monatl.)."},
-        {20, 2006, "(2006 = 47.250 Euro jährlich, 3.937,50 Euro monatl.)",
+        {Krankenversicherung, 2006, "(2006 = 47.250 Euro jährlich, 3.937,50 Euro monatl.)",
          "(2006 = 42.750 Euro jährlich, 3.562,50 Euro monatl.)."},
-        {20, 2007, "(2007 = 47.700 Euro jährlich, 3.975,00 Euro monatl.)",
+        {Krankenversicherung, 2007, "(2007 = 47.700 Euro jährlich, 3.975,00 Euro monatl.)",
          "(2007 = 42.750 Euro jährlich, 3.562,50 Euro monatl.)."},
-        {23, 2006, "Der Beitragssatz beträgt seit dem 1.1.1993 6,5 %.",
+        {Arbeitslosenversicherung, 2006, "Der Beitragssatz beträgt seit dem 1.1.1993 6,5 %.",
          "Arbeitnehmer und Arbeitgeber tragen je die Hälfte."},
-        {23, 2007, "Der Beitragssatz von 6,5 % (seit dem 1.1.1993) wurde",
+        {Arbeitslosenversicherung, 2007, "Der Beitragssatz von 6,5 % (seit dem 1.1.1993) wurde",
          "zum 1.1.2007 auf 4,2 % gesenkt."},
-        {22, 2007, "Der Beitragssatz beträgt 19,9 %; Arbeitnehmer und",
+        {Rentenversicherung, 2007, "Der Beitragssatz beträgt 19,9 %; Arbeitnehmer und",
          "Arbeitgeber tragen je die Hälfte."},
-        {22, 2005, "Der Beitragssatz beträgt 19,5 %; Arbeitnehmer und",
+        {Rentenversicherung, 2005, "Der Beitragssatz beträgt 19,5 %; Arbeitnehmer und",
          "Arbeitgeber tragen je die Hälfte."},
-        {25, 2004, "grenze der Rentenversicherung (West), 2004 also 2.472 Euro.",
+        {Abzug, 2004, "grenze der Rentenversicherung (West), 2004 also 2.472 Euro.",
          "Ebenso viel ist in der Sozialversicherung beitragsfrei."},
-        {25, 2007, "grenze der Rentenversicherung (West), 2007 also 2.520 Euro.",
+        {Abzug, 2007, "grenze der Rentenversicherung (West), 2007 also 2.520 Euro.",
          "Für Zusagen nach dem 31.12.2004 kommen 1.800 Euro hinzu."},
-        {21, 2007, "1,7 %; Arbeitnehmer und Arbeitgeber tragen je die Hälfte.",
+        {Pflegeversicherung, 2007, "1,7 %; Arbeitnehmer und Arbeitgeber tragen je die Hälfte.",
          "Vollendung des 23. Lebensjahres einen Zuschlag von 0,25 %,"},
-        {6, 2007, "bis 2005                    40,0 % max. 3000 Euro",
+        {Versorgungsbezug, 2007, "bis 2005                    40,0 % max. 3000 Euro",
          "ab  2006                    38,4 % max. 2880 Euro"},
-        {6, 2004, "      2007                    36,8 % max. 2760 Euro",
+        {Versorgungsbezug, 2004, "      2007                    36,8 % max. 2760 Euro",
          "      2040                      0,0 % max.      0 Euro"},
-        {6, 2006, "      2020                    16,0 % max. 1200 Euro",
+        {Versorgungsbezug, 2006, "      2020                    16,0 % max. 1200 Euro",
          "      2039                      0,8 % max.    60 Euro"},
-        {1, 2007, "      2006        38,4 % max. 1824 Euro",
+        {Geburtsjahrgang, 2007, "      2006        38,4 % max. 1824 Euro",
          "      2007        36,8 % max. 1748 Euro"},
     };
     for (const auto& f : faelle) {
@@ -111,19 +115,22 @@ TEST(SessionInfotexte, GrenzenDesAngezeigtenJahres) {
 }
 
 TEST(SessionInfotexte, VersorgungsangabenDesFallkopfs) {
-    const std::vector<std::string> text = infotext(57, 2006, Versorgungsangaben{123456, 5});
+    const int blau = zeile::Versorgungsbeginn + 30;
+    const std::vector<std::string> text = infotext(blau, 2006, Versorgungsangaben{123456, 5});
     EXPECT_TRUE(enthaelt(text, "erster voller Monatsbezug : 1.234,56"));
     EXPECT_TRUE(enthaelt(text, "Versorgungs-Sonderzahlung : 0,05"));
-    EXPECT_EQ(text, infotext(27, 2006, Versorgungsangaben{123456, 5}));
+    EXPECT_EQ(text, infotext(zeile::Versorgungsbeginn, 2006, Versorgungsangaben{123456, 5}));
 }
 
 TEST(SessionInfotexte, VersicherungszeilenOhneVersicherungspflicht) {
     for (int zeile = 0; zeile < 30; ++zeile) {
-        const bool versicherung = zeile >= 20 && zeile <= 24;
-        EXPECT_EQ(infotextGesperrt(zeile, 1), versicherung) << zeile;
-        EXPECT_EQ(infotextGesperrt(zeile, 2), versicherung) << zeile;
-        EXPECT_FALSE(infotextGesperrt(zeile, 0)) << zeile;
-        EXPECT_FALSE(infotextGesperrt(zeile, 3)) << zeile;
+        const bool versicherung =
+            zeile >= zeile::Krankenversicherung && zeile <= zeile::Zusatzbeitrag;
+        using namespace wahl::sv;
+        EXPECT_EQ(infotextGesperrt(zeile, NichtPflichtig), versicherung) << zeile;
+        EXPECT_EQ(infotextGesperrt(zeile, MiniJob), versicherung) << zeile;
+        EXPECT_FALSE(infotextGesperrt(zeile, Pflichtig)) << zeile;
+        EXPECT_FALSE(infotextGesperrt(zeile, Gleitzone)) << zeile;
     }
 }
 

@@ -1,114 +1,178 @@
 // The month calculation against a small model of its own, over seeded random years: the taxes
-// of the current pay and of one-time payments, the minimum church tax, the employer's December
-// adjustment and the contributions, each worked out here from the rules as a clerk applies
-// them, with the wage tax engine as the tax table.
+// of the current pay and of one-time payments, pensions in the annual runs, the minimum church
+// tax, the employer's December adjustment and the contributions, each worked out here from the
+// rules as a clerk applies them, with the wage tax engine as the tax table. The engine prepared
+// for a month's own run, as the tax steps window explains it, repeats the stored run.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <random>
 
 #include "engine/lohnsteuer.h"
+#include "payroll/monatslauf.h"
 #include "testfall.h"
 
 namespace brelvanostik {
 namespace {
+
+using namespace zeile;
+using testfall::Testfall;
 
 // Half a cent and more rounds up, as the social insurance computes: cents x rate / teiler.
 std::int64_t kaufmaennisch(std::int64_t cent, std::int64_t satz, std::int64_t teiler) {
     return (2 * cent * satz + teiler) / (2 * teiler);
 }
 
-struct Jahr {
-    int jahr, land, klasse, kinder, kirche, kvSatz, kv, pv, rv, av, zusatz;
-    bool ausgleich;
-    int wechselMonat = -1, zweiteKlasse = 0;
-    std::array<std::int64_t, kMonate> gehalt{}, einmal{}, freibetrag{}, hinzu{};
-};
-
-Jahr zufallsjahr(std::mt19937& z) {
+/// A random year as the user types it: salary with raises, one-time payments, tax-card
+/// amounts, class changes, pensions with gaps and one-time pensions, months without hours.
+Testfall zufallsfall(std::mt19937& z) {
     const auto bis = [&](int n) { return static_cast<int>(z() % static_cast<unsigned>(n)); };
-    Jahr j{2004 + bis(4), bis(16),    bis(6), bis(7), bis(5), 1200 + bis(400), 0, 0, 0, 0,
-           bis(4),        bis(3) != 0};
-    const int kv[] = {0, 0, 1, 3}, pv[] = {0, 0, 1, 3, 4, 5}, rv[] = {0, 0, 1, 3}, av[] = {0, 2};
-    j.kv = kv[bis(4)], j.pv = pv[bis(6)], j.rv = rv[bis(4)], j.av = av[bis(2)];
-    if (bis(5) == 0) j.wechselMonat = 1 + bis(11), j.zweiteKlasse = bis(6);
-    const std::int64_t gehalt = 90000 + bis(600000);
-    const bool karte = bis(4) == 0;
-    for (int m = 0; m < kMonate; ++m) {
-        j.gehalt[m] = gehalt + (m >= 6 && bis(3) == 0 ? bis(100000) : 0);
-        if (bis(6) == 0) j.einmal[m] = bis(1200000);
-        if (karte && bis(2) == 0) (bis(2) ? j.freibetrag[m] : j.hinzu[m]) = bis(60000);
+    const int jahr = 2004 + bis(4);
+    const bool versorgung = jahr >= 2005 && bis(2) == 0;
+    const std::int32_t gehalt = versorgung && bis(4) == 0 ? 0 : 90000 + bis(600000);
+    Testfall t(jahr, bis(16), gehalt);
+    using namespace wahl;
+    // clang-format off
+    const int kv[] = {vers::Beitrag, vers::Beitrag, vers::Zuschuss, vers::Keine};
+    const int pv[] = {vers::Beitrag, vers::Beitrag, vers::Zuschuss, vers::Keine,
+                      vers::SachsenBeitrag, vers::SachsenZuschuss};
+    for (const auto& [zeile, code] : {
+             std::pair{Steuerklasse, bis(6)}, {Kinderfreibetraege, bis(7)}, {Kirchensteuer, bis(5)},
+             {Jahresausgleich, bis(3) != 0}, {Krankenversicherung, kv[bis(4)]},
+             {Pflegeversicherung, pv[bis(6)]}, {Rentenversicherung, kv[bis(4)]},
+             {Arbeitslosenversicherung, bis(2) ? alv::Keine : alv::Beitrag},
+             {Zusatzbeitrag, bis(4)}}) {
+        t.aendere({'A', zeile, code});
     }
-    return j;
+    // clang-format on
+    if (bis(5) == 0) t.aendere({'A', Steuerklasse, bis(6), 1 + bis(11)});
+    t.aendere({'B', KvSatz, 1200 + bis(400)});
+    const bool karte = bis(4) == 0;
+    const int rente = 20000 * bis(11), ersterMonat = 6 * bis(2);
+    for (int m = 0; m < kMonate; ++m) {
+        auto& b = t.monat(m).Betrag;
+        if (gehalt > 0 && m >= 6 && bis(3) == 0) b[Gehalt] += bis(100000);
+        if (bis(6) == 0) b[EinmaligerBezug] = bis(1200000);
+        if (karte && bis(2) == 0) b[bis(2) ? Freibetrag : Hinzurechnung] = bis(60000);
+        if (bis(10) == 0) b[Wochenstunden] = 0;
+        if (bis(2) == 0) {
+            t.aendere({'H', Versorgungsbezug, 0, m, m});
+            t.aendere({'D', Versorgungsbezug, 0, m, m});
+        }
+        if (!versorgung) continue;
+        b[Versorgungsbezug] = m >= ersterMonat && bis(6) > 0 ? rente : 0;
+        if (bis(6) == 0) b[EinmaligerVersorgungsbezug] = 10000 * bis(301);
+    }
+    if (versorgung) t.aendere({'V', bis(3), rente});
+    if (versorgung) t.kopf().VersorgungsSonderzahlung = Money::whole(10000 * bis(21));
+    return t;
 }
 
-int klasseIm(const Jahr& j, int m) {
-    return j.wechselMonat >= 0 && m >= j.wechselMonat ? j.zweiteKlasse : j.klasse;
+/// An amount as it counts: a month without hours worked is one of no days, where every income
+/// row counts 0 that is not taken out of the ratios.
+std::int64_t wirksam(Testfall& t, int m, int zeile) {
+    const bool quote = t.kopf().inStundenquote(zeile, m) || t.kopf().inTagesquote(zeile, m);
+    return t.monat(m).Betrag[Wochenstunden] == 0 && quote ? 0 : t.monat(m).Betrag[zeile];
+}
+
+/// The wage and the pensions in it that the annual run of month `bis` expects: the current pay
+/// of every month and what the months before paid once.
+std::pair<std::int64_t, std::int64_t> jahreslohn(Testfall& t, int bis) {
+    std::int64_t lohn = 0, versorgung = 0;
+    for (int k = 0; k < kMonate; ++k) {
+        lohn += wirksam(t, k, Gehalt) + wirksam(t, k, Versorgungsbezug);
+        versorgung += wirksam(t, k, Versorgungsbezug);
+        if (k >= bis) continue;
+        lohn += wirksam(t, k, EinmaligerBezug) + wirksam(t, k, EinmaligerVersorgungsbezug);
+        versorgung += wirksam(t, k, EinmaligerVersorgungsbezug);
+    }
+    return {lohn, versorgung};
+}
+
+int kirchensatz(int code) {
+    return code == wahl::kirche::Acht ? 8 : code == wahl::kirche::Neun ? 9 : 0;
 }
 
 struct Steuer {
-    std::int64_t lst, soli, kirche;
+    std::int64_t lst = 0, soli = 0, kirche = 0, lstEinmal = 0;
 };
 
 // The tax table: one run of the engine on the month's inputs, the month or the whole year.
-Steuer tabelle(const Jahr& j, int m, bool jahr, std::int64_t lohn) {
+Steuer tabelle(Testfall& t, int m, bool jahr, std::int64_t lohn, std::int64_t versorgung,
+               int versorgungsmonate = 0) {
+    const Monatssatz& s = t.monat(m);
     Lohnsteuerrechner e;
-    e.JAHR = j.jahr;
+    e.JAHR = t.jahr;
     e.LZZ = jahr ? 1 : 2;
     e.R = 1;
-    e.STKL = klasseIm(j, m) + 1;
-    e.ZKF = Money::raw(j.kinder * 5000);
+    e.STKL = s.Auswahl[Steuerklasse] + 1;
+    e.ZKF = Money::raw(s.Auswahl[Kinderfreibetraege] * 5000);
     e.AJAHR = 2004;
     e.RE4 = Money::whole(lohn);
-    std::int64_t frei = j.freibetrag[m], hinzu = j.hinzu[m];
-    if (jahr) {
-        frei = hinzu = 0;
-        for (int k = 0; k < kMonate; ++k) frei += j.freibetrag[k], hinzu += j.hinzu[k];
+    e.VBEZ = Money::whole(versorgung);
+    e.VJAHR = 2005 + t.kopf().Versorgungsbeginn;
+    e.VBEZM = t.kopf().ErsterVollerMonatsbezug;
+    e.VBEZS = t.kopf().VersorgungsSonderzahlung;
+    e.ZMVB = Money::whole(versorgungsmonate);
+    for (int k = jahr ? 0 : m; k <= (jahr ? kMonate - 1 : m); ++k) {
+        e.WFundF += Money::whole(t.monat(k).Betrag[Freibetrag]);
+        e.HINZUR += Money::whole(t.monat(k).Betrag[Hinzurechnung]);
     }
-    e.WFundF = Money::whole(frei);
-    e.HINZUR = Money::whole(hinzu);
     e.lohnsteuer();
-    const int satz = j.kirche == 1 ? 8 : j.kirche == 2 ? 9 : 0;
+    const int satz = kirchensatz(s.Auswahl[Kirchensteuer]);
     return {e.LSTPERIODE.toInt64(), e.SOLZLZZ.toInt64(),
             (e.BK * Money::whole(satz)).units() / Money::kScale / 100};
 }
 
-struct Monat {
-    std::int64_t lst = 0, soli = 0, kirche = 0, lstLaufend = 0;
-};
-
 // What the model expects of the twelve months' taxes (positive amounts withheld).
-std::array<Monat, kMonate> steuern(const Jahr& j, bool& abgelehnt) {
-    std::array<Monat, kMonate> r{};
+std::array<Steuer, kMonate> steuern(Testfall& t, bool& abgelehnt) {
+    // The pension allowance of an annual run counts the months that pay pensions.
+    int monate = 0;
+    for (int k = 0; k < kMonate; ++k) {
+        monate += wirksam(t, k, Versorgungsbezug) + wirksam(t, k, EinmaligerVersorgungsbezug) != 0;
+    }
+    std::array<Steuer, kMonate> r{};
     for (int m = 0; m < kMonate; ++m) {
-        const Steuer lfd = tabelle(j, m, false, j.gehalt[m]);
-        std::int64_t ohne = 0;
-        for (int k = 0; k < kMonate; ++k) ohne += j.gehalt[k] + (k < m ? j.einmal[k] : 0);
+        const std::int64_t rente = wirksam(t, m, Versorgungsbezug);
+        const bool ohneTage = t.monat(m).Betrag[Wochenstunden] == 0;
+        const Steuer lfd =
+            ohneTage ? Steuer{} : tabelle(t, m, false, wirksam(t, m, Gehalt) + rente, rente);
+        const auto [lohn, versorgung] = jahreslohn(t, m);
+        const std::int64_t einmalRente = wirksam(t, m, EinmaligerVersorgungsbezug);
+        const std::int64_t einmal = wirksam(t, m, EinmaligerBezug) + einmalRente;
         const std::int64_t lstEinmal = std::max<std::int64_t>(
-            tabelle(j, m, true, ohne + j.einmal[m]).lst - tabelle(j, m, true, ohne).lst, 0);
-        const int satz = j.kirche == 1 ? 8 : j.kirche == 2 ? 9 : 0;
+            tabelle(t, m, true, lohn + einmal, versorgung + einmalRente, monate).lst -
+                tabelle(t, m, true, lohn, versorgung, monate).lst,
+            0);
+        const int kirche = t.monat(m).Auswahl[Kirchensteuer];
         r[m] = {lfd.lst + lstEinmal, lfd.soli + lstEinmal * 55 / 1000,
-                lfd.kirche + lstEinmal * satz / 100, lfd.lst};
-        if (j.kirche >= 3) r[m].kirche = lfd.lst > 0 ? (j.kirche == 3 ? 15 : 30) : 0;
+                lfd.kirche + lstEinmal * kirchensatz(kirche) / 100, lstEinmal};
+        if (wahl::kirche::istMindest(kirche)) {
+            r[m].kirche = lfd.lst == 0 ? 0 : kirche == wahl::kirche::Mindest015 ? 15 : 30;
+        }
     }
     bool hindernis = false;
+    const int klasse = t.monat(0).Auswahl[Steuerklasse];
     for (int m = 0; m < kMonate; ++m) {
-        hindernis |= klasseIm(j, m) >= 4 || klasseIm(j, m) != j.klasse || j.freibetrag[m] != 0 ||
-                     j.hinzu[m] != 0;
+        const Monatssatz& s = t.monat(m);
+        hindernis |= s.Auswahl[Steuerklasse] != klasse || klasse >= wahl::klasse::V ||
+                     s.Betrag[Freibetrag] != 0 || s.Betrag[Hinzurechnung] != 0;
     }
-    abgelehnt = j.ausgleich && hindernis;
-    if (j.ausgleich && !hindernis) {
-        std::int64_t lohn = 0;
-        for (int k = 0; k < kMonate; ++k) lohn += j.gehalt[k] + j.einmal[k];
-        const Steuer jahr = tabelle(j, 11, true, lohn);
-        Monat bisher;
+    const bool ausgleich = t.monat(0).Auswahl[Jahresausgleich] == wahl::ausgleich::Mit;
+    abgelehnt = ausgleich && hindernis;
+    if (ausgleich && !hindernis) {
+        const auto [lohn, versorgung] = jahreslohn(t, kMonate);
+        const Steuer jahr = tabelle(t, 11, true, lohn, versorgung, monate);
+        Steuer bisher;
         for (int k = 0; k < 11; ++k) {
             bisher.lst += r[k].lst, bisher.soli += r[k].soli, bisher.kirche += r[k].kirche;
         }
-        Monat& d = r[11];
+        Steuer& d = r[11];
         d.lst = std::min(d.lst, jahr.lst - bisher.lst);
         d.soli = std::min(d.soli, jahr.soli - bisher.soli);
-        if (j.kirche < 3) d.kirche = std::min(d.kirche, jahr.kirche - bisher.kirche);
+        if (!wahl::kirche::istMindest(t.monat(11).Auswahl[Kirchensteuer])) {
+            d.kirche = std::min(d.kirche, jahr.kirche - bisher.kirche);
+        }
     }
     return r;
 }
@@ -120,72 +184,81 @@ TEST(PayrollModell, ZufallsjahreWieVomModellErwartet) {
     const std::int64_t rvbbg[2][4] = {{515000, 520000, 525000, 525000},
                                       {435000, 440000, 440000, 455000}};
     const std::int64_t zusatz[] = {0, 90, 25, 115};  // hundredths of a percent
+    // One calculation for every case: nothing of one case's runs may reach the next.
+    Monatsberechnung monatsberechnung;
     for (int fall = 0; fall < 300; ++fall) {
-        const Jahr j = zufallsjahr(zufall);
-        SCOPED_TRACE(testing::Message()
-                     << "case " << fall << ", " << j.jahr << ", state " << j.land);
-        testfall::Testfall t(j.jahr, j.land, 0);
-        for (int m = 0; m < kMonate; ++m) {
-            auto& s = t.monat(m);
-            s.Auswahl[zeile::Steuerklasse] = static_cast<std::int16_t>(klasseIm(j, m));
-            s.Auswahl[zeile::Kinderfreibetraege] = static_cast<std::int16_t>(j.kinder);
-            s.Auswahl[zeile::Kirchensteuer] = static_cast<std::int16_t>(j.kirche);
-            s.Auswahl[zeile::Jahresausgleich] = j.ausgleich ? 1 : 0;
-            s.Auswahl[zeile::Krankenversicherung] = static_cast<std::int16_t>(j.kv);
-            s.Auswahl[zeile::Pflegeversicherung] = static_cast<std::int16_t>(j.pv);
-            s.Auswahl[zeile::Rentenversicherung] = static_cast<std::int16_t>(j.rv);
-            s.Auswahl[zeile::Arbeitslosenversicherung] = static_cast<std::int16_t>(j.av);
-            s.Auswahl[zeile::Zusatzbeitrag] = static_cast<std::int16_t>(j.zusatz);
-            s.Betrag[zeile::KvSatz] = j.kvSatz;
-            s.Betrag[zeile::Gehalt] = static_cast<std::int32_t>(j.gehalt[m]);
-            s.Betrag[zeile::EinmaligerBezug] = static_cast<std::int32_t>(j.einmal[m]);
-            s.Betrag[zeile::Freibetrag] = static_cast<std::int32_t>(j.freibetrag[m]);
-            s.Betrag[zeile::Hinzurechnung] = static_cast<std::int32_t>(j.hinzu[m]);
-        }
-        const Ergebnis e = t.rechne();
+        Testfall t = zufallsfall(zufall);
+        const int land = t.monat(0).Auswahl[Bundesland];
+        SCOPED_TRACE(testing::Message() << "case " << fall << ", " << t.jahr << ", state " << land);
         bool abgelehnt = false;
-        const auto soll = steuern(j, abgelehnt);
-        EXPECT_EQ(e.lstAusgleichAbgelehnt, abgelehnt);
+        const auto soll = steuern(t, abgelehnt);
+        EXPECT_EQ(
+            monatsberechnung.berechne(*t.bereich, t.jahr, 0, 0) != Ausgleichshindernis::Keines,
+            abgelehnt);
+        const Arbeitsbereich gerechnet = *t.bereich;
+        Lohnsteuerrechner monatslauf = monatslaufVorbereiten(gerechnet, t.jahr, 0, fall % kMonate);
+        monatslauf.lohnsteuer();
+        const Monatssatz& probe = t.monat(fall % kMonate);
+        const bool ohneTage = probe.Betrag[Wochenstunden] == 0;
+        EXPECT_EQ(ohneTage ? 0 : -monatslauf.LSTPERIODE.toInt64(),
+                  probe.Kennwert[kennwert::LohnsteuerLaufend]);
+        monatsberechnung.berechne(*t.bereich, t.jahr, 0, 0);
+        EXPECT_EQ(*t.bereich, gerechnet);  // the same again, and nothing written by the month's run
 
-        const int y = j.jahr - 2004;
-        const bool ost = j.land == 3 || j.land == 7 || j.land == 12 || j.land == 13 || j.land == 15;
-        const std::int64_t pvSatz = 85, rvSatz = j.jahr == 2007 ? 995 : 975,
-                           avSatz = j.jahr == 2007 ? 210 : 325;
+        using namespace wahl::land;
+        bool ost = false;
+        for (int o : {Brandenburg, MecklenburgVorpommern, Sachsen, SachsenAnhalt, Thueringen})
+            ost |= land == o;
+        const int y = t.jahr - 2004;
+        const std::int64_t pvSatz = 85, rvSatz = t.jahr == 2007 ? 995 : 975,
+                           avSatz = t.jahr == 2007 ? 210 : 325;
         for (int m = 0; m < kMonate; ++m) {
             SCOPED_TRACE(testing::Message() << "month " << m);
             const auto& s = t.monat(m);
             const auto& b = s.Betrag;
-            EXPECT_EQ(b[zeile::Lohnsteuer], -soll[m].lst);
-            EXPECT_EQ(b[zeile::Soli], -soll[m].soli);
-            EXPECT_EQ(b[zeile::Kirchensteuer], -soll[m].kirche);
+            EXPECT_EQ(b[Lohnsteuer], -soll[m].lst);
+            EXPECT_EQ(b[Soli], -soll[m].soli);
+            EXPECT_EQ(b[Kirchensteuer], -soll[m].kirche);
+            EXPECT_EQ(s.Kennwert[kennwert::LohnsteuerEinmal], -soll[m].lstEinmal);
 
             // Contributions on the pay within the month's ceilings and on the part of the
             // one-time payment that the ceilings left (read from the calculation).
-            const std::int64_t kv = std::min(j.gehalt[m], kvbbg[y]);
-            const std::int64_t rv = std::min(j.gehalt[m], rvbbg[ost][y]);
+            const std::int64_t gehalt = wirksam(t, m, Gehalt);
+            const std::int64_t kv = std::min(gehalt, kvbbg[y]);
+            const std::int64_t rv = std::min(gehalt, rvbbg[ost][y]);
             const std::int64_t kvE = s.Kennwert[kennwert::KvBbgGenutzt];
             const std::int64_t rvE = s.Kennwert[kennwert::RvBbgGenutzt];
-            const auto halbe = [](int code, std::int64_t betrag) {
-                return code == 0 ? -betrag : code == 1 ? betrag : 0;
-            };
-            const auto beitrag = [&](int code, std::int64_t lfd, std::int64_t einm,
+            const auto beitrag = [&](int zeile, std::int64_t lfd, std::int64_t einm,
                                      std::int64_t satz, std::int64_t teiler) {
-                return halbe(code, kaufmaennisch(lfd, satz, teiler)) +
-                       halbe(code, kaufmaennisch(einm, satz, teiler));
+                const int code = s.Auswahl[zeile];
+                const int vz = code == wahl::vers::Beitrag ? -1 : code == wahl::vers::Zuschuss;
+                return vz * (kaufmaennisch(lfd, satz, teiler) + kaufmaennisch(einm, satz, teiler));
             };
-            EXPECT_EQ(b[zeile::Krankenversicherung], beitrag(j.kv, kv, kvE, j.kvSatz, 20000));
-            std::int64_t pv = beitrag(j.pv, kv, kvE, pvSatz, 10000);
-            if (j.pv == 4) pv = -kaufmaennisch(kv, 135, 10000);
-            if (j.pv == 5) pv = kaufmaennisch(kv, 35, 10000);
-            EXPECT_EQ(b[zeile::Pflegeversicherung], pv);
-            EXPECT_EQ(b[zeile::Rentenversicherung], beitrag(j.rv, rv, rvE, rvSatz, 10000));
-            EXPECT_EQ(b[zeile::Arbeitslosenversicherung],
-                      j.av == 0 ? beitrag(0, rv, rvE, avSatz, 10000) : 0);
-            EXPECT_EQ(b[zeile::Zusatzbeitrag], -kaufmaennisch(kv, zusatz[j.zusatz], 10000) -
-                                                   kaufmaennisch(kvE, zusatz[j.zusatz], 10000));
-            std::int64_t auszahlung = j.gehalt[m] + j.einmal[m];
-            for (int z = zeile::Lohnsteuer; z <= zeile::Abzug; ++z) auszahlung += b[z];
-            EXPECT_EQ(b[zeile::Auszahlung], auszahlung);
+            EXPECT_EQ(b[Krankenversicherung],
+                      beitrag(Krankenversicherung, kv, kvE, b[KvSatz], 20000));
+            std::int64_t pv = beitrag(Pflegeversicherung, kv, kvE, pvSatz, 10000);
+            const int pvCode = s.Auswahl[Pflegeversicherung];
+            if (pvCode == wahl::vers::SachsenBeitrag) pv = -kaufmaennisch(kv, 135, 10000);
+            if (pvCode == wahl::vers::SachsenZuschuss) pv = kaufmaennisch(kv, 35, 10000);
+            EXPECT_EQ(b[Pflegeversicherung], pv);
+            EXPECT_EQ(b[Rentenversicherung], beitrag(Rentenversicherung, rv, rvE, rvSatz, 10000));
+            EXPECT_EQ(b[Arbeitslosenversicherung],
+                      beitrag(Arbeitslosenversicherung, rv, rvE, avSatz, 10000));
+            const std::int64_t z = zusatz[s.Auswahl[Zusatzbeitrag]];
+            EXPECT_EQ(b[Zusatzbeitrag],
+                      -kaufmaennisch(kv, z, 10000) - kaufmaennisch(kvE, z, 10000));
+            // The parts from the current pay and from one-time payments add up to the deduction,
+            // but for the taxes of a settled December.
+            const bool ausgeglichen = m == 11 && s.Auswahl[Jahresausgleich] == wahl::ausgleich::Mit;
+            for (const Abzugsteile& a : kAbzugsteile) {
+                if (ausgeglichen && a.zeile <= Kirchensteuer) continue;
+                EXPECT_EQ(s.Kennwert[a.laufend] + s.Kennwert[a.einmalig], b[a.zeile]) << a.zeile;
+            }
+            std::int64_t auszahlung = 0;
+            for (int z = Gehalt; z <= EinmaligerVersorgungsbezug; ++z)
+                auszahlung += wirksam(t, m, z);
+            for (int z = Lohnsteuer; z <= Abzug; ++z) auszahlung += b[z];
+            EXPECT_EQ(b[Auszahlung], auszahlung);
         }
     }
 }

@@ -4,22 +4,27 @@
 
 #include "payroll/gleitzone.h"
 #include "payroll/parameter.h"
+#include "testfall.h"
 
 namespace brelvanostik {
 namespace {
 
-enum { BW = 0, BY = 1, BE = 2, HE = 6, MV = 7, NRW = 9, RP = 10, SN = 12, TH = 15 };
+using namespace wahl::land;
+using namespace testfall;
 
 TEST(PayrollParameter, KrankenversicherungssatzJeLandUndMonat) {
     // {year, state, month, rate x 100}; Rheinland-Pfalz changed with June 2006.
     // clang-format off
     const int faelle[][4] = {
-        {2004, BY, 2, 1490}, {2004, BY, 3, 1450},  // Bavaria lowered with April 2004
-        {2005, BW, 5, 1490}, {2005, BW, 6, 1400}, {2005, BW, 10, 1400}, {2005, BW, 11, 1390},
-        {2005, MV, 5, 1490}, {2005, MV, 6, 1400},  // the general cut of July 2005
-        {2006, NRW, 0, 1300}, {2006, NRW, 11, 1300},
-        {2006, RP, 4, 1330}, {2006, RP, 5, 1390}, {2006, HE, 5, 1390}, {2006, HE, 6, 1440},
-        {2007, BE, 0, 1580}, {2007, SN, 11, 1290}, {2007, TH, 6, 1360},
+        {2004, Bayern, Mar, 1490}, {2004, Bayern, Apr, 1450},  // Bavaria lowered with April 2004
+        {2005, BadenWuerttemberg, Jun, 1490}, {2005, BadenWuerttemberg, Jul, 1400},
+        {2005, BadenWuerttemberg, Nov, 1400}, {2005, BadenWuerttemberg, Dez, 1390},
+        {2005, MecklenburgVorpommern, Jun, 1490},
+        {2005, MecklenburgVorpommern, Jul, 1400},  // the general cut of July 2005
+        {2006, NordrheinWestfalen, Jan, 1300}, {2006, NordrheinWestfalen, Dez, 1300},
+        {2006, RheinlandPfalz, Mai, 1330}, {2006, RheinlandPfalz, Jun, 1390},
+        {2006, Hessen, Jun, 1390}, {2006, Hessen, Jul, 1440},
+        {2007, Berlin, Jan, 1580}, {2007, Sachsen, Dez, 1290}, {2007, Thueringen, Jul, 1360},
         {2003, -1, -1, 1490}, {2009, 99, 40, 1450},  // foreign indexes stay inside the table
     };
     // clang-format on

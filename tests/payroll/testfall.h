@@ -4,42 +4,53 @@
 
 #include <cstdint>
 #include <memory>
-#include <string_view>
 #include <vector>
 
 #include "payroll/monatsberechnung.h"
 #include "workspace/arbeitsbereich.h"
+#include "workspace/zeilen.h"
 
 namespace brelvanostik::testfall {
+
+enum Monat : int { Jan, Feb, Mar, Apr, Mai, Jun, Jul, Aug, Sep, Okt, Nov, Dez };
 
 // clang-format off
 /// One edit in months von..bis: bank 'A' choice, 'B' amount of a row; 'H' and 'D' take income
 /// row `zeile` out of the hours or the days ratio; 'V' sets the pension start code `zeile` and
 /// the first full monthly pension `wert` of the header.
-struct Eingabe { char bank; int zeile; std::int32_t wert; int von = 0, bis = kMonate - 1; };
+struct Eingabe { char bank; int zeile; std::int32_t wert; int von = Jan, bis = Dez; };
 
 /// One expected cell: 'A', 'B', 'K' (Kennwert), 'S', 'T' (hours and days share) of a row in a
 /// month, 'J' the year's sum of a row's amounts, or the header's carried ceilings 'k' (health)
-/// and 'r' (pension) of a month.
-struct Erwartung { char bank; int monat, zeile; std::int64_t wert; };
+/// and 'r' (pension) of a month. Without a bank, a row names an amount and a slot a Kennwert.
+struct Erwartung {
+    char bank; int monat, zeile; std::int64_t wert;
+    Erwartung(char b, int m, int z, std::int64_t w) : bank(b), monat(m), zeile(z), wert(w) {}
+    Erwartung(int m, zeile::Zeile z, std::int64_t w) : Erwartung('B', m, z, w) {}
+    Erwartung(int m, kennwert::Kennwert k, std::int64_t w) : Erwartung('K', m, k, w) {}
+};
 // clang-format on
 
 /// A calculation filled by hand: the salary in every month, 30 of 30 days, 40 of 40 hours,
-/// born after 1942, tax class 1, no church, plain halves of every insurance at 14.20 %, every
+/// born after 1942, tax class I, no church, plain halves of every insurance at 14.20 %, every
 /// income row in both ratios.
 struct Testfall {
     std::unique_ptr<Arbeitsbereich> bereich = std::make_unique<Arbeitsbereich>();
-    Monatsberechnung rechner;
+    Monatsberechnung monatsberechnung;
     int jahr;
 
     Testfall(int jahr, int land, std::int32_t gehalt) : jahr(jahr) {
-        for (int m = 0; m < kMonate; ++m) {
+        using namespace zeile;
+        for (int m = Jan; m <= Dez; ++m) {
             Monatssatz& s = monat(m);
-            s.Auswahl[1] = 4;
-            s.Auswahl[2] = static_cast<std::int16_t>(land);
-            s.Auswahl[10] = static_cast<std::int16_t>(m);
-            s.Auswahl[25] = 6;
-            s.Betrag = {4000, 4000, 3000, 3000, 1420, gehalt};
+            s.Auswahl[Geburtsjahrgang] = wahl::jahrgang::Nach1942;
+            s.Auswahl[Bundesland] = static_cast<std::int16_t>(land);
+            s.Auswahl[Monatsgehalt] = static_cast<std::int16_t>(m);
+            s.Auswahl[Abzug] = wahl::abzug::Sonstiger;
+            s.Betrag[NormalWochenstunden] = s.Betrag[Wochenstunden] = 4000;
+            s.Betrag[NormalTage] = s.Betrag[Tage] = 3000;
+            s.Betrag[KvSatz] = 1420;
+            s.Betrag[Gehalt] = gehalt;
         }
         for (auto& zeile : kopf().InStundenquote) zeile.fill(true);
         for (auto& zeile : kopf().InTagesquote) zeile.fill(true);
@@ -54,41 +65,41 @@ struct Testfall {
             kopf().ErsterVollerMonatsbezug = Money::whole(e.wert);
             return;
         }
-        if (std::string_view("ABHD").find(e.bank) == std::string_view::npos) {
-            ADD_FAILURE() << "unknown bank '" << e.bank << "' in an edit";
-            return;
-        }
+        // clang-format off
         for (int m = e.von; m <= e.bis; ++m) {
-            if (e.bank == 'A') monat(m).Auswahl.at(e.zeile) = static_cast<std::int16_t>(e.wert);
-            if (e.bank == 'B') monat(m).Betrag.at(e.zeile) = e.wert;
-            if (e.bank == 'H') kopf().InStundenquote.at(e.zeile - 5).at(m) = false;
-            if (e.bank == 'D') kopf().InTagesquote.at(e.zeile - 5).at(m) = false;
+            auto& quoten = e.bank == 'H' ? kopf().InStundenquote : kopf().InTagesquote;
+            switch (e.bank) {
+                case 'A': monat(m).Auswahl.at(e.zeile) = static_cast<std::int16_t>(e.wert); break;
+                case 'B': monat(m).Betrag.at(e.zeile) = e.wert; break;
+                case 'H':
+                case 'D': quoten.at(e.zeile - kErsteAnteilZeile).at(m) = false; break;
+                default: ADD_FAILURE() << "unknown bank '" << e.bank << "' in an edit"; return;
+            }
         }
     }
     std::int64_t zelle(const Erwartung& e) {
         Monatssatz& s = monat(e.monat);
-        // clang-format off
+        std::int64_t summe = 0;
         switch (e.bank) {
             case 'A': return s.Auswahl[e.zeile];
             case 'B': return s.Betrag[e.zeile];
             case 'K': return s.Kennwert[e.zeile];
             case 'S': return s.stundenanteil(e.zeile);
             case 'T': return s.tagesanteil(e.zeile);
-            case 'J': {
-                std::int64_t summe = 0;
-                for (int m = 0; m < kMonate; ++m) summe += monat(m).Betrag[e.zeile];
-                return summe;
-            }
             case 'k': return kopf().KvBbgRest[e.monat];
             case 'r': return kopf().RvBbgRest[e.monat];
-            default:
-                ADD_FAILURE() << "unknown bank '" << e.bank << "' in an expected cell";
-                return 0;
+            case 'J':
+                for (int m = Jan; m <= Dez; ++m) summe += monat(m).Betrag[e.zeile];
+                return summe;
         }
         // clang-format on
+        ADD_FAILURE() << "unknown bank '" << e.bank << "' in an expected cell";
+        return 0;
     }
 
-    Ergebnis rechne(int startMonat = 0) { return rechner.berechne(*bereich, jahr, 0, startMonat); }
+    Ausgleichshindernis rechne(int startMonat = Jan) {
+        return monatsberechnung.berechne(*bereich, jahr, 0, startMonat);
+    }
 };
 
 /// A table row: edits of the default case of a year, state and salary, and expected cells.
@@ -96,7 +107,7 @@ struct Fall {
     const char* was;
     std::vector<Eingabe> eingaben;
     std::vector<Erwartung> erwartet;
-    int jahr = 2004, land = 9;  // North Rhine-Westphalia
+    int jahr = 2004, land = wahl::land::NordrheinWestfalen;
     std::int32_t gehalt = 300000;
 };
 
@@ -108,6 +119,10 @@ inline void pruefe(const Fall& f) {
     for (const Erwartung& e : f.erwartet) {
         EXPECT_EQ(t.zelle(e), e.wert) << e.bank << " month " << e.monat << " row " << e.zeile;
     }
+}
+
+inline void pruefe(std::initializer_list<Fall> faelle) {
+    for (const Fall& f : faelle) pruefe(f);
 }
 
 }  // namespace brelvanostik::testfall

@@ -40,17 +40,10 @@ inline std::string zeile(const Druckzeile& z) {
     for (std::size_t i = 0; i < z.stuecke.size(); ++i) {
         const Textstueck& t = z.stuecke[i];
         if (i > 0) aus << " | ";
-        switch (t.lage) {
-            case Textstueck::Lage::Twips:
-                aus << '@' << t.x;
-                break;
-            case Textstueck::Lage::Spalte:
-                aus << '#' << t.x;
-                break;
-            case Textstueck::Lage::Anschliessend:
-                aus << '+';
-                break;
-        }
+        if (t.lage == Textstueck::Lage::Anschliessend)
+            aus << '+';
+        else
+            aus << (t.lage == Textstueck::Lage::Twips ? '@' : '#') << t.x;
         aus << ':' << t.text;
     }
     return aus.str();

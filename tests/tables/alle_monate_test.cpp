@@ -12,47 +12,36 @@ namespace {
 constexpr int kJahr = 3;  // 2007
 
 TEST(AlleMonate, ZeilenLesenIhreGespeichertenWerte) {
+    using namespace zeile;
     Arbeitsbereich b = neuerArbeitsbereich();
     for (int m = 0; m < kMonate; ++m) {
         Monatssatz& s = b.monat(kJahr, 6, m);
-        for (int z = 5; z <= 9; ++z) s.tagesanteil(z) = 100 * z + m;
-        for (int z = 12; z <= 26; ++z)
-            s.Betrag[z] = z <= 14 || z >= 25 ? 1000 * z + m : -(1000 * z + m);
-        s.Kennwert[26] = 2600 + m;
-        s.Kennwert[27] = 2700 + m;
-        s.Kennwert[28] = 2800 + m;
-        s.Kennwert[29] = 2900 + m;
+        for (int z = Gehalt; z <= MehrjahresVerguetung; ++z) s.tagesanteil(z) = 100 * z + m;
+        for (int z = Brutto; z <= Auszahlung; ++z)
+            s.Betrag[z] = z <= Hinzurechnung || z >= Abzug ? 1000 * z + m : -(1000 * z + m);
+        for (int k = kennwert::SvEntgelt; k <= kennwert::SteuerpflichtigesEntgelt; ++k)
+            s.Kennwert[k] = 100 * k + m;
     }
     const AlleMonate t = alleMonate(b, kJahr, 6);
-    struct Fall {
-        int zeile;
-        std::int64_t maerz;
+    using A = AlleMonate;
+    // {table row, its value in March}
+    // clang-format off
+    const std::pair<int, std::int64_t> faelle[] = {
+        {A::LaufendesGehalt, 502}, {A::Versorgungsbezug, 602}, {A::EinmaligerBezug, 702},
+        {A::EinmaligerVersorgungsbezug, 802}, {A::MehrjahresVerguetung, 902}, {A::Brutto, 12002},
+        {A::Lohnsteuer, -17002}, {A::Soli, -18002}, {A::Zusatzbeitrag, -24002},
+        {A::Sparleistung, 25002}, {A::Auszahlung, 26002}, {A::Steuerpflichtig, 2902},
+        {A::Steuerkarte, 14002 - 13002}, {A::SvPflichtig, 2602}, {A::KvVerbeitragt, 2702},
+        {A::RvVerbeitragt, 2802},
     };
-    const Fall faelle[] = {
-        {1, 502},
-        {2, 602},
-        {3, 702},
-        {4, 802},
-        {5, 902},
-        {6, 12002},
-        {7, -17002},
-        {8, -18002},
-        {14, -24002},
-        {17, 25002},
-        {18, 26002},
-        {19, 2902},
-        {20, 14002 - 13002},
-        {21, 2602},
-        {22, 2702},
-        {23, 2802},
-    };
-    for (const Fall& f : faelle) EXPECT_EQ(t.wert(f.zeile, 2), f.maerz) << "Zeile " << f.zeile;
+    // clang-format on
+    for (const auto& [zeile, maerz] : faelle) EXPECT_EQ(t.wert(zeile, 2), maerz) << zeile;
 
     // The deductions together, and the gross pay less them.
     std::int64_t abzuege = 0;
-    for (int z = 17; z <= 24; ++z) abzuege -= 1000 * z + 2;
-    EXPECT_EQ(t.wert(15, 2), abzuege);
-    EXPECT_EQ(t.wert(16, 2), 12002 + abzuege);
+    for (int z = Lohnsteuer; z <= Zusatzbeitrag; ++z) abzuege -= 1000 * z + 2;
+    EXPECT_EQ(t.wert(A::SummeAbzuege, 2), abzuege);
+    EXPECT_EQ(t.wert(A::Netto, 2), 12002 + abzuege);
     // Year sums over all twelve months, derived rows included.
     for (int z = 1; z <= AlleMonate::kZeilen; ++z) {
         std::int64_t summe = 0;

@@ -8,29 +8,19 @@ namespace brelvanostik {
 namespace {
 
 TEST(CsvTabelle, BetraegeUndZellen) {
-    const struct {
-        std::int64_t hundertstel;
-        const char* text;
-    } betraege[] = {{0, "0,00"},
-                    {5, "0,05"},
-                    {-5, "-0,05"},
-                    {123456, "1234,56"},
-                    {-123456789, "-1234567,89"},
-                    {31200000000, "312000000,00"}};
-    for (const auto& b : betraege) EXPECT_EQ(csvBetrag(b.hundertstel), b.text) << b.hundertstel;
+    // clang-format off
+    const std::pair<std::int64_t, const char*> betraege[] = {
+        {0, "0,00"}, {5, "0,05"}, {-5, "-0,05"}, {123456, "1234,56"},
+        {-123456789, "-1234567,89"}, {31200000000, "312000000,00"}};
+    for (const auto& [hundertstel, text] : betraege) EXPECT_EQ(csvBetrag(hundertstel), text);
 
-    const struct {
-        const char* roh;
-        const char* zelle;
-    } zellen[] = {{"JAN.", "JAN."},
-                  {"Vergüt.f.mehrj.T.", "Vergüt.f.mehrj.T."},
-                  {"", ""},
-                  {" +/- Lt. Lohnst.Karte", "\" +/- Lt. Lohnst.Karte\""},
-                  {"Summe ", "\"Summe \""},
-                  {"a;b", "\"a;b\""},
-                  {"der \"Fall\"", "\"der \"\"Fall\"\"\""},
-                  {"zwei\nZeilen", "\"zwei\nZeilen\""}};
-    for (const auto& z : zellen) EXPECT_EQ(csvZelle(z.roh), z.zelle) << z.roh;
+    const std::pair<const char*, const char*> zellen[] = {
+        {"JAN.", "JAN."}, {"Vergüt.f.mehrj.T.", "Vergüt.f.mehrj.T."}, {"", ""},
+        {" +/- Lt. Lohnst.Karte", "\" +/- Lt. Lohnst.Karte\""}, {"Summe ", "\"Summe \""},
+        {"a;b", "\"a;b\""}, {"der \"Fall\"", "\"der \"\"Fall\"\"\""},
+        {"zwei\nZeilen", "\"zwei\nZeilen\""}};
+    // clang-format on
+    for (const auto& [roh, zelle] : zellen) EXPECT_EQ(csvZelle(roh), zelle) << roh;
 }
 
 TEST(CsvTabelle, KopfZeilenUndBloecke) {

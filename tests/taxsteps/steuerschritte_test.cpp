@@ -1,5 +1,6 @@
-// The tax steps window's state: presets, the mapping to the engine inputs, the field
-// limits, the months message, the outline, and that the payroll never sees any of it.
+// The tax steps window's state: presets, the field limits, the months message, the outline,
+// and that the payroll never sees any of it. The mapping to the engine inputs is checked by
+// the tool's random comparison.
 #include <gtest/gtest.h>
 
 #include "taxsteps/steuerschritte.h"
@@ -10,6 +11,7 @@ namespace brelvanostik {
 namespace {
 
 using Liste = Steuerschritte::Liste;
+using Feld = Steuerschritte::Feld;
 
 Einstellungen auswahl(int jahr, int fall, int monat) {
     Einstellungen e;
@@ -17,38 +19,6 @@ Einstellungen auswahl(int jahr, int fall, int monat) {
     e.Fall = fall;
     e.Monat = monat;
     return e;
-}
-
-TEST(Steuerschritte, EingabenAusDenFeldernJeZeitraum) {
-    struct Fall {
-        const char* was;
-        int zeitraum;                        // 0 Jahr, 1 Monat
-        std::array<std::int64_t, 5> felder;  // hundredths
-        std::int64_t RE4, VBEZ, WFundF, HINZUR, VBEZM, VBEZS;
-    };
-    // clang-format off
-    const Fall faelle[] = {
-        {"Monat 2.000,00", 1, {200000, 0, 0, 0, 0}, 2400008, 0, 0, 0, 0, 0},
-        {"Jahr, Freibetrag -100,00", 0, {5000000, -10000, 0, 0, 0}, 5000000, 0, 10000, 0, 0, 0},
-        {"Monat, Hinzurechnung 50,00", 1, {300000, 5000, 0, 0, 0}, 3600008, 0, 0, 60000, 0, 0},
-        {"Monat, Versorgung bleibt Einzelbetrag", 1, {200000, 0, 150000, 140000, 30000},
-         2400008, 1800000, 0, 0, 140000, 30000},
-    };
-    // clang-format on
-    for (const Fall& f : faelle) {
-        Steuerschritte s;
-        s.waehlen(Liste::Zeitraum, f.zeitraum);
-        for (int i = 0; i < 5; ++i) s.feldAendern(i, f.felder[static_cast<std::size_t>(i)]);
-        const Steuereingaben e = s.eingaben();
-        EXPECT_EQ(e.RE4, Money::whole(f.RE4)) << f.was;
-        EXPECT_EQ(e.VBEZ, Money::whole(f.VBEZ)) << f.was;
-        EXPECT_EQ(e.WFundF, Money::whole(f.WFundF)) << f.was;
-        EXPECT_EQ(e.HINZUR, Money::whole(f.HINZUR)) << f.was;
-        EXPECT_EQ(e.VBEZM, Money::whole(f.VBEZM)) << f.was;
-        EXPECT_EQ(e.VBEZS, Money::whole(f.VBEZS)) << f.was;
-        EXPECT_EQ(e.LZZ, 1);
-        EXPECT_EQ(s.liste().eingaben, e) << "the listing shows the inputs it was given";
-    }
 }
 
 TEST(Steuerschritte, GeburtNach1942ImJahr2008) {
@@ -62,30 +32,32 @@ TEST(Steuerschritte, GeburtNach1942ImJahr2008) {
     EXPECT_EQ(Steuerschritte::eintraege(Liste::Kinder)[1], "0,5");
 }
 
-TEST(Steuerschritte, FeldgrenzenUndVersorgungHoechstensBrutto) {
+// In month mode the pension amounts of the starting year stay single amounts; the tool's
+// random comparison misses that, the cap on the pension allowance hides it in most cases. The
+// month limit and the pensions capped at the gross are left to the tool's and window's tests.
+TEST(Steuerschritte, FelderJeZeitraum) {
     Steuerschritte s;  // month mode
-    EXPECT_TRUE(s.feldAendern(0, 3000000));
-    EXPECT_EQ(s.feld(0), 2500000);
+    EXPECT_FALSE(s.feldAendern(Feld::Brutto, 200000));
+    s.feldAendern(Feld::Versorgungsbezug, 150000);
+    s.feldAendern(Feld::ErsterMonatsbezug, 140000);
+    s.feldAendern(Feld::Sonderzahlung, 30000);
+    const Steuereingaben e = s.eingaben();
+    EXPECT_EQ(e.VBEZ, Money::whole(1800000));
+    EXPECT_EQ(e.VBEZM, Money::whole(140000));
+    EXPECT_EQ(e.VBEZS, Money::whole(30000));
+    EXPECT_EQ(s.liste().eingaben, e) << "the listing shows the inputs it was given";
+    // Lowering the gross lowers the pensions with it.
+    s.feldAendern(Feld::Brutto, 100000);
+    EXPECT_EQ(s.feld(Feld::Versorgungsbezug), 100000);
     s.waehlen(Liste::Zeitraum, 0);
-    EXPECT_EQ(s.feld0Beschriftung(), "Jahresbrutto");
-    EXPECT_TRUE(s.feldAendern(0, 40000000));
-    EXPECT_EQ(s.feld(0), 30000000);
+    EXPECT_TRUE(s.feldAendern(Feld::Brutto, 40000000));
+    EXPECT_EQ(s.feld(Feld::Brutto), 30000000);
     // Back to months: the yearly amount is cut to the monthly limit.
     s.waehlen(Liste::Zeitraum, 1);
-    EXPECT_EQ(s.feld0Beschriftung(), "Monatsbrutto");
-    EXPECT_EQ(s.feld(0), 2500000);
-
-    EXPECT_FALSE(s.feldAendern(0, 200000));
-    EXPECT_FALSE(s.versorgungsbeginnSichtbar());
-    EXPECT_TRUE(s.feldAendern(2, 300000));
-    EXPECT_EQ(s.feld(2), 200000);
-    EXPECT_TRUE(s.versorgungsbeginnSichtbar());
-    // Lowering the gross lowers the pensions with it.
-    s.feldAendern(0, 100000);
-    EXPECT_EQ(s.feld(2), 100000);
-    EXPECT_EQ(s.eingaben().VBEZ, Money::whole(1200000));
+    EXPECT_EQ(s.feld(Feld::Brutto), 2500000);
 }
 
+// The annual mode takes any number of months; the tool's random comparison covers that.
 TEST(Steuerschritte, ZwoelfMonateImMonatsmodus) {
     Steuerschritte s;
     const auto meldung = s.waehlen(Liste::Bezugsmonate, 5);
@@ -93,10 +65,6 @@ TEST(Steuerschritte, ZwoelfMonateImMonatsmodus) {
     EXPECT_EQ(meldung->titel, "12 Monate");
     EXPECT_EQ(s.index(Liste::Bezugsmonate), 11);
     EXPECT_EQ(s.eingaben().ZMVB, Money::whole(12));
-
-    s.waehlen(Liste::Zeitraum, 0);
-    EXPECT_FALSE(s.waehlen(Liste::Bezugsmonate, 5));
-    EXPECT_EQ(s.eingaben().ZMVB, Money::whole(6));
 }
 
 TEST(Steuerschritte, VorbelegungAusFallUndMonat) {
@@ -111,17 +79,14 @@ TEST(Steuerschritte, VorbelegungAusFallUndMonat) {
     s.vorbelegen(sitzung);
     EXPECT_TRUE(s.bereit());
     EXPECT_EQ(s.index(Liste::Jahr), 1);
-    EXPECT_EQ(s.index(Liste::Zeitraum), 1);
     EXPECT_EQ(s.index(Liste::Klasse), 0);
     EXPECT_EQ(s.index(Liste::Kisatz), 0);
     EXPECT_EQ(s.index(Liste::Kinder), 3);
     EXPECT_EQ(s.index(Liste::Bezugsmonate), 11);
-    EXPECT_EQ(s.feld(0), 250000);
     // The allowance is a negative entry: it becomes WFundF, not an amount to add.
-    EXPECT_EQ(s.feld(1), -10000);
+    EXPECT_EQ(s.feld(Feld::Steuerkarte), -10000);
     EXPECT_EQ(s.eingaben().WFundF, Money::whole(120000));
     EXPECT_EQ(s.eingaben().HINZUR, Money());
-    EXPECT_EQ(s.liste().zeilen[0].name, "LST2006");
 
     // A fresh window is the one opened on a new workspace's first case in January 2007.
     Steuerschritte neu;
@@ -132,7 +97,6 @@ TEST(Steuerschritte, VorbelegungAusFallUndMonat) {
     s.vorbelegen(alt);
     EXPECT_EQ(s.index(Liste::Jahr), -1);
     EXPECT_EQ(s.steuerjahr(), 2004);
-    EXPECT_EQ(s.liste().zeilen[0].name, "LST2004");
 }
 
 TEST(Steuerschritte, GliederungOeffnetUndSchliesst) {
@@ -191,7 +155,7 @@ TEST(Steuerschritte, LohnabrechnungBleibtUnberuehrt) {
     s.waehlen(Liste::Klasse, 2);
     s.waehlen(Liste::Erstbezugsjahr, 3);
     s.rvPflichtSetzen(false);
-    s.feldAendern(3, 99999);
+    s.feldAendern(Feld::ErsterMonatsbezug, 99999);
 
     ohne.berechnungAusloesen();
     mit.berechnungAusloesen();

@@ -1,23 +1,20 @@
-// Start and exit of the program in a working directory: the work survives a restart, a
-// second copy does not start, a terminate signal saves, a failed save loses nothing.
-#include <QLineEdit>
-#include <QPushButton>
+// Start and exit of the program in a working directory: where that directory is, the work
+// survives a restart and a crash, a second copy does not start, a terminate signal saves,
+// a failed save loses nothing, a PDF replaces none of the directory's files.
 #include <QScreen>
-#include <QTemporaryDir>
-#include <QTest>
 
 #include <csignal>
-#include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <memory>
 
-#include "testmeldungen.h"
+#include "fenstertest.h"
 #include "ui/abschiedsfenster.h"
 #include "ui/beendigungssignale.h"
-#include "ui/hauptfenster.h"
-#include "ui/programm.h"
+#include "ui/datenverzeichnis.h"
+#include "ui/drucken.h"
+#include "ui/wiederherstellungsschreiber.h"
 #include "workspace/datendateien.h"
+#include "workspace/wiederherstellung.h"
 
 using namespace brelvanostik;
 namespace fs = std::filesystem;
@@ -25,17 +22,7 @@ namespace fs = std::filesystem;
 namespace {
 
 fs::path pfad(const QTemporaryDir& verzeichnis) {
-    return fs::path(verzeichnis.path().toStdString());
-}
-
-/// A started program with its window shown and active.
-std::unique_ptr<Programm> starten(const fs::path& verzeichnis, Testmeldungen& meldungen) {
-    auto programm = std::make_unique<Programm>(verzeichnis, meldungen);
-    if (!programm->starten()) return nullptr;
-    programm->fenster()->show();
-    programm->fenster()->activateWindow();
-    if (!QTest::qWaitForWindowActive(programm->fenster())) return nullptr;
-    return programm;
+    return verzeichnis.path().toStdString();
 }
 
 template <class T = QWidget>
@@ -45,28 +32,68 @@ T* finde(const Programm& programm, const char* name) {
     return widget;
 }
 
-/// March, green salary 3000, typed and confirmed with Tab.
+/// March, green salary 3000, typed but not confirmed.
 void gehaltImMaerz(const Programm& programm) {
     QTest::mouseClick(finde(programm, "monat_2"), Qt::LeftButton);
-    auto* feld = finde<QLineEdit>(programm, "betrag_5");
-    QTest::mouseClick(feld, Qt::LeftButton);
-    QTest::keyClicks(feld, QStringLiteral("3000"));
+    QTest::mouseClick(finde(programm, "betrag_5"), Qt::LeftButton);
+    QTest::keyClicks(finde(programm, "betrag_5"), QStringLiteral("3000"));
 }
 
-std::int32_t gespeichertesGehalt(const fs::path& verzeichnis, int monat) {
-    return laden(verzeichnis).arbeitsbereich.monat(3, 0, monat).Betrag[5];
+std::int32_t gespeichert(const fs::path& verzeichnis, int monat, int zeile = zeile::Gehalt) {
+    return laden(verzeichnis).arbeitsbereich.monat(3, 0, monat).Betrag[zeile];
+}
+
+std::string inhalt(const fs::path& datei) {
+    std::ifstream ein(datei);
+    return {std::istreambuf_iterator<char>(ein), {}};
 }
 
 }  // namespace
 
 class ProgrammTest : public QObject {
     Q_OBJECT
+
+    std::optional<QTemporaryDir> temp_;
+    Testmeldungen meldungen;
+    fs::path verzeichnis() const { return pfad(*temp_); }
+    /// A fresh directory and fresh answers.
+    void neu() {
+        temp_.emplace();
+        meldungen = Testmeldungen{};
+    }
+
   private slots:
+    void init() { neu(); }
+    // From a terminal the working directory, from the desktop menu ~/Brelvanostik, created
+    // when missing and refused when a file has its name.
+    void datenverzeichnisVonTerminalUndMenue() {
+        QTemporaryDir heim;
+        qputenv("HOME", heim.path().toLocal8Bit());
+        const fs::path menue = pfad(heim) / "Brelvanostik";
+        const struct {
+            QStringList argumente;
+            fs::path erwartet;
+        } faelle[] = {
+            {{"brelvanostik"}, fs::current_path()},
+            {{"brelvanostik", "--menue"}, menue},  // created
+            {{"brelvanostik", "--menue"}, menue},  // already there
+        };
+        QString fehler;
+        for (const auto& fall : faelle) {
+            const auto gefunden = datenverzeichnis(fall.argumente, fehler);
+            QVERIFY(gefunden && fs::is_directory(*gefunden) && fehler.isEmpty());
+            QCOMPARE(QString::fromStdString(gefunden->string()),
+                     QString::fromStdString(fall.erwartet.string()));
+        }
+        fs::remove(menue);
+        std::ofstream(menue) << "eine Datei";
+        QVERIFY(!datenverzeichnis({"brelvanostik", "--menue"}, fehler));
+        QVERIFY(fehler.contains(QStringLiteral("kann nicht angelegt werden")));
+    }
+
     void neustartZeigtDieArbeitWieVerlassen() {
-        QTemporaryDir verzeichnis;
-        Testmeldungen meldungen;
         {
-            auto programm = starten(pfad(verzeichnis), meldungen);
+            auto programm = starten(verzeichnis(), meldungen);
             QVERIFY(programm);
             gehaltImMaerz(*programm);  // typed, not yet confirmed: closing still keeps it
             auto* kommentar = finde<QLineEdit>(*programm, "kommentar_1");
@@ -75,12 +102,12 @@ class ProgrammTest : public QObject {
             programm->fenster()->move(40, 30);
             QVERIFY(programm->fenster()->close());
         }
-        const Ladeergebnis geladen = laden(pfad(verzeichnis));
+        const Ladeergebnis geladen = laden(verzeichnis());
         QCOMPARE(geladen.einstellungen.Monat, 3);  // the last month button + 1
         QCOMPARE(geladen.einstellungen.Links, 40 * 15);
         QCOMPARE(geladen.einstellungen.Oben, 30 * 15);
 
-        auto programm = starten(pfad(verzeichnis), meldungen);
+        auto programm = starten(verzeichnis(), meldungen);
         QVERIFY(programm);
         QVERIFY(finde<QPushButton>(*programm, "monat_2")->isChecked());
         QCOMPARE(finde<QLineEdit>(*programm, "betrag_5")->text(), QStringLiteral("3.000,00"));
@@ -91,12 +118,57 @@ class ProgrammTest : public QObject {
         QVERIFY(programm->fenster()->close());
     }
 
+    // A window that dies keeps its edits: the recovery file follows every edit, the next
+    // start offers it back, and a normal exit removes it once the data files hold the work.
+    void absturzWiederherstellenOderVerwerfen() {
+        for (const bool wiederherstellen : {true, false}) {
+            neu();
+            const fs::path dir = verzeichnis(), datei = dir / kWiederherstellungName;
+            const auto beiseitegelegt = [&] {
+                int anzahl = 0;
+                for (const auto& e : fs::directory_iterator(dir))
+                    anzahl += e.path().filename().string().starts_with(
+                        std::string(kWiederherstellungName) + ".verworfen-");
+                return anzahl;
+            };
+            {
+                auto programm = starten(dir, meldungen);
+                QVERIFY(programm);
+                // The normal weekly hours have the focus at start.
+                auto* feld = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+                QVERIFY(feld && feld->objectName() == QStringLiteral("betrag_0"));
+                feld->selectAll();
+                QTest::keyClicks(feld, QStringLiteral("38"));
+                QTest::keyClick(feld, Qt::Key_Return);
+                QVERIFY(!fs::exists(datei));  // written off the input path
+                QTRY_VERIFY_WITH_TIMEOUT(fs::exists(datei),
+                                         2 * Wiederherstellungsschreiber::kVerzoegerungMs);
+                // The window dies: no close, no save.
+            }
+            QCOMPARE(gespeichert(dir, 0, zeile::NormalWochenstunden), 4000);
+
+            meldungen = Testmeldungen{};
+            meldungen.antwortWiederherstellen = wiederherstellen;
+            auto programm = starten(dir, meldungen);
+            QVERIFY(programm);
+            QCOMPARE(meldungen.wiederherstellungsfragen.size(), std::size_t{1});
+            QCOMPARE(finde<QLineEdit>(*programm, "betrag_0")->text(),
+                     wiederherstellen ? QStringLiteral("38,00") : QStringLiteral("40,00"));
+            QCOMPARE(beiseitegelegt(), wiederherstellen ? 0 : 1);
+            QVERIFY(programm->fenster()->close());
+            programm.reset();
+            QCOMPARE(gespeichert(dir, 0, zeile::NormalWochenstunden),
+                     wiederherstellen ? 3800 : 4000);
+            QVERIFY(!fs::exists(datei));
+            QCOMPARE(beiseitegelegt(), wiederherstellen ? 0 : 1);
+            QVERIFY(meldungen.gezeigt.empty());
+        }
+    }
+
     void zweiteKopieImSelbenVerzeichnisStartetNicht() {
-        QTemporaryDir verzeichnis;
-        Testmeldungen meldungen;
-        auto erste = starten(pfad(verzeichnis), meldungen);
+        auto erste = starten(verzeichnis(), meldungen);
         QVERIFY(erste);
-        Programm zweite(pfad(verzeichnis), meldungen);
+        Programm zweite(verzeichnis(), meldungen);
         QVERIFY(!zweite.starten());
         QVERIFY(zweite.fenster() == nullptr);
         QVERIFY(meldungen.hatTitel("Brelvanostik läuft bereits"));
@@ -104,8 +176,8 @@ class ProgrammTest : public QObject {
         gehaltImMaerz(*erste);
         QVERIFY(erste->fenster()->close());
         erste.reset();
-        QCOMPARE(gespeichertesGehalt(pfad(verzeichnis), 2), 300000);
-        Programm dritte(pfad(verzeichnis), meldungen);
+        QCOMPARE(gespeichert(verzeichnis(), 2), 300000);
+        Programm dritte(verzeichnis(), meldungen);
         QVERIFY(dritte.starten());
         QVERIFY(dritte.fenster()->close());
     }
@@ -113,26 +185,22 @@ class ProgrammTest : public QObject {
     // A lock that cannot be taken (here a second name of a file elsewhere) keeps the window
     // off the directory, and nothing is written there or through the lock file.
     void ungeeigneteSperrdateiLaesstDasVerzeichnisInRuhe() {
-        QTemporaryDir verzeichnis, anderswo;
+        QTemporaryDir anderswo;
         std::ofstream(pfad(anderswo) / "draussen") << "draussen";
         fs::create_hard_link(pfad(anderswo) / "draussen",
-                             pfad(verzeichnis) / Verzeichnissperre::kDateiName);
-        Testmeldungen meldungen;
-        Programm programm(pfad(verzeichnis), meldungen);
+                             verzeichnis() / Verzeichnissperre::kDateiName);
+        Programm programm(verzeichnis(), meldungen);
         QVERIFY(!programm.starten());
         QVERIFY(programm.fenster() == nullptr);
         QVERIFY(meldungen.hatTitel("Datenverzeichnis gesperrt"));
-        QCOMPARE(std::distance(fs::directory_iterator(pfad(verzeichnis)), {}), 1);
-        std::ifstream ein(pfad(anderswo) / "draussen");
-        QCOMPARE(std::string(std::istreambuf_iterator<char>(ein), {}), std::string("draussen"));
+        QCOMPARE(std::distance(fs::directory_iterator(verzeichnis()), {}), 1);
+        QCOMPARE(inhalt(pfad(anderswo) / "draussen"), std::string("draussen"));
     }
 
     void beendigungssignalSchliesstUndSpeichert() {
-        QTemporaryDir verzeichnis;
-        Testmeldungen meldungen;
         Beendigungssignale signale;
         QVERIFY(signale.aktiv());
-        auto programm = starten(pfad(verzeichnis), meldungen);
+        auto programm = starten(verzeichnis(), meldungen);
         QVERIFY(programm);
         connect(&signale, &Beendigungssignale::beendenVerlangt, programm->fenster(),
                 [&programm] { programm->aufSignalBeenden(); });
@@ -141,59 +209,43 @@ class ProgrammTest : public QObject {
 
         std::raise(SIGTERM);
         QTRY_VERIFY(!programm->fenster()->isVisible());
-        QCOMPARE(gespeichertesGehalt(pfad(verzeichnis), 11), 300000);
+        QCOMPARE(gespeichert(verzeichnis(), 11), 300000);
         // Logout or shutdown: no farewell keeps the program alive.
         QVERIFY(programm->abschiedsfenster() == nullptr);
     }
 
     // The farewell comes after a save that worked, and only then; "Schließen" closes it.
     void abschiedNachGelungenemSpeichern() {
-        QTemporaryDir verzeichnis;
-        Testmeldungen meldungen;
-        auto programm = starten(pfad(verzeichnis), meldungen);
+        auto programm = starten(verzeichnis(), meldungen);
         QVERIFY(programm);
-        fs::remove(pfad(verzeichnis) / kMonatsdateiName);
-        fs::create_directory(pfad(verzeichnis) / kMonatsdateiName);
-        meldungen.entscheidungen = {Meldungsanzeige::Entscheidung::Zurueck};
-        QVERIFY(!programm->fenster()->close());
-        QVERIFY(programm->abschiedsfenster() == nullptr);
-        // Ending without saving, knowingly: no farewell either.
-        meldungen.entscheidungen = {Meldungsanzeige::Entscheidung::NichtSpeichern};
         QVERIFY(programm->fenster()->close());
-        QVERIFY(programm->abschiedsfenster() == nullptr);
-
-        QTemporaryDir zweites;
-        auto gut = starten(pfad(zweites), meldungen);
-        QVERIFY(gut);
-        QVERIFY(gut->fenster()->close());
-        Abschiedsfenster* abschied = gut->abschiedsfenster();
-        QVERIFY(abschied != nullptr);
-        QVERIFY(abschied->isVisible());
+        Abschiedsfenster* abschied = programm->abschiedsfenster();
+        QVERIFY(abschied != nullptr && abschied->isVisible());
         QVERIFY(abschied->windowTitle().endsWith(QStringLiteral("Auf Wiedersehen!")));
         QVERIFY(
             abschied->frameGeometry().contains(abschied->screen()->availableGeometry().center()));
         // Closing the main window again (a late signal) shows no second farewell.
-        QVERIFY(gut->fenster()->close());
-        QCOMPARE(gut->abschiedsfenster(), abschied);
+        QVERIFY(programm->fenster()->close());
+        QCOMPARE(programm->abschiedsfenster(), abschied);
         QTest::mouseClick(abschied->findChild<QPushButton*>(QStringLiteral("schliessen")),
                           Qt::LeftButton);
         QVERIFY(!abschied->isVisible());
     }
 
     void fehlgeschlagenesSpeichernVerliertNichts() {
-        QTemporaryDir verzeichnis, ausweich;
-        Testmeldungen meldungen;
-        auto programm = starten(pfad(verzeichnis), meldungen);
+        QTemporaryDir ausweich;
+        auto programm = starten(verzeichnis(), meldungen);
         QVERIFY(programm);
         gehaltImMaerz(*programm);
-        // The month file is taken away and a directory put in its place: saving must fail.
-        fs::remove(pfad(verzeichnis) / kMonatsdateiName);
-        fs::create_directory(pfad(verzeichnis) / kMonatsdateiName);
+        // The month file taken away and a directory put in its place: saving must fail.
+        fs::remove(verzeichnis() / kMonatsdateiName);
+        fs::create_directory(verzeichnis() / kMonatsdateiName);
 
-        // Back to the program: the window stays open, the work with it.
+        // Back to the program: the window stays open, the work with it, and no farewell.
         meldungen.entscheidungen = {Meldungsanzeige::Entscheidung::Zurueck};
         QVERIFY(!programm->fenster()->close());
         QVERIFY(programm->fenster()->isVisible());
+        QVERIFY(programm->abschiedsfenster() == nullptr);
         QCOMPARE(meldungen.probleme.size(), std::size_t{1});
         QVERIFY(meldungen.probleme[0].contains(QString::fromLatin1(kMonatsdateiName)));
         QVERIFY(meldungen.wiederholbarGefragt[0]);
@@ -205,41 +257,79 @@ class ProgrammTest : public QObject {
         QVERIFY(programm->fenster()->close());
         QCOMPARE(meldungen.probleme.size(), std::size_t{3});
         QVERIFY(meldungen.hatTitel("Gespeichert"));
-        QCOMPARE(gespeichertesGehalt(pfad(ausweich), 2), 300000);
+        QCOMPARE(gespeichert(pfad(ausweich), 2), 300000);
     }
 
-    void unlesbareDateiWirdNichtUeberschrieben() {
-        QTemporaryDir verzeichnis;
-        Testmeldungen meldungen;
-        fs::create_directory(pfad(verzeichnis) / kMonatsdateiName);  // no file to read
-        auto programm = starten(pfad(verzeichnis), meldungen);
+    // A month file that cannot be read is reported at the start and never overwritten; one
+    // cut inside a record is reported as kept aside.
+    void unlesbareOderBeschaedigteDateiWirdGemeldet() {
+        const fs::path monatsdatei = verzeichnis() / kMonatsdateiName;
+        fs::create_directory(monatsdatei);  // no file to read
+        auto programm = starten(verzeichnis(), meldungen);
         QVERIFY(programm);
         QCOMPARE(meldungen.gezeigt.size(), std::size_t{1});
         QVERIFY(meldungen.gezeigt[0].text.find("nicht überschrieben") != std::string::npos);
-
+        // Ending without saving, knowingly: nothing written, and no farewell.
         meldungen.entscheidungen = {Meldungsanzeige::Entscheidung::NichtSpeichern};
         QVERIFY(programm->fenster()->close());
+        QVERIFY(programm->abschiedsfenster() == nullptr);
         QCOMPARE(meldungen.wiederholbarGefragt, std::vector<bool>{false});
-        QVERIFY(fs::is_directory(pfad(verzeichnis) / kMonatsdateiName));
-        QVERIFY(!fs::exists(pfad(verzeichnis) / kKopfdateiName));
-    }
+        QVERIFY(fs::is_directory(monatsdatei));
+        QVERIFY(!fs::exists(verzeichnis() / kKopfdateiName));
 
-    void beschaedigteDateiWirdGemeldet() {
-        QTemporaryDir verzeichnis;
-        Testmeldungen meldungen;
-        {
-            auto programm = starten(pfad(verzeichnis), meldungen);
-            QVERIFY(programm && programm->fenster()->close());
-        }
-        // Cut the month file inside a record.
-        const fs::path monatsdatei = pfad(verzeichnis) / kMonatsdateiName;
-        fs::resize_file(monatsdatei, fs::file_size(monatsdatei) - 100);
-        auto programm = starten(pfad(verzeichnis), meldungen);
+        programm.reset();
+        neu();
+        QVERIFY(starten(verzeichnis(), meldungen)->fenster()->close());
+        const fs::path beschaedigt = verzeichnis() / kMonatsdateiName;
+        fs::resize_file(beschaedigt, fs::file_size(beschaedigt) - 100);
+        programm = starten(verzeichnis(), meldungen);
         QVERIFY(programm);
         QCOMPARE(meldungen.gezeigt.size(), std::size_t{1});
         QCOMPARE(meldungen.gezeigt[0].titel, std::string("Datendateien"));
         QVERIFY(meldungen.gezeigt[0].text.find("aufbewahrt") != std::string::npos);
         QVERIFY(programm->fenster()->close());
+    }
+
+    // Printing without a printer: the user is asked, and only an explicit choice of a file
+    // that may be written, and is none of the data directory's by any name, writes a PDF.
+    void pdfNurAufAusdruecklichenWunsch() {
+        if (!ohneDrucker()) QSKIP("this machine has a default printer");
+        const fs::path dir = verzeichnis();
+        laufendesDatenverzeichnisSetzen(dir);
+        std::ofstream(dir / "Brelvanostik.da1") << "monate";
+        fs::create_hard_link(dir / "Brelvanostik.da1", dir / "zweiter-name.pdf");
+        const struct {
+            bool ja;
+            const char* datei;
+            bool geschrieben;
+        } faelle[] = {
+            {true, "bericht.pdf", true},
+            {false, "bericht.pdf", false},       // the offer declined
+            {true, "fehlt/bericht.pdf", false},  // cannot be written: reported
+            {true, "Brelvanostik.da1", false},   // the data directory's own files
+            {true, "zweiter-name.pdf", false},
+            {true, "Brelvanostik.lock", false},
+        };
+        for (const auto& f : faelle) {
+            meldungen = Testmeldungen{};
+            meldungen.antwortJa = f.ja;
+            meldungen.pdfDatei = dir / f.datei;
+            fs::remove(dir / "bericht.pdf");
+            druck::Seitenaufbau aufbau("Bericht");
+            aufbau.text("Inhalt");
+            druckenOderPdfAnbieten(aufbau.fertig(), meldungen);
+            QCOMPARE(meldungen.fragen.size(), 1);
+            QVERIFY(meldungen.fragen.front().contains(QStringLiteral("kein Drucker")));
+            QCOMPARE(meldungen.pdfVorschlaege.size(), f.ja ? 1u : 0u);
+            if (f.ja) QVERIFY(meldungen.pdfVorschlaege.front().endsWith("Bericht.pdf"));
+            QCOMPARE(fs::exists(dir / "bericht.pdf"), f.geschrieben);
+            // Nothing to say after a written file; an error for a file that was to be written.
+            QCOMPARE(meldungen.gezeigt.size(), f.ja && !f.geschrieben ? 1u : 0u);
+            for (const Meldung& m : meldungen.gezeigt) QCOMPARE(m.symbol, Meldung::Symbol::Fehler);
+        }
+        QCOMPARE(inhalt(dir / "Brelvanostik.da1"), std::string("monate"));
+        QVERIFY(!fs::exists(dir / "Brelvanostik.lock"));
+        laufendesDatenverzeichnisSetzen(".");
     }
 };
 

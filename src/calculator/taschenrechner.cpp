@@ -1,4 +1,4 @@
-#include "calculator/rechner.h"
+#include "calculator/taschenrechner.h"
 
 #include <algorithm>
 #include <array>
@@ -14,18 +14,18 @@ namespace {
 /// overflow the counter (nothing happens beyond two anyway).
 constexpr int kHoechsteOperandenzahl = 1000;
 
-Meldung rechnermeldung(std::string text) {
-    return {std::string(kRechnerTitel), std::move(text), Meldung::Symbol::Ausrufezeichen};
+Meldung taschenrechnermeldung(std::string text) {
+    return {std::string(kTaschenrechnerTitel), std::move(text), Meldung::Symbol::Ausrufezeichen};
 }
 
 Meldung keineZahlMeldung(std::string_view text) {
-    return rechnermeldung(
+    return taschenrechnermeldung(
         "„" + std::string(text) +
         "“ ist keine Zahl. Die Taste wurde nicht ausgeführt; bitte geben Sie eine Zahl ein.");
 }
 
 Meldung zuGrossMeldung() {
-    return rechnermeldung(
+    return taschenrechnermeldung(
         "Die Zahl ist zu groß für den Rechner. Die Taste wurde nicht ausgeführt.");
 }
 
@@ -130,7 +130,7 @@ std::optional<Taste> tasteLesen(std::string_view name) {
     return std::nullopt;
 }
 
-std::optional<Meldung> Rechner::druecken(Taste taste) {
+std::optional<Meldung> Taschenrechner::druecken(Taste taste) {
     memoZuletzt_ = false;
     switch (taste) {
         case Taste::Komma:
@@ -162,7 +162,7 @@ std::optional<Meldung> Rechner::druecken(Taste taste) {
     }
 }
 
-void Rechner::ziffer(int d) {
+void Taschenrechner::ziffer(int d) {
     if (z_.eingabe != Eingabe::Ziffern) {
         z_.anzeige = ",";
         z_.kommaGetippt = false;
@@ -178,7 +178,7 @@ void Rechner::ziffer(int d) {
     z_.eingabe = Eingabe::Ziffern;
 }
 
-void Rechner::komma() {
+void Taschenrechner::komma() {
     if (z_.eingabe == Eingabe::Negativ) {
         z_.anzeige = "-0,";
     } else if (z_.eingabe != Eingabe::Ziffern) {
@@ -188,11 +188,11 @@ void Rechner::komma() {
     z_.eingabe = Eingabe::Ziffern;
 }
 
-void Rechner::operandZaehlen() {
+void Taschenrechner::operandZaehlen() {
     z_.operanden = std::min(z_.operanden + 1, kHoechsteOperandenzahl);
 }
 
-std::optional<Meldung> Rechner::operatorTaste(Operation op) {
+std::optional<Meldung> Taschenrechner::operatorTaste(Operation op) {
     const Zustand vorher = z_;
     std::optional<Meldung> meldung;
     if (op == Operation::Vorzeichen) {
@@ -239,7 +239,7 @@ std::optional<Meldung> Rechner::operatorTaste(Operation op) {
     return meldung;
 }
 
-std::optional<Meldung> Rechner::ausfuehren(bool& abgelehnt) {
+std::optional<Meldung> Taschenrechner::ausfuehren(bool& abgelehnt) {
     z_.zweiter = Operand{true, z_.eingegeben, 0.0};
     const std::string links = ohneEndkomma(operandText(z_.erster));
     const std::string rechts = ohneEndkomma(operandText(z_.zweiter));
@@ -288,7 +288,7 @@ std::optional<Meldung> Rechner::ausfuehren(bool& abgelehnt) {
             if (b == 0.0) {
                 // The left operand stays as it was, and the calculation can go on.
                 z_.verlauf += '\r' + links + " / " + rechts + " = " + operandText(z_.erster);
-                return rechnermeldung("Division durch Null ist nicht möglich");
+                return taschenrechnermeldung("Division durch Null ist nicht möglich");
             }
             const double a = zahl(z_.erster);
             return ergebnis(a / b, " / ");
@@ -312,7 +312,7 @@ std::optional<Meldung> Rechner::ausfuehren(bool& abgelehnt) {
     return std::nullopt;
 }
 
-std::optional<Meldung> Rechner::prozent() {
+std::optional<Meldung> Taschenrechner::prozent() {
     const Gelesen g = lesen(z_.anzeige);
     if (g.art == Gelesen::Art::KeineZahl) return keineZahlMeldung(z_.anzeige);
     if (g.art == Gelesen::Art::ZuGross) return zuGrossMeldung();
@@ -326,7 +326,7 @@ std::optional<Meldung> Rechner::prozent() {
     return std::nullopt;
 }
 
-void Rechner::loeschen() {
+void Taschenrechner::loeschen() {
     // A pending operation survives and goes on with 0 as its left operand.
     z_.anzeige = "0,";
     z_.erster = Operand{};
@@ -334,7 +334,7 @@ void Rechner::loeschen() {
     z_.verlauf.clear();
 }
 
-void Rechner::schliessen() {
+void Taschenrechner::schliessen() {
     std::string verlauf = std::move(z_.verlauf);
     z_ = Zustand{};
     z_.verlauf = std::move(verlauf);

@@ -1,4 +1,4 @@
-#include "session/rechner_uebergabe.h"
+#include "session/taschenrechner_uebergabe.h"
 
 #include <cstdint>
 
@@ -25,7 +25,7 @@ Uebergabe zuHoch() {
 
 }  // namespace
 
-Uebergabe rechnerUebergabe(std::string_view anzeige, int zeile) {
+Uebergabe taschenrechnerUebergabe(std::string_view anzeige, int zeile) {
     // The display holds a sign, digits with one decimal comma, or (for very large or
     // small results) an exponent. The cents are taken from the text itself, so that the
     // rounding sees the digits the user sees.

@@ -1,4 +1,4 @@
-#include "ui/rechnerpanel.h"
+#include "ui/taschenrechnerpanel.h"
 
 #include <QGridLayout>
 #include <QKeyEvent>
@@ -8,7 +8,7 @@
 
 #include "basis/eingabe.h"
 #include "help/infotexte.h"
-#include "session/rechner_uebergabe.h"
+#include "session/taschenrechner_uebergabe.h"
 #include "ui/betragsfeld.h"
 #include "ui/meldungen.h"
 #include "ui/tippzeile.h"
@@ -33,16 +33,16 @@ QPushButton* knopf(QWidget* eltern, const QString& name) {
 
 }  // namespace
 
-Rechnerpanel::Rechnerpanel(Rechner& rechner, Meldungsanzeige& meldungen, Tippzeile* tipp,
-                           QWidget* eltern)
-    : QFrame(eltern), rechner_(rechner), meldungen_(meldungen) {
+Taschenrechnerpanel::Taschenrechnerpanel(Taschenrechner& taschenrechner, Meldungsanzeige& meldungen,
+                                         Tippzeile* tipp, QWidget* eltern)
+    : QFrame(eltern), taschenrechner_(taschenrechner), meldungen_(meldungen) {
     setObjectName(QStringLiteral("rechner"));
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     setLineWidth(2);
     setAutoFillBackground(true);
     setFocusPolicy(Qt::StrongFocus);
-    tipp->anmelden(
-        this, QString::fromUtf8(kRechnerTipp.data(), static_cast<qsizetype>(kRechnerTipp.size())));
+    tipp->anmelden(this, QString::fromUtf8(kTaschenrechnerTipp.data(),
+                                           static_cast<qsizetype>(kTaschenrechnerTipp.size())));
 
     auto* raster = new QGridLayout(this);
     raster->setContentsMargins(4, 4, 4, 4);
@@ -89,7 +89,7 @@ Rechnerpanel::Rechnerpanel(Rechner& rechner, Meldungsanzeige& meldungen, Tippzei
     QPushButton* verlauf = knopf(this, QStringLiteral("rechner_verlauf"));
     verlauf->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
     verlauf->setToolTip(QStringLiteral("Verlauf"));
-    connect(verlauf, &QPushButton::clicked, this, &Rechnerpanel::verlaufZeigen);
+    connect(verlauf, &QPushButton::clicked, this, &Taschenrechnerpanel::verlaufZeigen);
     raster->addWidget(verlauf, 1, 3);
     QPushButton* ende = knopf(this, QStringLiteral("rechner_ende"));
     ende->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
@@ -108,7 +108,8 @@ Rechnerpanel::Rechnerpanel(Rechner& rechner, Meldungsanzeige& meldungen, Tippzei
             [this](int, const QString& text) { memoSetzen(text.toStdString()); });
     connect(memo_, &Betragsfeld::geklickt, this, [this] {
         // Like every amount field, the memo takes over the display when clicked.
-        const Uebergabe u = rechnerUebergabe(rechner_.anzeige(), zeile::Versorgungsbeginn);
+        const Uebergabe u =
+            taschenrechnerUebergabe(taschenrechner_.anzeige(), zeile::Versorgungsbeginn);
         if (!u.feldtext) {
             meldungen_.zeigen(*u.meldung);
             return;
@@ -118,10 +119,11 @@ Rechnerpanel::Rechnerpanel(Rechner& rechner, Meldungsanzeige& meldungen, Tippzei
 
     for (int i = 0; i < 5; ++i) raster->setColumnStretch(i, 1);
     for (int i = 0; i < 6; ++i) raster->setRowStretch(i, 1);
-    anzeige_->setText(QString::fromStdString(rechner_.anzeige()));
+    anzeige_->setText(QString::fromStdString(taschenrechner_.anzeige()));
 }
 
-QAbstractButton* Rechnerpanel::taste(const QString& beschriftung, Taste t, const QString& name) {
+QAbstractButton* Taschenrechnerpanel::taste(const QString& beschriftung, Taste t,
+                                            const QString& name) {
     QPushButton* k = knopf(this, name);
     k->setText(beschriftung);
     connect(k, &QPushButton::clicked, this, [this, t] {
@@ -131,37 +133,38 @@ QAbstractButton* Rechnerpanel::taste(const QString& beschriftung, Taste t, const
     return k;
 }
 
-void Rechnerpanel::druecken(Taste taste) {
-    const std::optional<Meldung> meldung = rechner_.druecken(taste);
-    anzeige_->setText(QString::fromStdString(rechner_.anzeige()));
+void Taschenrechnerpanel::druecken(Taste taste) {
+    const std::optional<Meldung> meldung = taschenrechner_.druecken(taste);
+    anzeige_->setText(QString::fromStdString(taschenrechner_.anzeige()));
     if (meldung) meldungen_.zeigen(*meldung);
     if (taste == Taste::Ende) hide();
 }
 
-void Rechnerpanel::memoSetzen(const std::string& text) {
+void Taschenrechnerpanel::memoSetzen(const std::string& text) {
     const Uebergabe u = memoEintrag(text);
     if (!u.feldtext) {
-        memo_->betragZeigen(hundertstel(rechner_.memo()).value_or(0));  // the old amount again
+        memo_->betragZeigen(
+            hundertstel(taschenrechner_.memo()).value_or(0));  // the old amount again
         meldungen_.zeigen(*u.meldung);
         return;
     }
-    rechner_.memoSetzen(*u.feldtext);
+    taschenrechner_.memoSetzen(*u.feldtext);
     memo_->betragZeigen(hundertstel(*u.feldtext).value_or(0));
 }
 
-void Rechnerpanel::verlaufZeigen() {
+void Taschenrechnerpanel::verlaufZeigen() {
     // The tape starts every line with a carriage return; the box shows one line each.
-    QString verlauf = QString::fromStdString(rechner_.verlauf());
+    QString verlauf = QString::fromStdString(taschenrechner_.verlauf());
     if (verlauf.startsWith(QLatin1Char('\r'))) verlauf.remove(0, 1);
     verlauf.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     meldungen_.zeigen(Meldung{"Verlauf", verlauf.toStdString(), Meldung::Symbol::Information});
 }
 
-QString Rechnerpanel::anzeige() const {
+QString Taschenrechnerpanel::anzeige() const {
     return anzeige_->text();
 }
 
-void Rechnerpanel::keyPressEvent(QKeyEvent* ereignis) {
+void Taschenrechnerpanel::keyPressEvent(QKeyEvent* ereignis) {
     const int k = ereignis->key();
     std::optional<Taste> t;
     if (k >= Qt::Key_0 && k <= Qt::Key_9) t = zifferntaste(k - Qt::Key_0);

@@ -23,7 +23,7 @@ struct Uebergabe {
 /// row (25) takes the amount without its sign, because the row's savings kind decides the
 /// sign there. Refused with a message: a display that holds no number, a negative amount
 /// in any other row, an amount above the largest a field takes.
-Uebergabe rechnerUebergabe(std::string_view anzeige, int zeile);
+Uebergabe taschenrechnerUebergabe(std::string_view anzeige, int zeile);
 
 /// An entry typed into the calculator's memo field: the text it keeps (an empty field keeps
 /// "0"), or why it is refused (more than an amount field takes).

@@ -40,7 +40,7 @@ Taste zifferntaste(int ziffer);
 std::optional<Taste> tasteLesen(std::string_view name);
 
 /// The title of the calculator's own messages.
-inline constexpr std::string_view kRechnerTitel = "Rechner";
+inline constexpr std::string_view kTaschenrechnerTitel = "Rechner";
 
 /// The small pocket calculator beside the payroll calculation. It works like a simple
 /// pocket calculator: strictly left to right without precedence, with a percent key that
@@ -52,7 +52,7 @@ inline constexpr std::string_view kRechnerTitel = "Rechner";
 ///
 /// A key that cannot be carried out (an operand that is no number, a result too large for
 /// the calculator) leaves everything as it was before the key and says why.
-class Rechner {
+class Taschenrechner {
   public:
     /// Presses a key. Returns the message box the key raises, if any.
     std::optional<Meldung> druecken(Taste taste);

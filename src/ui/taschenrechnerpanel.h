@@ -2,7 +2,7 @@
 
 #include <QFrame>
 
-#include "calculator/rechner.h"
+#include "calculator/taschenrechner.h"
 
 class QLabel;
 class QAbstractButton;
@@ -20,10 +20,11 @@ class Tippzeile;
 /// digits, comma, + - * / %, Enter for "=" and Escape for "C". Below the keys the memo
 /// field parks an amount; a click on an amount field of the calculation hands over the
 /// memo when it was filled last, else the display.
-class Rechnerpanel : public QFrame {
+class Taschenrechnerpanel : public QFrame {
     Q_OBJECT
   public:
-    Rechnerpanel(Rechner& rechner, Meldungsanzeige& meldungen, Tippzeile* tipp, QWidget* eltern);
+    Taschenrechnerpanel(Taschenrechner& taschenrechner, Meldungsanzeige& meldungen, Tippzeile* tipp,
+                        QWidget* eltern);
 
     /// Presses a key as a click on it does.
     void druecken(Taste taste);
@@ -41,7 +42,7 @@ class Rechnerpanel : public QFrame {
   private:
     QAbstractButton* taste(const QString& beschriftung, Taste taste, const QString& name);
 
-    Rechner& rechner_;
+    Taschenrechner& taschenrechner_;
     Meldungsanzeige& meldungen_;
     /// Parks `text` (as typed) in the memo; an amount no field takes is refused.
     void memoSetzen(const std::string& text);

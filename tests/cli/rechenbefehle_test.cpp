@@ -1,0 +1,344 @@
+// The commands without data files: `lohnsteuer` (the engine's variables as JSON), `schritte`
+// (the tax steps window's options, checked against an independent derivation of the engine
+// inputs from random options) and `rechner` (against a second, deliberately plain model of the
+// pocket calculator's key rules, written from the rules alone: operands as text or number,
+// numbers through the C library in the "C" locale; seeded random key sequences, too short to
+// overflow, must give the same display, tape and messages).
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <cstdlib>
+#include <random>
+#include <variant>
+
+#include "befehlstest.h"
+#include "engine/money.h"
+
+namespace brelvanostik::cli {
+namespace {
+
+TEST(CliLohnsteuer, JsonMitAllenVariablenInDerVorgegebenenReihenfolge) {
+    const Lauf l = lauf("lohnsteuer JAHR=2005 LZZ=2 STKL=3 RE4=250000");
+    ASSERT_EQ(l.status, 0) << l.fehler;
+    EXPECT_EQ(l.fehler, "");
+    // Every input, intermediate and output once, from JAHR to BK.
+    EXPECT_EQ(std::count(l.aus.begin(), l.aus.end(), ':'), 60);
+    EXPECT_EQ(l.aus.substr(0, 38), "{\"JAHR\": 2005, \"LZZ\": 2, \"RE4\": 250000");
+    EXPECT_NE(l.aus.find("\"LSTPERIODE\": 13616, \"SOLZLZZ\": "), std::string::npos);
+    EXPECT_EQ(l.aus.rfind("\"BK\": "), l.aus.find("\"BK\": "));
+    // Single precision with the digits to read it back; money with up to four decimals.
+    EXPECT_NE(l.aus.find("\"Y\": 0.4339,"), std::string::npos);
+    EXPECT_NE(l.aus.find("\"RW\": 1883.4548,"), std::string::npos);
+}
+
+TEST(CliLohnsteuer, VorgabenNamenOhneGrossKleinUndGeaenderteEingaben) {
+    const Lauf l = lauf("lohnsteuer re4=300000.5 vjahr=2003 vbez=100 vbezm=100");
+    ASSERT_EQ(l.status, 0) << l.fehler;
+    EXPECT_NE(l.aus.find("\"JAHR\": 2007, \"LZZ\": 2,"), std::string::npos);
+    EXPECT_NE(l.aus.find("\"RE4\": 300000.5,"), std::string::npos);
+    EXPECT_NE(l.aus.find("\"STKL\": 1,"), std::string::npos);
+    EXPECT_NE(l.aus.find("\"VJAHR\": 2005,"), std::string::npos);  // raised by the run
+    EXPECT_NE(l.aus.find("\"Tab1\": 0.4,"), std::string::npos);
+}
+
+TEST(CliLohnsteuer, GroessteZulaessigeBetraegeRechnenOhneUeberlauf) {
+    for (const char* lzz : {"1", "2", "3", "4"}) {
+        for (const char* stkl : {"1", "3", "5", "6"}) {
+            const std::string zeitraum = std::string("lohnsteuer LZZ=") + lzz + " STKL=" + stkl;
+            const Lauf l = lauf(zeitraum +
+                                " RE4=100000000000 VBEZ=100000000000 VBEZM=100000000000 "
+                                "VBEZS=100000000000 HINZUR=100000000000 ZKF=100 ZMVB=12 Alter1=1 "
+                                "JAHR=2006 R=1");
+            EXPECT_EQ(l.status, 0) << l.fehler;
+            const Lauf n = lauf(zeitraum + " RE4=-100000000000 WFundF=100000000000 JAHR=2004");
+            EXPECT_EQ(n.status, 0) << n.fehler;
+        }
+    }
+}
+
+// The number after "NAME": inside the "eingaben" object.
+std::string eingabe(const std::string& json, const std::string& name) {
+    const auto start = json.find("\"" + name + "\": ");
+    if (start == std::string::npos) return "?";
+    const auto von = start + name.size() + 4;
+    return json.substr(von, json.find_first_of(",}", von) - von);
+}
+
+// A text field of line `nr` (1-based).
+std::string feld(const std::string& json, int nr, const std::string& name) {
+    const auto zeile = json.find("{\"zeile\": " + std::to_string(nr) + ",");
+    if (zeile == std::string::npos) return "?";
+    const auto start = json.find("\"" + name + "\": \"", zeile) + name.size() + 5;
+    return json.substr(start, json.find('"', start) - start);
+}
+
+TEST(CliSchritte, VorgabenEinesNeuenFenstersUndKlartext) {
+    const Lauf l = lauf("schritte --json");
+    ASSERT_EQ(l.status, 0) << l.fehler;
+    EXPECT_EQ(l.aus.substr(0, 31), "{\"eingaben\": {\"JAHR\": 2007, \"LZ");
+    EXPECT_EQ(eingabe(l.aus, "RE4"), "8");
+    EXPECT_EQ(eingabe(l.aus, "AJAHR"), "2008");
+    EXPECT_EQ(eingabe(l.aus, "ZMVB"), "12");
+    EXPECT_EQ(eingabe(l.aus, "VJAHR"), "2005");
+    EXPECT_NE(
+        l.aus.find(
+            "{\"zeile\": 113, \"kopf\": false, \"offen\": \"\", \"name\": \"\", \"text\": \"\","),
+        std::string::npos);
+    EXPECT_NE(l.aus.find("{\"zeile\": 1, \"kopf\": true, \"offen\": \"+\", \"name\": \"LST2007\""),
+              std::string::npos);
+
+    const Lauf text = lauf("schritte --brutto 2000");
+    ASSERT_EQ(text.status, 0);
+    EXPECT_EQ(std::count(text.aus.begin(), text.aus.end(), '\n'), 113);
+    EXPECT_NE(text.aus.find("8\t\tRE4\tSteuerpflichtiger Arbeitslohn\t24.000,08\t\n"),
+              std::string::npos);
+}
+
+TEST(CliSchritte, KorrekturenWieImFenster) {
+    Lauf l = lauf("schritte --json --brutto 30000 --versorgung 40000");
+    ASSERT_EQ(l.status, 0) << l.fehler;
+    EXPECT_EQ(eingabe(l.aus, "RE4"), "30000008");  // 25,000.00 a month
+    EXPECT_EQ(eingabe(l.aus, "VBEZ"), "30000000");
+    l = lauf("schritte --json --jahr 2004");
+    EXPECT_EQ(feld(l.aus, 1, "name"), "LST2004");
+}
+
+// Random window inputs; the expected engine inputs are derived here by the window's rules.
+// (The listing's lines from those inputs: tests/taxsteps.)
+TEST(CliSchritte, StimmtMitUnabhaengigerRechnungUeberein) {
+    std::mt19937 zufall(20070504);
+    const auto wahl = [&](int von, int bis) {
+        return std::uniform_int_distribution<int>(von, bis)(zufall);
+    };
+    for (int runde = 0; runde < 60; ++runde) {
+        const int jahr = wahl(2004, 2008), klasse = wahl(1, 4), kinder = wahl(0, 12),
+                  geburt = wahl(0, 4);
+        const int erstbezug = wahl(2005, 2008), kirche = std::array{0, 8, 9}[wahl(0, 2)];
+        const bool monat = wahl(0, 1) == 1, rvFrei = wahl(0, 1) == 1;
+        const int monate = monat ? 12 : wahl(1, 12);
+        const std::int64_t brutto = monat ? wahl(0, 1200000) : wahl(0, 15000000);  // hundredths
+        const std::int64_t versorgung = wahl(0, 3) == 0 ? wahl(0, static_cast<int>(brutto)) : 0;
+        const std::int64_t karte = wahl(-50000, 50000), monatsbezug = wahl(0, 300000),
+                           sonder = wahl(0, 100000);
+        // Euros as the command line takes them: "1234.05" from hundredths (not negative).
+        const auto text = [](std::int64_t h) {
+            const std::string cent = std::to_string(h % 100);
+            return std::to_string(h / 100) + "." + (cent.size() < 2 ? "0" : "") + cent;
+        };
+        const Lauf l =
+            lauf("schritte --json --jahr " + std::to_string(jahr) + " --zeitraum " +
+                 (monat ? "monat" : "jahr") + " --klasse " + std::to_string(klasse) + " --kinder " +
+                 std::to_string(kinder) + " --kirche " + std::to_string(kirche) + " --geburt " +
+                 std::to_string(geburt) + " --erstbezug " + std::to_string(erstbezug) +
+                 " --bezugsmonate " + std::to_string(monate) + " --brutto " + text(brutto) +
+                 " --versorgung " + text(versorgung) + " --karte " + (karte < 0 ? "-" : "") +
+                 text(std::abs(karte)) + " --monatsbezug " + text(monatsbezug) +
+                 " --sonderzahlung " + text(sonder) + (rvFrei ? " --rv-frei" : ""));
+        ASSERT_EQ(l.status, 0) << l.fehler;
+
+        // The window's mapping, derived independently: the sixteen engine inputs.
+        const std::int64_t faktor = monat ? 12 : 1;
+        const auto geld = [](std::int64_t hundertstel) { return Money::whole(hundertstel).text(); };
+        const int ajahr = 2004 + geburt;
+        const std::pair<const char*, std::string> soll[] = {
+            {"JAHR", std::to_string(jahr)},
+            {"LZZ", "1"},
+            {"RE4", geld(brutto * faktor + (monat ? 8 : 0))},
+            {"VBEZ", geld(versorgung * faktor)},
+            {"WFundF", geld(karte < 0 ? -karte * faktor : 0)},
+            {"HINZUR", geld(karte > 0 ? karte * faktor : 0)},
+            {"STKL", std::to_string(klasse)},
+            {"ZKF", Money::whole(kinder).geteilt(2).text()},
+            {"KRV", rvFrei ? "1" : "0"},
+            {"R", kirche > 0 ? "1" : "0"},
+            {"AJAHR", std::to_string(ajahr)},
+            {"Alter1", ajahr <= jahr ? "1" : "0"},
+            {"VJAHR", std::to_string(erstbezug)},
+            {"VBEZM", geld(monatsbezug)},
+            {"VBEZS", geld(sonder)},
+            {"ZMVB", geld(monate)},
+        };
+        for (const auto& [name, wert] : soll)
+            EXPECT_EQ(eingabe(l.aus, name), wert) << name << " in Runde " << runde;
+        EXPECT_EQ(feld(l.aus, 112, "text"),
+                  "Monats- bzw. Jahresbetrag * " + std::to_string(kirche) + " % =");
+    }
+}
+
+const std::string kDurchNull = "Division durch Null ist nicht möglich";
+
+struct Modell {
+    using Wert = std::variant<std::string, double>;
+    enum class Zustand { Operator, Ziffern, Minus } zustand = Zustand::Operator;
+    std::string anzeige = "0,", offen = " ", eingegeben, verlauf;
+    Wert erster = 0.0;
+    bool komma = false;
+    int anzahl = 0;
+    std::vector<std::string> meldungen;
+
+    static std::string text(const Wert& w) {
+        if (std::holds_alternative<std::string>(w)) return std::get<std::string>(w);
+        char b[64];
+        std::snprintf(b, sizeof b, "%.15G", std::get<double>(w) + 0.0);
+        std::string s = b;
+        std::replace(s.begin(), s.end(), '.', ',');
+        return s;
+    }
+    // A number, or the message why not.
+    static std::variant<double, std::string> zahl(const Wert& w) {
+        if (std::holds_alternative<double>(w)) return std::get<double>(w);
+        std::string s = std::get<std::string>(w);
+        std::replace(s.begin(), s.end(), ',', '.');
+        char* ende = nullptr;
+        const double d = std::strtod(s.c_str(), &ende);
+        if (s.empty() || *ende != '\0' || s == "-")
+            return "„" + std::get<std::string>(w) +
+                   "“ ist keine Zahl. Die Taste wurde nicht ausgeführt; bitte geben Sie eine "
+                   "Zahl ein.";
+        return d;
+    }
+    static std::string ohneKomma(std::string s) {
+        if (!s.empty() && s.back() == ',') s.pop_back();
+        return s;
+    }
+
+    void taste(const std::string& t) {
+        const Modell vorher = *this;
+        std::string fehler;
+        if (t.size() == 1 && std::isdigit(static_cast<unsigned char>(t[0]))) {
+            if (zustand != Zustand::Ziffern) {
+                anzeige = ",";
+                komma = false;
+            }
+            anzeige = komma ? anzeige + t : anzeige.substr(0, anzeige.find(',')) + t + ",";
+            if (zustand == Zustand::Minus) anzeige = "-" + anzeige;
+            zustand = Zustand::Ziffern;
+        } else if (t == ",") {
+            if (zustand != Zustand::Ziffern) anzeige = zustand == Zustand::Minus ? "-0," : "0,";
+            komma = true;
+            zustand = Zustand::Ziffern;
+        } else if (t == "C") {
+            anzeige = "0,";
+            erster = 0.0;
+            verlauf.clear();
+        } else if (t == "ende") {
+            Modell neu;
+            neu.verlauf = verlauf;
+            neu.meldungen = meldungen;
+            *this = neu;
+        } else if (t == "%") {
+            const auto z = zahl(anzeige);
+            if (const auto* grund = std::get_if<std::string>(&z)) {
+                fehler = *grund;
+            } else {
+                const double d = std::get<double>(z);
+                verlauf += "\r" + text(d) + " / 100 = " + text(d / 100);
+                anzeige = text(d / 100);
+                zustand = Zustand::Operator;
+                offen = "%";
+                ++anzahl;
+                komma = true;
+            }
+        } else {
+            if (t == "+/-") {
+                offen = "+/-";
+                zustand = Zustand::Ziffern;
+            }
+            eingegeben = anzeige;
+            if (zustand == Zustand::Ziffern) ++anzahl;
+            if (anzahl == 0 && t == "-" && zustand != Zustand::Minus) {
+                anzeige = "-" + anzeige;
+                zustand = Zustand::Minus;
+            }
+            if (anzahl == 1) {
+                erster = anzeige;
+                if (t == "-" && zustand != Zustand::Ziffern && offen != "=") {
+                    anzeige = "-";
+                    zustand = Zustand::Minus;
+                }
+            }
+            if (anzahl == 2) {
+                fehler = ausfuehren();
+                anzeige = text(erster);
+                anzahl = 1;
+            }
+            if (zustand != Zustand::Minus) {
+                zustand = Zustand::Operator;
+                offen = t;
+            }
+        }
+        // Only a division by zero goes on; any other refused key leaves all as it was.
+        if (!fehler.empty() && fehler != kDurchNull) *this = vorher;
+        if (!fehler.empty()) meldungen.push_back(fehler);
+    }
+
+    // The pending operation on the first operand and the entry; the message if refused.
+    std::string ausfuehren() {
+        const std::string l = ohneKomma(text(erster)), r = ohneKomma(eingegeben);
+        if (offen == "=") erster = eingegeben;
+        if (offen == "=" || offen == " ") return {};
+        const auto b = zahl(eingegeben);
+        if (const auto* grund = std::get_if<std::string>(&b)) return *grund;
+        const double y = std::get<double>(b);
+        if (offen == "+/-") {
+            erster = -y;
+            verlauf += "\r" + r + " x -1 = " + text(erster);
+            return {};
+        }
+        if (offen == "/" && y == 0) {
+            verlauf += "\r" + l + " / " + r + " = " + text(erster);
+            return kDurchNull;
+        }
+        const auto a = zahl(erster);
+        if (const auto* grund = std::get_if<std::string>(&a)) return *grund;
+        const double x = std::get<double>(a);
+        const char op = offen[0];  // "X" and "%" multiply
+        erster = op == '+' ? x + y : op == '-' ? x - y : op == '/' ? x / y : x * y;
+        const char* zeichen = op == '+' ? " + " : op == '-' ? " - " : op == '/' ? " / " : " x ";
+        verlauf += "\r" + l + zeichen + r + " = " + text(erster);
+        return {};
+    }
+
+    std::string json() const {
+        const auto j = [](const std::string& s) {
+            std::string o = "\"";
+            for (char c : s) o += c == '\r' ? std::string("\\r") : std::string(1, c);
+            return o + "\"";
+        };
+        std::string m;
+        for (const auto& t : meldungen) m += (m.empty() ? "" : ", ") + j(t);
+        return "{\"anzeige\": " + j(anzeige) + ", \"verlauf\": " + j(verlauf) +
+               ", \"meldungen\": [" + m + "]}\n";
+    }
+};
+
+// The answer as JSON; the key rules themselves are tested with the calculator.
+TEST(CliRechner, AnzeigeVerlaufUndMeldungenAlsJson) {
+    EXPECT_EQ(lauf("rechner 0 , 1 + 0 , 2 =").aus,
+              "{\"anzeige\": \"0,3\", \"verlauf\": \"\\r0,1 + 0,2 = 0,3\", \"meldungen\": []}\n");
+    EXPECT_EQ(lauf("rechner 8 / 0 =").aus,
+              "{\"anzeige\": \"8,\", \"verlauf\": \"\\r8 / 0 = 8,\", \"meldungen\": [\"" +
+                  kDurchNull + "\"]}\n");
+}
+
+TEST(CliRechner, ZufaelligeFolgenWieDasModell) {
+    // Digits come more often, as when someone really types.
+    const std::vector<std::string> tasten = {"0",   "1", "2", "3",    "4", "5", "6", "7", "8", "9",
+                                             "1",   "2", "5", "9",    ",", "+", "-", "X", "/", "=",
+                                             "+/-", "%", "C", "ende", "0", "-", "X", "/", "="};
+    std::mt19937 zufall(20071);
+    for (int runde = 0; runde < 3000; ++runde) {
+        std::vector<std::string> f = {"rechner"};
+        Modell m;
+        for (std::size_t n = 1 + zufall() % 40; n > 0; --n) {
+            f.push_back(tasten[zufall() % tasten.size()]);
+            m.taste(f.back());
+        }
+        ASSERT_EQ(lauf(f).aus, m.json()) << "Lauf " << runde;
+    }
+}
+
+}  // namespace
+}  // namespace brelvanostik::cli
