@@ -15,24 +15,25 @@ namespace {
 constexpr int kMaerz = 2;
 constexpr int kGruen = 0, kBlau = 5;
 
-const std::set<int> kBisDezember = {zeile::NormalWochenstunden,
-                                    zeile::Wochenstunden,
-                                    zeile::KvSatz,
-                                    zeile::Gehalt,
-                                    zeile::Versorgungsbezug,
-                                    zeile::Freibetrag,
-                                    zeile::Hinzurechnung,
-                                    zeile::ZusaetzlichSteuerpflichtig,
-                                    zeile::ZusaetzlichSvPflichtig,
-                                    zeile::Abzug};
+// clang-format off
+const std::set<int> kBisDezember = {
+    zeile::NormalWochenstunden, zeile::Wochenstunden, zeile::KvSatz, zeile::Gehalt,
+    zeile::Versorgungsbezug, zeile::Freibetrag, zeile::Hinzurechnung,
+    zeile::ZusaetzlichSteuerpflichtig, zeile::ZusaetzlichSvPflichtig, zeile::Abzug};
 const std::set<int> kNurMonat = {zeile::NormalTage, zeile::Tage, zeile::EinmaligerBezug,
                                  zeile::EinmaligerVersorgungsbezug, zeile::MehrjahresVerguetung};
 const std::set<int> kAuswahlzeilen = {
-    zeile::Geburtsjahrgang,          zeile::Bundesland,         zeile::SvStatus,
-    zeile::Jahresausgleich,          zeile::Steuerklasse,       zeile::Kirchensteuer,
-    zeile::Krankenversicherung,      zeile::Pflegeversicherung, zeile::Rentenversicherung,
-    zeile::Arbeitslosenversicherung, zeile::Zusatzbeitrag,      zeile::Abzug,
-    zeile::Kinderfreibetraege};
+    zeile::Geburtsjahrgang, zeile::Bundesland, zeile::SvStatus, zeile::Jahresausgleich,
+    zeile::Steuerklasse, zeile::Kirchensteuer, zeile::Krankenversicherung,
+    zeile::Pflegeversicherung, zeile::Rentenversicherung, zeile::Arbeitslosenversicherung,
+    zeile::Zusatzbeitrag, zeile::Abzug, zeile::Kinderfreibetraege};
+/// The amount rows without a correction of their own: up to 290,000.00 euros.
+const std::set<int> kBetragszeilen = {
+    zeile::Gehalt, zeile::Versorgungsbezug, zeile::EinmaligerBezug,
+    zeile::EinmaligerVersorgungsbezug, zeile::MehrjahresVerguetung, zeile::Freibetrag,
+    zeile::Hinzurechnung, zeile::ZusaetzlichSteuerpflichtig, zeile::ZusaetzlichSvPflichtig,
+    zeile::Abzug};
+// clang-format on
 
 Sitzung imMaerz() {
     Einstellungen e;
@@ -175,11 +176,6 @@ TEST(Zeilenregeln, BereichsregelnDerBetragsfelderAnIhrenGrenzen) {
         std::int32_t gespeichert;
         std::optional<std::string> feldtext;
     };
-    std::set<int> betraege = kNurMonat;
-    betraege.insert(kBisDezember.begin(), kBisDezember.end());
-    for (const int z : {zeile::NormalWochenstunden, zeile::Wochenstunden, zeile::NormalTage,
-                        zeile::Tage, zeile::KvSatz})
-        betraege.erase(z);
     const std::set<int> stunden = {zeile::NormalWochenstunden, zeile::Wochenstunden};
     const std::set<int> tage = {zeile::NormalTage, zeile::Tage};
     const Fall faelle[] = {
@@ -190,8 +186,8 @@ TEST(Zeilenregeln, BereichsregelnDerBetragsfelderAnIhrenGrenzen) {
         {{zeile::KvSatz}, "16", true, 1600, std::nullopt},
         {{zeile::KvSatz}, "16,01", true, 1600, "16"},
         {{zeile::KvSatz}, "15,99", true, 1599, std::nullopt},
-        {betraege, "290000", true, 29000000, std::nullopt},
-        {betraege, "290000,01", false, 0, std::nullopt},
+        {kBetragszeilen, "290000", true, 29000000, std::nullopt},
+        {kBetragszeilen, "290000,01", false, 0, std::nullopt},
     };
     for (const Fall& f : faelle) {
         for (const int zeile : f.zeilen) {
