@@ -1,8 +1,6 @@
-// The month calculation against a small model of its own, over seeded random years: the taxes
-// of the current pay and of one-time payments, pensions in the annual runs, the minimum church
-// tax, the employer's December adjustment and the contributions, each worked out here from the
-// rules as a clerk applies them, with the wage tax engine as the tax table. The engine prepared
-// for a month's own run, as the tax steps window explains it, repeats the stored run.
+// The month calculation against a small model of its own over seeded random years: taxes,
+// pensions, minimum church tax, the December adjustment and the contributions, worked out as a
+// clerk does with the wage tax engine as the tax table.
 #include <gtest/gtest.h>
 
 #include <algorithm>
