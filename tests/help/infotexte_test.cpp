@@ -72,8 +72,6 @@ TEST(SessionInfotexte, GrenzenDesAngezeigtenJahres) {
          "Arbeitnehmer und Arbeitgeber tragen je die Hälfte."},
         {Arbeitslosenversicherung, 2007, "Der Beitragssatz von 6,5 % (seit dem 1.1.1993) wurde",
          "zum 1.1.2007 auf 4,2 % gesenkt."},
-        {Rentenversicherung, 2007, "Der Beitragssatz beträgt 19,9 %; Arbeitnehmer und",
-         "Arbeitgeber tragen je die Hälfte."},
         {Abzug, 2004, "grenze der Rentenversicherung (West), 2004 also 2.472 Euro.",
          "Ebenso viel ist in der Sozialversicherung beitragsfrei."},
         {Abzug, 2007, "grenze der Rentenversicherung (West), 2007 also 2.520 Euro.",

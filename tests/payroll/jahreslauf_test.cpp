@@ -18,8 +18,8 @@ Eingabe einmal(std::int32_t betrag, int monat = Mai, int zeile = EinmaligerBezug
 }
 
 // clang-format off
-TEST(PayrollEinmalzahlung, BeitraegeBisZurNichtVerbrauchtenGrenze) {
-    // 3,000.00 a month in 2004, west. Each month leaves 487.50 under the health ceiling and
+TEST(PayrollJahreslauf, EinmalzahlungenBisZurGrenzeUndVersorgung) {
+    // 3,000.00 a month in 2004, west: each month leaves 487.50 under the health ceiling and
     // 2,150.00 under the pension ceiling.
     pruefe({
         {"5,000.00 in May, 1,000.00 in June", {einmal(500000), einmal(100000, Jun)},
@@ -47,6 +47,14 @@ TEST(PayrollEinmalzahlung, BeitraegeBisZurNichtVerbrauchtenGrenze) {
         {"a one-time pension: no contributions",
          {{'B', Versorgungsbezug, 10000}, einmal(300000, Mai, EinmaligerVersorgungsbezug)},
          {{Mai, KvBbgGenutzt, 0}, {Mai, RvBbgGenutzt, 0}, {Mai, KvEinmal, 0}}},
+        // A pension of 1,500.00 a month from April 2007, no salary, the December adjustment on:
+        // the allowance and its supplement of nine months on nine months' pensions; December
+        // pays back what the monthly tax took on a full year's projection.
+        {"a pension starting in April 2007",
+         {{'B', Versorgungsbezug, 150000, Apr}, {'V', wahl::beginn::Im2007, 150000},
+          {'A', Jahresausgleich, wahl::ausgleich::Mit}},
+         {{Jan, Lohnsteuer, 0}, {Apr, Lohnsteuer, -6366}, {Nov, Lohnsteuer, -6366},
+          {Dez, Lohnsteuer, 39728}}, 2007, wahl::land::NordrheinWestfalen, 0},
     });
 }
 
@@ -77,16 +85,6 @@ TEST(PayrollEinmalzahlung, VeroeffentlichteBeispiele) {
          {{Jan, Krankenversicherung, -2081}, {Jan, Rentenversicherung, -2856},
           {Jan, Auszahlung, 39217}}, 2007, wahl::land::Bayern, 45000},
     });
-}
-TEST(PayrollVersorgung, JahreslaeufeZaehlenDieMonateMitVersorgungsbezuegen) {
-    // A pension of 1,500.00 a month from April 2007, no salary, the December adjustment on:
-    // the allowance and its supplement of nine months on nine months' pensions; December pays
-    // back what the monthly tax took on a full year's projection.
-    pruefe({{"starting in April 2007",
-             {{'B', Versorgungsbezug, 150000, Apr}, {'V', wahl::beginn::Im2007, 150000},
-              {'A', Jahresausgleich, wahl::ausgleich::Mit}},
-             {{Jan, Lohnsteuer, 0}, {Apr, Lohnsteuer, -6366}, {Nov, Lohnsteuer, -6366},
-              {Dez, Lohnsteuer, 39728}}, 2007, wahl::land::NordrheinWestfalen, 0}});
 }
 // clang-format on
 

@@ -106,18 +106,15 @@ struct Fall {
     std::int32_t gehalt = 300000;
 };
 
-inline void pruefe(const Fall& f) {
-    SCOPED_TRACE(f.was);
-    Testfall t(f.jahr, f.land, f.gehalt);
-    for (const Eingabe& e : f.eingaben) t.aendere(e);
-    t.rechne();
-    for (const Erwartung& e : f.erwartet) {
-        EXPECT_EQ(t.zelle(e), e.wert) << e.bank << " month " << e.monat << " row " << e.zeile;
-    }
-}
-
 inline void pruefe(std::initializer_list<Fall> faelle) {
-    for (const Fall& f : faelle) pruefe(f);
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.was);
+        Testfall t(f.jahr, f.land, f.gehalt);
+        for (const Eingabe& e : f.eingaben) t.aendere(e);
+        t.rechne();
+        for (const Erwartung& e : f.erwartet)
+            EXPECT_EQ(t.zelle(e), e.wert) << e.bank << " month " << e.monat << " row " << e.zeile;
+    }
 }
 
 }  // namespace brelvanostik::testfall
