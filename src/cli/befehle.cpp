@@ -78,7 +78,8 @@ std::string zeigbar(std::string_view text) {
 
 int ausfuehren(const std::vector<std::string>& argumente, std::ostream& aus, std::ostream& fehler) {
     if (argumente.empty()) {
-        fehler << gebrauchsanweisung();
+        // A refusal is one line on standard error; the full usage is what --help prints.
+        fehler << "brelvanostik-cli: no command given (try --help)\n";
         return kFalscherAufruf;
     }
     const std::string& befehl = argumente.front();

@@ -98,7 +98,7 @@ int druckenBefehl(const std::vector<std::string>& eingabe, std::ostream&, std::o
     } else {
         dokument = druck::berichtEinzeln(sitzung, seite, basisadresse());
     }
-    const int status = pdfSchreiben(dokument, *pdf, optionen->verzeichnis, fehler);
+    const int status = pdfSchreiben(dokument, *pdf, optionen->verzeichnis, kName, fehler);
     if (status == kErfolg) hinweiseMelden(hinweise, fehler);
     return status;
 }

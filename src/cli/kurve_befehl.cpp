@@ -132,7 +132,7 @@ int kurveBefehl(const std::vector<std::string>& argumente, std::ostream& aus,
         const Belastungskurve zwilling =
             kurveBerechnen(*sitzung, seite == Seite::Gruen ? Seite::Blau : Seite::Gruen, bereich);
         const int status = pdfSchreiben(druck::kurvenbericht(kurve, &zwilling), pdf->second,
-                                        optionen->verzeichnis, fehler);
+                                        optionen->verzeichnis, kName, fehler);
         if (status != kErfolg) return status;
     }
     hinweiseMelden(hinweise, fehler);

@@ -35,15 +35,16 @@ QGuiApplication& anwendung() {
 }  // namespace
 
 int pdfSchreiben(const druck::Dokument& dokument, const std::filesystem::path& datei,
-                 const std::filesystem::path& datenverzeichnis, std::ostream& fehler) {
+                 const std::filesystem::path& datenverzeichnis, std::string_view vorsatz,
+                 std::ostream& fehler) {
     if (const auto verweigert = ausgabeVerweigert(datei, datenverzeichnis)) {
-        fehler << "brelvanostik-cli: " << zeigbar(*verweigert) << '\n';
+        fehler << vorsatz << zeigbar(*verweigert) << '\n';
         return kFalscherAufruf;
     }
     anwendung();
     std::string text;
     if (!druck::alsPdfSchreiben(dokument, datei, text)) {
-        fehler << "brelvanostik-cli: " << zeigbar(text) << '\n';
+        fehler << vorsatz << zeigbar(text) << '\n';
         return kFehler;
     }
     return kErfolg;

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <ostream>
+#include <string_view>
 
 #include "print/dokument.h"
 
@@ -11,8 +12,9 @@ namespace brelvanostik::cli {
 /// application object; without a display the tool uses Qt's offscreen platform. Returns the
 /// exit status: 0; 2 when `datei` would replace a file of the data directory
 /// `datenverzeichnis` (or another name of one), and nothing is written; 1 when the file cannot
-/// be written. A one-line message says why.
+/// be written. A one-line message, opened by `vorsatz` (the tool and the command), says why.
 int pdfSchreiben(const druck::Dokument& dokument, const std::filesystem::path& datei,
-                 const std::filesystem::path& datenverzeichnis, std::ostream& fehler);
+                 const std::filesystem::path& datenverzeichnis, std::string_view vorsatz,
+                 std::ostream& fehler);
 
 }  // namespace brelvanostik::cli

@@ -156,7 +156,7 @@ int schritteBefehl(const std::vector<std::string>& argumente, std::ostream& aus,
 
     if (werte.count("--pdf")) {
         const int status = pdfSchreiben(druck::steuerschritteDrucken(fenster.liste()),
-                                        werte["--pdf"], ".", fehler);
+                                        werte["--pdf"], ".", vorsatz, fehler);
         if (status != kErfolg) return status;
     }
     aus << (json_ ? json(fenster) : klartext(fenster));

@@ -108,7 +108,7 @@ int vergleichenBefehl(const std::vector<std::string>& argumente, std::ostream& a
 
     if (pdf != optionen->werte.end()) {
         const int status = pdfSchreiben(druck::schrittvergleichDrucken(vergleich, ueberschrift),
-                                        pdf->second, optionen->verzeichnis, fehler);
+                                        pdf->second, optionen->verzeichnis, kName, fehler);
         if (status != kErfolg) return status;
     }
     aus << (optionen->json ? json(vergleich) : klartext(vergleich, ueberschrift));

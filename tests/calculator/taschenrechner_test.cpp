@@ -6,47 +6,33 @@
 
 #include "calculator/taschenrechner.h"
 #include "session/taschenrechner_uebergabe.h"
+#include "workspace/zeilen.h"
 
 namespace brelvanostik {
 namespace {
 
 constexpr const char* kDurchNull = "Division durch Null ist nicht möglich";
+constexpr const char* kKeineZahl =
+    "„-“ ist keine Zahl. Die Taste wurde nicht ausgeführt; bitte geben Sie eine Zahl ein.";
+constexpr const char* kZuGross =
+    "Die Zahl ist zu groß für den Rechner. Die Taste wurde nicht ausgeführt.";
 
-struct Ergebnis {
-    std::string anzeige, verlauf;
-    std::vector<std::string> meldungen;
-};
-
-// Keys separated by blanks, named as on the command line.
-Ergebnis tippen(Taschenrechner& r, const std::string& tasten) {
-    std::istringstream ein(tasten);
-    Ergebnis e;
-    for (std::string name; ein >> name;) {
-        const auto taste = tasteLesen(name);
-        if (!taste) ADD_FAILURE() << "unbekannte Taste " << name;
-        if (!taste) continue;
-        if (auto m = r.druecken(*taste)) {
-            EXPECT_EQ(m->titel, "Rechner");
-            e.meldungen.push_back(m->text);
-        }
-    }
-    e.anzeige = r.anzeige();
-    e.verlauf = r.verlauf();
-    return e;
-}
-
-Ergebnis tippen(const std::string& tasten) {
-    Taschenrechner r;
-    return tippen(r, tasten);
+/// 1 followed by `nullen` zeros: as keys separated by blanks, or as the display shows it.
+std::string zehnHoch(int nullen, bool alsTasten) {
+    std::string text = "1";
+    for (int i = 0; i < nullen; ++i) text += alsTasten ? " 0" : "0";
+    return text;
 }
 
 TEST(Taschenrechner, TastenfolgenZeigenAnzeigeVerlaufUndMeldungen) {
     struct Fall {
-        const char* tasten;
-        const char* anzeige;
-        const char* verlauf;
+        std::string tasten;  // named as on the command line, separated by blanks
+        std::string anzeige;
+        std::string verlauf;
         std::vector<std::string> meldungen;
     };
+    const std::string gross = zehnHoch(200, true), riesig = zehnHoch(400, true);
+    const std::string grossZahl = zehnHoch(200, false);
     const Fall faelle[] = {
         // Entry: the trailing comma while digits are typed, digits after the comma key.
         {"", "0,", "", {}},
@@ -93,49 +79,36 @@ TEST(Taschenrechner, TastenfolgenZeigenAnzeigeVerlaufUndMeldungen) {
         {"5 + ende 2 X 3 =", "6", "\r2 x 3 = 6", {}},
         {"5 + 3 = ende 2 =", "2,", "\r5 + 3 = 8", {}},
         // A lone "-" as operand is no number: refused, the state before the key kept.
-        {"5 + - + 3 =",
-         "-3,",
-         "",
-         {"„-“ ist keine Zahl. Die Taste wurde nicht ausgeführt; bitte geben Sie eine Zahl ein."}},
-        {"5 + - + 3 = ende 1 + 2 =",
-         "3",
-         "\r1 + 2 = 3",
-         {"„-“ ist keine Zahl. Die Taste wurde nicht ausgeführt; bitte geben Sie eine Zahl ein."}},
-        {"5 + - %",
-         "-",
-         "",
-         {"„-“ ist keine Zahl. Die Taste wurde nicht ausgeführt; bitte geben Sie eine Zahl ein."}},
+        {"5 + - + 3 =", "-3,", "", {kKeineZahl}},
+        {"5 + - + 3 = ende 1 + 2 =", "3", "\r1 + 2 = 3", {kKeineZahl}},
+        {"5 + - %", "-", "", {kKeineZahl}},
+        // Beyond double range: refused, and nothing lost; the operation goes on with a
+        // smaller operand. Very large and small results are shown with an exponent.
+        {gross + " X " + gross + " =", grossZahl + ",", "", {kZuGross}},
+        {gross + " X " + gross + " = ende 2 X 3 =", "6", "\r2 x 3 = 6", {kZuGross}},
+        {gross + " X 1 0 =", "1E+201", "\r" + grossZahl + " x 10 = 1E+201", {}},
+        {"1 / " + gross + " =", "1E-200", "\r1 / " + grossZahl + " = 1E-200", {}},
+        // A typed number beyond double range cannot be an operand.
+        {riesig + " + 1 =", "1,", "", {kZuGross}},
+        {riesig + " %", zehnHoch(400, false) + ",", "", {kZuGross}},
     };
     for (const Fall& f : faelle) {
-        const Ergebnis e = tippen(f.tasten);
-        EXPECT_EQ(e.anzeige, f.anzeige) << f.tasten;
-        EXPECT_EQ(e.verlauf, f.verlauf) << f.tasten;
-        EXPECT_EQ(e.meldungen, f.meldungen) << f.tasten;
+        SCOPED_TRACE(f.tasten.substr(0, 60));
+        Taschenrechner r;
+        std::istringstream ein(f.tasten);
+        std::vector<std::string> meldungen;
+        for (std::string name; ein >> name;) {
+            const auto taste = tasteLesen(name);
+            ASSERT_TRUE(taste) << "unknown key " << name;
+            if (auto m = r.druecken(*taste)) {
+                EXPECT_EQ(m->titel, "Rechner");
+                meldungen.push_back(m->text);
+            }
+        }
+        EXPECT_EQ(r.anzeige(), f.anzeige);
+        EXPECT_EQ(r.verlauf(), f.verlauf);
+        EXPECT_EQ(meldungen, f.meldungen);
     }
-}
-
-TEST(Taschenrechner, UeberlaufWirdAbgewiesenUndDerZustandBleibt) {
-    std::string gross = "1";
-    for (int i = 0; i < 200; ++i) gross += " 0";
-    Taschenrechner r;
-    // 1E+200 x 1E+200 is beyond double range.
-    const Ergebnis e = tippen(r, gross + " X " + gross + " =");
-    ASSERT_EQ(e.meldungen.size(), 1u);
-    EXPECT_EQ(e.meldungen[0],
-              "Die Zahl ist zu groß für den Rechner. Die Taste wurde nicht ausgeführt.");
-    EXPECT_EQ(e.anzeige, "1" + std::string(200, '0') + ",");
-    EXPECT_EQ(e.verlauf, "");
-    // Nothing was lost: the operation goes on with a smaller right operand.
-    const Ergebnis weiter = tippen(r, "ende 2 X 3 =");
-    EXPECT_EQ(weiter.anzeige, "6");
-    // Very large results are shown with an exponent, never as "inf".
-    EXPECT_EQ(tippen(gross + " X 1 0 =").anzeige, "1E+201");
-    EXPECT_EQ(tippen("1 / " + gross + " =").anzeige, "1E-200");
-    // A typed number beyond double range cannot be an operand.
-    std::string riesig = "1";
-    for (int i = 0; i < 400; ++i) riesig += " 0";
-    EXPECT_EQ(tippen(riesig + " + 1 =").meldungen.size(), 1u);
-    EXPECT_EQ(tippen(riesig + " %").meldungen.size(), 1u);
 }
 
 TEST(TaschenrechnerUebergabe, BetragInCentOderAblehnung) {
@@ -145,24 +118,25 @@ TEST(TaschenrechnerUebergabe, BetragInCentOderAblehnung) {
         const char* feldtext;
     };  // nullptr: refused
     const Fall faelle[] = {
-        {"12,", 5, "12,00"},
-        {"333,333333333333", 5, "333,33"},
-        {"0,05", 7, "0,05"},
-        {"0,005", 5, "0,00"},  // half a cent: halves to even
-        {"0,015", 5, "0,02"},
-        {"0,0150000001", 5, "0,02"},
-        {"0000012,", 5, "12,00"},
-        {"-0,", 5, "0,00"},
-        {"290000,", 5, "290000,00"},
-        {"290000,01", 5, nullptr},
-        {"1E+20", 5, nullptr},
-        {"1E-05", 5, "0,00"},
-        {"12345678901234567890,", 5, nullptr},
-        {"-5,", 5, nullptr},  // a negative amount fits only the savings row
-        {"-5,", 25, "5,00"},  // there the savings kind decides the sign
-        {"-290000,01", 25, nullptr},
-        {"-", 5, nullptr},
-        {"120,", 0, "120,00"},  // the hours row corrects as for a typed entry
+        {"12,", zeile::Gehalt, "12,00"},
+        {"333,333333333333", zeile::Gehalt, "333,33"},
+        {"0,05", zeile::EinmaligerBezug, "0,05"},
+        {"0,005", zeile::Gehalt, "0,00"},  // half a cent: halves to even
+        {"0,015", zeile::Gehalt, "0,02"},
+        {"0,0150000001", zeile::Gehalt, "0,02"},
+        {"0000012,", zeile::Gehalt, "12,00"},
+        {"-0,", zeile::Gehalt, "0,00"},
+        {"290000,", zeile::Gehalt, "290000,00"},
+        {"290000,01", zeile::Gehalt, nullptr},
+        {"1E+20", zeile::Gehalt, nullptr},
+        {"1E-05", zeile::Gehalt, "0,00"},
+        {"12345678901234567890,", zeile::Gehalt, nullptr},
+        {"-5,", zeile::Gehalt, nullptr},  // a negative amount fits only the savings row
+        {"-5,", zeile::Abzug, "5,00"},    // there the savings kind decides the sign
+        {"-290000,01", zeile::Abzug, nullptr},
+        {"-", zeile::Gehalt, nullptr},
+        // The hours row corrects as for a typed entry.
+        {"120,", zeile::NormalWochenstunden, "120,00"},
     };
     for (const Fall& f : faelle) {
         const Uebergabe u = taschenrechnerUebergabe(f.anzeige, f.zeile);

@@ -250,11 +250,8 @@ TEST(WorkspaceVerzeichnissperre, FremdeSperrdateiWirdAbgelehnt) {
     }
 }
 
-// Special files where the data files and the record should be: a pipe as the record does
-// not hang a load and is set aside by the next save; a record that names a link to a file
-// elsewhere is not followed; a data file that is a link, or a loop of links, is an error
-// naming it; a data file far longer than the format is not read whole; copies interrupted
-// while they were written are removed by the next save.
+// Special files where the data files and the record should be: a pipe as the record, a record
+// naming a link, a data file that is a link or a loop of links or far too long, left-over copies.
 TEST(WorkspaceGemeinsamSpeichern, BesondereDateienImDatenverzeichnis) {
     TempVerzeichnis dir, anderswo;
     ASSERT_FALSE(speichernIn(dir.pfad, stand(1), kEinstellungen));
