@@ -286,68 +286,59 @@ class HauptfensterTest : public Fenstertest {
                 knopf->width() - 2 * knopf->style()->pixelMetric(QStyle::PM_ButtonMargin));
     }
 
-    // Row 5 and row 35 explain the same on their own side, in their side's colour; each
-    // click replaces the text, the next edit closes it.
-    void zeileErklaertSichAufIhrerSeite() {
+    // A click on a row explains it over its own side's half, in that side's colour, and the
+    // topic link then opens the page its caption names; amount fields set the topic too.
+    // Rows without a text (15 and the hourly line 29) leave the area as it is, the hourly
+    // line the topic as well; the next edit or choice closes the area.
+    void zeileErklaertSichUndNenntIhreSeite() {
+        klicken("themalink");
+        QCOMPARE(oeffner_.geoeffnet.value(0), kSeiten + QStringLiteral("Gehaltsberechnung.htm"));
         QVERIFY(!info()->isVisible());
-        klicken("zeile_5");
-        QCOMPARE(info()->text(), infotext(Seite::Gruen, zeile::Gehalt));
-        QCOMPARE(info()->palette().color(QPalette::Window), farben::kHellgruen);
+        const int keine = -1;
+        const struct {
+            const char* geklickt;
+            Seite seite;
+            int zeile;
+            const char *titel, *adresse;
+        } faelle[] = {
+            {"zeile_5", Seite::Gruen, zeile::Gehalt, "Gehaltstabellen", "Gehaltstabellen.htm"},
+            {"zeile_35", Seite::Blau, zeile::Gehalt, "Gehaltstabellen", "Gehaltstabellen.htm"},
+            {"befehl_10", Seite::Blau, zeile::Versorgungsbeginn, "Alterseinkünftegesetz",
+             "Versorgungsfreibetrag.htm"},
+            {"zeile_38", Seite::Blau, zeile::EinmaligerVersorgungsbezug, "Versorgungsbezüge",
+             "Versorgungsbezug.htm"},
+            {"betrag_3", Seite::Blau, keine, "Sozialversicherung", "Sozialversicherung.htm"},
+            {"zeile_13", Seite::Gruen, zeile::Freibetrag, nullptr, nullptr},
+            {"zeile_15", Seite::Gruen, zeile::Freibetrag, "Sachbezüge", "Sachbezug.htm"},
+            {"zeile_29", Seite::Gruen, zeile::Freibetrag, "Sachbezüge", "Sachbezug.htm"},
+        };
         const int mitte = finde("rechenflaeche")->width() / 2;
-        QVERIFY(info()->isVisible() && info()->geometry().right() < mitte);
-
-        klicken("zeile_35");
-        QCOMPARE(info()->text(), infotext(Seite::Blau, zeile::Gehalt));
-        QCOMPARE(info()->palette().color(QPalette::Window), farben::kHellcyan);
-        QVERIFY(info()->geometry().left() > mitte);
-
-        klicken("zeile_13");
-        // Rows without a text (15 and the hourly line) leave the area as it is.
-        klicken("zeile_15");
-        klicken("zeile_29");
-        QCOMPARE(info()->text(), infotext(Seite::Gruen, zeile::Freibetrag));
+        for (const auto& f : faelle) {
+            klicken(f.geklickt);
+            if (f.zeile != keine) {
+                QCOMPARE(info()->text(), infotext(f.seite, f.zeile));
+                const bool gruen = f.seite == Seite::Gruen;
+                QCOMPARE(info()->palette().color(QPalette::Window),
+                         gruen ? farben::kHellgruen : farben::kHellcyan);
+                QVERIFY(info()->isVisible());
+                QVERIFY(gruen ? info()->geometry().right() < mitte
+                              : info()->geometry().left() > mitte);
+            }
+            if (f.titel == nullptr) continue;
+            QCOMPARE(text("themalink"), QString::fromUtf8(f.titel));
+            klicken("themalink");
+            QCOMPARE(oeffner_.geoeffnet.back(), kSeiten + QLatin1String(f.adresse));
+        }
         QTest::keyClicks(finde("betrag_13"), QStringLiteral("5"));
         QTest::keyClick(finde("betrag_13"), Qt::Key_Return);
         QVERIFY(!info()->isVisible());
         klicken("zeile_2");
         eintragWaehlen(1);
         QVERIFY(!info()->isVisible());
-    }
-
-    // The topic link opens the page of the row or field last clicked.
-    void themaOeffnetDieSeiteDerZeile() {
-        klicken("themalink");
-        QCOMPARE(oeffner_.geoeffnet.value(0), kSeiten + QStringLiteral("Gehaltsberechnung.htm"));
-        // The pension inputs explain row 27.
-        klicken("befehl_10");
-        QCOMPARE(info()->text(), infotext(Seite::Blau, zeile::Versorgungsbeginn));
-        QTest::keyClick(finde("auswahlliste"), Qt::Key_Escape);
-
-        // The caption always names the page the link opens: a row or amount field of either
-        // side and a row without a text (15) set the topic; the hourly line (29) keeps it.
-        const struct {
-            const char* geklickt;
-            const char* titel;
-            const char* seite;
-        } weitere[] = {
-            {"befehl_10", "Alterseinkünftegesetz", "Versorgungsfreibetrag.htm"},
-            {"zeile_38", "Versorgungsbezüge", "Versorgungsbezug.htm"},
-            {"betrag_3", "Sozialversicherung", "Sozialversicherung.htm"},
-            {"zeile_15", "Sachbezüge", "Sachbezug.htm"},
-            {"zeile_29", "Sachbezüge", "Sachbezug.htm"},
-            {"betrag_35", "Gehaltstabellen", "Gehaltstabellen.htm"},
-        };
-        for (const auto& w : weitere) {
-            klicken(w.geklickt);
-            QCOMPARE(text("themalink"), QString::fromUtf8(w.titel));
-            klicken("themalink");
-            QCOMPARE(oeffner_.geoeffnet.back(), kSeiten + QLatin1String(w.seite));
-        }
 
         klicken("startlink");
         QCOMPARE(oeffner_.geoeffnet.back(), QStringLiteral("https://hilfe.test"));
-        // Without a browser the tip line says so.
-        oeffner_.browserDa = false;
+        oeffner_.browserDa = false;  // the tip line says so
         klicken("hinweislink");
         QCOMPARE(oeffner_.geoeffnet.back(),
                  QStringLiteral("https://hilfe.test/benachrichtigung.htm"));

@@ -1,6 +1,5 @@
-// The tax steps window opened from the main window as a user opens it: presets, the
-// listing in its grid, the outline, the lists and fields, the comparison of green and blue
-// from the first difference, and printing.
+// The tax steps window opened from the main window: what it shows of the core, and that it
+// follows the user.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
