@@ -43,8 +43,8 @@ class SteuerschritteTest : public Fenstertest {
     }
     void cleanup() { programmBeenden(); }
 
-    // The presets are the tax steps' business; the window shows them in its lists and fields.
-    void zeigtDenFallDesHauptfensters() {
+    // The window shows the case as the tax steps preset it, and follows each input at once.
+    void zeigtDenFallUndFolgtDenEingaben() {
         QCOMPARE(finde<QComboBox>("klasse")->currentText(), QStringLiteral("III"));
         QCOMPARE(finde<QLineEdit>("feld_0")->text(), QStringLiteral("3.000,00"));
         QVERIFY(finde<QCheckBox>("svpflicht")->isChecked());
@@ -55,9 +55,7 @@ class SteuerschritteTest : public Fenstertest {
         // Only the thirteen headings are shown at first.
         QVERIFY(!tabelle()->isRowHidden(89));
         QVERIFY(tabelle()->isRowHidden(91));
-    }
 
-    void eingabenFolgenSofort() {
         const QString vorher = zelle(90, 5);
         waehlen(QStringLiteral("klasse"), 0);
         QVERIFY(zelle(90, 5) != vorher);
