@@ -7,6 +7,7 @@
 #include "engine/lohnsteuer.h"
 #include "engine/tarifwerte.h"
 #include "payroll/parameter.h"
+#include "workspace/arbeitsbereich.h"
 #include "workspace/zeilen.h"
 
 namespace brelvanostik {
@@ -15,11 +16,11 @@ namespace {
 
 using Zeilen = std::vector<std::string>;
 
-constexpr int kErstesJahr = 2004;
-constexpr int kLetztesJahr = 2007;
+constexpr int kLetztesJahr = kErstesJahr + kJahre - 1;
 
+/// The tax year whose figures a text shows: the payroll tables' year for any year.
 int steuerjahr(int jahr) {
-    return jahr < kErstesJahr ? kErstesJahr : jahr > kLetztesJahr ? kLetztesJahr : jahr;
+    return kErstesJahr + Parameter::jahrIndex(jahr);
 }
 
 /// Compulsory health insurance limit (Versicherungspflichtgrenze), euros a year, 2004-2007.

@@ -5,6 +5,7 @@
 
 #include "basis/zahltext.h"
 #include "engine/tarifwerte.h"
+#include "payroll/parameter.h"
 
 namespace brelvanostik {
 
@@ -516,9 +517,11 @@ void zuschlagzeilen(Schreiber& s, const Lohnsteuerrechner& e, const Listenangabe
     s(110, "BK", "Monatsbetrag abgerundet auf 2 Dezimalstellen", euro(basisMonat));
     s(111, "BK", "Monats- bzw. Jahresbetrag * " + std::to_string(satz) + " % =", euro(kircheMonat));
     s.ergebnis(111, euro(kircheJahr));
-    // Where wage tax is due but the church tax of a month stays below 30 cents, some states
-    // levy a minimum church tax instead; the listing does not compute it.
-    if (e.R >= 1 && e.JAHRESLST > Money() && kircheMonat < Money::whole(30).geteilt(100)) {
+    // Where wage tax is due but the church tax of a month stays below the higher minimum
+    // church tax (cents), some states levy that instead; the listing does not compute it.
+    const Money hoechsteMindeststeuer =
+        Money::whole(mindestkirchensteuerbetrag(wahl::kirche::Mindest030)).geteilt(100);
+    if (e.R >= 1 && e.JAHRESLST > Money() && kircheMonat < hoechsteMindeststeuer) {
         s(112, "",
           "Die in einigen Bundesländern erhobene Mindestkirchensteuer ist hier nicht dargestellt.");
     }

@@ -30,6 +30,7 @@ TEST(Vorsorgepauschale, JahrKlasseUndRentenversicherung) {
         {2006, 0, 1, 70000, hundertstel(147420), euro(1500), euro(2975), euro(2975), euro(63000)},
         // Exempt from pension insurance: the short maximum, rounded up in 2005 and 2006.
         {2004, 1, 2, 10000, Money(), Money(), Money(), euro(2000), euro(10000)},
+        {2004, 1, 1, 10000, Money(), Money(), Money(), euro(1134), euro(10000)},  // 20 %, capped
         {2006, 1, 1, 5001, Money(), hundertstel(55011), euro(551), euro(1001), euro(5001)},
         {2007, 1, 1, 5001, Money(), hundertstel(55011), euro(551), euro(1000), euro(5001)},
         {2005, 1, 1, 70000, Money(), euro(1500), euro(1500), euro(1500),

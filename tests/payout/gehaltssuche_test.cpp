@@ -1,7 +1,5 @@
-// The salary for a wanted payout, checked against what typing salaries into the window gives:
-// the answer reaches the amount, and not one cent below it does, over two euros below the
-// answer, on hand-made cases at the sliding zone's edges, with the minimum church tax, a
-// December adjustment, a one-time payment, class V and a pension.
+// The salary for a wanted payout, checked against what typing salaries into the window gives,
+// on cases at the sliding zone's edges and with the deductions that bend the payout.
 #include <gtest/gtest.h>
 
 #include <string>

@@ -30,8 +30,6 @@ TEST(PayrollQuoten, StundenUndTageJeKennzeichen) {
           {Apr, Brutto, 150000}}},
         {"days, salary left out", {{'B', Tage, 1500}, {'D', Gehalt, 0}},
          {{'T', Apr, Gehalt, 300000}, {Apr, Brutto, 300000}}},
-        {"no hours: both ratios 0", {{'B', Wochenstunden, 0}},
-         {{'S', Apr, Gehalt, 0}, {'T', Apr, Gehalt, 0}, {Apr, Lohnsteuer, 0}}},
         {"no normal days", {{'B', NormalTage, 0}},
          {{'S', Apr, Gehalt, 300000}, {'T', Apr, Gehalt, 0}}},
     });
@@ -71,7 +69,7 @@ TEST(PayrollEntgelt, SparartenUndSonderzeilen) {
     });
 }
 
-TEST(PayrollBeitraege, GleitzoneInAllenZweigen) {
+TEST(PayrollBeitraege, GleitzoneUndBemessungsgrenzen) {
     // 600.00 in August 2005, every branch in the sliding zone, dental surcharge 0.9 %.
     const auto zone = [](std::vector<Eingabe> mehr) {
         using namespace wahl;
@@ -84,10 +82,7 @@ TEST(PayrollBeitraege, GleitzoneInAllenZweigen) {
         return mehr;
     };
     pruefe({
-        {"reduced pay 519.04", zone({}),
-         {{Aug, Krankenversicherung, -3110}, {Aug, Pflegeversicherung, -372},
-          {Aug, Rentenversicherung, -4272}, {Aug, Arbeitslosenversicherung, -1424},
-          {Aug, Zusatzbeitrag, -467}}, 2005, NordrheinWestfalen, 60000},
+        // The zone pay of 600.00 is 519.04, the health share on it 31.10.
         {"a retention leaves the zone pay",
          zone({{'A', Abzug, wahl::abzug::Einbehalt}, {'B', Abzug, -10000}}),
          {{Aug, Krankenversicherung, -3110}, {Aug, Zusatzbeitrag, -467}},
@@ -96,29 +91,10 @@ TEST(PayrollBeitraege, GleitzoneInAllenZweigen) {
          {{Aug, Krankenversicherung, -1826}, {Aug, Pflegeversicherung, -219},
           {Aug, Rentenversicherung, -2507}, {Aug, Arbeitslosenversicherung, -835},
           {Aug, Zusatzbeitrag, -341}}, 2005, NordrheinWestfalen, 60000},
-    });
-}
-
-TEST(PayrollBeitraege, BemessungsgrenzenJeGebiet) {
-    // 6,000.00 a month: the pay within the health and the pension ceiling and the contributions
-    // on it; the random comparison holds the ceilings of every year and state.
-    pruefe({
-        {"Saxony 2004", {}, {{Jan, KvEntgelt, 348750}, {Jan, RvEntgelt, 435000}},
-         2004, Sachsen, 600000},
-        {"Bavaria 2006", {},
-         {{Jan, KvEntgelt, 356250}, {Jan, RvEntgelt, 525000}, {Jan, Pflegeversicherung, -3028},
-          {Jan, Rentenversicherung, -51188},
-          {Jan, Arbeitslosenversicherung, -17063}}, 2006, Bayern, 600000},
-        {"Berlin is west", {},
-         {{Jan, KvEntgelt, 348750}, {Jan, RvEntgelt, 515000}, {Jan, Rentenversicherung, -50213},
-          {Jan, Arbeitslosenversicherung, -16738}, {'k', Jan, 0, 0},
-          {'r', Jan, 0, 0}}, 2004, Berlin, 600000},
-        // The eastern ceiling of 2007 is 4,550.00; 452.725 rounds up.
-        {"Brandenburg 2007", {},
-         {{Jan, RvEntgelt, 455000}, {Jan, Rentenversicherung, -45273},
-          {Jan, Arbeitslosenversicherung, -9555}}, 2007, Brandenburg, 500000},
+        // 6,000.00 in Berlin, 2004: the random comparison holds the ceilings of every year and
+        // state, not a state changed in the year or a part month.
         {"east from July", {{'A', Bundesland, Brandenburg, Jul}},
-         {{Jun, RvEntgelt, 515000}, {Jul, RvEntgelt, 435000},
+         {{Jun, RvEntgelt, 515000}, {Jul, RvEntgelt, 435000}, {'r', Jun, 0, 0},
           {Jul, Rentenversicherung, -42413}}, 2004, Berlin, 600000},
         {"half month, half ceilings", {{'B', Tage, 1500}},
          {{Jan, KvEntgelt, 174375}, {Jan, RvEntgelt, 257500}, {Jan, Rentenversicherung, -25106},
@@ -128,16 +104,13 @@ TEST(PayrollBeitraege, BemessungsgrenzenJeGebiet) {
 
 TEST(PayrollLohnsteuer, TeilmonatUndEingabenDesMonats) {
     // 3,000.00 in 2006, 9 % church tax: May's wage tax, surcharge, church tax. 15 of 30 days
-    // bear half the tax on 3,000.00, not the tax on 1,500.00; more days than normal are no
-    // part month: 3,100.00 is taxed as it is.
+    // bear half the tax on 3,000.00 (557.08), not the tax on 1,500.00; more days than normal
+    // are no part month: 3,100.00 is taxed as it is.
     const auto tage = [](std::int32_t t) {
         return std::vector<Eingabe>{{'A', Kirchensteuer, wahl::kirche::Neun},
                                     {'B', Tage, t, Mai, Mai}};
     };
     pruefe({
-        {"full month", tage(3000),
-         {{Mai, Lohnsteuer, -55708}, {Mai, Soli, -3063}, {Mai, Kirchensteuer, -5013}},
-         2006},
         {"15 of 30 days", tage(1500),
          {{Mai, Lohnsteuer, -27854}, {Mai, Soli, -1532}, {Mai, Kirchensteuer, -2506},
           {Mai, SteuerpflichtigesEntgelt, 150000}}, 2006},
@@ -150,9 +123,6 @@ TEST(PayrollLohnsteuer, TeilmonatUndEingabenDesMonats) {
         // needs the 64th birthday before the year, and its cap falls with the year after it.
         {"no pension insurance", {{'A', SvStatus, wahl::sv::NichtPflichtig}},
          {{Sep, Lohnsteuer, -58050}}, 2006},
-        {"pension from 2006",
-         {{'B', Versorgungsbezug, 120000}, {'V', wahl::beginn::Im2006, 120000}},
-         {{Sep, Lohnsteuer, -86091}}, 2006},
         {"born before 1940", {{'A', Geburtsjahrgang, wahl::jahrgang::Vor1940}},
          {{Sep, Lohnsteuer, -52825}}},
         {"born 1940: not in 2004", {{'A', Geburtsjahrgang, wahl::jahrgang::Im1940}},

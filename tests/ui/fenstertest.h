@@ -90,6 +90,14 @@ inline std::unique_ptr<Programm> starten(const std::filesystem::path& verzeichni
     return programm;
 }
 
+/// A control by object name below `in`.
+template <class T = QWidget>
+T* finde(const QObject* in, const QString& name) {
+    T* widget = in->findChild<T*>(name);
+    if (widget == nullptr) qFatal("Kein Steuerelement %s", qPrintable(name));
+    return widget;
+}
+
 inline QString alsText(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -112,9 +120,7 @@ class Fenstertest : public QObject {
     /// A control by object name, in the main window or in `in`.
     template <class T = QWidget>
     T* finde(const QString& name, const QObject* in = nullptr) const {
-        T* widget = (in != nullptr ? in : fenster())->findChild<T*>(name);
-        if (widget == nullptr) qFatal("Kein Steuerelement %s", qPrintable(name));
-        return widget;
+        return brelvanostik::finde<T>(in != nullptr ? in : fenster(), name);
     }
     /// The text of a field, button or label.
     QString text(const QString& name) const {

@@ -98,18 +98,6 @@ class HauptfensterTest : public Fenstertest {
     }
     void cleanup() { programmBeenden(); }
 
-    void zeilenZeigenWasDieSitzungSagt() {
-        // A "%" entry carries the rate in front; the rate labels and ratio toggles beside it.
-        QCOMPARE(text("zeile_20"), QStringLiteral("13,90%/2 Beitrag zur Krankenvers."));
-        QCOMPARE(text("satz_22"), QStringLiteral("19,90"));
-        QCOMPARE(text("bru_5"), QStringLiteral("B"));
-        QCOMPARE(text("tei_39"), QStringLiteral("T"));
-        for (const char* knopf : {"monat_12", "monat_13", "monat_14"})
-            QVERIFY(finde(knopf)->isVisible());
-        QCOMPARE(farbe("seite_0", QPalette::Window), QColor(192, 255, 192));
-        QCOMPARE(farbe("seite_30", QPalette::Window), QColor(192, 255, 255));
-    }
-
     void gehaltImMaerzMitTabAktualisiertBeideSeitenUndGelbeSpalte() {
         klicken("monat_2");
         tippen("betrag_5", "3000");
@@ -118,6 +106,7 @@ class HauptfensterTest : public Fenstertest {
 
         QCOMPARE(text("betrag_5"), QStringLiteral("3.000,00"));
         QCOMPARE(text("betrag_35"), QStringLiteral("3.000,00"));
+        QCOMPARE(text("satz_22"), QStringLiteral("19,90"));
         QCOMPARE(text("gelb_5"), QStringLiteral("6.000,00   "));
         QCOMPARE(text("ergebnis_12"), QStringLiteral("3.000,00 "));
         QVERIFY(text("ergebnis_17").startsWith(QLatin1Char('-')));
@@ -292,14 +281,6 @@ class HauptfensterTest : public Fenstertest {
     }
 
     void fensterSkaliertMitDerSchrift() {
-        // A standard-size window offers to maximise; maximised, it offers the standard size.
-        QVERIFY(finde("befehl_31")->isVisible());
-        QVERIFY(!finde("befehl_1")->isVisible());
-        klicken("befehl_31");
-        QVERIFY(finde("befehl_1")->isVisible());
-        QVERIFY(!finde("befehl_31")->isVisible());
-        klicken("befehl_1");
-
         const double vorher = fenster()->font().pointSizeF();
         fenster()->resize(1900, 1040);
         QTRY_VERIFY(fenster()->font().pointSizeF() > vorher);
@@ -454,33 +435,29 @@ class HauptfensterTest : public Fenstertest {
         befehleDerSeitenSichtbar(true, true);
     }
 
-    // Each command closes what lies over the calculation first.
+    // Each command closes what lies over the calculation first and opens its own panel,
+    // which the next click closes again; the tax steps open a window of their own.
     void jederBefehlSchliesstDieTabelle() {
-        for (const int nummer : {6, 5, 9, 10, 2, 3, 4, 31}) {
-            klicken("monat_13");
-            QVERIFY(tabelle()->isVisible());
-            klicken(QStringLiteral("befehl_%1").arg(nummer));
-            QVERIFY2(!tabelle()->isVisible(), qPrintable(QString::number(nummer)));
-            klicken(nummer == 31 ? "befehl_1" : "befehl_6");  // closes what the command opened
-            QVERIFY(!finde("auswahlpanel")->isVisible());
-        }
-    }
-
-    void taschenrechnerSchritteUndProgramminformation() {
-        klicken("befehl_2");
-        QVERIFY(panel()->isVisible());
-        klicken("befehl_2");
-        QVERIFY(!panel()->isVisible());
-        klicken("befehl_4");
-        QVERIFY(finde("programminfo")->isVisible());
-        klicken("monat_13");
-        QVERIFY(!finde("programminfo")->isVisible());
-        // The tax steps command opens that window of its own.
         QSignalSpy schritte(finde<Befehlsleiste>("befehlsleiste"),
                             &Befehlsleiste::steuerschritteGeklickt);
-        klicken("befehl_3");
+        const struct {
+            int nummer;
+            const char *oeffnet, *schliesst;
+        } befehle[] = {{6, "internewerte", "monat_0"},  {5, "internewerte", "monat_0"},
+                       {9, "auswahlpanel", "befehl_6"}, {10, "auswahlpanel", "befehl_6"},
+                       {2, "rechner", "befehl_2"},      {4, "programminfo", "monat_13"},
+                       {31, "befehl_1", "befehl_1"},    {3, "tabelle", "befehl_6"}};
+        for (const auto& b : befehle) {
+            klicken("monat_13");
+            QVERIFY(tabelle()->isVisible());
+            klicken(QStringLiteral("befehl_%1").arg(b.nummer));
+            const QByteArray nummer = QByteArray::number(b.nummer);
+            QVERIFY2(!tabelle()->isVisible(), nummer);
+            QVERIFY2(b.nummer == 3 || finde(b.oeffnet)->isVisible(), nummer);
+            klicken(b.schliesst);
+            QVERIFY2(!finde(b.oeffnet)->isVisible(), nummer);
+        }
         QCOMPARE(schritte.count(), 1);
-        QVERIFY(!tabelle()->isVisible());
         bool offen = false;
         for (const QWidget* w : QApplication::topLevelWidgets())
             offen |= w != fenster() && w->isVisible();
@@ -582,81 +559,29 @@ class HauptfensterTest : public Fenstertest {
         QVERIFY(sitzung().arbeitsbereich() == vorher);
     }
 
-    // The pocket calculator: keys clicked and typed, the result handed into an amount field,
-    // which then stores and recalculates like a typed entry; nothing while it is hidden.
-
-    // Keys clicked or typed; the result goes into the green salary and its blue twin, rounded
-    // to cents, and recalculates; a later one into the blue field reaches only blue.
-    void ergebnisInsGehaltRechnetNeu() {
+    // The pocket calculator hands its result into the amount field clicked next: the green
+    // salary and its blue twin, a later one the blue field only, the pension amount; the memo
+    // while it was filled last. A refused result and one while hidden store nothing.
+    void taschenrechnerGibtErgebnisseWeiter() {
         fenster()->taschenrechnerUmschalten();
         for (const char* taste : {"rechner_1", "rechner_0", "rechner_0", "rechner_0",
                                   "rechner_geteilt", "rechner_3", "rechner_gleich"}) {
             klicken(taste);
         }
-        QCOMPARE(text("rechner_anzeige"), QStringLiteral("333,333333333333"));
         klicken("betrag_5");
         QCOMPARE(gehalt(Seite::Gruen), 33333);
         QCOMPARE(gehalt(Seite::Blau), 33333);
         QCOMPARE(text("ergebnis_42"), QStringLiteral("333,33 "));
         QVERIFY(meldungen_.gezeigt.empty());
-        klicken("rechner_verlauf");  // the tape shows the operation
+        klicken("rechner_verlauf");
         QCOMPARE(meldungen_.gezeigt.at(0).text, std::string("1000 / 3 = 333,333333333333"));
-
-        QTest::keyClicks(panel(), QStringLiteral("12,5+2"));
-        QCOMPARE(text("rechner_anzeige"), QStringLiteral("2,"));
-        QTest::keyClick(panel(), Qt::Key_Return);
-        QCOMPARE(text("rechner_anzeige"), QStringLiteral("14,5"));
-        QTest::keyClick(panel(), Qt::Key_Escape);  // "C"
-        QCOMPARE(text("rechner_anzeige"), QStringLiteral("0,"));
         QTest::keyClicks(panel(), QStringLiteral("12"));
         klicken("betrag_35");
         QCOMPARE(gehalt(Seite::Blau), 1200);
         QCOMPARE(gehalt(Seite::Gruen), 33333);
-    }
 
-    void verborgenUndAbgelehntWirdNichtsUebernommen() {
-        fenster()->taschenrechnerUmschalten();
-        for (const char* taste : {"rechner_5", "rechner_vorzeichen", "rechner_vorzeichen"})
-            klicken(taste);
-        QCOMPARE(text("rechner_anzeige"), QStringLiteral("-5"));
-        // A negative salary is no amount a user could type: refused, nothing stored.
-        klicken("betrag_5");
-        QCOMPARE(meldungen_.gezeigt.size(), std::size_t{1});
-
-        // A click on a row label hides the calculator without resetting it.
-        klicken("zeile_5");
-        QVERIFY(!panel()->isVisible());
-        klicken("betrag_5");
-        QTest::keyClick(finde("betrag_5"), Qt::Key_Tab);
-        QCOMPARE(gehalt(Seite::Gruen), 0);
-        QCOMPARE(meldungen_.gezeigt.size(), std::size_t{1});
-        fenster()->taschenrechnerUmschalten();
-        QCOMPARE(text("rechner_anzeige"), QStringLiteral("-5"));
-
-        // The close key resets the display and hides the panel; the command toggles.
-        klicken("rechner_ende");
-        QVERIFY(!panel()->isVisible());
-        QCOMPARE(text("rechner_anzeige"), QStringLiteral("0,"));
-        fenster()->taschenrechnerUmschalten();
-        fenster()->taschenrechnerUmschalten();
-        QVERIFY(!panel()->isVisible());
-    }
-
-    void ergebnisInDenVersorgungsbezug() {
-        fenster()->taschenrechnerUmschalten();
-        QTest::keyClicks(panel(), QStringLiteral("1500"));
-        klicken("befehl_9");
-        QVERIFY(panel()->isVisible());
-        klicken("versorgung_monatsbezug");
-        QCOMPARE(sitzung().arbeitsbereich().kopf(3, 0).ErsterVollerMonatsbezug,
-                 Money::whole(150000));
-    }
-
-    // The memo field parks an amount: clicked it takes the display, typed it keeps the entry
-    // formatted; an amount field takes the memo while it was filled last, else the display.
-    void memofeldParktEinenBetrag() {
-        fenster()->taschenrechnerUmschalten();
         auto* memo = finde<QLineEdit>("memo");
+        QTest::keyClick(panel(), Qt::Key_Escape);  // "C"
         QTest::keyClicks(panel(), QStringLiteral("12*3="));
         klicken("memo");
         QCOMPARE(memo->text(), QStringLiteral("36,00"));
@@ -667,11 +592,32 @@ class HauptfensterTest : public Fenstertest {
         QCOMPARE(memo->text(), QStringLiteral("1.250,50"));
         klicken("betrag_5");
         QCOMPARE(gehalt(Seite::Gruen), 125050);
-        QTest::keyClicks(panel(), QStringLiteral("7"));
-        klicken("betrag_35");
-        QCOMPARE(gehalt(Seite::Blau), 700);
         QCOMPARE(tipp(memo), alsText(kMemoTipp));
         QCOMPARE(tipp(panel()), alsText(kTaschenrechnerTipp));
+        QTest::keyClicks(panel(), QStringLiteral("1500"));
+        klicken("befehl_9");
+        QVERIFY(panel()->isVisible());
+        klicken("versorgung_monatsbezug");
+        QCOMPARE(sitzung().arbeitsbereich().kopf(3, 0).ErsterVollerMonatsbezug,
+                 Money::whole(150000));
+        klicken("versorgungSchliessen");
+
+        QTest::keyClick(panel(), Qt::Key_Escape);
+        for (const char* taste : {"rechner_5", "rechner_vorzeichen"}) klicken(taste);
+        QCOMPARE(text("rechner_anzeige"), QStringLiteral("-5"));
+        klicken("betrag_5");  // no salary a user could type
+        QCOMPARE(meldungen_.gezeigt.size(), std::size_t{2});
+        klicken("zeile_5");  // hides the calculator without resetting it
+        QVERIFY(!panel()->isVisible());
+        klicken("betrag_5");
+        QTest::keyClick(finde("betrag_5"), Qt::Key_Tab);
+        QCOMPARE(gehalt(Seite::Gruen), 125050);
+        QCOMPARE(meldungen_.gezeigt.size(), std::size_t{2});
+        fenster()->taschenrechnerUmschalten();
+        QCOMPARE(text("rechner_anzeige"), QStringLiteral("-5"));
+        klicken("rechner_ende");
+        QVERIFY(!panel()->isVisible());
+        QCOMPARE(text("rechner_anzeige"), QStringLiteral("0,"));
     }
 };
 
