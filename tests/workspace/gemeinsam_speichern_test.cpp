@@ -70,61 +70,43 @@ int gestoppt(const fs::path& verzeichnis, int halt, int nummer) {
     });
 }
 
-// A writer stopped at each system call of its save in turn (each time on what the previous
-// stopped writer left): every spelling of the directory loads one and the same pair, all old
-// or all new; the next complete save leaves exactly the two files.
-TEST(WorkspaceGemeinsamSpeichern, AbbruchBeiJedemSystemaufruf) {
+// A writer stopped, then a system call failing, at each step of a save in turn (each time on
+// what the step before left): every spelling of the directory loads one and the same pair, all
+// old or all new, and a save reported as having changed nothing changed nothing.
+TEST(WorkspaceGemeinsamSpeichern, AbbruchOderFehlerBeiJedemSystemaufruf) {
     Schreibweisen d;
     ASSERT_FALSE(speichernIn(d.dir.pfad, stand(0), kEinstellungen));
-    int bisher = 0, schritte = 0;
-    for (int halt = 1; halt < 100; ++halt) {
-        SCOPED_TRACE(halt);
-        const int status = gestoppt(d.dir.pfad, halt, halt);
+    int bisher = 0;
+    static int stelle;
+    for (stelle = 1; stelle < 100; ++stelle) {
+        SCOPED_TRACE(stelle);
+        const int status = gestoppt(d.dir.pfad, stelle, 2 * stelle);
         ASSERT_TRUE(WIFEXITED(status));
         for (const fs::path& schreibweise : d.alle) {
             const Ladeergebnis l = laden(schreibweise);
             const int jetzt = standVon(l);
-            EXPECT_TRUE(jetzt == bisher || jetzt == halt) << schreibweise << " " << jetzt;
+            EXPECT_TRUE(jetzt == bisher || jetzt == 2 * stelle) << schreibweise << " " << jetzt;
             EXPECT_TRUE(l.hinweise.empty()) << l.hinweise.front();
             if (schreibweise == d.dir.pfad) bisher = jetzt;
         }
-        if (WEXITSTATUS(status) == 0) {  // the save ran through: no call left to stop
-            EXPECT_EQ(bisher, halt);
-            schritte = halt - 1;
-            break;
-        }
-    }
-    EXPECT_GT(schritte, 15);
-    ASSERT_FALSE(speichernIn(d.alle.back(), stand(1000), kEinstellungen));
-    EXPECT_EQ(dateinamen(d.dir.pfad), (std::vector<std::string>{kMonatsdateiName, kKopfdateiName}));
-    EXPECT_EQ(standVon(laden(d.alle[3])), 1000);
-}
-
-// A system call failing at each step in turn: a save reported as having changed nothing
-// changed nothing, and one that took effect (or says it did) is what the next load reads.
-TEST(WorkspaceGemeinsamSpeichern, FehlerBeiJedemSystemaufrufWirdWahrheitsgemaessGemeldet) {
-    TempVerzeichnis dir;
-    ASSERT_FALSE(speichernIn(dir.pfad, stand(0), kEinstellungen));
-    int bisher = 0;
-    static int stelle;
-    for (stelle = 1; stelle < 100; ++stelle) {
+        if (WEXITSTATUS(status) == 0) break;  // the save ran through: no call left to stop
         schreibschritt = [](int s) { return s == stelle ? EIO : 0; };
-        Speicherergebnis e;
-        {
-            const Verzeichnissperre sperre = test::sperre(dir.pfad);
-            e = speichern(sperre, stand(stelle), kEinstellungen);
-        }
+        const Speicherergebnis e =
+            speichern(test::sperre(d.dir.pfad), stand(2 * stelle + 1), kEinstellungen);
         schreibschritt = nullptr;
-        const int jetzt = standVon(laden(dir.pfad));
-        EXPECT_EQ(jetzt, !e.fehler || e.wirksam ? stelle : bisher)
-            << stelle << ": " << e.fehler.value_or("gespeichert");
-        bisher = jetzt;
+        const int jetzt = standVon(laden(d.dir.pfad));
+        EXPECT_EQ(jetzt, !e.fehler || e.wirksam ? 2 * stelle + 1 : bisher)
+            << e.fehler.value_or("gespeichert");
         if (e.fehler && !e.wirksam) {
             EXPECT_NE(e.fehler->find("unverändert"), std::string::npos) << *e.fehler;
         }
-        if (!e.fehler && dateinamen(dir.pfad).size() == 2) break;
+        bisher = jetzt;
     }
-    EXPECT_LT(stelle, 100);
+    EXPECT_EQ(bisher, 2 * stelle);
+    EXPECT_GT(stelle, 15);
+    ASSERT_FALSE(speichernIn(d.alle.back(), stand(1000), kEinstellungen));
+    EXPECT_EQ(dateinamen(d.dir.pfad), (std::vector<std::string>{kMonatsdateiName, kKopfdateiName}));
+    EXPECT_EQ(standVon(laden(d.alle[3])), 1000);
 }
 
 // Loads beside a writer that saves as fast as it can never read a pair from two saves.
