@@ -13,14 +13,6 @@ namespace {
 using Liste = Steuerschritte::Liste;
 using Feld = Steuerschritte::Feld;
 
-Einstellungen auswahl(int jahr, int fall, int monat) {
-    Einstellungen e;
-    e.Jahr = jahr;
-    e.Fall = fall;
-    e.Monat = monat;
-    return e;
-}
-
 TEST(Steuerschritte, GeburtNach1942ImJahr2008) {
     Steuerschritte s;
     s.waehlen(Liste::Jahr, 3);    // 2008
@@ -68,7 +60,7 @@ TEST(Steuerschritte, ZwoelfMonateImMonatsmodus) {
 }
 
 TEST(Steuerschritte, VorbelegungAusFallUndMonat) {
-    Sitzung sitzung(neuerArbeitsbereich(), auswahl(2006, 2, 3));
+    Sitzung sitzung(neuerArbeitsbereich(), Einstellungen{.Jahr = 2006, .Fall = 2, .Monat = 3});
     sitzung.betragEingeben(Seite::Gruen, zeile::Gehalt, "2500");
     sitzung.betragEingeben(Seite::Gruen, zeile::Freibetrag, "100");
     sitzung.auswahlTreffen(Seite::Gruen, zeile::Steuerklasse, 4);  // class V shows "I"
@@ -90,10 +82,10 @@ TEST(Steuerschritte, VorbelegungAusFallUndMonat) {
 
     // A fresh window is the one opened on a new workspace's first case in January 2007.
     Steuerschritte neu;
-    neu.vorbelegen(Sitzung(neuerArbeitsbereich(), auswahl(2007, 1, 1)));
+    neu.vorbelegen(Sitzung(neuerArbeitsbereich(), Einstellungen{}));
     EXPECT_EQ(neu.eingaben(), Steuerschritte().eingaben());
 
-    Sitzung alt(neuerArbeitsbereich(), auswahl(2004, 1, 1));
+    Sitzung alt(neuerArbeitsbereich(), Einstellungen{.Jahr = 2004});
     s.vorbelegen(alt);
     EXPECT_EQ(s.index(Liste::Jahr), -1);
     EXPECT_EQ(s.steuerjahr(), 2004);
@@ -141,8 +133,8 @@ TEST(Steuerschritte, LohnabrechnungBleibtUnberuehrt) {
         s.betragEingeben(Seite::Gruen, zeile::Versorgungsbezug, "800");
         s.auswahlTreffen(Seite::Gruen, zeile::Geburtsjahrgang, 0);
     };
-    Sitzung ohne(neuerArbeitsbereich(), auswahl(2007, 1, 1));
-    Sitzung mit(neuerArbeitsbereich(), auswahl(2007, 1, 1));
+    Sitzung ohne(neuerArbeitsbereich(), Einstellungen{});
+    Sitzung mit(neuerArbeitsbereich(), Einstellungen{});
     einrichten(ohne);
     einrichten(mit);
 
