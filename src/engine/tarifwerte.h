@@ -21,7 +21,7 @@ inline constexpr std::int64_t kZweiteZoneBis = 52151;
 /// Last euro taxed at the linear rate of 42 % before the top rate of 2007.
 inline constexpr std::int64_t kSpitzensatzBis = 250000;
 
-/// Where an income X (whole euros, after splitting) lies in the tariff of a year.
+/// Where an income X (euros, after splitting) lies in the tariff of a year.
 enum class Tarifzone { Frei, ErsteZone, ZweiteZone, Linear, Reichensteuer };
 
 constexpr Tarifzone tarifzone(int jahr, Money X) {

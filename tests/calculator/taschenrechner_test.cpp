@@ -36,20 +36,17 @@ TEST(Taschenrechner, TastenfolgenZeigenAnzeigeVerlaufUndMeldungen) {
     const Fall faelle[] = {
         // Entry: the trailing comma while digits are typed, digits after the comma key.
         {"", "0,", "", {}},
-        {"1 2", "12,", "", {}},
         {"1 2 , 5", "12,5", "", {}},
         {", 5", "0,5", "", {}},
         {"1 , , 5", "1,5", "", {}},
         // A minus first starts a negative entry (state NEG); a second minus changes nothing.
         {"-", "-0,", "", {}},
-        {"- 5", "-5,", "", {}},
         {"- - 5", "-5,", "", {}},
         {"- , 5", "-0,5", "", {}},
         {"1 0 0 - - 5 =", "105", "\r100 - -5 = 105", {}},
         {"2 X - 3 =", "-6", "\r2 x -3 = -6", {}},
         // Strictly left to right, without precedence.
         {"2 + 3 X 4 =", "20", "\r2 + 3 = 5\r5 x 4 = 20", {}},
-        {"5 + 3 =", "8", "\r5 + 3 = 8", {}},
         {"5 + 3 = =", "8", "\r5 + 3 = 8", {}},
         {"5 + 3 = 7 =", "7,", "\r5 + 3 = 8", {}},
         {"5 + 3 = 2", "2,", "\r5 + 3 = 8", {}},
@@ -67,7 +64,6 @@ TEST(Taschenrechner, TastenfolgenZeigenAnzeigeVerlaufUndMeldungen) {
         {"2 0 0 + 5 % =", "10", "\r5 / 100 = 0,05\r200 x 0,05 = 10", {}},
         // Sign change: once after the first number only stores it, twice negates.
         {"5 +/-", "5,", "", {}},
-        {"5 +/- +/-", "-5", "\r5 x -1 = -5", {}},
         {"5 +/- +/- +/-", "5", "\r5 x -1 = -5\r-5 x -1 = 5", {}},
         {"5 + 3 +/-", "-3", "\r3 x -1 = -3", {}},
         {"+/- +/-", "0", "\r0 x -1 = 0", {}},
