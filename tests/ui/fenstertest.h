@@ -90,7 +90,6 @@ inline std::unique_ptr<Programm> starten(const std::filesystem::path& verzeichni
     return programm;
 }
 
-/// A control by object name below `in`.
 template <class T = QWidget>
 T* finde(const QObject* in, const QString& name) {
     T* widget = in->findChild<T*>(name);
@@ -117,12 +116,10 @@ class Fenstertest : public QObject {
     Hauptfenster* fenster() const { return programm_->fenster(); }
     Sitzung& sitzung() const { return *programm_->sitzung(); }
 
-    /// A control by object name, in the main window or in `in`.
     template <class T = QWidget>
     T* finde(const QString& name, const QObject* in = nullptr) const {
         return brelvanostik::finde<T>(in != nullptr ? in : fenster(), name);
     }
-    /// The text of a field, button or label.
     QString text(const QString& name) const {
         if (auto* feld = fenster()->findChild<QLineEdit*>(name)) return feld->text();
         if (auto* knopf = fenster()->findChild<QAbstractButton*>(name)) return knopf->text();
@@ -134,7 +131,6 @@ class Fenstertest : public QObject {
     void klicken(const QString& name, Qt::MouseButton taste = Qt::LeftButton) {
         QTest::mouseClick(finde(name), taste);
     }
-    /// Clicks into a field and types, as a user does.
     void tippen(const QString& feld, const QString& eingabe) {
         klicken(feld);
         QTest::keyClicks(finde(feld), eingabe);
@@ -167,7 +163,6 @@ class Fenstertest : public QObject {
         programm_ = starten(verzeichnis_.path().toStdString(), meldungen_);
         return programm_ != nullptr;
     }
-    /// Closes the window without saving.
     void programmBeenden() {
         meldungen_.entscheidungen = {Meldungsanzeige::Entscheidung::NichtSpeichern};
         fenster()->close();

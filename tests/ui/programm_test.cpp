@@ -1,6 +1,5 @@
-// Start and exit of the program in a working directory: where that directory is, the work
-// survives a restart and a crash, a second copy does not start, a terminate signal saves,
-// a failed save loses nothing, a PDF replaces none of the directory's files.
+// Start and exit in a working directory: the work survives a restart, a crash, a signal and
+// a failed save; a second copy does not start; a PDF replaces none of the directory's files.
 #include <QScreen>
 
 #include <csignal>
@@ -49,7 +48,6 @@ class ProgrammTest : public QObject {
     std::optional<QTemporaryDir> temp_;
     Testmeldungen meldungen;
     fs::path verzeichnis() const { return pfad(*temp_); }
-    /// A fresh directory and fresh answers.
     void neu() {
         temp_.emplace();
         meldungen = Testmeldungen{};

@@ -1,6 +1,5 @@
-// The tax steps window opened from the main window as a user opens it: presets, the
-// listing in its grid, the outline, the lists and fields, the comparison of green and blue
-// from the first difference, and printing.
+// The tax steps window opened from the main window: what it shows of the core, and that it
+// follows the user.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -44,8 +43,8 @@ class SteuerschritteTest : public Fenstertest {
     }
     void cleanup() { programmBeenden(); }
 
-    // The presets are the tax steps' business; the window shows them in its lists and fields.
-    void zeigtDenFallDesHauptfensters() {
+    // The window shows the case as the tax steps preset it, and follows each input at once.
+    void zeigtDenFallUndFolgtDenEingaben() {
         QCOMPARE(finde<QComboBox>("klasse")->currentText(), QStringLiteral("III"));
         QCOMPARE(finde<QLineEdit>("feld_0")->text(), QStringLiteral("3.000,00"));
         QVERIFY(finde<QCheckBox>("svpflicht")->isChecked());
@@ -56,9 +55,7 @@ class SteuerschritteTest : public Fenstertest {
         // Only the thirteen headings are shown at first.
         QVERIFY(!tabelle()->isRowHidden(89));
         QVERIFY(tabelle()->isRowHidden(91));
-    }
 
-    void eingabenFolgenSofort() {
         const QString vorher = zelle(90, 5);
         waehlen(QStringLiteral("klasse"), 0);
         QVERIFY(zelle(90, 5) != vorher);
