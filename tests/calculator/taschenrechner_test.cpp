@@ -41,6 +41,7 @@ TEST(Taschenrechner, TastenfolgenZeigenAnzeigeVerlaufUndMeldungen) {
         {"1 , , 5", "1,5", "", {}},
         // A minus first starts a negative entry (state NEG); a second minus changes nothing.
         {"-", "-0,", "", {}},
+        {"- -", "-0,", "", {}},
         {"- - 5", "-5,", "", {}},
         {"- , 5", "-0,5", "", {}},
         {"1 0 0 - - 5 =", "105", "\r100 - -5 = 105", {}},
@@ -50,6 +51,7 @@ TEST(Taschenrechner, TastenfolgenZeigenAnzeigeVerlaufUndMeldungen) {
         {"5 + 3 = =", "8", "\r5 + 3 = 8", {}},
         {"5 + 3 = 7 =", "7,", "\r5 + 3 = 8", {}},
         {"5 + 3 = 2", "2,", "\r5 + 3 = 8", {}},
+        {"5 + 3 = - 2 =", "6", "\r5 + 3 = 8\r8 - 2 = 6", {}},  // after "=" a minus subtracts
         {"9 - 1 2 =", "-3", "\r9 - 12 = -3", {}},
         {"7 / 2 =", "3,5", "\r7 / 2 = 3,5", {}},
         {"1 0 0 0 / 3 =", "333,333333333333", "\r1000 / 3 = 333,333333333333", {}},

@@ -16,13 +16,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class SchreibendeBefehle : public Verzeichnistest {
-  protected:
-    static std::string eingabe(int monat, const std::string& betrag, const std::string& name) {
-        return "eingeben --jahr 2007 --fall 1 --monat " + std::to_string(monat) + " betrag 5 " +
-               betrag + " name " + name;
-    }
-};
+class SchreibendeBefehle : public Verzeichnistest {};
 
 TEST_F(SchreibendeBefehle, BerechnenLegtDateienAnUndLaedtDieGroesstenBetraegeOhneReparatur) {
     const Lauf l = starte("berechnen --json");
@@ -156,16 +150,17 @@ TEST_F(SchreibendeBefehle, GleichzeitigeEingabenVerlierenNichts) {
         ASSERT_EQ(starte("berechnen").status, 0);
         int start[2];
         ASSERT_EQ(::pipe(start), 0);
+        // Only the month of the edit differs; green edits carry forward to December.
+        const char* eingaben[] = {
+            "eingeben --jahr 2007 --fall 1 --monat 12 betrag 5 1000 name Erster",
+            "eingeben --jahr 2007 --fall 1 --monat 11 betrag 5 2000 name Zweiter"};
         pid_t kinder[2];
         for (int k = 0; k < 2; ++k) {
             kinder[k] = ::fork();
             if (kinder[k] == 0) {
                 char c;
                 if (::read(start[0], &c, 1) != 1) ::_exit(1);
-                // Only the month of the edit differs; green edits carry forward to December.
-                ::_exit(starte(eingabe(k == 0 ? 12 : 11, k == 0 ? "1000" : "2000",
-                                       k == 0 ? "Erster" : "Zweiter"))
-                            .status);
+                ::_exit(starte(eingaben[k]).status);
             }
         }
         ASSERT_EQ(::write(start[1], "xx", 2), 2);

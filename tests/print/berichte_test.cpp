@@ -2,8 +2,6 @@
 // lines, for the worked case. The amounts in their lines and columns: spalten_test.
 #include <gtest/gtest.h>
 
-#include <memory>
-
 #include "berichtfall.h"
 #include "print/bericht_beide.h"
 #include "print/bericht_einzeln.h"
@@ -15,11 +13,20 @@ namespace {
 
 const std::string kAdresse = "https://www.beispiel.de/";
 
+// The worked case: case 1 in January 2007 (31 of 31 days), 3,000.00 euros salary and 1,000.00
+// euros one-time payment on green; the blue twin in tax class III with 3,600.00 euros; a comment
+// on green, none on blue; a monthly tax-card allowance.
 class Berichte : public ::testing::Test {
   protected:
-    Berichte() : s(berichtfall(halter)) {}
-    std::unique_ptr<Sitzung> halter;
-    Sitzung& s;
+    Berichte() {
+        s.betragEingeben(Seite::Gruen, zeile::Gehalt, "3000");
+        s.betragEingeben(Seite::Gruen, zeile::EinmaligerBezug, "1000");
+        s.betragEingeben(Seite::Gruen, zeile::Freibetrag, "100");
+        s.auswahlTreffen(Seite::Blau, zeile::Steuerklasse, 2);
+        s.betragEingeben(Seite::Blau, zeile::Gehalt, "3600");
+        s.kommentarSetzen(Seite::Gruen, "  Probemonat  ");
+    }
+    Sitzung s{neuerArbeitsbereich(), Einstellungen{}};
 };
 
 // The first lines are these; the others are found later in this order.
@@ -105,12 +112,10 @@ TEST_F(Berichte, BeideJahresberichtOhnePeriodeMitJahresgrenzen) {
     const std::vector<std::string> z = zeilen(berichtBeide(s, kAdresse));
     EXPECT_EQ(z.at(3), "@3500:G e s e t z l i c h e   A b z ü g e   2007");
     EXPECT_FALSE(enthaelt(z, "Tage von normal"));
-    EXPECT_EQ(
-        zeileMit(z, "+: BBG KV und PV"),
-        "+: BBG KV und PV | @3000:     42.750,00 | @5200:     42.750,00 | @7600: BBG KV und PV");
-    EXPECT_EQ(
-        zeileMit(z, "+: BBG RV und AV"),
-        "+: BBG RV und AV | @3000:     63.000,00 | @5200:     63.000,00 | @7600: BBG RV und AV");
+    for (const std::string zeile :
+         {"+: BBG KV und PV | @3000:     42.750,00 | @5200:     42.750,00 | @7600: BBG KV und PV",
+          "+: BBG RV und AV | @3000:     63.000,00 | @5200:     63.000,00 | @7600: BBG RV und AV"})
+        EXPECT_EQ(zeileMit(z, zeile.substr(0, 16)), zeile);
 }
 
 TEST(Betragsfeld, LangeBetraegeBleibenLesbar) {

@@ -14,25 +14,6 @@
 
 namespace brelvanostik::druck {
 
-/// The worked case of the report tests: case 1 in January 2007 (31 of 31 days), 3,000.00
-/// euros salary and 1,000.00 euros one-time payment on green; the blue twin in tax class III
-/// with 3,600.00 euros; a comment on green, none on blue; a monthly tax-card allowance.
-inline Sitzung& berichtfall(std::unique_ptr<Sitzung>& halter) {
-    Einstellungen e;
-    e.Jahr = 2007;
-    e.Fall = 1;
-    e.Monat = 1;
-    halter = std::make_unique<Sitzung>(neuerArbeitsbereich(), e);
-    Sitzung& s = *halter;
-    s.betragEingeben(Seite::Gruen, zeile::Gehalt, "3000");
-    s.betragEingeben(Seite::Gruen, zeile::EinmaligerBezug, "1000");
-    s.betragEingeben(Seite::Gruen, zeile::Freibetrag, "100");
-    s.auswahlTreffen(Seite::Blau, zeile::Steuerklasse, 2);
-    s.betragEingeben(Seite::Blau, zeile::Gehalt, "3600");
-    s.kommentarSetzen(Seite::Gruen, "  Probemonat  ");
-    return s;
-}
-
 /// A line as the tests compare it: each piece as "position:text", "@" for a twips position,
 /// "#" for a character column, "+" for text that follows.
 inline std::string zeile(const Druckzeile& z) {
@@ -58,11 +39,7 @@ inline std::vector<std::string> zeilen(const Dokument& d) {
 /// December 2007 with the employer's adjustment: Bayern, class III, 1,0 child allowance,
 /// 8 % church tax, 3,800.00 euros salary and a one-time payment in November.
 inline std::unique_ptr<Sitzung> dezemberMitAusgleich() {
-    Einstellungen e;
-    e.Jahr = 2007;
-    e.Fall = 1;
-    e.Monat = 1;
-    auto s = std::make_unique<Sitzung>(neuerArbeitsbereich(), e);
+    auto s = std::make_unique<Sitzung>(neuerArbeitsbereich(), Einstellungen{});  // case 1, 2007
     s->auswahlTreffen(Seite::Gruen, zeile::Bundesland, wahl::land::Bayern);
     s->auswahlTreffen(Seite::Gruen, zeile::Steuerklasse, 2);
     s->auswahlTreffen(Seite::Gruen, zeile::Kinderfreibetraege, 2);

@@ -235,8 +235,7 @@ TEST(Spalten, DezemberMitJahresausgleichGehtAuf) {
     const Dokument d = berichtEinzeln(*s, Seite::Gruen, "a");
     const auto z = zahlenzeilen(d);
     // The adjustment has its column, and it changes the taxes.
-    EXPECT_EQ(zeileMit(zeilen(d), "@200:" + std::string(80, '_') + "|"), "");
-    EXPECT_NE(enthaelt(zeilen(d), "@6800: Jahresausgleich"), false);
+    EXPECT_TRUE(enthaelt(zeilen(d), "@6800: Jahresausgleich"));
     EXPECT_NE(z[zeile(z, "Solidarit")].bei(6550), 0);
     alleGehenAuf(*s);
 }
