@@ -45,72 +45,56 @@ struct Datenverzeichnis : TempVerzeichnis {
     fs::path datei() const { return pfad / kWiederherstellungName; }
 };
 
-TEST(Wiederherstellung, LiestDasGeschriebeneZurueckUndErkenntJedenSchaden) {
-    Datenverzeichnis d;
-    const Bytes ganz = d.wiederherstellung(3800);
-    const auto gelesen = wiederherstellungLesen(ganz);
-    ASSERT_TRUE(gelesen);
-    EXPECT_EQ(wochenstunden(const_cast<Arbeitsbereich&>(gelesen->arbeitsbereich)), 3800);
-    EXPECT_EQ(gelesen->letzteAenderung, 1733500000);
-    EXPECT_EQ(gelesen->basis, datenstandErmitteln(d.pfad));
-
-    const auto geaendert = [&](std::size_t stelle) {
-        Bytes b = ganz;
-        if (stelle < b.size()) {
-            b[stelle] ^= 1;
-        } else {
-            b.push_back(0);
-        }
-        return b;
-    };
-    const struct {
-        const char* fall;
-        Bytes bytes;
-    } schaeden[] = {
-        {"leer", {}},
-        {"abgeschnitten", Bytes(ganz.begin(), ganz.end() - 1)},
-        {"verlängert", geaendert(ganz.size())},
-        {"ein Byte der Daten", geaendert(1000)},
-        {"Kennung", geaendert(0)},
-    };
-    for (const auto& s : schaeden) {
-        EXPECT_FALSE(wiederherstellungLesen(s.bytes)) << s.fall;
-        test::dateiAnlegen(d.datei(), s.bytes);
-        const Wiederherstellungsbefund befund = wiederherstellungPruefen(d.pfad);
-        EXPECT_EQ(befund.art, Art::Beschaedigt) << s.fall;
-        EXPECT_TRUE(wiederherstellungAusstehend(d.pfad)) << s.fall;
-    }
-    // Not a file at all: recognised without waiting for a writer of the pipe.
-    fs::remove(d.datei());
-    ASSERT_EQ(::mkfifo(d.datei().c_str(), 0600), 0);
-    EXPECT_EQ(wiederherstellungPruefen(d.pfad).art, Art::Beschaedigt);
+/// A recovery file as the window writes it, with the weekly hours 3800, then changed by `f`.
+template <auto f = [](Bytes&) {}>
+void geaendert(Datenverzeichnis& d) {
+    Bytes b = d.wiederherstellung(3800);
+    f(b);
+    test::dateiAnlegen(d.datei(), b);
 }
 
+// The start finds what is to be decided: edits the data files lack read back whole, and any
+// damage, a pipe included, is recognised without waiting.
 TEST(Wiederherstellung, DerStartFindetWasZuEntscheidenIst) {
     struct Fall {
         const char* name;
-        std::int32_t stunden;        ///< weekly hours in the recovery file (0: none written)
+        void (*anlegen)(Datenverzeichnis&);
         bool datenSpaeterGeaendert;  ///< the tool saved the data files afterwards
         Art art;
     };
     const Fall faelle[] = {
-        {"keine Datei", 0, false, Art::Keine},
-        {"nach dem Speichern nicht entfernt", 4000, false, Art::Keine},
-        {"ungespeicherte Änderung", 3800, false, Art::Ausstehend},
-        {"Datendateien danach geändert", 3800, true, Art::Ausstehend},
+        {"keine Datei", [](Datenverzeichnis&) {}, false, Art::Keine},
+        {"nach dem Speichern nicht entfernt",
+         [](Datenverzeichnis& d) { test::dateiAnlegen(d.datei(), d.wiederherstellung(4000)); },
+         false, Art::Keine},
+        {"ungespeicherte Änderung", geaendert<>, false, Art::Ausstehend},
+        {"Datendateien danach geändert", geaendert<>, true, Art::Ausstehend},
+        {"leer", [](Datenverzeichnis& d) { test::dateiAnlegen(d.datei(), {}); }, false,
+         Art::Beschaedigt},
+        {"abgeschnitten", geaendert<[](Bytes& b) { b.pop_back(); }>, false, Art::Beschaedigt},
+        {"verlängert", geaendert<[](Bytes& b) { b.push_back(0); }>, false, Art::Beschaedigt},
+        {"ein Byte der Daten", geaendert<[](Bytes& b) { b[1000] ^= 1; }>, false, Art::Beschaedigt},
+        {"Kennung", geaendert<[](Bytes& b) { b[0] ^= 1; }>, false, Art::Beschaedigt},
+        {"Pipe", [](Datenverzeichnis& d) { ::mkfifo(d.datei().c_str(), 0600); }, false,
+         Art::Beschaedigt},
     };
     for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
         Datenverzeichnis d;
-        if (f.stunden != 0) test::dateiAnlegen(d.datei(), d.wiederherstellung(f.stunden));
+        f.anlegen(d);
         if (f.datenSpaeterGeaendert) {
             wochenstunden(d.bereich) = 2000;
             d.datenSpeichern();
         }
         const Wiederherstellungsbefund befund = wiederherstellungPruefen(d.pfad);
-        EXPECT_EQ(befund.art, f.art) << f.name;
-        EXPECT_EQ(wiederherstellungAusstehend(d.pfad), f.art != Art::Keine) << f.name;
+        EXPECT_EQ(befund.art, f.art);
+        EXPECT_EQ(wiederherstellungAusstehend(d.pfad), f.art != Art::Keine);
         if (f.art != Art::Ausstehend) continue;
-        EXPECT_EQ(befund.datenGeaendert, f.datenSpaeterGeaendert) << f.name;
+        Arbeitsbereich gelesen = befund.inhalt->arbeitsbereich;
+        EXPECT_EQ(wochenstunden(gelesen), 3800);
+        EXPECT_EQ(befund.inhalt->letzteAenderung, 1733500000);
+        EXPECT_EQ(befund.inhalt->basis == datenstandErmitteln(d.pfad), !f.datenSpaeterGeaendert);
+        EXPECT_EQ(befund.datenGeaendert, f.datenSpaeterGeaendert);
         const std::string frage = wiederherstellungsfrage(befund);
         EXPECT_NE(frage.find("letzten Änderung am "), std::string::npos) << frage;
         EXPECT_EQ(frage.find("seitdem geändert") != std::string::npos, f.datenSpaeterGeaendert)
