@@ -98,9 +98,10 @@ class Fenstertest : public QObject {
     Hauptfenster* fenster() const { return programm_->fenster(); }
     Sitzung& sitzung() const { return *programm_->sitzung(); }
 
+    /// A control of the main window or of a window it opened.
     template <class T = QWidget>
-    T* finde(const QString& name, const QObject* in = nullptr) const {
-        T* widget = (in != nullptr ? in : fenster())->template findChild<T*>(name);
+    T* finde(const QString& name) const {
+        T* widget = fenster()->findChild<T*>(name);
         if (widget == nullptr) qFatal("Kein Steuerelement %s", qPrintable(name));
         return widget;
     }

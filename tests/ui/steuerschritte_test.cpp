@@ -16,10 +16,6 @@ class SteuerschritteTest : public Fenstertest {
 
     SteuerschritteFenster* schritte_ = nullptr;
 
-    template <class T = QWidget>
-    T* finde(const QString& name) const {
-        return Fenstertest::finde<T>(name, schritte_);
-    }
     QTableView* tabelle() const { return finde<QTableView>("schritte"); }
     QString zelle(int zeile, int spalte) const {
         return tabelle()->model()->index(zeile, spalte).data().toString();
@@ -41,7 +37,12 @@ class SteuerschritteTest : public Fenstertest {
         QVERIFY(schritte_ != nullptr);
         QVERIFY(QTest::qWaitForWindowExposed(schritte_));
     }
-    void cleanup() { programmBeenden(); }
+    void cleanup() {
+        meldungen_.entscheidungen = {Meldungsanzeige::Entscheidung::NichtSpeichern};
+        QVERIFY(fenster()->close());
+        QVERIFY(!schritte_->isVisible());  // it goes with the main window
+        programm_.reset();
+    }
 
     // The window shows the case as the tax steps preset it, and follows each input at once.
     void zeigtDenFallUndFolgtDenEingaben() {
@@ -78,12 +79,6 @@ class SteuerschritteTest : public Fenstertest {
         QCOMPARE(finde<QLabel>("beschriftung_feld_0")->text(), QStringLiteral("Jahresbrutto"));
     }
 
-    void schliesstMitDemHauptfenster() {
-        meldungen_.entscheidungen = {Meldungsanzeige::Entscheidung::NichtSpeichern};
-        QVERIFY(fenster()->close());
-        QVERIFY(!schritte_->isVisible());
-    }
-
     // Blue in class I against green's class III: the comparison starts at the class.
     void vergleichBeginntBeiDerSteuerklasse() {
         sitzung().auswahlTreffen(Seite::Blau, zeile::Steuerklasse, 0);
@@ -102,15 +97,14 @@ class SteuerschritteTest : public Fenstertest {
         QCOMPARE(zelle(5, Qt::BackgroundRole).value<QBrush>().color(), farben::kHellgelb);
         QVERIFY(!tabelle->isRowHidden(53));
         QVERIFY(tabelle->isRowHidden(19));
-        QVERIFY(vergleich->findChild<QLabel*>("vergleichskopf")->text().contains("Zeile 14"));
+        QVERIFY(text("vergleichskopf").contains("Zeile 14"));
         // A click on a closed heading opens its section.
         const QRect kopf = tabelle->visualRect(tabelle->model()->index(18, 2));
         QTest::mouseClick(tabelle->viewport(), Qt::LeftButton, {}, kopf.center());
         QVERIFY(!tabelle->isRowHidden(19));
         // Without a printer both listings are offered as a PDF.
         if (ohneDrucker()) {
-            for (QWidget* knopf :
-                 {vergleich->findChild<QWidget*>("vergleich_drucken"), finde("ablaufplan")}) {
+            for (QWidget* knopf : {finde("vergleich_drucken"), finde("ablaufplan")}) {
                 QFile::remove(verzeichnis_.filePath("liste.pdf"));
                 meldungen_.pdfDatei = verzeichnis_.filePath("liste.pdf").toStdString();
                 QTest::mouseClick(knopf, Qt::LeftButton);
