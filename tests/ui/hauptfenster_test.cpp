@@ -247,7 +247,6 @@ class HauptfensterTest : public Fenstertest {
         QVERIFY(info()->text().contains(QStringLiteral("erster voller Monatsbezug : 1.200,00")));
     }
 
-    // Every button shows its own tip; the texts are the help texts' business.
     void tippzeileErklaertDieKnoepfe() {
         const struct {
             const char* knopf;
@@ -343,8 +342,6 @@ class HauptfensterTest : public Fenstertest {
         QVERIFY(text("tipp").startsWith(QStringLiteral("Der Browser konnte nicht gestartet")));
     }
 
-    // The instruction panel: a click on its text hides it, the link shows it, a row's caption
-    // hides it. The program information hides on a click anywhere on it.
     void anleitungUndProgramminfoSchliessenAufKlick() {
         auto* anleitung = finde("anleitung");
         QVERIFY(anleitung->isVisible());
@@ -404,7 +401,6 @@ class HauptfensterTest : public Fenstertest {
             QVERIFY(datei.open(QIODevice::ReadOnly));
             QCOMPARE(datei.readAll().count("\r\n"), f.zeilen);  // one side or both
         }
-        // A file that cannot be written is reported.
         meldungen_.csvDatei = verzeichnis_.filePath("fehlt/gibt-es-nicht.csv").toStdString();
         fenster()->alleMonateAlsCsvSpeichern(false);
         QVERIFY(meldungen_.hatTitel("Als CSV speichern"));

@@ -98,11 +98,9 @@ class SteuerschritteTest : public Fenstertest {
         QVERIFY(!tabelle->isRowHidden(53));
         QVERIFY(tabelle->isRowHidden(19));
         QVERIFY(text("vergleichskopf").contains("Zeile 14"));
-        // A click on a closed heading opens its section.
         const QRect kopf = tabelle->visualRect(tabelle->model()->index(18, 2));
         QTest::mouseClick(tabelle->viewport(), Qt::LeftButton, {}, kopf.center());
         QVERIFY(!tabelle->isRowHidden(19));
-        // Without a printer both listings are offered as a PDF.
         if (ohneDrucker()) {
             for (QWidget* knopf : {finde("vergleich_drucken"), finde("ablaufplan")}) {
                 QFile::remove(verzeichnis_.filePath("liste.pdf"));
