@@ -1,5 +1,8 @@
-// Annual amounts from period amounts, their negative cases, and the period share helper.
+// The annual amounts from period amounts and the allowances computed on them: pension allowance,
+// age relief, table values; the period share helper and the reset of intermediate values.
 #include <gtest/gtest.h>
+
+#include <array>
 
 #include "engine/lohnsteuer.h"
 
@@ -9,64 +12,195 @@ namespace {
 Money cent(std::int64_t n) {
     return Money::whole(n);
 }
+Money euro(std::int64_t n) {
+    return Money::whole(n);
+}
 Money euroCent(std::int64_t hundertstel) {
     return Money::raw(hundertstel * 100);
 }
 
-TEST(Jahreswerte, UmrechnungUndKappungJeJahrUndZeitraum) {
+// Pension allowance and age relief of a month in 2004 and 2005, worked by hand. Both round
+// up to whole cents; the allowance is capped at the month's share rounded up of the annual
+// maximum, where for a month only the first decimal of the twelfth decides.
+TEST(VersorgungsfreibetragUndAltersentlastung, VonHandGerechnet2004Und2005) {
     struct Fall {
-        int jahr, lzz;
-        std::int64_t re4;
-        std::int64_t zre4Hundertstel;
+        int jahr;
+        std::int64_t re4, vbez, vbezs;
+        std::int64_t fvb, alte, re4lzz, zuschlag;
     };
     const Fall faelle[] = {
-        {2004, 2, 0, 0},
-        {2005, 2, 0, 0},
-        {2006, 2, 0, 8},  // 0.67 x 0.12 = 0.0804
-        {2007, 2, 0, 8},
-        {2005, 2, 250000, 3000000},
-        {2006, 2, 250000, 3000008},
+        // 2004: FVB = 0.4 x 500.01 = 200.004 -> 200.01 (cap 3072 / 12 = 256.00);
+        // ALTE = 0.4 x (800.00 - 500.01) = 119.996 -> 120.00 (cap 1908 / 12 = 159.00);
+        // RE4LZZ = 800.00 - 200.01 - 120.00 = 479.99.
+        {2004, 80000, 50001, 0, 20001, 12000, 47999, 0},
+        // 2004 at both caps: 0.4 x 900.00 = 360.00 -> 256.00; 0.4 x 6100.00 = 2440.00 -> 159.00;
+        // RE4LZZ = 7000.00 - 256.00 - 159.00 = 6585.00.
+        {2004, 700000, 90000, 0, 25600, 15900, 658500, 0},
+        // 2005: VBEZB = 12 x 500.00 + 0.02 = 6000.02; 0.4 x that = 2400.008 -> 2400.01 (below
+        // 3000); its twelfth 200.000833 has a first decimal 0 and stays 200.00.
+        // ALTE = 0.4 x (800.01 - 500.00) = 120.004 -> 120.01 (cap 1900 / 12 = 158.333 -> 158.34);
+        // RE4LZZ = 800.01 - 200.00 - 120.01 = 480.00; supplement 900 euros a year.
+        {2005, 80001, 50000, 2, 20000, 12001, 48000, 900},
+        // 2005 at both caps: 0.4 x 24000.00 = 9600.00 -> 3000.00, a twelfth 250.00;
+        // 0.4 x 5000.00 = 2000.00 -> 158.34; RE4LZZ = 7000.00 - 250.00 - 158.34 = 6591.66.
+        {2005, 700000, 200000, 0, 25000, 15834, 659166, 900},
+    };
+    for (const Fall& f : faelle) {
+        Lohnsteuerrechner e;
+        e.JAHR = f.jahr;
+        e.LZZ = 2;
+        e.STKL = 1;
+        e.Alter1 = 1;
+        e.RE4 = cent(f.re4);
+        e.VBEZ = e.VBEZM = cent(f.vbez);
+        e.VBEZS = cent(f.vbezs);
+        e.lohnsteuer();
+        EXPECT_EQ((std::array{e.FVB, e.ALTE, e.RE4LZZ, e.ZUSCHLAGVFB}),
+                  (std::array{cent(f.fvb), cent(f.alte), cent(f.re4lzz), euro(f.zuschlag)}))
+            << f.jahr << "/" << f.re4;
+    }
+}
+
+TEST(Versorgungsfreibetrag, JeJahr) {
+    struct Fall {
+        int jahr, lzz, vjahr;
+        std::int64_t vbez, vbezm, zmvb;
+        std::int64_t vbezb, hfvb, fvb, zuschlag;
+    };
+    const Fall faelle[] = {
+        // 2005, annual run over six months of pension: 40 %, supplement 75 euros a month.
+        {2005, 1, 0, 600000, 100000, 6, 600000, 0, 240000, 450},
+        // 2006: pension started 2006: 38.4 %, at most 2,880 euros, supplement 864.
+        {2006, 2, 2006, 100000, 100000, 0, 1200000, 288000, 24000, 864},
+        // Before 2005 counts as 2005; the last line of the table: 0.8 %, at most 60, supplement 18.
+        {2006, 2, 2003, 50000, 50000, 0, 600000, 300000, 20000, 900},
+        {2007, 2, 2007, 100000, 100000, 0, 1200000, 276000, 23000, 828},
+        {2007, 2, 2030, 50000, 50000, 0, 600000, 60000, 4000, 180},  // 8 %, below the 600
+        {2007, 2, 2039, 100000, 100000, 0, 1200000, 6000, 500, 18},
+        // A pension far below the allowance leaves ZVBEZ at 0, which caps the supplement from 2007.
+        {2006, 2, 2006, 100, 100000, 0, 1200000, 288000, 24000, 864},
+        {2007, 2, 2006, 100, 100000, 0, 1200000, 288000, 24000, 0},
+        // Annual run without months of pension: nothing is free.
+        {2007, 1, 2007, 1200000, 100000, 0, 0, 0, 0, 0},
+    };
+    for (const Fall& f : faelle) {
+        Lohnsteuerrechner e;
+        e.JAHR = f.jahr;
+        e.LZZ = f.lzz;
+        e.VJAHR = f.vjahr;
+        e.RE4 = e.VBEZ = cent(f.vbez);
+        e.VBEZM = cent(f.vbezm);
+        e.ZMVB = Money::whole(f.zmvb);
+        e.STKL = 1;
+        e.lohnsteuer();
+        EXPECT_EQ((std::array{e.VBEZB, e.HFVB, e.FVB, e.ZUSCHLAGVFB}),
+                  (std::array{cent(f.vbezb), cent(f.hfvb), cent(f.fvb), euro(f.zuschlag)}))
+            << f.jahr << "/" << f.vjahr << "/" << f.vbez;
+    }
+}
+
+TEST(Altersentlastungsbetrag, JeJahr) {
+    struct Fall {
+        int jahr;
+        int ajahr;
+        std::int64_t re4, vbez, bmg, alte;
+    };
+    const Fall faelle[] = {
+        {2006, 2006, 30000, 0, 30000, 11520},    // 38.4 %
+        {2006, 2006, 500000, 0, 500000, 15200},  // 1,824 euros / 12
+        {2007, 2004, 30000, 0, 30000, 12000},    // AJAHR before 2006 counts as 2005
+        {2007, 2030, 30000, 0, 30000, 2400},     // 8 %
+        {2007, 2030, 500000, 0, 500000, 3167},   // 380 euros / 12, rounded up
+        {2007, 2041, 30000, 0, 30000, 0},
+    };
+    for (const Fall& f : faelle) {
+        Lohnsteuerrechner e;
+        e.JAHR = f.jahr;
+        e.LZZ = 2;
+        e.Alter1 = 1;
+        e.AJAHR = f.ajahr;
+        e.RE4 = cent(f.re4);
+        e.VBEZ = cent(f.vbez);
+        e.VBEZM = cent(f.vbez);
+        e.lohnsteuer();
+        EXPECT_EQ(e.BMG, cent(f.bmg)) << f.jahr << "/" << f.re4;
+        EXPECT_EQ(e.ALTE, cent(f.alte)) << f.jahr << "/" << f.re4;
+    }
+}
+
+TEST(Tabellenfreibetraege, NachKlasseUndJahr) {
+    struct Fall {
+        int jahr, stkl;
+        double zkf;
+        std::int64_t anp, efa, sap, kfb, split;
+        std::int64_t vbez = 0;
+    };
+    const Fall faelle[] = {
+        {2004, 1, 1, 920, 0, 36, 5808, 1},
+        {2004, 6, 1, 0, 0, 0, 0, 1},
+        {2005, 2, 2, 920, 1308, 36, 11616, 1},
+        {2005, 6, 0, 0, 0, 0, 0, 1},
+        {2005, 1, 0, 1022, 0, 36, 0, 1, 50000},  // 102 for a pension, 920 for active pay
+        // Whole euros: 2006's conversion margin of 0.08 must not make the lump sum 920.08.
+        {2006, 3, 0.5, 920, 0, 72, 2904, 2},
+        {2006, 6, 1, 0, 0, 0, 0, 1},
+        {2007, 4, 1.5, 920, 0, 36, 4356, 1},
+        {2007, 5, 1, 920, 0, 0, 0, 1},
+        {2007, 6, 1, 0, 0, 0, 0, 1},
+    };
+    for (const Fall& f : faelle) {
+        Lohnsteuerrechner e;
+        e.JAHR = f.jahr;
+        e.STKL = f.stkl;
+        e.ZKF = Money::fromDouble(f.zkf);
+        e.RE4 = cent(250000);
+        e.VBEZ = e.VBEZM = cent(f.vbez);
+        e.lohnsteuer();
+        EXPECT_EQ((std::array{e.ANP, e.EFA, e.SAP, e.KFB, e.SPLITFAKTOR}),
+                  (std::array{euro(f.anp), euro(f.efa), euro(f.sap), euro(f.kfb), euro(f.split)}))
+            << f.jahr << " class " << f.stkl;
+    }
+}
+
+TEST(Jahreswerte, UmrechnungKappungUndNegativeFaelle) {
+    struct Fall {
+        int jahr, lzz;
+        std::int64_t re4, wfundf;
+        std::int64_t zre4, zre4vp;  // hundredths of a euro
+    };
+    const Fall faelle[] = {
+        {2004, 2, 0, 0, 0, 0},
+        {2005, 2, 0, 0, 0, 0},
+        {2006, 2, 0, 0, 8, 8},  // 0.67 x 0.12 = 0.0804
+        {2007, 2, 0, 0, 8, 8},
+        {2005, 2, 250000, 0, 3000000, 3000000},
+        {2006, 2, 250000, 0, 3000008, 3000008},
         // Annual period: 2004 keeps the cents, 2005 cuts to euros, from 2006 whole cents.
-        {2004, 1, 3000055, 3000055},
-        {2005, 1, 3000055, 3000000},
-        {2006, 1, 3000055, 3000055},
-        {2007, 1, 3000055, 3000055},
-        {2007, 3, 70000, 3600045},  // (70000 + 0.89) x 3.6 / 7 = 36000.4577
-        {2007, 4, 10000, 3600201},  // (10000 + 0.56) x 3.6 = 36002.016
+        {2004, 1, 3000055, 0, 3000055, 3000055},
+        {2005, 1, 3000055, 0, 3000000, 3000000},
+        {2006, 1, 3000055, 0, 3000055, 3000055},
+        {2007, 1, 3000055, 0, 3000055, 3000055},
+        {2007, 3, 70000, 0, 3600045, 3600045},  // (70000 + 0.89) x 3.6 / 7 = 36000.4577
+        {2007, 4, 10000, 0, 3600201, 3600201},  // (10000 + 0.56) x 3.6 = 36002.016
+        {2005, 2, 100000, 200000, 0, 1200000},  // ZRE4 negative -> 0, ZRE4VP kept
+        {2006, 2, 100000, 200000, 0, 1200008},
+        {2007, 2, 100000, 200000, 0, 1200008},  // RE4LZZ < 0 -> ZRE4 = 0
+        {2007, 2, -100000, 0, 0, 0},            // RE4LZZV < 0 -> ZRE4VP = 0 as well
     };
     for (const Fall& f : faelle) {
         Lohnsteuerrechner e;
         e.JAHR = f.jahr;
         e.LZZ = f.lzz;
         e.RE4 = cent(f.re4);
-        e.lohnsteuer();
-        EXPECT_EQ(e.ZRE4, euroCent(f.zre4Hundertstel))
-            << f.jahr << " LZZ " << f.lzz << " RE4 " << f.re4;
-        EXPECT_EQ(e.ZRE4VP, euroCent(f.zre4Hundertstel)) << f.jahr << " LZZ " << f.lzz;
-    }
-}
-
-TEST(Jahreswerte, NegativeFaelle) {
-    struct Fall {
-        int jahr;
-        std::int64_t re4, wfundf;
-        std::int64_t zre4, zre4vp;
-    };
-    const Fall faelle[] = {
-        {2005, 100000, 200000, 0, 1200000},  // ZRE4 negative -> 0, ZRE4VP kept
-        {2006, 100000, 200000, 0, 1200008},
-        {2007, 100000, 200000, 0, 1200008},  // RE4LZZ < 0 -> ZRE4 = 0
-        {2007, -100000, 0, 0, 0},            // RE4LZZV < 0 -> ZRE4VP = 0 as well
-    };
-    for (const Fall& f : faelle) {
-        Lohnsteuerrechner e;
-        e.JAHR = f.jahr;
-        e.RE4 = cent(f.re4);
         e.WFundF = cent(f.wfundf);
         e.lohnsteuer();
-        EXPECT_EQ(e.ZRE4, euroCent(f.zre4)) << f.jahr;
-        EXPECT_EQ(e.ZRE4VP, euroCent(f.zre4vp)) << f.jahr;
-        EXPECT_EQ(e.LSTPERIODE, Money()) << f.jahr;
+        const std::string was = std::to_string(f.jahr) + " LZZ " + std::to_string(f.lzz) + " RE4 " +
+                                std::to_string(f.re4);
+        EXPECT_EQ(e.ZRE4, euroCent(f.zre4)) << was;
+        EXPECT_EQ(e.ZRE4VP, euroCent(f.zre4vp)) << was;
+        if (f.zre4 == 0) {
+            EXPECT_EQ(e.LSTPERIODE, Money()) << was;
+        }
     }
 }
 
