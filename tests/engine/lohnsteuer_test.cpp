@@ -76,17 +76,13 @@ Money klasse56(int jahr, Money a) {
     return e.ST;
 }
 
-TEST(KlasseFuenfSechs, EineAuswertungsstelleMitMindeststeuer) {
+TEST(KlasseFuenfSechs, MindeststeuerUndObereZonen) {
     // 2005, A = 9000: below the lower bound; 2 x (T(11250) - T(6750)) = 1302 < 9000 x 0.15.
     EXPECT_EQ(klasse56(2005, euro(9000)), euro(1350));
     EXPECT_EQ(klasse56(2004, euro(9000)), euro(1440));  // 9000 x 0.16
     EXPECT_EQ(klasse56(2005, euro(0)), euro(0));
-}
-
-TEST(KlasseFuenfSechs, ObereZonen) {
-    const Money grenze2005 = klasse56(2005, euro(25812));
     // Above the upper bound each euro costs 42 % (2004: 45 %).
-    EXPECT_EQ(klasse56(2005, euro(35812)), grenze2005 + euro(4200));
+    EXPECT_EQ(klasse56(2005, euro(35812)), klasse56(2005, euro(25812)) + euro(4200));
     EXPECT_EQ(klasse56(2004, euro(36072)), klasse56(2004, euro(26072)) + euro(4500));
     // 2007 above 200,000: 45 % beyond, the 42 % zone up to 200,000 counted as 73158.96 and
     // every step cut to whole euros, so one euro more of income adds no euro of tax here.
@@ -219,27 +215,30 @@ TEST(VersorgungsfreibetragUndAltersentlastung, VonHandGerechnet2004Und2005) {
     }
 }
 
+// ZVBEZ, the pension beyond its allowances, counts only from 2006: a month's VBEZ 500 - FVB 200
+// = 300 euros -> (30000 + 0.67) x 0.12 = 3600.08.
 TEST(Versorgungsfreibetrag, JeJahr) {
     struct Fall {
         int jahr, lzz, vjahr;
         std::int64_t vbez, vbezm, zmvb;
-        std::int64_t vbezb, hfvb, fvb, zuschlag;
+        std::int64_t vbezb, hfvb, fvb, zuschlag, zvbez;
     };
     const Fall faelle[] = {
         // 2005, annual run over six months of pension: 40 %, supplement 75 euros a month.
-        {2005, 1, 0, 600000, 100000, 6, 600000, 0, 240000, 450},
+        {2005, 1, 0, 600000, 100000, 6, 600000, 0, 240000, 450, 0},
+        {2004, 2, 2005, 50000, 50000, 0, 0, 0, 20000, 0, 0},  // 40 % without the table of years
         // 2006: pension started 2006: 38.4 %, at most 2,880 euros, supplement 864.
-        {2006, 2, 2006, 100000, 100000, 0, 1200000, 288000, 24000, 864},
+        {2006, 2, 2006, 100000, 100000, 0, 1200000, 288000, 24000, 864, 912008},
         // Before 2005 counts as 2005; the last line of the table: 0.8 %, at most 60, supplement 18.
-        {2006, 2, 2003, 50000, 50000, 0, 600000, 300000, 20000, 900},
-        {2007, 2, 2007, 100000, 100000, 0, 1200000, 276000, 23000, 828},
-        {2007, 2, 2030, 50000, 50000, 0, 600000, 60000, 4000, 180},  // 8 %, below the 600
-        {2007, 2, 2039, 100000, 100000, 0, 1200000, 6000, 500, 18},
+        {2006, 2, 2003, 50000, 50000, 0, 600000, 300000, 20000, 900, 360008},
+        {2007, 2, 2007, 100000, 100000, 0, 1200000, 276000, 23000, 828, 924008},
+        {2007, 2, 2030, 50000, 50000, 0, 600000, 60000, 4000, 180, 552008},  // 8 %, below the 600
+        {2007, 2, 2039, 100000, 100000, 0, 1200000, 6000, 500, 18, 1194008},
         // A pension far below the allowance leaves ZVBEZ at 0, which caps the supplement from 2007.
-        {2006, 2, 2006, 100, 100000, 0, 1200000, 288000, 24000, 864},
-        {2007, 2, 2006, 100, 100000, 0, 1200000, 288000, 24000, 0},
+        {2006, 2, 2006, 100, 100000, 0, 1200000, 288000, 24000, 864, 0},
+        {2007, 2, 2006, 100, 100000, 0, 1200000, 288000, 24000, 0, 0},
         // Annual run without months of pension: nothing is free.
-        {2007, 1, 2007, 1200000, 100000, 0, 0, 0, 0, 0},
+        {2007, 1, 2007, 1200000, 100000, 0, 0, 0, 0, 0, 1200000},
     };
     for (const Fall& f : faelle) {
         Lohnsteuerrechner e;
@@ -251,8 +250,9 @@ TEST(Versorgungsfreibetrag, JeJahr) {
         e.ZMVB = Money::whole(f.zmvb);
         e.STKL = 1;
         e.lohnsteuer();
-        EXPECT_EQ((std::array{e.VBEZB, e.HFVB, e.FVB, e.ZUSCHLAGVFB}),
-                  (std::array{cent(f.vbezb), cent(f.hfvb), cent(f.fvb), euro(f.zuschlag)}))
+        EXPECT_EQ((std::array{e.VBEZB, e.HFVB, e.FVB, e.ZUSCHLAGVFB, e.ZVBEZ}),
+                  (std::array{cent(f.vbezb), cent(f.hfvb), cent(f.fvb), euro(f.zuschlag),
+                              euroCent(f.zvbez)}))
             << f.jahr << "/" << f.vjahr << "/" << f.vbez;
     }
 }
@@ -359,23 +359,6 @@ TEST(Jahreswerte, UmrechnungKappungUndNegativeFaelle) {
         if (f.zre4 == 0) {
             EXPECT_EQ(e.LSTPERIODE, Money()) << was;
         }
-    }
-}
-
-TEST(Jahreswerte, ZvbezNurAb2006) {
-    struct Fall {
-        int jahr;
-        std::int64_t zvbez;
-    };
-    for (const Fall& f : {Fall{2004, 0}, Fall{2005, 0}, Fall{2006, 360008}, Fall{2007, 360008}}) {
-        Lohnsteuerrechner e;
-        e.JAHR = f.jahr;
-        e.RE4 = e.VBEZ = cent(50000);
-        e.VBEZM = cent(50000);
-        e.VJAHR = 2005;
-        e.lohnsteuer();
-        // 2006 on: VBEZ 500 - FVB 200 = 300 euros a month -> (30000 + 0.67) x 0.12 = 3600.08
-        EXPECT_EQ(e.ZVBEZ, euroCent(f.zvbez)) << f.jahr;
     }
 }
 
