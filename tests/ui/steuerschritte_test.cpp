@@ -102,9 +102,9 @@ class SteuerschritteTest : public Fenstertest {
         QTest::mouseClick(tabelle->viewport(), Qt::LeftButton, {}, kopf.center());
         QVERIFY(!tabelle->isRowHidden(19));
         if (ohneDrucker()) {
+            meldungen_.pdfDatei = verzeichnis_.filePath("liste.pdf").toStdString();
             for (QWidget* knopf : {finde("vergleich_drucken"), finde("ablaufplan")}) {
                 QFile::remove(verzeichnis_.filePath("liste.pdf"));
-                meldungen_.pdfDatei = verzeichnis_.filePath("liste.pdf").toStdString();
                 QTest::mouseClick(knopf, Qt::LeftButton);
                 QVERIFY(QFile::exists(verzeichnis_.filePath("liste.pdf")));
             }
