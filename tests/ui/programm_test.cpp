@@ -78,29 +78,27 @@ class ProgrammTest : public Fenstertest {
     // The work comes back as it was left, an entry typed but not confirmed too; the farewell
     // comes after a save that worked, once; a second copy does not start beside the first.
     void neustartZeigtDieArbeitWieVerlassen() {
-        {
-            QVERIFY(programmStarten());
-            Programm zweite(verzeichnis(), meldungen_);
-            QVERIFY(!zweite.starten());
-            QVERIFY(zweite.fenster() == nullptr);
-            QVERIFY(meldungen_.hatTitel("Brelvanostik läuft bereits"));
-            gehaltImMaerz();
-            auto* kommentar = finde<QLineEdit>("kommentar_1");
-            kommentar->clear();
-            QTest::keyClicks(kommentar, QStringLiteral("Blau mit Teilzeit"));
-            fenster()->move(40, 30);
-            QVERIFY(fenster()->close());
-            Abschiedsfenster* abschied = programm_->abschiedsfenster();
-            QVERIFY(abschied != nullptr && abschied->isVisible());
-            QVERIFY(abschied->windowTitle().endsWith(QStringLiteral("Auf Wiedersehen!")));
-            QVERIFY(abschied->frameGeometry().contains(
-                abschied->screen()->availableGeometry().center()));
-            QVERIFY(fenster()->close());  // a late signal
-            QCOMPARE(programm_->abschiedsfenster(), abschied);
-            QTest::mouseClick(abschied->findChild<QPushButton*>(QStringLiteral("schliessen")),
-                              Qt::LeftButton);
-            QVERIFY(!abschied->isVisible());
-        }
+        QVERIFY(programmStarten());
+        Programm zweite(verzeichnis(), meldungen_);
+        QVERIFY(!zweite.starten());
+        QVERIFY(zweite.fenster() == nullptr);
+        QVERIFY(meldungen_.hatTitel("Brelvanostik läuft bereits"));
+        gehaltImMaerz();
+        auto* kommentar = finde<QLineEdit>("kommentar_1");
+        kommentar->clear();
+        QTest::keyClicks(kommentar, QStringLiteral("Blau mit Teilzeit"));
+        fenster()->move(40, 30);
+        QVERIFY(fenster()->close());
+        Abschiedsfenster* abschied = programm_->abschiedsfenster();
+        QVERIFY(abschied != nullptr && abschied->isVisible());
+        QVERIFY(abschied->windowTitle().endsWith(QStringLiteral("Auf Wiedersehen!")));
+        QVERIFY(
+            abschied->frameGeometry().contains(abschied->screen()->availableGeometry().center()));
+        QVERIFY(fenster()->close());  // a late signal
+        QCOMPARE(programm_->abschiedsfenster(), abschied);
+        QTest::mouseClick(abschied->findChild<QPushButton*>(QStringLiteral("schliessen")),
+                          Qt::LeftButton);
+        QVERIFY(!abschied->isVisible());
         const Ladeergebnis geladen = laden(verzeichnis());
         QCOMPARE(geladen.einstellungen.Monat, 3);  // the last month button + 1
         QCOMPARE(geladen.einstellungen.Links, 40 * 15);
