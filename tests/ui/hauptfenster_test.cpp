@@ -295,7 +295,6 @@ class HauptfensterTest : public Fenstertest {
             const char *titel, *adresse;
         } faelle[] = {
             {"zeile_5", Seite::Gruen, zeile::Gehalt, "Gehaltstabellen", "Gehaltstabellen.htm"},
-            {"zeile_35", Seite::Blau, zeile::Gehalt, "Gehaltstabellen", "Gehaltstabellen.htm"},
             {"befehl_10", Seite::Blau, zeile::Versorgungsbeginn, "Alterseinkünftegesetz",
              "Versorgungsfreibetrag.htm"},
             {"zeile_38", Seite::Blau, zeile::EinmaligerVersorgungsbezug, "Versorgungsbezüge",
