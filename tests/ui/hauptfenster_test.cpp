@@ -1,8 +1,12 @@
 // The main window driven as a user drives it: that each kind of control shows what the
 // session says and passes on what the user does. What the session decides is tested there.
 #include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
 #include <QSignalSpy>
 #include <QStyle>
+#include <QTableView>
 
 #include "fenstertest.h"
 #include "help/adresse.h"
@@ -16,6 +20,8 @@
 #include "ui/internewerte.h"
 #include "ui/kurvenfenster.h"
 #include "ui/programminfo.h"
+#include "ui/schrittvergleichfenster.h"
+#include "ui/steuerschrittefenster.h"
 #include "ui/taschenrechnerpanel.h"
 #include "ui/zahlenformat.h"
 
@@ -42,6 +48,7 @@ class HauptfensterTest : public Fenstertest {
     Q_OBJECT
 
     Testoeffner oeffner_;
+    SteuerschritteFenster* schritte_ = nullptr;
 
     Infobereich* info() const { return finde<Infobereich>("infobereich"); }
     QString infotext(Seite seite, int zeile) const {
@@ -84,6 +91,25 @@ class HauptfensterTest : public Fenstertest {
                 QVERIFY2(breite < interne()->columnWidth(sp), qPrintable(interne()->zelle(z, sp)));
             }
         }
+    }
+
+    /// The tax steps window over green's salary 3000 in class III.
+    bool steuerschritteOeffnen() {
+        sitzung().betragEingeben(Seite::Gruen, zeile::Gehalt, "3000");
+        sitzung().auswahlTreffen(Seite::Gruen, zeile::Steuerklasse, 2);
+        fenster()->darstellen();
+        fenster()->steuerschritteOeffnen();
+        schritte_ = fenster()->findChild<SteuerschritteFenster*>();
+        return schritte_ != nullptr && QTest::qWaitForWindowExposed(schritte_);
+    }
+    QTableView* schrittTabelle() const { return finde<QTableView>("schritte"); }
+    QString schritt(int zeile, int spalte) const {
+        return schrittTabelle()->model()->index(zeile, spalte).data().toString();
+    }
+    void waehlen(const QString& liste, int index) {
+        auto* box = finde<QComboBox>(liste);
+        box->setCurrentIndex(index);
+        emit box->activated(index);
     }
 
   private slots:
@@ -571,6 +597,80 @@ class HauptfensterTest : public Fenstertest {
         klicken("rechner_ende");
         QVERIFY(!panel()->isVisible());
         QCOMPARE(text("rechner_anzeige"), QStringLiteral("0,"));
+    }
+
+    // The window shows the case as the tax steps preset it, and follows each input at once.
+    void steuerschritteZeigenDenFallUndFolgenDenEingaben() {
+        QVERIFY(steuerschritteOeffnen());
+        QCOMPARE(finde<QComboBox>("klasse")->currentText(), QStringLiteral("III"));
+        QCOMPARE(finde<QLineEdit>("feld_0")->text(), QStringLiteral("3.000,00"));
+        QVERIFY(finde<QCheckBox>("svpflicht")->isChecked());
+        QVERIFY(!finde<QGroupBox>("erstbezug")->isVisible());
+
+        QCOMPARE(schritt(0, 5), QStringLiteral("36.000,08"));
+        QVERIFY(schrittTabelle()->model()->index(0, 2).data(Qt::FontRole).value<QFont>().bold());
+        // Only the thirteen headings are shown at first.
+        QVERIFY(!schrittTabelle()->isRowHidden(89));
+        QVERIFY(schrittTabelle()->isRowHidden(91));
+
+        const QString vorher = schritt(90, 5);
+        waehlen(QStringLiteral("klasse"), 0);
+        QVERIFY(schritt(90, 5) != vorher);
+
+        auto* feld = finde<QLineEdit>("feld_0");
+        feld->setFocus();
+        feld->selectAll();
+        QTest::keyClicks(feld, QStringLiteral("30000"));
+        QTest::keyClick(feld, Qt::Key_Return);
+        QCOMPARE(feld->text(), QStringLiteral("25000,00"));  // corrected, still being edited
+        QCOMPARE(schritt(7, 4), QStringLiteral("300.000,08"));
+
+        auto* versorgung = finde<QLineEdit>("feld_2");
+        versorgung->setFocus();
+        QTest::keyClicks(versorgung, QStringLiteral("500"));
+        QTest::keyClick(versorgung, Qt::Key_Return);
+        QVERIFY(finde<QGroupBox>("erstbezug")->isVisible());
+
+        waehlen(QStringLiteral("zeitraum"), 0);
+        QCOMPARE(finde<QLabel>("beschriftung_feld_0")->text(), QStringLiteral("Jahresbrutto"));
+        meldungen_.entscheidungen = {Meldungsanzeige::Entscheidung::NichtSpeichern};
+        QVERIFY(fenster()->close());
+        QVERIFY(!schritte_->isVisible());  // it goes with the main window
+    }
+
+    // Blue in class I against green's class III: the comparison starts at the class.
+    void schrittvergleichBeginntBeiDerSteuerklasse() {
+        QVERIFY(steuerschritteOeffnen());
+        sitzung().auswahlTreffen(Seite::Blau, zeile::Steuerklasse, 0);
+        auto* knopf = finde<QPushButton>("vergleichen");
+        QVERIFY(knopf->isEnabled());
+        QTest::mouseClick(knopf, Qt::LeftButton);
+        SchrittvergleichFenster* vergleich = schritte_->vergleichsfenster();
+        QVERIFY(vergleich != nullptr && vergleich->isVisible());
+        QTableView* liste = vergleich->tabelle();
+        QCOMPARE(liste->currentIndex().row(), 13);  // line 14, STKL
+        const auto stkl = [&](int spalte, int rolle = Qt::DisplayRole) {
+            return liste->model()->index(13, spalte).data(rolle);
+        };
+        QCOMPARE(stkl(5).toString(), QStringLiteral("1 "));  // the blue twin's class
+        QCOMPARE(stkl(5, Qt::BackgroundRole).value<QBrush>().color(), farben::kHellgelb);
+        QVERIFY(!liste->isRowHidden(53));
+        QVERIFY(liste->isRowHidden(19));
+        QVERIFY(text("vergleichskopf").contains("Zeile 14"));
+        const QRect kopf = liste->visualRect(liste->model()->index(18, 2));
+        QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, kopf.center());
+        QVERIFY(!liste->isRowHidden(19));
+        if (ohneDrucker()) {
+            meldungen_.pdfDatei = verzeichnis_.filePath("liste.pdf").toStdString();
+            for (QWidget* knopf : {finde("vergleich_drucken"), finde("ablaufplan")}) {
+                QFile::remove(verzeichnis_.filePath("liste.pdf"));
+                QTest::mouseClick(knopf, Qt::LeftButton);
+                QVERIFY(QFile::exists(verzeichnis_.filePath("liste.pdf")));
+            }
+            QCOMPARE(meldungen_.fragen.size(), 2);
+        }
+        QTest::mouseClick(finde("schliessen"), Qt::LeftButton);
+        QVERIFY(!schritte_->isVisible());
     }
 };
 
