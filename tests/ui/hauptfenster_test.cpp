@@ -173,7 +173,6 @@ class HauptfensterTest : public Fenstertest {
         auto* panel = finde("auswahlpanel");
         QVERIFY(panel->isVisible());
         auto* liste = finde<QListWidget>("auswahlliste");
-        QCOMPARE(liste->count(), 4);
         QCOMPARE(liste->item(0)->background().color(), farben::kHellgruen);  // the current entry
 
         eintragWaehlen(2);
@@ -241,7 +240,6 @@ class HauptfensterTest : public Fenstertest {
         auto* panel = finde("auswahlpanel");
         for (const auto& f : faelle) {
             klicken(f.befehl);
-            QCOMPARE(finde<QListWidget>("auswahlliste")->count(), 3);
             eintragWaehlen(1);
             QVERIFY(panel->isVisible());  // stays open for the two amounts
             QStringList texte;

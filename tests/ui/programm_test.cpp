@@ -261,14 +261,13 @@ class ProgrammTest : public Fenstertest {
             {true, "zweiter-name.pdf", false},
             {true, "Brelvanostik.lock", false},
         };
+        const druck::Dokument bericht = druck::Seitenaufbau("Bericht").text("Inhalt").fertig();
         for (const auto& f : faelle) {
             meldungen_ = Testmeldungen{};
             meldungen_.antwortJa = f.ja;
             meldungen_.pdfDatei = dir / f.datei;
             fs::remove(dir / "bericht.pdf");
-            druck::Seitenaufbau aufbau("Bericht");
-            aufbau.text("Inhalt");
-            druckenOderPdfAnbieten(aufbau.fertig(), meldungen_);
+            druckenOderPdfAnbieten(bericht, meldungen_);
             QCOMPARE(meldungen_.fragen.size(), 1);
             QVERIFY(meldungen_.fragen.front().contains(QStringLiteral("kein Drucker")));
             QCOMPARE(meldungen_.pdfVorschlaege.size(), f.ja ? 1u : 0u);
