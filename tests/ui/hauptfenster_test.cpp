@@ -432,7 +432,6 @@ class HauptfensterTest : public Fenstertest {
         QCOMPARE(interne()->zelle(14, 2), QStringLiteral("Lohnsteuer"));
         QCOMPARE(hintergrund(14, 0), farben::kHellgruen);
         klicken("befehl_5");  // the blue values replace the green ones
-        QCOMPARE(interne()->seite(), Seite::Blau);
         ganzImBild(Seite::Blau);
         QCOMPARE(interne()->zelle(0, 0), QStringLiteral("1.800,00 "));
         QCOMPARE(hintergrund(14, 0), farben::kHellcyan);
@@ -540,7 +539,6 @@ class HauptfensterTest : public Fenstertest {
         klicken("betrag_5");
         QCOMPARE(gehalt(Seite::Gruen), 33333);
         QCOMPARE(gehalt(Seite::Blau), 33333);
-        QVERIFY(meldungen_.gezeigt.empty());
         klicken("rechner_verlauf");
         QCOMPARE(meldungen_.gezeigt.at(0).text, std::string("1000 / 3 = 333,333333333333"));
         QTest::keyClicks(panel(), QStringLiteral("12"));
