@@ -41,6 +41,7 @@ TEST(Taschenrechner, TastenfolgenZeigenAnzeigeVerlaufUndMeldungen) {
         {"1 , , 5", "1,5", "", {}},
         // A minus first starts a negative entry (state NEG); a second minus changes nothing.
         {"-", "-0,", "", {}},
+        {"- -", "-0,", "", {}},
         {"- - 5", "-5,", "", {}},
         {"- , 5", "-0,5", "", {}},
         {"1 0 0 - - 5 =", "105", "\r100 - -5 = 105", {}},
