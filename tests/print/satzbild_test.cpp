@@ -8,15 +8,13 @@
 #include <QGuiApplication>
 #include <QPdfWriter>
 
-#include <array>
-#include <cstdio>
 #include <filesystem>
 #include <functional>
-#include <memory>
 #include <set>
 
 #include <unistd.h>
 
+#include "../pdftext.h"
 #include "berichtfall.h"
 #include "print/bericht_beide.h"
 #include "print/bericht_einzeln.h"
@@ -161,15 +159,6 @@ TEST_F(Satzbilder, KeinBerichtUeberdrucktOderVerschwendetPapier) {
         }
     }
     EXPECT_EQ(rvFrei.size(), 2u);
-}
-
-std::string pdfText(const std::filesystem::path& pdf) {
-    const std::string befehl = std::string(PDFTOTEXT) + " -layout '" + pdf.string() + "' -";
-    std::unique_ptr<FILE, int (*)(FILE*)> rohr(popen(befehl.c_str(), "r"), pclose);
-    std::string text;
-    std::array<char, 4096> puffer{};
-    while (rohr && fgets(puffer.data(), puffer.size(), rohr.get())) text += puffer.data();
-    return text;
 }
 
 TEST_F(Satzbilder, PdfTextKommtInZeilenfolgeUndSeitenumbruchZurueck) {
