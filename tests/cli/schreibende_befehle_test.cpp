@@ -38,10 +38,8 @@ TEST_F(SchreibendeBefehle, BerechnenLegtDateienAnUndLaedtDieGroesstenBetraegeOhn
     EXPECT_EQ(l.aus.rfind("{\"berechnungen\": [", 0), 0u);
     EXPECT_NE(l.aus.find("\"Kommentar\": \"Kommentar zum März-Gehalt\", \"Gemeinsam\": true}"),
               std::string::npos);
-    // Salary, pension, additional taxable and liable amounts, tax-card entries, both pension
-    // header amounts and all three one-time payments at the limit in every month, with the
-    // December adjustment and church tax: what the program stores it loads unchanged, and a
-    // second run finds everything current.
+    // Every amount field at the limit in every month, with the December adjustment and church
+    // tax: what is stored loads unchanged, and a second run finds everything current.
     ASSERT_EQ(starte("eingeben --jahr 2007 --fall 1 --monat 1 betrag 5 290000 betrag 6 290000 "
                      "betrag 13 290000 betrag 14 290000 betrag 15 290000 betrag 16 290000 "
                      "monatsbezug 290000 sonderzahlung 290000 auswahl 4 1 auswahl 19 2")
