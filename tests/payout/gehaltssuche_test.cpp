@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "getippt.h"
+#include "../session/getippt.h"
 #include "payout/gehaltssuche.h"
 
 namespace brelvanostik {

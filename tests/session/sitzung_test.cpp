@@ -1,8 +1,5 @@
-// The session, row by row and in scenarios: which months and calculations a typed amount,
-// a choice and a ratio flag reach, the range corrections and refusals, the labels, the
-// dependent choices, the blue marks, the yellow column, navigation without recalculation
-// and the settings kept at exit. The expected rows are written out here, not taken from
-// the row table.
+// The session row by row and in scenarios; the expected rows are written out here, not taken
+// from the row table.
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -60,7 +57,6 @@ auto auswahl(int zeile, int anzahl = 1) {
         return std::vector<std::int16_t>(a.begin() + zeile, a.begin() + zeile + anzahl);
     };
 }
-/// The codes of a row in the twelve months of a calculation.
 std::vector<std::int16_t> jahrescodes(const Sitzung& s, int berechnung, int zeile) {
     std::vector<std::int16_t> v;
     for (int m = 0; m < kMonate; ++m) v.push_back(satz(s, berechnung, m).Auswahl[zeile]);
@@ -170,9 +166,7 @@ TEST(Zeilenregeln, BetragAuswahlQuotenUndVersorgungErreichenIhreMonateUndBerechn
     }
 }
 
-// The range rules of typed amounts, at and just beyond each limit: weekly hours above 100
-// become 40, days above 31 become 30, a health rate above 16 % stays at 16 %; every other
-// field takes up to 290,000.00 euros. What is refused leaves the workspace as it was.
+// The range rules of typed amounts at and just beyond each limit; a refusal changes nothing.
 TEST(Zeilenregeln, BereichsregelnDerBetragsfelderAnIhrenGrenzen) {
     struct Fall {
         std::set<int> zeilen;
@@ -240,8 +234,6 @@ TEST(Zeilenregeln, HoechstbetraegeUeberallRechnenOhneUeberlauf) {
               std::numeric_limits<std::int32_t>::max());
 }
 
-// Fixed captions, the shown month's salary, the health rate of the year and case in front
-// of its choice text, the choice texts a status switches to, the case names.
 TEST(Zeilenregeln, BeschriftungLiestWasDieSitzungSagt) {
     struct Fall {
         int jahr, fall, monat, status;
@@ -300,8 +292,6 @@ TEST(Sitzung, SparrateFolgtDemVorzeichen) {
     EXPECT_FALSE(s.pfeilAb(Seite::Gruen, zeile::Abzug).angenommen);
 }
 
-// A choice holds from its month on, green into blue, and takes the choices that depend on
-// it along.
 TEST(Sitzung, AbhaengigeAuswahlen) {
     using namespace wahl;
     struct Fall {
@@ -385,8 +375,6 @@ TEST(Sitzung, NamenUndKommentareNurMitZeichenDerDatendateien) {
     EXPECT_EQ(sitzung.arbeitsbereich().kopf(3, kGruen).Fallname, "Müller – 5 € „Zulage“");
 }
 
-// Blue's own entries are marked light yellow on the blue side; the yellow column adds both
-// sides or shows blue minus green.
 TEST(Sitzung, BlaueAbweichungUndGelbeSpalte) {
     Sitzung s = neueSitzung(2007, 1, 1);
     s.betragEingeben(Seite::Gruen, zeile::Gehalt, "3000");
@@ -425,8 +413,6 @@ TEST(Sitzung, BlaueAbweichungUndGelbeSpalte) {
     EXPECT_EQ(s.anzeige(Seite::Gruen).zeilen[zeile::Gehalt].feldHintergrund, Farbe::Weiss);
 }
 
-// Navigation shows what is stored, the annual view refuses every change, and the settings
-// record keeps the last month button, the year and the case.
 TEST(Sitzung, NavigationZeigtGespeicherteWerteOhneNeuberechnung) {
     Sitzung sitzung = neueSitzung(2007, 1, 1);
     EXPECT_EQ(sitzung.einstellungen().Monat, 1);  // no month button clicked
