@@ -41,7 +41,6 @@ TEST(Taschenrechner, TastenfolgenZeigenAnzeigeVerlaufUndMeldungen) {
         {"1 , , 5", "1,5", "", {}},
         // A minus first starts a negative entry (state NEG); a second minus changes nothing.
         {"-", "-0,", "", {}},
-        {"- -", "-0,", "", {}},
         {"- - 5", "-5,", "", {}},
         {"- , 5", "-0,5", "", {}},
         {"1 0 0 - - 5 =", "105", "\r100 - -5 = 105", {}},
@@ -50,18 +49,13 @@ TEST(Taschenrechner, TastenfolgenZeigenAnzeigeVerlaufUndMeldungen) {
         {"2 + 3 X 4 =", "20", "\r2 + 3 = 5\r5 x 4 = 20", {}},
         {"5 + 3 = =", "8", "\r5 + 3 = 8", {}},
         {"5 + 3 = 7 =", "7,", "\r5 + 3 = 8", {}},
-        {"5 + 3 = 2", "2,", "\r5 + 3 = 8", {}},
         {"5 + 3 = - 2 =", "6", "\r5 + 3 = 8\r8 - 2 = 6", {}},  // after "=" a minus subtracts
-        {"9 - 1 2 =", "-3", "\r9 - 12 = -3", {}},
-        {"7 / 2 =", "3,5", "\r7 / 2 = 3,5", {}},
         {"1 0 0 0 / 3 =", "333,333333333333", "\r1000 / 3 = 333,333333333333", {}},
         {"0 , 1 + 0 , 2 =", "0,3", "\r0,1 + 0,2 = 0,3", {}},
         // Division by zero: the message, the left operand as it was entered.
-        {"8 / 0 =", "8,", "\r8 / 0 = 8,", {kDurchNull}},
         {"8 / 0 = + 2 =", "10", "\r8 / 0 = 8,\r8 + 2 = 10", {kDurchNull}},
         // Percent: the entry becomes hundredths; the pending operation multiplies.
         {"5 0 %", "0,5", "\r50 / 100 = 0,5", {}},
-        {"2 0 0 X 5 %", "0,05", "\r5 / 100 = 0,05", {}},
         {"2 0 0 X 5 % =", "10", "\r5 / 100 = 0,05\r200 x 0,05 = 10", {}},
         {"2 0 0 + 5 % =", "10", "\r5 / 100 = 0,05\r200 x 0,05 = 10", {}},
         // Sign change: once after the first number only stores it, twice negates.

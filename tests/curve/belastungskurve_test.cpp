@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "../payout/getippt.h"
+#include "../session/getippt.h"
 #include "curve/belastungskurve.h"
 
 namespace brelvanostik {

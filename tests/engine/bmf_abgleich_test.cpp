@@ -46,9 +46,9 @@ int ganz(double wert) {
 void pruefeJahr(int jahr, const std::string& datei, const std::vector<int>& ausnahmen) {
     const auto faelle = lies(datei);
     ASSERT_EQ(faelle.size(), 250u);
-    int abweichungen = 0;
     for (const Fall& f : faelle) {
         ASSERT_EQ(f.w.size(), 18u);
+        if (std::find(ausnahmen.begin(), ausnahmen.end(), f.zeile) != ausnahmen.end()) continue;
         Lohnsteuerrechner e;
         e.JAHR = jahr;
         e.LZZ = ganz(f.w[0]);
@@ -69,16 +69,11 @@ void pruefeJahr(int jahr, const std::string& datei, const std::vector<int>& ausn
         e.lohnsteuer();
         const bool gleich =
             e.LSTPERIODE == geld(f.w[15]) && e.SOLZLZZ == geld(f.w[16]) && e.BK == geld(f.w[17]);
-        const bool ausnahme =
-            std::find(ausnahmen.begin(), ausnahmen.end(), f.zeile) != ausnahmen.end();
-        if (ausnahme) continue;
-        if (!gleich) ++abweichungen;
         EXPECT_TRUE(gleich) << jahr << " row " << f.zeile << ": LST " << e.LSTPERIODE.text()
                             << " vs " << geld(f.w[15]).text() << ", SOLZ " << e.SOLZLZZ.text()
                             << " vs " << geld(f.w[16]).text() << ", BK " << e.BK.text() << " vs "
                             << geld(f.w[17]).text();
     }
-    EXPECT_EQ(abweichungen, 0);
 }
 
 TEST(BmfAbgleich, Jahr2006) {

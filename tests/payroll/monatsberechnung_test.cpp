@@ -54,9 +54,6 @@ TEST(PayrollEntgelt, SparartenUndSonderzeilen) {
         {"Riester: out of the payout only", spar(Riesterrente),
          {{Mar, SteuerpflichtigesEntgelt, 300000}, {Mar, KvEntgelt, 300000},
           {Mar, JahreslohnOhneEinmal, 3600000}, {Mar, Auszahlung, 165662}}},
-        {"retention", spar(Einbehalt),
-         {{Mar, SteuerpflichtigesEntgelt, 300000}, {Mar, KvEntgelt, 300000},
-          {Mar, JahreslohnOhneEinmal, 3600000}}},
         {"pension: tax, no contributions", {{'B', Versorgungsbezug, 50000}},
          {{Mar, SteuerpflichtigesEntgelt, 350000}, {Mar, KvEntgelt, 300000},
           {Mar, JahreslohnOhneEinmal, 4200000}}},
@@ -138,12 +135,6 @@ TEST(PayrollLohnsteuer, TeilmonatUndEingabenDesMonats) {
 // clang-format on
 
 TEST(PayrollNeuberechnung, SpaeterBeginnenUndBeschaedigteDaten) {
-    const auto zweimal = [](Testfall& t) {
-        t.rechne();
-        const Arbeitsbereich nachErstemLauf = *t.bereich;
-        t.rechne();
-        return *t.bereich == nachErstemLauf;
-    };
     // The random comparison runs every case twice. Recomputing from a later month leaves the
     // earlier months alone; bad arguments do nothing.
     Testfall t(2005, NordrheinWestfalen, 300000);
@@ -177,7 +168,10 @@ TEST(PayrollNeuberechnung, SpaeterBeginnenUndBeschaedigteDaten) {
             }
             x.kopf().KvBbgRest.fill(f[0]);
             x.kopf().RvBbgRest.fill(f[0]);
-            EXPECT_TRUE(zweimal(x)) << f[0] << " " << jahr;
+            x.rechne();
+            const Arbeitsbereich nachErstemLauf = *x.bereich;
+            x.rechne();
+            EXPECT_TRUE(*x.bereich == nachErstemLauf) << f[0] << " " << jahr;
         }
     }
 }

@@ -1,7 +1,7 @@
 // The all-months table: which stored value lands in which row, the derived rows, the sums.
 #include <gtest/gtest.h>
 
-#include "session/sitzung.h"
+#include "../session/getippt.h"
 #include "tables/alle_monate.h"
 #include "workspace/neuer_arbeitsbereich.h"
 #include "workspace/zeilen.h"
@@ -53,15 +53,10 @@ TEST(AlleMonate, ZeilenLesenIhreGespeichertenWerte) {
 // Each side reads its own calculation; how the rows add up is checked on the printed table
 // for random cases (print/spalten_test).
 TEST(AlleMonate, JedeSeiteLiestIhreBerechnung) {
-    Einstellungen e;
-    e.Jahr = 2007;
-    e.Fall = 1;
-    e.Monat = 1;
-    Sitzung s(neuerArbeitsbereich(), e);
-    ASSERT_TRUE(s.betragEingeben(Seite::Gruen, zeile::Gehalt, "3000").angenommen);
-    ASSERT_TRUE(s.betragEingeben(Seite::Blau, zeile::Gehalt, "4200").angenommen);
-    EXPECT_EQ(alleMonate(s, Seite::Gruen).wert(AlleMonate::LaufendesGehalt, 0), 300000);
-    EXPECT_EQ(alleMonate(s, Seite::Blau).wert(AlleMonate::LaufendesGehalt, 11), 420000);
+    const auto s = getippt::sitzung({2007, 1, {}, {{zeile::Gehalt, "3000"}}});
+    ASSERT_TRUE(s->betragEingeben(Seite::Blau, zeile::Gehalt, "4200").angenommen);
+    EXPECT_EQ(alleMonate(*s, Seite::Gruen).wert(AlleMonate::LaufendesGehalt, 0), 300000);
+    EXPECT_EQ(alleMonate(*s, Seite::Blau).wert(AlleMonate::LaufendesGehalt, 11), 420000);
 }
 
 }  // namespace

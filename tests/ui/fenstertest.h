@@ -79,24 +79,6 @@ class Testmeldungen final : public Meldungsanzeige {
     std::optional<std::filesystem::path> csvDatei;
 };
 
-/// A program started in `verzeichnis` with its window shown and active, or none.
-inline std::unique_ptr<Programm> starten(const std::filesystem::path& verzeichnis,
-                                         Testmeldungen& meldungen) {
-    auto programm = std::make_unique<Programm>(verzeichnis, meldungen);
-    if (!programm->starten()) return nullptr;
-    programm->fenster()->show();
-    programm->fenster()->activateWindow();
-    if (!QTest::qWaitForWindowActive(programm->fenster())) return nullptr;
-    return programm;
-}
-
-template <class T = QWidget>
-T* finde(const QObject* in, const QString& name) {
-    T* widget = in->findChild<T*>(name);
-    if (widget == nullptr) qFatal("Kein Steuerelement %s", qPrintable(name));
-    return widget;
-}
-
 inline QString alsText(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -116,9 +98,12 @@ class Fenstertest : public QObject {
     Hauptfenster* fenster() const { return programm_->fenster(); }
     Sitzung& sitzung() const { return *programm_->sitzung(); }
 
+    /// A control of the main window or of a window it opened.
     template <class T = QWidget>
-    T* finde(const QString& name, const QObject* in = nullptr) const {
-        return brelvanostik::finde<T>(in != nullptr ? in : fenster(), name);
+    T* finde(const QString& name) const {
+        T* widget = fenster()->findChild<T*>(name);
+        if (widget == nullptr) qFatal("Kein Steuerelement %s", qPrintable(name));
+        return widget;
     }
     QString text(const QString& name) const {
         if (auto* feld = fenster()->findChild<QLineEdit*>(name)) return feld->text();
@@ -154,14 +139,22 @@ class Fenstertest : public QObject {
             .Betrag[zeile];
     }
 
-    /// Starts the program in an emptied directory with fresh answers to its questions.
-    bool programmStarten() {
-        if (!verzeichnis_.isValid()) return false;
+    /// Fresh answers to the program's questions and an emptied directory.
+    bool vonVorn() {
         meldungen_ = Testmeldungen{};
         QDir(verzeichnis_.path()).removeRecursively();
-        QDir().mkpath(verzeichnis_.path());
-        programm_ = starten(verzeichnis_.path().toStdString(), meldungen_);
-        return programm_ != nullptr;
+        return verzeichnis_.isValid() && QDir().mkpath(verzeichnis_.path());
+    }
+    /// Starts the program with its window shown and active; a restart (`neu` false)
+    /// finds the directory and the answers as they were left.
+    bool programmStarten(bool neu = true) {
+        programm_.reset();
+        if (neu && !vonVorn()) return false;
+        programm_ = std::make_unique<Programm>(verzeichnis_.path().toStdString(), meldungen_);
+        if (!programm_->starten()) return false;
+        fenster()->show();
+        fenster()->activateWindow();
+        return QTest::qWaitForWindowActive(fenster());
     }
     void programmBeenden() {
         meldungen_.entscheidungen = {Meldungsanzeige::Entscheidung::NichtSpeichern};

@@ -24,13 +24,6 @@ fs::path pfad(const QTemporaryDir& verzeichnis) {
     return verzeichnis.path().toStdString();
 }
 
-/// March, green salary 3000, typed but not confirmed.
-void gehaltImMaerz(const Programm& programm) {
-    QTest::mouseClick(finde(programm.fenster(), "monat_2"), Qt::LeftButton);
-    QTest::mouseClick(finde(programm.fenster(), "betrag_5"), Qt::LeftButton);
-    QTest::keyClicks(finde(programm.fenster(), "betrag_5"), QStringLiteral("3000"));
-}
-
 std::int32_t gespeichert(const fs::path& verzeichnis, int monat, int zeile = zeile::Gehalt) {
     return laden(verzeichnis).arbeitsbereich.monat(3, 0, monat).Betrag[zeile];
 }
@@ -42,19 +35,19 @@ std::string inhalt(const fs::path& datei) {
 
 }  // namespace
 
-class ProgrammTest : public QObject {
+class ProgrammTest : public Fenstertest {
     Q_OBJECT
 
-    std::optional<QTemporaryDir> temp_;
-    Testmeldungen meldungen;
-    fs::path verzeichnis() const { return pfad(*temp_); }
-    void neu() {
-        temp_.emplace();
-        meldungen = Testmeldungen{};
+    fs::path verzeichnis() const { return pfad(verzeichnis_); }
+    /// March, green salary 3000, typed but not confirmed.
+    void gehaltImMaerz() {
+        klicken("monat_2");
+        tippen("betrag_5", "3000");
     }
 
   private slots:
-    void init() { neu(); }
+    void init() { QVERIFY(vonVorn()); }
+    void cleanup() { programm_.reset(); }
     // From a terminal the working directory, from the desktop menu ~/Brelvanostik, created
     // when missing and refused when a file has its name.
     void datenverzeichnisVonTerminalUndMenue() {
@@ -85,54 +78,47 @@ class ProgrammTest : public QObject {
     // The work comes back as it was left, an entry typed but not confirmed too; the farewell
     // comes after a save that worked, once; a second copy does not start beside the first.
     void neustartZeigtDieArbeitWieVerlassen() {
-        {
-            auto programm = starten(verzeichnis(), meldungen);
-            QVERIFY(programm);
-            Programm zweite(verzeichnis(), meldungen);
-            QVERIFY(!zweite.starten());
-            QVERIFY(zweite.fenster() == nullptr);
-            QVERIFY(meldungen.hatTitel("Brelvanostik läuft bereits"));
-            gehaltImMaerz(*programm);
-            auto* kommentar = finde<QLineEdit>(programm->fenster(), "kommentar_1");
-            kommentar->clear();
-            QTest::keyClicks(kommentar, QStringLiteral("Blau mit Teilzeit"));
-            programm->fenster()->move(40, 30);
-            QVERIFY(programm->fenster()->close());
-            Abschiedsfenster* abschied = programm->abschiedsfenster();
-            QVERIFY(abschied != nullptr && abschied->isVisible());
-            QVERIFY(abschied->windowTitle().endsWith(QStringLiteral("Auf Wiedersehen!")));
-            QVERIFY(abschied->frameGeometry().contains(
-                abschied->screen()->availableGeometry().center()));
-            QVERIFY(programm->fenster()->close());  // a late signal
-            QCOMPARE(programm->abschiedsfenster(), abschied);
-            QTest::mouseClick(abschied->findChild<QPushButton*>(QStringLiteral("schliessen")),
-                              Qt::LeftButton);
-            QVERIFY(!abschied->isVisible());
-        }
+        QVERIFY(programmStarten());
+        Programm zweite(verzeichnis(), meldungen_);
+        QVERIFY(!zweite.starten());
+        QVERIFY(zweite.fenster() == nullptr);
+        QVERIFY(meldungen_.hatTitel("Brelvanostik läuft bereits"));
+        gehaltImMaerz();
+        auto* kommentar = finde<QLineEdit>("kommentar_1");
+        kommentar->clear();
+        QTest::keyClicks(kommentar, QStringLiteral("Blau mit Teilzeit"));
+        fenster()->move(40, 30);
+        QVERIFY(fenster()->close());
+        Abschiedsfenster* abschied = programm_->abschiedsfenster();
+        QVERIFY(abschied != nullptr && abschied->isVisible());
+        QVERIFY(abschied->windowTitle().endsWith(QStringLiteral("Auf Wiedersehen!")));
+        QVERIFY(
+            abschied->frameGeometry().contains(abschied->screen()->availableGeometry().center()));
+        QVERIFY(fenster()->close());  // a late signal
+        QCOMPARE(programm_->abschiedsfenster(), abschied);
+        QTest::mouseClick(abschied->findChild<QPushButton*>(QStringLiteral("schliessen")),
+                          Qt::LeftButton);
+        QVERIFY(!abschied->isVisible());
         const Ladeergebnis geladen = laden(verzeichnis());
         QCOMPARE(geladen.einstellungen.Monat, 3);  // the last month button + 1
         QCOMPARE(geladen.einstellungen.Links, 40 * 15);
         QCOMPARE(geladen.einstellungen.Oben, 30 * 15);
         QCOMPARE(gespeichert(verzeichnis(), 2), 300000);
 
-        meldungen = Testmeldungen{};
-        auto programm = starten(verzeichnis(), meldungen);
-        QVERIFY(programm);
-        QVERIFY(finde<QPushButton>(programm->fenster(), "monat_2")->isChecked());
-        QCOMPARE(finde<QLineEdit>(programm->fenster(), "betrag_5")->text(),
-                 QStringLiteral("3.000,00"));
-        QCOMPARE(finde<QLineEdit>(programm->fenster(), "kommentar_1")->text(),
-                 QStringLiteral("Blau mit Teilzeit"));
-        QCOMPARE(programm->fenster()->pos(), QPoint(40, 30));
-        QVERIFY(meldungen.gezeigt.empty());
-        QVERIFY(programm->fenster()->close());
+        meldungen_ = Testmeldungen{};
+        QVERIFY(programmStarten(false));
+        QVERIFY(finde<QPushButton>("monat_2")->isChecked());
+        QCOMPARE(text("betrag_5"), QStringLiteral("3.000,00"));
+        QCOMPARE(text("kommentar_1"), QStringLiteral("Blau mit Teilzeit"));
+        QCOMPARE(fenster()->pos(), QPoint(40, 30));
+        QVERIFY(meldungen_.gezeigt.empty());
+        QVERIFY(fenster()->close());
     }
 
     // A window that dies keeps its edits: the recovery file follows every edit, the next
     // start offers it back, and a normal exit removes it once the data files hold the work.
     void absturzWiederherstellenOderVerwerfen() {
         for (const bool wiederherstellen : {true, false}) {
-            neu();
             const fs::path dir = verzeichnis(), datei = dir / kWiederherstellungName;
             const auto beiseitegelegt = [&] {
                 int anzahl = 0;
@@ -141,37 +127,33 @@ class ProgrammTest : public QObject {
                         std::string(kWiederherstellungName) + ".verworfen-");
                 return anzahl;
             };
-            {
-                auto programm = starten(dir, meldungen);
-                QVERIFY(programm);
-                // The normal weekly hours have the focus at start.
-                auto* feld = qobject_cast<QLineEdit*>(QApplication::focusWidget());
-                QVERIFY(feld && feld->objectName() == QStringLiteral("betrag_0"));
-                feld->selectAll();
-                QTest::keyClicks(feld, QStringLiteral("38"));
-                QTest::keyClick(feld, Qt::Key_Return);
-                QVERIFY(!fs::exists(datei));  // written off the input path
-                QTRY_VERIFY_WITH_TIMEOUT(fs::exists(datei),
-                                         2 * Wiederherstellungsschreiber::kVerzoegerungMs);
-                // The window dies: no close, no save.
-            }
+            QVERIFY(programmStarten());
+            // The normal weekly hours have the focus at start.
+            auto* feld = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+            QVERIFY(feld && feld->objectName() == QStringLiteral("betrag_0"));
+            feld->selectAll();
+            QTest::keyClicks(feld, QStringLiteral("38"));
+            QTest::keyClick(feld, Qt::Key_Return);
+            QVERIFY(!fs::exists(datei));  // written off the input path
+            QTRY_VERIFY_WITH_TIMEOUT(fs::exists(datei),
+                                     2 * Wiederherstellungsschreiber::kVerzoegerungMs);
+            programm_.reset();  // the window dies: no close, no save
             QCOMPARE(gespeichert(dir, 0, zeile::NormalWochenstunden), 4000);
 
-            meldungen = Testmeldungen{};
-            meldungen.antwortWiederherstellen = wiederherstellen;
-            auto programm = starten(dir, meldungen);
-            QVERIFY(programm);
-            QCOMPARE(meldungen.wiederherstellungsfragen.size(), std::size_t{1});
-            QCOMPARE(finde<QLineEdit>(programm->fenster(), "betrag_0")->text(),
+            meldungen_ = Testmeldungen{};
+            meldungen_.antwortWiederherstellen = wiederherstellen;
+            QVERIFY(programmStarten(false));
+            QCOMPARE(meldungen_.wiederherstellungsfragen.size(), std::size_t{1});
+            QCOMPARE(text("betrag_0"),
                      wiederherstellen ? QStringLiteral("38,00") : QStringLiteral("40,00"));
             QCOMPARE(beiseitegelegt(), wiederherstellen ? 0 : 1);
-            QVERIFY(programm->fenster()->close());
-            programm.reset();
+            QVERIFY(fenster()->close());
+            programm_.reset();
             QCOMPARE(gespeichert(dir, 0, zeile::NormalWochenstunden),
                      wiederherstellen ? 3800 : 4000);
             QVERIFY(!fs::exists(datei));
             QCOMPARE(beiseitegelegt(), wiederherstellen ? 0 : 1);
-            QVERIFY(meldungen.gezeigt.empty());
+            QVERIFY(meldungen_.gezeigt.empty());
         }
     }
 
@@ -182,10 +164,10 @@ class ProgrammTest : public QObject {
         std::ofstream(pfad(anderswo) / "draussen") << "draussen";
         fs::create_hard_link(pfad(anderswo) / "draussen",
                              verzeichnis() / Verzeichnissperre::kDateiName);
-        Programm programm(verzeichnis(), meldungen);
+        Programm programm(verzeichnis(), meldungen_);
         QVERIFY(!programm.starten());
         QVERIFY(programm.fenster() == nullptr);
-        QVERIFY(meldungen.hatTitel("Datenverzeichnis gesperrt"));
+        QVERIFY(meldungen_.hatTitel("Datenverzeichnis gesperrt"));
         QCOMPARE(std::distance(fs::directory_iterator(verzeichnis()), {}), 1);
         QCOMPARE(inhalt(pfad(anderswo) / "draussen"), std::string("draussen"));
     }
@@ -193,45 +175,43 @@ class ProgrammTest : public QObject {
     void beendigungssignalSchliesstUndSpeichert() {
         Beendigungssignale signale;
         QVERIFY(signale.aktiv());
-        auto programm = starten(verzeichnis(), meldungen);
-        QVERIFY(programm);
-        connect(&signale, &Beendigungssignale::beendenVerlangt, programm->fenster(),
-                [&programm] { programm->aufSignalBeenden(); });
-        gehaltImMaerz(*programm);
-        QTest::keyClick(finde(programm->fenster(), "betrag_5"), Qt::Key_Tab);
+        QVERIFY(programmStarten());
+        connect(&signale, &Beendigungssignale::beendenVerlangt, fenster(),
+                [this] { programm_->aufSignalBeenden(); });
+        gehaltImMaerz();
+        QTest::keyClick(finde("betrag_5"), Qt::Key_Tab);
 
         std::raise(SIGTERM);
-        QTRY_VERIFY(!programm->fenster()->isVisible());
+        QTRY_VERIFY(!fenster()->isVisible());
         QCOMPARE(gespeichert(verzeichnis(), 11), 300000);
         // Logout or shutdown: no farewell keeps the program alive.
-        QVERIFY(programm->abschiedsfenster() == nullptr);
+        QVERIFY(programm_->abschiedsfenster() == nullptr);
     }
 
     void fehlgeschlagenesSpeichernVerliertNichts() {
         QTemporaryDir ausweich;
-        auto programm = starten(verzeichnis(), meldungen);
-        QVERIFY(programm);
-        gehaltImMaerz(*programm);
+        QVERIFY(programmStarten());
+        gehaltImMaerz();
         // The month file taken away and a directory put in its place: saving must fail.
         fs::remove(verzeichnis() / kMonatsdateiName);
         fs::create_directory(verzeichnis() / kMonatsdateiName);
 
         // Back to the program: the window stays open, the work with it, and no farewell.
-        meldungen.entscheidungen = {Meldungsanzeige::Entscheidung::Zurueck};
-        QVERIFY(!programm->fenster()->close());
-        QVERIFY(programm->fenster()->isVisible());
-        QVERIFY(programm->abschiedsfenster() == nullptr);
-        QCOMPARE(meldungen.probleme.size(), std::size_t{1});
-        QVERIFY(meldungen.probleme[0].contains(QString::fromLatin1(kMonatsdateiName)));
-        QVERIFY(meldungen.wiederholbarGefragt[0]);
+        meldungen_.entscheidungen = {Meldungsanzeige::Entscheidung::Zurueck};
+        QVERIFY(!fenster()->close());
+        QVERIFY(fenster()->isVisible());
+        QVERIFY(programm_->abschiedsfenster() == nullptr);
+        QCOMPARE(meldungen_.probleme.size(), std::size_t{1});
+        QVERIFY(meldungen_.probleme[0].contains(QString::fromLatin1(kMonatsdateiName)));
+        QVERIFY(meldungen_.wiederholbarGefragt[0]);
 
         // Retrying fails again; then the work goes into another directory.
-        meldungen.entscheidungen = {Meldungsanzeige::Entscheidung::Wiederholen,
-                                    Meldungsanzeige::Entscheidung::AnderesVerzeichnis};
-        meldungen.anderesVerzeichnis = pfad(ausweich);
-        QVERIFY(programm->fenster()->close());
-        QCOMPARE(meldungen.probleme.size(), std::size_t{3});
-        QVERIFY(meldungen.hatTitel("Gespeichert"));
+        meldungen_.entscheidungen = {Meldungsanzeige::Entscheidung::Wiederholen,
+                                     Meldungsanzeige::Entscheidung::AnderesVerzeichnis};
+        meldungen_.anderesVerzeichnis = pfad(ausweich);
+        QVERIFY(fenster()->close());
+        QCOMPARE(meldungen_.probleme.size(), std::size_t{3});
+        QVERIFY(meldungen_.hatTitel("Gespeichert"));
         QCOMPARE(gespeichert(pfad(ausweich), 2), 300000);
     }
 
@@ -240,29 +220,25 @@ class ProgrammTest : public QObject {
     void unlesbareOderBeschaedigteDateiWirdGemeldet() {
         const fs::path monatsdatei = verzeichnis() / kMonatsdateiName;
         fs::create_directory(monatsdatei);  // no file to read
-        auto programm = starten(verzeichnis(), meldungen);
-        QVERIFY(programm);
-        QCOMPARE(meldungen.gezeigt.size(), std::size_t{1});
-        QVERIFY(meldungen.gezeigt[0].text.find("nicht überschrieben") != std::string::npos);
+        QVERIFY(programmStarten(false));
+        QCOMPARE(meldungen_.gezeigt.size(), std::size_t{1});
+        QVERIFY(meldungen_.gezeigt[0].text.find("nicht überschrieben") != std::string::npos);
         // Ending without saving, knowingly: nothing written, and no farewell.
-        meldungen.entscheidungen = {Meldungsanzeige::Entscheidung::NichtSpeichern};
-        QVERIFY(programm->fenster()->close());
-        QVERIFY(programm->abschiedsfenster() == nullptr);
-        QCOMPARE(meldungen.wiederholbarGefragt, std::vector<bool>{false});
+        meldungen_.entscheidungen = {Meldungsanzeige::Entscheidung::NichtSpeichern};
+        QVERIFY(fenster()->close());
+        QVERIFY(programm_->abschiedsfenster() == nullptr);
+        QCOMPARE(meldungen_.wiederholbarGefragt, std::vector<bool>{false});
         QVERIFY(fs::is_directory(monatsdatei));
         QVERIFY(!fs::exists(verzeichnis() / kKopfdateiName));
 
-        programm.reset();
-        neu();
-        QVERIFY(starten(verzeichnis(), meldungen)->fenster()->close());
-        const fs::path beschaedigt = verzeichnis() / kMonatsdateiName;
-        fs::resize_file(beschaedigt, fs::file_size(beschaedigt) - 100);
-        programm = starten(verzeichnis(), meldungen);
-        QVERIFY(programm);
-        QCOMPARE(meldungen.gezeigt.size(), std::size_t{1});
-        QCOMPARE(meldungen.gezeigt[0].titel, std::string("Datendateien"));
-        QVERIFY(meldungen.gezeigt[0].text.find("aufbewahrt") != std::string::npos);
-        QVERIFY(programm->fenster()->close());
+        QVERIFY(programmStarten() && fenster()->close());
+        fs::resize_file(monatsdatei, fs::file_size(monatsdatei) - 100);
+        meldungen_ = Testmeldungen{};
+        QVERIFY(programmStarten(false));
+        QCOMPARE(meldungen_.gezeigt.size(), std::size_t{1});
+        QCOMPARE(meldungen_.gezeigt[0].titel, std::string("Datendateien"));
+        QVERIFY(meldungen_.gezeigt[0].text.find("aufbewahrt") != std::string::npos);
+        QVERIFY(fenster()->close());
     }
 
     // Printing without a printer: the user is asked, and only an explicit choice of a file
@@ -285,22 +261,21 @@ class ProgrammTest : public QObject {
             {true, "zweiter-name.pdf", false},
             {true, "Brelvanostik.lock", false},
         };
+        const druck::Dokument bericht = druck::Seitenaufbau("Bericht").text("Inhalt").fertig();
         for (const auto& f : faelle) {
-            meldungen = Testmeldungen{};
-            meldungen.antwortJa = f.ja;
-            meldungen.pdfDatei = dir / f.datei;
+            meldungen_ = Testmeldungen{};
+            meldungen_.antwortJa = f.ja;
+            meldungen_.pdfDatei = dir / f.datei;
             fs::remove(dir / "bericht.pdf");
-            druck::Seitenaufbau aufbau("Bericht");
-            aufbau.text("Inhalt");
-            druckenOderPdfAnbieten(aufbau.fertig(), meldungen);
-            QCOMPARE(meldungen.fragen.size(), 1);
-            QVERIFY(meldungen.fragen.front().contains(QStringLiteral("kein Drucker")));
-            QCOMPARE(meldungen.pdfVorschlaege.size(), f.ja ? 1u : 0u);
-            if (f.ja) QVERIFY(meldungen.pdfVorschlaege.front().endsWith("Bericht.pdf"));
+            druckenOderPdfAnbieten(bericht, meldungen_);
+            QCOMPARE(meldungen_.fragen.size(), 1);
+            QVERIFY(meldungen_.fragen.front().contains(QStringLiteral("kein Drucker")));
+            QCOMPARE(meldungen_.pdfVorschlaege.size(), f.ja ? 1u : 0u);
+            if (f.ja) QVERIFY(meldungen_.pdfVorschlaege.front().endsWith("Bericht.pdf"));
             QCOMPARE(fs::exists(dir / "bericht.pdf"), f.geschrieben);
             // Nothing to say after a written file; an error for a file that was to be written.
-            QCOMPARE(meldungen.gezeigt.size(), f.ja && !f.geschrieben ? 1u : 0u);
-            for (const Meldung& m : meldungen.gezeigt) QCOMPARE(m.symbol, Meldung::Symbol::Fehler);
+            QCOMPARE(meldungen_.gezeigt.size(), f.ja && !f.geschrieben ? 1u : 0u);
+            for (const Meldung& m : meldungen_.gezeigt) QCOMPARE(m.symbol, Meldung::Symbol::Fehler);
         }
         QCOMPARE(inhalt(dir / "Brelvanostik.da1"), std::string("monate"));
         QVERIFY(!fs::exists(dir / "Brelvanostik.lock"));
