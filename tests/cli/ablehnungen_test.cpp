@@ -10,19 +10,14 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Ablehnung {
-    std::string aufruf;
-    int status;
-    std::string grund;  // a part of the message
-};
-
 const std::string E = "eingeben --dir @ --jahr 2007 --fall 1 --monat 2 ";
 const std::string B = "brutto --dir @ --jahr 2006 --fall 2 --monat 12 ";
 const std::string K = "kurve --dir @ --jahr 2006 --fall 2 --monat 12 --von 300 --bis 900 ";
 const std::string D = "drucken --dir @ --jahr 2007 --fall 1 --monat 1 ";
 
 // clang-format off
-const Ablehnung kAblehnungen[] = {
+// {call, status, a part of the message}
+const std::tuple<std::string, int, std::string> kAblehnungen[] = {
     {"", 2, "no command given"},
     {"rechnen", 2, "unknown command 'rechnen'"},
     {"lohnsteuer FOO=1", 2, "unknown variable 'FOO'"},
@@ -116,12 +111,12 @@ TEST_F(Ablehnungen, NichtsAufStdoutEineZeileAufStderrUndKeineDateiGeaendert) {
             ASSERT_EQ(starte("berechnen").status, 0);
         }
         const auto vorher = alleDateien(dir);
-        for (const Ablehnung& a : kAblehnungen) {
-            const Lauf l = lauf(worte(a.aufruf, dir));
-            EXPECT_EQ(l.status, a.status) << a.aufruf << "\n" << l.fehler;
-            EXPECT_EQ(l.aus, "") << a.aufruf;
-            EXPECT_EQ(l.fehler.find('\n'), l.fehler.size() - 1) << a.aufruf << l.fehler;
-            EXPECT_NE(l.fehler.find(a.grund), std::string::npos) << a.aufruf << "\n" << l.fehler;
+        for (const auto& [aufruf, status, grund] : kAblehnungen) {
+            const Lauf l = lauf(worte(aufruf, dir));
+            EXPECT_EQ(l.status, status) << aufruf << "\n" << l.fehler;
+            EXPECT_EQ(l.aus, "") << aufruf;
+            EXPECT_EQ(l.fehler.find('\n'), l.fehler.size() - 1) << aufruf << l.fehler;
+            EXPECT_NE(l.fehler.find(grund), std::string::npos) << aufruf << "\n" << l.fehler;
         }
         EXPECT_EQ(alleDateien(dir), vorher);
     }

@@ -1,17 +1,13 @@
-// What the tool's tests share: one call of the tool, a fresh data directory per test, and a
-// PDF file read back as text.
+// What the tool's tests share: one call of the tool and a fresh data directory per test.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <array>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <map>
-#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -95,18 +91,5 @@ class Verzeichnistest : public ::testing::Test {
 
     std::filesystem::path dir;
 };
-
-#ifdef PDFTOTEXT
-/// The text of a PDF file as pdftotext lays it out.
-inline std::string pdfText(const std::filesystem::path& pdf) {
-    const std::string befehl =
-        std::string(PDFTOTEXT) + " -layout '" + pdf.string() + "' - 2>/dev/null";
-    std::unique_ptr<FILE, int (*)(FILE*)> rohr(popen(befehl.c_str(), "r"), pclose);
-    std::string text;
-    std::array<char, 4096> puffer{};
-    while (rohr && fgets(puffer.data(), puffer.size(), rohr.get())) text += puffer.data();
-    return text;
-}
-#endif
 
 }  // namespace brelvanostik::cli

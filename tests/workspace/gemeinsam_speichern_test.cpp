@@ -125,9 +125,12 @@ TEST(WorkspaceGemeinsamSpeichern, LeserNebenSpeichernLesenNieEinGemischtesPaar) 
     const auto ende = std::chrono::steady_clock::now() + std::chrono::milliseconds(1500);
     while (std::chrono::steady_clock::now() < ende) {
         const Ladeergebnis l = laden(dir.pfad);
-        ASSERT_FALSE(l.lesefehler) << *l.lesefehler;
         const int jetzt = standVon(l);
-        ASSERT_GE(jetzt, 0) << "a pair from two saves after " << geladen << " loads";
+        if (l.lesefehler || jetzt < 0) {  // the writer is stopped below all the same
+            ADD_FAILURE() << l.lesefehler.value_or("a pair from two saves after ") << geladen
+                          << " loads";
+            break;
+        }
         verschieden += jetzt != zuletzt;
         zuletzt = jetzt;
         ++geladen;
