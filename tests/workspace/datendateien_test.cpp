@@ -58,43 +58,6 @@ bool enthaelt(const std::vector<std::string>& texte, const std::string& teil) {
                        [&](const std::string& t) { return t.find(teil) != std::string::npos; });
 }
 
-// Without a month file, or with an empty one, a new workspace is created and written at once;
-// an old header file is first kept beside it.
-TEST(WorkspaceDatenDateien, NeuerArbeitsbereichOhneMonate) {
-    const Bytes alteKoepfe = kopfdateiBytes(beispiel(), beispielEinstellungen());
-    for (const bool alteDateien : {false, true}) {
-        TempVerzeichnis dir;
-        if (alteDateien) dateiAnlegen(dir / kMonatsdateiName, {});
-        if (alteDateien) dateiAnlegen(dir / kKopfdateiName, alteKoepfe);
-        Ladeergebnis neu = laden(dir.pfad);
-        // Loading writes nothing; the caller that goes on with the workspace writes it.
-        EXPECT_EQ(test::dateinamen(dir.pfad).size(), alteDateien ? 2u : 0u);
-        EXPECT_EQ(dateiInhalt(dir / kMonatsdateiName), Bytes{});
-        const Speicherergebnis erst = speichern(test::sperre(dir.pfad), neu.arbeitsbereich,
-                                                neu.einstellungen, std::move(neu.erstsicherung));
-        ASSERT_FALSE(erst.fehler);
-        EXPECT_TRUE(neu.neuAngelegt && neu.arbeitsbereich == neuerArbeitsbereich());
-        EXPECT_EQ(neu.einstellungen, neueEinstellungen(neu.arbeitsbereich));
-        // The new file holds 0 in row 10's choice code; in memory it is the month index.
-        const Bytes monate = dateiInhalt(dir / kMonatsdateiName);
-        ASSERT_EQ(monate.size(), kMonatsdateiLaenge);
-        EXPECT_EQ(monate[4 * 496 + 20], 0);
-        EXPECT_EQ(neu.arbeitsbereich.monat(0, 0, 4).Auswahl[10], 4);
-        EXPECT_EQ(dateiInhalt(dir / kKopfdateiName),
-                  kopfdateiBytes(neu.arbeitsbereich, neu.einstellungen));
-        ASSERT_EQ(erst.sicherungskopien.size(), std::size_t{alteDateien});
-        EXPECT_EQ(erst.hinweise.size(), std::size_t{alteDateien});
-        if (alteDateien) {
-            EXPECT_EQ(dateiInhalt(erst.sicherungskopien[0]), alteKoepfe);
-            EXPECT_TRUE(enthaelt(erst.hinweise, erst.sicherungskopien[0].string()));
-        }
-        const Ladeergebnis wieder = laden(dir.pfad);
-        EXPECT_FALSE(wieder.neuAngelegt || !wieder.hinweise.empty());
-        EXPECT_TRUE(wieder.arbeitsbereich == neu.arbeitsbereich);
-        EXPECT_EQ(wieder.einstellungen, neu.einstellungen);
-    }
-}
-
 /// Loading damaged files, and sound ones. One damaged value: written into the month file (M) or the
 /// header file (K) at an offset, and what the mended workspace writes there when saved.
 struct Schaden {
@@ -110,6 +73,7 @@ struct Schadensfall {
     std::size_t monateLaenge = kMonatsdateiLaenge;
     std::size_t koepfeLaenge = kKopfdateiLaenge;  // 0: no header file
     std::string hinweis = "";
+    bool neu = false;  // a new workspace: no month file, or an empty one
 };
 
 constexpr std::int32_t kMax = kMaxBetragHundertstel;
@@ -149,6 +113,11 @@ const Schadensfall kSchadensfaelle[] = {
      {{'K', kSatz401, 4, 1999, 2007}, {'K', kSatz401 + 4, 4, 11, 1}, {'K', kSatz401 + 8, 4, 13, 1},
       {'K', kopf(1, 6) + 371, 2, 3, 0}},
      3, false, true},
+    // Without a month file, or with an empty one, a new workspace is created; an old header
+    // file is kept beside the new files.
+    {"OhneDateien", {}, 0, false, false, 0, 0, "", true},
+    {"LeereMonatsdateiNebenAlterKopfdatei", {}, 1, false, true, 0, kKopfdateiLaenge,
+     std::string(kMonatsdateiName) + " fehlte oder war leer", true},
 };
 // clang-format on
 
@@ -156,7 +125,7 @@ class WorkspaceReparatur : public testing::TestWithParam<Schadensfall> {};
 
 TEST_P(WorkspaceReparatur, WirdRepariertGesichertUndGemeldet) {
     const Schadensfall& fall = GetParam();
-    TempVerzeichnis dir, gespeichert;
+    TempVerzeichnis dir;
     Bytes monate = monatsdateiBytes(beispiel());
     Bytes koepfe = kopfdateiBytes(beispiel(), beispielEinstellungen());
     // What the mended workspace writes: missing month records as read from zero bytes,
@@ -174,19 +143,29 @@ TEST_P(WorkspaceReparatur, WirdRepariertGesichertUndGemeldet) {
         std::copy(neu.begin() + fall.koepfeLaenge / 406 * 406, neu.end(),
                   koepfeSoll.begin() + fall.koepfeLaenge / 406 * 406);
     }
+    if (fall.neu) {
+        // A new month file holds 0 in row 10's choice code; in memory it is the month index.
+        monateSoll = monatsdateiBytes(neuerArbeitsbereich());
+        for (std::size_t r = 0; r < 480; ++r) setze(monateSoll, r * 496 + 2 * 10, 2, 0);
+        koepfeSoll =
+            kopfdateiBytes(neuerArbeitsbereich(), neueEinstellungen(neuerArbeitsbereich()));
+    }
     for (const Schaden& s : fall.schaeden) {
         setze(s.datei == 'M' ? monate : koepfe, s.offset, s.breite, s.wert);
         setze(s.datei == 'M' ? monateSoll : koepfeSoll, s.offset, s.breite, s.repariert);
     }
     monate.resize(fall.monateLaenge, 0x55);
     koepfe.resize(fall.koepfeLaenge);
-    dateiAnlegen(dir / kMonatsdateiName, monate);
+    const bool monatsdatei = !monate.empty() || !koepfe.empty();
+    if (monatsdatei) dateiAnlegen(dir / kMonatsdateiName, monate);
     if (!koepfe.empty()) dateiAnlegen(dir / kKopfdateiName, koepfe);
 
     Ladeergebnis geladen = laden(dir.pfad);
-    EXPECT_EQ(test::dateinamen(dir.pfad).size(), 1 + !koepfe.empty())
+    EXPECT_EQ(test::dateinamen(dir.pfad).size(), monatsdatei + !koepfe.empty())
         << "loading alone writes nothing";
-    EXPECT_FALSE(geladen.neuAngelegt || geladen.lesefehler);
+    EXPECT_TRUE(dateiInhalt(dir / kMonatsdateiName) == monate);
+    EXPECT_EQ(geladen.neuAngelegt, fall.neu);
+    EXPECT_FALSE(geladen.lesefehler);
     // The first save keeps each damaged file unchanged beside it, then writes the mended
     // workspace.
     const Speicherergebnis erst =
@@ -209,7 +188,10 @@ TEST_P(WorkspaceReparatur, WirdRepariertGesichertUndGemeldet) {
     }
     EXPECT_TRUE(kopien == soll);
     EXPECT_EQ(test::dateinamen(dir.pfad).size(), soll.size() + 2);
-    EXPECT_TRUE(laden(dir.pfad).hinweise.empty());
+    const Ladeergebnis wieder = laden(dir.pfad);
+    EXPECT_FALSE(wieder.neuAngelegt || !wieder.hinweise.empty());
+    EXPECT_TRUE(wieder.arbeitsbereich == geladen.arbeitsbereich);
+    EXPECT_EQ(wieder.einstellungen, geladen.einstellungen);
 }
 
 INSTANTIATE_TEST_SUITE_P(Schadensfaelle, WorkspaceReparatur, testing::ValuesIn(kSchadensfaelle),
