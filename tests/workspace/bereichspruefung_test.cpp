@@ -52,9 +52,7 @@ TEST(WorkspaceBereichspruefung, JedeZeileAnIhrenGrenzen) {
                 inhalt.arbeitsbereich.monat(0, 0, kFebruar).Betrag[static_cast<std::size_t>(zeile)],
                 f.geladen);
             ASSERT_EQ(inhalt.befunde.size(), f.befund ? 1u : 0u);
-            if (f.befund) {
-                EXPECT_EQ(inhalt.befunde[0].art, *f.befund);
-            }
+            if (f.befund) EXPECT_EQ(inhalt.befunde[0].art, *f.befund);
         }
     }
 }

@@ -128,6 +128,8 @@ TEST_P(WorkspaceReparatur, WirdRepariertGesichertUndGemeldet) {
     TempVerzeichnis dir;
     Bytes monate = monatsdateiBytes(beispiel());
     Bytes koepfe = kopfdateiBytes(beispiel(), beispielEinstellungen());
+    const Arbeitsbereich neu = neuerArbeitsbereich();
+    const Bytes neueKoepfe = kopfdateiBytes(neu, neueEinstellungen(neu));
     // What the mended workspace writes: missing month records as read from zero bytes,
     // missing headers and a missing settings record as in a new file.
     Bytes monateSoll = monate, koepfeSoll = koepfe;
@@ -138,17 +140,14 @@ TEST_P(WorkspaceReparatur, WirdRepariertGesichertUndGemeldet) {
         std::fill(monateSoll.begin() + r * 496 + 374, monateSoll.begin() + r * 496 + 494, ' ');
     }
     if (fall.koepfeLaenge < koepfe.size()) {
-        const Bytes neu =
-            kopfdateiBytes(neuerArbeitsbereich(), neueEinstellungen(neuerArbeitsbereich()));
-        std::copy(neu.begin() + fall.koepfeLaenge / 406 * 406, neu.end(),
+        std::copy(neueKoepfe.begin() + fall.koepfeLaenge / 406 * 406, neueKoepfe.end(),
                   koepfeSoll.begin() + fall.koepfeLaenge / 406 * 406);
     }
     if (fall.neu) {
         // A new month file holds 0 in row 10's choice code; in memory it is the month index.
-        monateSoll = monatsdateiBytes(neuerArbeitsbereich());
+        monateSoll = monatsdateiBytes(neu);
         for (std::size_t r = 0; r < 480; ++r) setze(monateSoll, r * 496 + 2 * 10, 2, 0);
-        koepfeSoll =
-            kopfdateiBytes(neuerArbeitsbereich(), neueEinstellungen(neuerArbeitsbereich()));
+        koepfeSoll = neueKoepfe;
     }
     for (const Schaden& s : fall.schaeden) {
         setze(s.datei == 'M' ? monate : koepfe, s.offset, s.breite, s.wert);
@@ -166,8 +165,7 @@ TEST_P(WorkspaceReparatur, WirdRepariertGesichertUndGemeldet) {
     EXPECT_TRUE(dateiInhalt(dir / kMonatsdateiName) == monate);
     EXPECT_EQ(geladen.neuAngelegt, fall.neu);
     EXPECT_FALSE(geladen.lesefehler);
-    // The first save keeps each damaged file unchanged beside it, then writes the mended
-    // workspace.
+    // The first save keeps each damaged file beside it, then writes the mended workspace.
     const Speicherergebnis erst =
         speichern(test::sperre(dir.pfad), geladen.arbeitsbereich, geladen.einstellungen,
                   std::move(geladen.erstsicherung));

@@ -153,9 +153,8 @@ TEST(Wiederherstellung, EinAbbruchBeiJedemAufrufLaesstDenVorigenOderDenNeuenStan
     EXPECT_GE(vorher, 5);
     // What killed writers left behind goes with the next start's tidying up.
     wiederherstellungAufraeumen(d.sperre());
-    for (const auto& e : fs::directory_iterator(d.pfad)) {
-        EXPECT_EQ(e.path().filename().string().find(".tmp-"), std::string::npos) << e.path();
-    }
+    for (const std::string& name : test::dateinamen(d.pfad))
+        EXPECT_EQ(name.find(".tmp-"), std::string::npos) << name;
 }
 
 }  // namespace
