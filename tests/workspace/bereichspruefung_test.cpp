@@ -14,14 +14,14 @@ namespace {
 constexpr int kFebruar = 1;  // 2004: 29 calendar days
 
 struct Fall {
-    std::set<int> zeilen;
+    std::set<std::size_t> zeilen;
     std::int32_t gelesen, geladen;
     std::optional<Schadensart> befund;
 };
 
 TEST(WorkspaceBereichspruefung, JedeZeileAnIhrenGrenzen) {
-    const std::set<int> eingaben = {5, 6, 7, 8, 9, 13, 14, 15, 16, 25};
-    const std::set<int> ergebnisse = {10, 11, 12, 17, 18, 19, 20, 21, 22, 23, 24, 26};
+    const std::set<std::size_t> eingaben = {5, 6, 7, 8, 9, 13, 14, 15, 16, 25};
+    const std::set<std::size_t> ergebnisse = {10, 11, 12, 17, 18, 19, 20, 21, 22, 23, 24, 26};
     const std::int32_t kvAnfang = anfangsKvSatz(monatssatzNummer(0, 0, kFebruar));
     const Fall faelle[] = {
         {{0, 1}, 10000, 10000, std::nullopt},
@@ -43,14 +43,12 @@ TEST(WorkspaceBereichspruefung, JedeZeileAnIhrenGrenzen) {
     Arbeitsbereich bereich = neuerArbeitsbereich();
     const std::vector<std::uint8_t> koepfe = kopfdateiBytes(bereich, neueEinstellungen(bereich));
     for (const Fall& f : faelle) {
-        for (const int zeile : f.zeilen) {
+        for (const std::size_t zeile : f.zeilen) {
             SCOPED_TRACE("row " + std::to_string(zeile) + ": " + std::to_string(f.gelesen));
             Arbeitsbereich geschrieben = neuerArbeitsbereich();
-            geschrieben.monat(0, 0, kFebruar).Betrag[static_cast<std::size_t>(zeile)] = f.gelesen;
+            geschrieben.monat(0, 0, kFebruar).Betrag[zeile] = f.gelesen;
             const Speicherinhalt inhalt = speicherFuellen(monatsdateiBytes(geschrieben), koepfe);
-            EXPECT_EQ(
-                inhalt.arbeitsbereich.monat(0, 0, kFebruar).Betrag[static_cast<std::size_t>(zeile)],
-                f.geladen);
+            EXPECT_EQ(inhalt.arbeitsbereich.monat(0, 0, kFebruar).Betrag[zeile], f.geladen);
             ASSERT_EQ(inhalt.befunde.size(), f.befund ? 1u : 0u);
             if (f.befund) EXPECT_EQ(inhalt.befunde[0].art, *f.befund);
         }
