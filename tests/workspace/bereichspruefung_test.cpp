@@ -50,7 +50,9 @@ TEST(WorkspaceBereichspruefung, JedeZeileAnIhrenGrenzen) {
             const Speicherinhalt inhalt = speicherFuellen(monatsdateiBytes(geschrieben), koepfe);
             EXPECT_EQ(inhalt.arbeitsbereich.monat(0, 0, kFebruar).Betrag[zeile], f.geladen);
             ASSERT_EQ(inhalt.befunde.size(), f.befund ? 1u : 0u);
-            if (f.befund) EXPECT_EQ(inhalt.befunde[0].art, *f.befund);
+            if (f.befund) {
+                EXPECT_EQ(inhalt.befunde[0].art, *f.befund);
+            }
         }
     }
 }
