@@ -12,8 +12,7 @@
 #include <string>
 #include <vector>
 
-#include <unistd.h>
-
+#include "../workspace/testhilfen.h"
 #include "cli/befehle.h"
 #include "workspace/datendateien.h"
 
@@ -53,28 +52,16 @@ inline Lauf lauf(const std::string& zeile) {
 }
 
 /// Every file of a directory with its bytes.
-inline std::map<std::string, std::string> alleDateien(const std::filesystem::path& verzeichnis) {
-    std::map<std::string, std::string> alle;
-    for (const auto& e : std::filesystem::directory_iterator(verzeichnis)) {
-        std::ifstream ein(e.path(), std::ios::binary);
-        alle[e.path().filename().string()] = {std::istreambuf_iterator<char>(ein), {}};
-    }
+inline std::map<std::string, test::Bytes> alleDateien(const std::filesystem::path& verzeichnis) {
+    std::map<std::string, test::Bytes> alle;
+    for (const std::string& name : test::dateinamen(verzeichnis))
+        alle[name] = test::dateiInhalt(verzeichnis / name);
     return alle;
 }
 
 /// A test with a data directory of its own, removed afterwards.
 class Verzeichnistest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        dir = std::filesystem::temp_directory_path() /
-              ("brelvanostik-cli-" + std::to_string(::getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->test_suite_name() + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(dir);
-        std::filesystem::create_directories(dir);
-    }
-    void TearDown() override { std::filesystem::remove_all(dir); }
-
     /// The command (the first word) run on this test's directory.
     Lauf starte(const std::string& zeile) {
         std::vector<std::string> argumente = worte(zeile, dir);
@@ -89,7 +76,8 @@ class Verzeichnistest : public ::testing::Test {
     /// Both data files' bytes, to show that a command changed neither.
     std::string datendateien() const { return inhalt(kMonatsdateiName) + inhalt(kKopfdateiName); }
 
-    std::filesystem::path dir;
+    test::TempVerzeichnis verzeichnis_;
+    const std::filesystem::path dir = verzeichnis_.pfad;
 };
 
 }  // namespace brelvanostik::cli

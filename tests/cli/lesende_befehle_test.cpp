@@ -16,7 +16,6 @@ namespace fs = std::filesystem;
 class LesendeBefehle : public Verzeichnistest {
   protected:
     void SetUp() override {
-        Verzeichnistest::SetUp();
         for (const char* eingabe :
              {// 2006 case 2: 9 % church tax, the December adjustment, a salary of 3,187.45.
               "eingeben --jahr 2006 --fall 2 --monat 1 auswahl 19 2 auswahl 4 1 betrag 5 "
@@ -36,10 +35,7 @@ class LesendeBefehle : public Verzeichnistest {
             ASSERT_EQ(starte(eingabe).status, 0) << eingabe;
         vorher = datendateien();
     }
-    void TearDown() override {
-        EXPECT_EQ(datendateien(), vorher);
-        Verzeichnistest::TearDown();
-    }
+    void TearDown() override { EXPECT_EQ(datendateien(), vorher); }
     std::string vorher;
 };
 

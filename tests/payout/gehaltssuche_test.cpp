@@ -89,7 +89,7 @@ TEST(Gehaltssuche, UebernehmenSpeichertWieEinGetipptesGehalt) {
     const Gehaltsantwort antwort = gehaltFuerAuszahlung(*sitzung, Seite::Gruen, 200000);
     ASSERT_TRUE(antwort.erreicht);
     gehaltUebernehmen(*sitzung, Seite::Gruen, antwort.bild.gehalt);
-    getipptesBild->betragEingeben(Seite::Gruen, Gehalt, getippt::feldtext(antwort.bild.gehalt));
+    getipptesBild->betragEingeben(Seite::Gruen, Gehalt, zahltext::feldtext(antwort.bild.gehalt));
     EXPECT_EQ(sitzung->arbeitsbereich(), getipptesBild->arbeitsbereich());
 }
 

@@ -12,9 +12,8 @@
 #include <functional>
 #include <set>
 
-#include <unistd.h>
-
 #include "../pdftext.h"
+#include "../workspace/testhilfen.h"
 #include "berichtfall.h"
 #include "print/bericht_beide.h"
 #include "print/bericht_einzeln.h"
@@ -164,13 +163,12 @@ TEST_F(Satzbilder, PdfTextKommtInZeilenfolgeUndSeitenumbruchZurueck) {
     for (int i = 0; i < 120; ++i)
         aufbau.schrift("Arial").text("Zeile " + std::to_string(i)).zeilenende();
     aufbau.text("offen");  // a line still open is ended by fertig()
-    const auto datei = std::filesystem::temp_directory_path() /
-                       ("brelvanostik-pdf-" + std::to_string(::getpid()) + ".pdf");
+    const test::TempVerzeichnis ordner;
+    const std::filesystem::path datei = ordner / "probe.pdf";
     std::string fehler;
     ASSERT_TRUE(alsPdfSchreiben(aufbau.fertig(), datei, fehler)) << fehler;
     // pdftotext closes up letter-spaced titles, so compare without blanks.
     std::string text = pdfText(datei);
-    std::filesystem::remove(datei);
     std::erase(text, ' ');
     const auto titel = text.find("GesetzlicheAbzüge");
     const auto betrag = text.find("3.000,00");

@@ -8,17 +8,12 @@
 #include <utility>
 #include <vector>
 
+#include "basis/zahltext.h"
 #include "session/sitzung.h"
 #include "workspace/neuer_arbeitsbereich.h"
 #include "workspace/zeilen.h"
 
 namespace brelvanostik::getippt {
-
-/// An amount in hundredths as the user types it: "1234,05".
-inline std::string feldtext(std::int64_t hundertstel) {
-    return std::to_string(hundertstel / 100) + "," +
-           std::to_string(100 + hundertstel % 100).substr(1);
-}
 
 /// A case as the user builds it: choices and amounts typed into a month (1..12) of a case.
 struct Aufbau {
@@ -46,7 +41,7 @@ inline std::unique_ptr<Sitzung> sitzung(const Aufbau& a) {
 inline std::array<std::int32_t, kZeilen> monat(const Sitzung& vorlage, Seite seite,
                                                std::int64_t gehalt) {
     Sitzung s(vorlage.arbeitsbereich(), vorlage.einstellungen());
-    EXPECT_TRUE(s.betragEingeben(seite, zeile::Gehalt, feldtext(gehalt)).angenommen);
+    EXPECT_TRUE(s.betragEingeben(seite, zeile::Gehalt, zahltext::feldtext(gehalt)).angenommen);
     return s.arbeitsbereich().monat(s.jahresknopf(), s.berechnung(seite), s.monat()).Betrag;
 }
 

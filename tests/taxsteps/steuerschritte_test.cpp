@@ -53,7 +53,6 @@ TEST(Steuerschritte, VorbelegungAusFallUndMonat) {
     EXPECT_EQ(s.index(Liste::Klasse), 0);
     EXPECT_EQ(s.index(Liste::Kisatz), 0);
     EXPECT_EQ(s.index(Liste::Kinder), 3);
-    EXPECT_EQ(Steuerschritte::eintraege(Liste::Kinder)[1], "0,5");
     EXPECT_EQ(s.index(Liste::Bezugsmonate), 11);
     // The allowance is a negative entry: it becomes WFundF, not an amount to add.
     EXPECT_EQ(s.feld(Feld::Steuerkarte), -10000);
