@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <string>
 
+#include "basis/zahltext.h"
 #include "workspace/zeilen.h"
 
 namespace brelvanostik {
@@ -63,12 +63,6 @@ struct Suche {
     }
 };
 
-std::string feldtext(std::int32_t hundertstel) {
-    std::string nachkomma = std::to_string(hundertstel % 100);
-    if (nachkomma.size() < 2) nachkomma.insert(0, "0");
-    return std::to_string(hundertstel / 100) + "," + nachkomma;
-}
-
 }  // namespace
 
 Gehaltsantwort gehaltFuerAuszahlung(const Sitzung& sitzung, Seite seite, std::int64_t gewuenscht) {
@@ -99,7 +93,7 @@ Gehaltsantwort gehaltFuerAuszahlung(const Sitzung& sitzung, Seite seite, std::in
 }
 
 Rueckmeldung gehaltUebernehmen(Sitzung& sitzung, Seite seite, std::int32_t gehalt) {
-    return sitzung.betragEingeben(seite, zeile::Gehalt, feldtext(gehalt));
+    return sitzung.betragEingeben(seite, zeile::Gehalt, zahltext::feldtext(gehalt));
 }
 
 }  // namespace brelvanostik
