@@ -15,6 +15,7 @@
 #include <fstream>
 #include <utility>
 
+#include "basis/pruefsumme.h"
 #include "basis/verzeichnissperre.h"
 
 namespace brelvanostik {
@@ -117,13 +118,6 @@ fs::path verzeichnisVon(const fs::path& ziel) {
     return ziel.has_parent_path() ? ziel.parent_path() : fs::path(".");
 }
 
-/// Forces the directory entries of the renamed files to disk; failure here is not
-/// reported, the files themselves are complete.
-void verzeichnisSichern(const fs::path& verzeichnis) {
-    Deskriptor fd(::open(verzeichnis.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (fd.get() >= 0) ::fsync(fd.get());
-}
-
 /// The steps of a safe save of independent files.
 std::optional<std::string> schreiben(std::span<const Schreibauftrag> eingang) {
     // Writes reach the file a link points to; the link itself stays.
@@ -200,17 +194,6 @@ struct Fingerabdruck {
     std::uint64_t pruefsumme = 0;
     bool operator==(const Fingerabdruck&) const = default;
 };
-
-/// FNV-1a over the bytes: enough to tell a restored or foreign file from the one a record
-/// was written for.
-std::uint64_t pruefsumme(std::span<const std::uint8_t> bytes) {
-    std::uint64_t h = 14695981039346656037ull;
-    for (const std::uint8_t b : bytes) {
-        h ^= b;
-        h *= 1099511628211ull;
-    }
-    return h;
-}
 
 /// Nothing for a file that cannot be one of ours (a link, a special or unreadable file).
 std::optional<Fingerabdruck> abdruck(const Gelesen& g) {
@@ -632,6 +615,11 @@ Ersetzung ersetzen(const Verzeichnissperre& sperre, std::span<const Satzdatei> d
 }
 
 }  // namespace
+
+void verzeichnisSichern(const std::filesystem::path& verzeichnis) {
+    Deskriptor fd(::open(verzeichnis.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (fd.get() >= 0) ::fsync(fd.get());
+}
 
 int (*schreibschritt)(int schritt) = nullptr;
 

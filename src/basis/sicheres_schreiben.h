@@ -100,6 +100,10 @@ Satzlesung gemeinsamLesen(const std::filesystem::path& verzeichnis,
 /// taken as that call's error number. Null in the program.
 extern int (*schreibschritt)(int schritt);
 
+/// Forces the directory's entries (renamed, linked or removed files) to disk; a failure here is
+/// not reported, the files themselves are complete.
+void verzeichnisSichern(const std::filesystem::path& verzeichnis);
+
 /// The local time as JJJJMMTT-hhmmss, the stamp in the names of files set aside.
 std::string zeitstempel();
 

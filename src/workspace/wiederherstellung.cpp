@@ -10,6 +10,7 @@
 #include <cstring>
 #include <ctime>
 
+#include "basis/pruefsumme.h"
 #include "basis/sicheres_schreiben.h"
 #include "basis/verzeichnissperre.h"
 #include "workspace/datensaetze.h"
@@ -31,16 +32,6 @@ constexpr std::size_t kDatenStelle = kBasisStelle + 4 * 8;
 constexpr std::size_t kKopfStelle = kDatenStelle + kMonatsdateiLaenge;
 constexpr std::size_t kSummenStelle = kKopfStelle + kKopfdateiLaenge;
 constexpr std::size_t kGesamtlaenge = kSummenStelle + 8;
-
-std::uint64_t pruefsumme(std::span<const std::uint8_t> bytes) {
-    // FNV-1a: enough to tell a torn or damaged file from a complete one.
-    std::uint64_t summe = 14695981039346656037ULL;
-    for (const std::uint8_t b : bytes) {
-        summe ^= b;
-        summe *= 1099511628211ULL;
-    }
-    return summe;
-}
 
 void schreibe64(std::vector<std::uint8_t>& bytes, std::size_t stelle, std::uint64_t wert) {
     for (std::size_t i = 0; i < 8; ++i)
@@ -111,13 +102,6 @@ std::string zeitText(std::int64_t sekunden) {
         std::strftime(text, sizeof text, "%d.%m.%Y um %H:%M Uhr", &ortszeit);
     }
     return text;
-}
-
-void verzeichnisSichern(const fs::path& verzeichnis) {
-    const int fd = ::open(verzeichnis.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
-    ::fsync(fd);
-    ::close(fd);
 }
 
 }  // namespace
