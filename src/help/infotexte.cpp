@@ -495,24 +495,25 @@ Zeilen zusatzbeitrag() {
 Zeilen entgeltumwandlung(int jahr) {
     const auto y = static_cast<std::size_t>(jahr - kErstesJahr);
     const std::int64_t grenzeJahr = monatsgrenze(parameter().rvbbg[y]) * 12 / 100;  // euros
+    const std::string steuerfrei = "Steuerfrei sind jährlich bis zu 4 % der Beitragsbemessungs-";
+    const std::string grenze = "grenze der Rentenversicherung (West), " + std::to_string(jahr) +
+                               " also " + ganzzahl(grenzeJahr * 4 / 100) + " Euro.";
     if (jahr < 2005) {
         // The additional 1,800 euros began with the pledges of 2005.
         return {"Voraussetzung für die Steuerfreiheit von",
                 "Beiträgen an einen Pensionsfonds oder eine Pensionskasse",
                 "nach § 3 Nr. 63 EStG ist eine kapitalgedeckte betriebliche",
                 "Altersversorgung.",
-                "Steuerfrei sind jährlich bis zu 4 % der Beitragsbemessungs-",
-                "grenze der Rentenversicherung (West), " + std::to_string(jahr) + " also " +
-                    ganzzahl(grenzeJahr * 4 / 100) + " Euro.",
+                steuerfrei,
+                grenze,
                 "Ebenso viel ist in der Sozialversicherung beitragsfrei."};
     }
     return {"Voraussetzung für die Steuerfreiheit von",
             "Beiträgen an einen Pensionsfonds, eine Pensionskasse oder",
             "(ab 2005) eine Direktversicherung nach § 3 Nr. 63 EStG ist",
             "eine kapitalgedeckte betriebliche Altersversorgung.",
-            "Steuerfrei sind jährlich bis zu 4 % der Beitragsbemessungs-",
-            "grenze der Rentenversicherung (West), " + std::to_string(jahr) + " also " +
-                ganzzahl(grenzeJahr * 4 / 100) + " Euro.",
+            steuerfrei,
+            grenze,
             "Für Zusagen nach dem 31.12.2004 kommen 1.800 Euro hinzu.",
             "Beitragsfrei in der Sozialversicherung sind nur die 4 %,",
             "nicht die zusätzlichen 1.800 Euro."};
