@@ -2,8 +2,6 @@
 // the case; the marks and the spreadsheet file are checked through the command-line tool.
 #include <gtest/gtest.h>
 
-#include <string>
-
 #include "../session/getippt.h"
 #include "curve/belastungskurve.h"
 

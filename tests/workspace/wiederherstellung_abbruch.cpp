@@ -1,7 +1,6 @@
 // A recovery writer for the kill test: writes a recovery file whose weekly hours are the
 // argument, arming the preloaded kill only for the write itself.
 #include <cstdlib>
-#include <string>
 
 #include "basis/verzeichnissperre.h"
 #include "workspace/neuer_arbeitsbereich.h"
